@@ -1,0 +1,101 @@
+#include "app/CommandLine.h"
+
+#include "core/SettingsJson.h"
+#include "paper/Paper.h"
+#include "platform/UserDefaults.h"
+
+#include <QCoreApplication>
+#include <QFile>
+
+#include <nlohmann/json.hpp>
+
+namespace tessel {
+
+namespace {
+
+const char* const usage = R"(Usage: tessel [COMMAND]
+
+Lays a sheet of simulated paper over every screen. Without a command, starts Tessel.
+
+Commands:
+  settings show [--file PATH]   Print the settings as Tessel reads them, as one line of JSON.
+                                PATH holds a settings document; without it, your own settings.
+  paper list                    List every paper: id, name and note, tab-separated.
+
+Options:
+  -h, --help                    Show this help.
+  -v, --version                 Show the version.
+)";
+
+int fail(QTextStream& err, const QString& message) {
+    err << "tessel: " << message << Qt::endl;
+    return 1;
+}
+
+Settings storedSettings() {
+    const UserDefaults defaults(UserDefaults::defaultDirectory());
+    const auto stored = defaults.value("settings");
+    return stored ? settingsFromJson(*stored).value_or(Settings{}) : Settings{};
+}
+
+int showSettings(const QStringList& args, QTextStream& out, QTextStream& err) {
+    Settings settings;
+    if (args.isEmpty()) {
+        settings = storedSettings();
+    } else if (args.size() == 2 && args[0] == u"--file") {
+        QFile file(args[1]);
+        if (!file.open(QIODevice::ReadOnly)) {
+            return fail(err, QStringLiteral("cannot read %1: %2").arg(args[1], file.errorString()));
+        }
+        const QByteArray bytes = file.readAll();
+        const Json document = Json::parse(bytes.cbegin(), bytes.cend(), nullptr, false);
+        settings = settingsFromJson(document).value_or(Settings{});
+    } else {
+        return fail(err, QStringLiteral("usage: tessel settings show [--file PATH]"));
+    }
+    out << QString::fromStdString(toJson(settings).dump()) << Qt::endl;
+    return 0;
+}
+
+int listPapers(const QStringList& args, QTextStream& out, QTextStream& err) {
+    if (!args.isEmpty()) {
+        return fail(err, QStringLiteral("usage: tessel paper list"));
+    }
+    for (const Paper& paper : Paper::all(storedSettings().customPapers)) {
+        out << paper.id << '\t' << paper.name << '\t' << paper.note << '\n';
+    }
+    out.flush();
+    return 0;
+}
+
+} // namespace
+
+std::optional<int> runCommandLine(const QStringList& arguments, QTextStream& out,
+                                  QTextStream& err) {
+    if (arguments.isEmpty()) {
+        return std::nullopt;
+    }
+    const QString& first = arguments.first();
+    const QStringList rest = arguments.mid(2);
+    if (first == u"-h" || first == u"--help" || first == u"help") {
+        out << usage;
+        out.flush();
+        return 0;
+    }
+    if (first == u"-v" || first == u"--version") {
+        out << "tessel " << QCoreApplication::applicationVersion() << Qt::endl;
+        return 0;
+    }
+    const QString second = arguments.value(1);
+    if (first == u"settings" && second == u"show") {
+        return showSettings(rest, out, err);
+    }
+    if (first == u"paper" && second == u"list") {
+        return listPapers(rest, out, err);
+    }
+    return fail(
+        err,
+        QStringLiteral("unknown command '%1'. Try 'tessel --help'.").arg(arguments.join(u' ')));
+}
+
+} // namespace tessel

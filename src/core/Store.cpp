@@ -1,0 +1,174 @@
+#include "core/Store.h"
+
+#include "core/SettingsJson.h"
+#include "platform/UserDefaults.h"
+
+#include <algorithm>
+#include <cmath>
+#include <nlohmann/json.hpp>
+
+namespace tessel {
+
+namespace {
+
+constexpr auto heartbeatInterval = std::chrono::seconds(30);
+constexpr const char* settingsKey = "settings";
+constexpr double longestSnoozeWait = 24 * 60 * 60;
+
+Settings loadSettings(const UserDefaults& defaults) {
+    const auto stored = defaults.value(settingsKey);
+    if (!stored) {
+        return {};
+    }
+    return settingsFromJson(*stored).value_or(Settings{});
+}
+
+} // namespace
+
+Store::Store(Platform& platform, std::unique_ptr<Overlay> overlay)
+    : m_platform(platform)
+    , m_overlay(std::move(overlay))
+    , m_settings(loadSettings(platform.defaults()))
+    , m_screenAccess(platform.screenCaptureAllowed())
+    , m_snoozeTimer(platform.makeTimer([this] { refresh(); }))
+    , m_minuteTimer(platform.makeTimer([this] { refresh(); }))
+    , m_trackTimer(platform.makeTimer([this] { track(); }))
+    , m_sampleTimer(platform.makeTimer([this] { sampleScreens(); })) {}
+
+Store::~Store() = default;
+
+void Store::setSettings(Settings settings) {
+    if (settings == m_settings) {
+        return;
+    }
+    const Settings previous = std::exchange(m_settings, std::move(settings));
+    Q_EMIT settingsChanged();
+    settingsDidChange(previous);
+}
+
+void Store::settingsDidChange(const Settings& previous) {
+    save();
+    refresh();
+    if (m_settings.dayNight != previous.dayNight) {
+        restartSampling();
+    }
+    if (m_settings.focusSheet != previous.focusSheet || m_settings.ruler != previous.ruler) {
+        updateTracking();
+    }
+}
+
+void Store::save() {
+    m_platform.defaults().setValue(settingsKey, toJson(m_settings));
+}
+
+void Store::setEditingNight(bool night) {
+    assign(m_editingNight, night, [this] { Q_EMIT editingNightChanged(m_editingNight); });
+}
+
+Slot Store::editedSlot() const {
+    return m_editingNight ? m_settings.night : m_settings.day;
+}
+
+void Store::setEditedSlot(Slot slot) {
+    updateSettings([&](Settings& s) { (m_editingNight ? s.night : s.day) = std::move(slot); });
+}
+
+void Store::setFocusFilter(std::optional<FocusFilter> filter) {
+    assign(m_focusFilter, std::move(filter), [this] { Q_EMIT focusFilterChanged(); });
+    refresh();
+}
+
+void Store::start() {
+    if (m_started) {
+        return;
+    }
+    m_started = true;
+    assign(m_dark, m_platform.systemIsDark(), [this] { Q_EMIT darkChanged(m_dark); });
+    setEditingNight(m_dark);
+    assign(m_onBattery, m_platform.onBatteryPower(),
+           [this] { Q_EMIT onBatteryChanged(m_onBattery); });
+    const auto front = m_platform.frontmostApp();
+    assign(m_frontApp, front ? front->appId : std::nullopt, [this] { Q_EMIT frontAppChanged(); });
+    m_frontPID = front ? front->pid : std::nullopt;
+    installWatchers();
+    m_minuteTimer->start(heartbeatInterval, true);
+    refresh();
+    restartSampling();
+    updateTracking();
+}
+
+void Store::installWatchers() {
+    connect(&m_platform, &Platform::frontAppChanged, this, &Store::activeAppChanged);
+    for (auto event : {&Platform::woke, &Platform::screensWoke, &Platform::desktopChanged,
+                       &Platform::screensChanged, &Platform::clockChanged}) {
+        connect(&m_platform, event, this, &Store::refresh);
+    }
+    connect(&m_platform, &Platform::appearanceChanged, this, &Store::appearanceChanged);
+    connect(&m_platform, &Platform::powerChanged, this, &Store::powerChanged);
+}
+
+void Store::appearanceChanged() {
+    const bool dark = m_platform.systemIsDark();
+    if (dark == m_dark) {
+        return;
+    }
+    assign(m_dark, dark, [this] { Q_EMIT darkChanged(m_dark); });
+    setEditingNight(dark);
+    refresh();
+}
+
+void Store::powerChanged() {
+    const bool onBattery = m_platform.onBatteryPower();
+    if (onBattery == m_onBattery) {
+        return;
+    }
+    assign(m_onBattery, onBattery, [this] { Q_EMIT onBatteryChanged(m_onBattery); });
+    refresh();
+}
+
+void Store::activeAppChanged(const std::optional<AppInfo>& app) {
+    const auto appId = app ? app->appId : std::nullopt;
+    // Tessel's own windows coming forward must not change the rules for the app beneath.
+    if (appId == std::optional(Platform::ownAppId())) {
+        return;
+    }
+    assign(m_frontApp, appId, [this] { Q_EMIT frontAppChanged(); });
+    m_frontPID = app ? app->pid : std::nullopt;
+    refresh();
+}
+
+Instant Store::now() const {
+    return Instant::fromDateTime(m_platform.now());
+}
+
+bool Store::isSnoozed() const {
+    return m_settings.snoozedUntil && *m_settings.snoozedUntil > now();
+}
+
+void Store::snooze(std::optional<double> seconds) {
+    const auto until = seconds ? std::optional(now().plusSeconds(*seconds)) : std::nullopt;
+    updateSettings([&](Settings& s) { s.snoozedUntil = until; });
+}
+
+void Store::snoozeUntilTomorrow() {
+    const QTimeZone zone = m_platform.timeZone();
+    const QDate today = m_platform.now().toTimeZone(zone).date();
+    const QDateTime midnight = QDateTime(today.addDays(1), QTime(0, 0), zone);
+    const auto until =
+        midnight.isValid() ? std::optional(Instant::fromDateTime(midnight)) : std::nullopt;
+    updateSettings([&](Settings& s) { s.snoozedUntil = until; });
+}
+
+void Store::rearmSnoozeTimer() {
+    m_snoozeTimer->stop();
+    if (!isSnoozed()) {
+        return;
+    }
+    // A far-off end re-arms from a later refresh; timers cannot wait for years.
+    const double remaining =
+        std::min(now().secondsUntil(*m_settings.snoozedUntil) + 0.1, longestSnoozeWait);
+    m_snoozeTimer->start(
+        std::chrono::milliseconds(static_cast<qint64>(std::ceil(remaining * 1000))), false);
+}
+
+} // namespace tessel

@@ -1,0 +1,142 @@
+#pragma once
+
+#include "core/Layer.h"
+#include "core/Overlay.h"
+#include "core/Settings.h"
+#include "platform/Platform.h"
+
+#include <QImage>
+#include <QMap>
+#include <QObject>
+
+#include <memory>
+#include <optional>
+
+namespace tessel {
+
+// An automation override: paper off, or one paper for both slots. Never saved.
+struct FocusFilter {
+    bool on = true;
+    std::optional<QString> paper;
+
+    friend bool operator==(const FocusFilter&, const FocusFilter&) = default;
+};
+
+// The one observable state object: the user's settings, what Tessel knows of the machine,
+// and the decision of which paper each screen shows. Lives on the main thread.
+// Every observed field announces itself only when its value really changes.
+class Store final : public QObject {
+    Q_OBJECT
+
+public:
+    Store(Platform& platform, std::unique_ptr<Overlay> overlay);
+    ~Store() override;
+
+    const Settings& settings() const { return m_settings; }
+    // Saves and applies the record when it differs from the current one.
+    void setSettings(Settings settings);
+    template <typename Edit> void updateSettings(Edit edit) {
+        Settings next = m_settings;
+        edit(next);
+        setSettings(std::move(next));
+    }
+
+    bool editingNight() const { return m_editingNight; }
+    void setEditingNight(bool night);
+    Slot editedSlot() const;
+    void setEditedSlot(Slot slot);
+
+    bool dark() const { return m_dark; }
+    const QMap<QString, bool>& displayDark() const { return m_displayDark; }
+    bool onBattery() const { return m_onBattery; }
+    const std::optional<QString>& frontApp() const { return m_frontApp; }
+    std::optional<qint32> frontPID() const { return m_frontPID; }
+    bool paperVisible() const { return m_paperVisible; }
+    bool screenAccess() const { return m_screenAccess; }
+    const std::optional<FocusFilter>& focusFilter() const { return m_focusFilter; }
+    void setFocusFilter(std::optional<FocusFilter> filter);
+
+    // Runs once; a second call does nothing.
+    void start();
+    void refresh();
+
+    // The one-line state for the popover, or none when paper shows as chosen.
+    std::optional<QString> status() const;
+    // Whether the application rules let paper show over this app.
+    static bool allowsApp(const Settings& settings, const std::optional<QString>& appId);
+    ScreenMap screensByID() const;
+
+    bool isSnoozed() const;
+    // Without seconds, cancels the snooze.
+    void snooze(std::optional<double> seconds);
+    void snoozeUntilTomorrow();
+
+    void restartSampling();
+    void updateTracking();
+
+    Overlay& overlay() { return *m_overlay; }
+    Platform& platform() { return m_platform; }
+
+    // Average sRGB luma of an image drawn into a 32 × 20 sample, 0 (black) to 1 (white).
+    static double luminance(const QImage& image);
+
+Q_SIGNALS:
+    void settingsChanged();
+    void editingNightChanged(bool night);
+    void darkChanged(bool dark);
+    void displayDarkChanged();
+    void onBatteryChanged(bool onBattery);
+    void frontAppChanged();
+    void paperVisibleChanged(bool visible);
+    void screenAccessChanged(bool access);
+    void focusFilterChanged();
+
+private:
+    void settingsDidChange(const Settings& previous);
+    void save();
+    Instant now() const;
+    void installWatchers();
+    void appearanceChanged();
+    void powerChanged();
+    void activeAppChanged(const std::optional<AppInfo>& app);
+    void rearmSnoozeTimer();
+    std::optional<QImage> tile(const Layer& layer);
+    void pruneHeights(const LayerMap& layers);
+    LayerMap resolveLayers(const Settings& effective, const ScreenMap& screens) const;
+    void sampleScreens();
+    void track();
+
+    template <typename T, typename Signal> void assign(T& field, T value, Signal changed);
+
+    Platform& m_platform;
+    std::unique_ptr<Overlay> m_overlay;
+    Settings m_settings;
+    bool m_editingNight = false;
+    bool m_dark = false;
+    QMap<QString, bool> m_displayDark;
+    bool m_onBattery = false;
+    std::optional<QString> m_frontApp;
+    bool m_paperVisible = false;
+    bool m_screenAccess = false;
+    std::optional<FocusFilter> m_focusFilter;
+    std::unique_ptr<Timer> m_snoozeTimer;
+    std::unique_ptr<Timer> m_minuteTimer;
+    std::unique_ptr<Timer> m_trackTimer;
+    std::unique_ptr<Timer> m_sampleTimer;
+    std::optional<qint32> m_frontPID;
+    bool m_started = false;
+};
+
+} // namespace tessel
+
+namespace tessel {
+
+template <typename T, typename Signal> void Store::assign(T& field, T value, Signal changed) {
+    if (field == value) {
+        return;
+    }
+    field = std::move(value);
+    changed();
+}
+
+} // namespace tessel

@@ -1,0 +1,96 @@
+#pragma once
+
+#include <QDateTime>
+#include <QImage>
+#include <QList>
+#include <QObject>
+#include <QPointF>
+#include <QRectF>
+#include <QString>
+#include <QTimeZone>
+
+#include <chrono>
+#include <functional>
+#include <memory>
+#include <optional>
+
+namespace tessel {
+
+class UserDefaults;
+
+// One screen as the rest of Tessel sees it. Frames are global, in points, with y up from
+// the bottom edge of the primary screen.
+struct ScreenInfo {
+    QString id; // upper-case UUID text, stable for the same monitor
+    QString name;
+    QRectF frame;
+    qreal devicePixelRatio = 1;
+
+    friend bool operator==(const ScreenInfo&, const ScreenInfo&) = default;
+};
+
+// A running application: its app id (reverse-DNS where it has one), process and name.
+struct AppInfo {
+    std::optional<QString> appId;
+    std::optional<qint32> pid;
+    QString name;
+
+    friend bool operator==(const AppInfo&, const AppInfo&) = default;
+};
+
+// A timer on the main thread. Tests drive a fake clock instead of waiting.
+class Timer {
+public:
+    virtual ~Timer() = default;
+    // Restarts the timer; a repeating one fires every interval until stopped.
+    virtual void start(std::chrono::milliseconds interval, bool repeating) = 0;
+    virtual void stop() = 0;
+    virtual bool isActive() const = 0;
+};
+
+// Everything Tessel reads from the machine. The x11 implementation serves real desktops,
+// the fake one serves tests. All calls and signals happen on the main thread.
+class Platform : public QObject {
+    Q_OBJECT
+
+public:
+    // The app id Tessel's own windows report.
+    static QString ownAppId() { return QStringLiteral("com.corvane.Tessel"); }
+
+    // Screens in the platform's order, primary first; screens without an identifier are left out.
+    virtual QList<ScreenInfo> screens() const = 0;
+
+    virtual bool systemIsDark() const = 0;
+    virtual bool onBatteryPower() const = 0;
+    virtual bool reduceMotion() const = 0;
+
+    // The application of the active window, or none when nothing is active.
+    virtual std::optional<AppInfo> frontmostApp() const = 0;
+    virtual QList<AppInfo> runningApps() const = 0;
+
+    // The front window of the process, global points with y up.
+    virtual std::optional<QRectF> frontWindowRect(std::optional<qint32> pid) const = 0;
+    virtual QPointF cursorPosition() const = 0;
+
+    // A small capture of one screen without Tessel's own windows, or a null image.
+    virtual bool screenCaptureAllowed() const = 0;
+    virtual QImage captureScreen(const QString& screenId, QSize size) const = 0;
+
+    virtual QDateTime now() const = 0;
+    virtual QTimeZone timeZone() const = 0;
+    virtual std::unique_ptr<Timer> makeTimer(std::function<void()> action) = 0;
+
+    virtual UserDefaults& defaults() = 0;
+
+Q_SIGNALS:
+    void frontAppChanged(std::optional<tessel::AppInfo> app);
+    void woke();
+    void screensWoke();
+    void desktopChanged();
+    void screensChanged();
+    void clockChanged();
+    void appearanceChanged();
+    void powerChanged();
+};
+
+} // namespace tessel

@@ -1,0 +1,80 @@
+#pragma once
+
+#include "platform/Platform.h"
+#include "platform/UserDefaults.h"
+
+#include <QHash>
+#include <QMap>
+
+#include <vector>
+
+namespace tessel {
+
+class FakeTimer;
+
+// A deterministic machine for tests: every reading is a field the test sets, time moves
+// only when the test advances it, and timers fire in deadline order as it does.
+class FakePlatform final : public Platform {
+    Q_OBJECT
+
+public:
+    explicit FakePlatform(QString defaultsDirectory);
+    ~FakePlatform() override;
+
+    QList<ScreenInfo> screens() const override { return m_screens; }
+    bool systemIsDark() const override { return m_dark; }
+    bool onBatteryPower() const override { return m_onBattery; }
+    bool reduceMotion() const override { return m_reduceMotion; }
+    std::optional<AppInfo> frontmostApp() const override { return m_frontApp; }
+    QList<AppInfo> runningApps() const override { return m_runningApps; }
+    std::optional<QRectF> frontWindowRect(std::optional<qint32> pid) const override;
+    QPointF cursorPosition() const override { return m_cursor; }
+    bool screenCaptureAllowed() const override { return m_captureAllowed; }
+    QImage captureScreen(const QString& screenId, QSize size) const override;
+    QDateTime now() const override { return m_now; }
+    QTimeZone timeZone() const override { return m_timeZone; }
+    std::unique_ptr<Timer> makeTimer(std::function<void()> action) override;
+    UserDefaults& defaults() override { return m_defaults; }
+
+    // Setters that a real desktop would announce emit the matching signal.
+    void setScreens(QList<ScreenInfo> screens);
+    void setDark(bool dark);
+    void setOnBattery(bool onBattery);
+    void activateApp(std::optional<AppInfo> app);
+    void setRunningApps(QList<AppInfo> apps) { m_runningApps = std::move(apps); }
+    void setReduceMotion(bool on) { m_reduceMotion = on; }
+    void setWindowRect(qint32 pid, QRectF rect) { m_windowRects.insert(pid, rect); }
+    void setCursor(QPointF point) { m_cursor = point; }
+    void setCaptureAllowed(bool allowed) { m_captureAllowed = allowed; }
+    // A uniform capture of that grey level (0-255); screens without one fail to capture.
+    void setScreenGrey(const QString& screenId, int grey) { m_screenGreys.insert(screenId, grey); }
+    void clearScreenGrey(const QString& screenId) { m_screenGreys.remove(screenId); }
+
+    // Moves the clock, firing due timers in order at their own deadlines.
+    void advance(std::chrono::milliseconds step);
+    // Jumps the clock without firing timers, as a user changing the system time would.
+    void setClock(QDateTime now, bool announce);
+    void setTimeZone(QTimeZone zone) { m_timeZone = std::move(zone); }
+
+    int activeTimerCount() const;
+
+private:
+    friend class FakeTimer;
+
+    QList<ScreenInfo> m_screens;
+    bool m_dark = false;
+    bool m_onBattery = false;
+    bool m_reduceMotion = false;
+    std::optional<AppInfo> m_frontApp;
+    QList<AppInfo> m_runningApps;
+    QHash<qint32, QRectF> m_windowRects;
+    QPointF m_cursor;
+    bool m_captureAllowed = true;
+    QHash<QString, int> m_screenGreys;
+    QDateTime m_now;
+    QTimeZone m_timeZone;
+    std::vector<FakeTimer*> m_timers;
+    UserDefaults m_defaults;
+};
+
+} // namespace tessel

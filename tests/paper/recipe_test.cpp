@@ -1,0 +1,112 @@
+#include "paper/Recipe.h"
+#include "paper/RecipeJson.h"
+
+#include <cmath>
+#include <gtest/gtest.h>
+#include <limits>
+#include <nlohmann/json.hpp>
+#include <random>
+
+namespace tessel {
+namespace {
+
+Recipe sample() {
+    return {0.35f, 0.35f, 0, 24, 0.8f, 0.45f, 140, 0.9f, 0, Recipe::Pattern::laid,
+            0.55f, 0.15f, 11};
+}
+
+TEST(RecipeEquality, ComparesEveryFieldAndTreatsSignedZerosAlike) {
+    Recipe a = sample();
+    Recipe b = sample();
+    EXPECT_EQ(a, b);
+    b.seed = 12;
+    EXPECT_NE(a, b);
+
+    b = a;
+    a.warmth = 0.0f;
+    b.warmth = -0.0f;
+    EXPECT_EQ(a, b);
+    EXPECT_EQ(qHash(a), qHash(b));
+
+    b.pattern = Recipe::Pattern::graph;
+    EXPECT_NE(a, b);
+}
+
+TEST(RecipeEquality, NaNFieldIsUnequalToItself) {
+    Recipe a = sample();
+    a.cloud = std::numeric_limits<float>::quiet_NaN();
+    EXPECT_FALSE(a == a);
+}
+
+TEST(RecipeJson, WritesKeysInFieldOrderWithShortestFloats) {
+    const Json json = toJson(sample());
+    EXPECT_EQ(json.dump(), R"({"cloud":0.35,"grain":0.35,"tooth":0.0,"toothSize":24.0,)"
+                           R"("fibres":0.8,"fibreDensity":0.45,"fibreLength":140.0,)"
+                           R"("fibreWidth":0.9,"flecks":0.0,"pattern":"laid",)"
+                           R"("patternAmount":0.55,"warmth":0.15,"seed":11})");
+}
+
+TEST(RecipeJson, LargestSeedSurvivesARoundTrip) {
+    Recipe recipe = sample();
+    recipe.seed = std::numeric_limits<std::uint64_t>::max();
+    const std::string text = toJson(recipe).dump();
+    EXPECT_NE(text.find("\"seed\":18446744073709551615"), std::string::npos);
+    EXPECT_EQ(recipeFromJson(Json::parse(text)), recipe);
+}
+
+TEST(RecipeJson, RandomRecipesRoundTripExactly) {
+    std::mt19937_64 random(7);
+    std::uniform_real_distribution<float> value(-1000.0f, 1000.0f);
+    for (int i = 0; i < 500; ++i) {
+        Recipe r{value(random), value(random),
+                 value(random), value(random),
+                 value(random), value(random),
+                 value(random), value(random),
+                 value(random), static_cast<Recipe::Pattern>(random() % 4),
+                 value(random), value(random),
+                 random()};
+        const auto back = recipeFromJson(Json::parse(toJson(r).dump()));
+        ASSERT_TRUE(back);
+        EXPECT_EQ(*back, r);
+    }
+}
+
+TEST(RecipeJson, DecodingIsStrict) {
+    const Json good = toJson(sample());
+    EXPECT_TRUE(recipeFromJson(good));
+
+    Json missingSeed = good;
+    missingSeed.erase("seed");
+    EXPECT_FALSE(recipeFromJson(missingSeed));
+
+    Json badPattern = good;
+    badPattern["pattern"] = "woven";
+    EXPECT_FALSE(recipeFromJson(badPattern));
+
+    Json negativeSeed = good;
+    negativeSeed["seed"] = -1;
+    EXPECT_FALSE(recipeFromJson(negativeSeed));
+
+    Json fractionalSeed = good;
+    fractionalSeed["seed"] = 1.5;
+    EXPECT_FALSE(recipeFromJson(fractionalSeed));
+
+    Json textNumber = good;
+    textNumber["grain"] = "0.3";
+    EXPECT_FALSE(recipeFromJson(textNumber));
+
+    Json extraKey = good;
+    extraKey["shine"] = 3;
+    EXPECT_EQ(recipeFromJson(extraKey), sample());
+
+    EXPECT_FALSE(recipeFromJson(Json::array()));
+}
+
+TEST(RecipeJson, NumbersBeyondFloatRangeDoNotDecode) {
+    Json overflow = toJson(sample());
+    overflow["fibreLength"] = 1e39; // a finite double, an infinite float
+    EXPECT_FALSE(recipeFromJson(overflow));
+}
+
+} // namespace
+} // namespace tessel
