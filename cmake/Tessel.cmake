@@ -32,7 +32,7 @@ endfunction()
 function(tessel_test name)
     cmake_parse_arguments(ARG "" "" "SOURCES;LIBS;LABELS" ${ARGN})
     add_executable(${name} ${ARG_SOURCES})
-    target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gtest_main)
+    target_link_libraries(${name} PRIVATE ${ARG_LIBS} Qt6::Test GTest::gtest GTest::gtest_main)
     set_target_properties(${name} PROPERTIES AUTOMOC ON)
     tessel_apply_warnings(${name})
     gtest_discover_tests(${name}

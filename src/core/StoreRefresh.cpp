@@ -103,7 +103,9 @@ LayerMap Store::resolveLayers(const Settings& s, const ScreenMap& screens) const
     if (!shows) {
         return layers;
     }
-    const auto forApp = appPaper(s, m_frontApp);
+    // A Focus filter's paper outranks the app and screen papers; the weight stays the slot's.
+    const auto forFilter = m_focusFilter ? m_focusFilter->paper : std::nullopt;
+    const auto forApp = forFilter ? forFilter : appPaper(s, m_frontApp);
     const bool perScreen = s.dayNight == Settings::DayNight::screen && !m_displayDark.isEmpty();
     const double lampStrength = s.lamp.id ? s.lamp.strength : 0;
     for (const QString& id : screens.keys()) {

@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# Installs what the tests need, builds them with AddressSanitizer and
+# UndefinedBehaviorSanitizer, warnings as errors, and runs the whole suite.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+scripts/install-deps.sh
+cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=Debug \
+    -DTESSEL_WERROR=ON -DTESSEL_SANITIZE=ON
+cmake --build build/test -j"$(nproc)"
+
+export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
+export LSAN_OPTIONS=suppressions=$PWD/scripts/lsan.supp:print_suppressions=0
+export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+ctest --test-dir build/test --output-on-failure -j"$(nproc)"

@@ -1,0 +1,171 @@
+#include "core/SettingsJson.h"
+
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+#include <random>
+
+namespace tessel {
+namespace {
+
+Settings read(const char* text) {
+    const auto settings = settingsFromJson(Json::parse(text));
+    EXPECT_TRUE(settings);
+    return settings.value_or(Settings{});
+}
+
+TEST(SettingsReader, FailsOnlyWhenTheDocumentIsNotAnObject) {
+    EXPECT_FALSE(settingsFromJson(Json::array()));
+    EXPECT_FALSE(settingsFromJson(Json("settings")));
+    EXPECT_EQ(read("{}"), Settings{});
+}
+
+TEST(SettingsReader, OneBadFieldKeepsItsDefaultAndSparesTheOthers) {
+    Settings expected;
+    expected.enabled = false;
+    EXPECT_EQ(read(R"({"enabled": false, "rulerHeight": "tall"})"), expected);
+
+    EXPECT_EQ(read(R"({"dayNight": "dusk"})").dayNight, Settings::DayNight::system);
+    EXPECT_EQ(read(R"({"appMode": "onlyListed"})").appMode, Settings::AppMode::onlyListed);
+    EXPECT_EQ(read(R"({"restEvery": 2.5, "restLength": 30.0})").restEvery, 20);
+    EXPECT_EQ(read(R"({"restLength": 30.0})").restLength, 30);
+    EXPECT_EQ(read(R"({"excludedApps": ["a", 3]})").excludedApps, Settings::defaultExcludedApps());
+    EXPECT_EQ(read(R"({"focusStrength": null})").focusStrength, 0.5);
+    EXPECT_EQ(read(R"({"appPapers": {"org.gnome.": "graph"}})").appPapers,
+              (QMap<QString, QString>{{QStringLiteral("org.gnome."), QStringLiteral("graph")}}));
+}
+
+TEST(SettingsReader, NestedRecordsAreStrictAndFallBackWhole) {
+    const Settings s =
+        read(R"({"day": {"paper": "laid"}, "night": {"paper": "graph", "gsm": 200}})");
+    EXPECT_EQ(s.day, (Slot{QStringLiteral("kozo"), 120}));
+    EXPECT_EQ(s.night, (Slot{QStringLiteral("graph"), 200}));
+
+    EXPECT_EQ(read(R"({"schedule": {"mode": "custom", "place": "", "from": 60}})").schedule,
+              Schedule{});
+    const Schedule withPlace =
+        read(R"({"schedule": {"mode": "sunsetToSunrise", "place": "Oslo, Norway", "from": 1,
+                              "to": 2, "latitude": 59.9, "longitude": 10.7}})")
+            .schedule;
+    EXPECT_EQ(withPlace.mode, Schedule::Mode::sunsetToSunrise);
+    EXPECT_EQ(withPlace.latitude, 59.9);
+    EXPECT_EQ(read(R"({"schedule": {"mode": "custom", "place": "", "from": 1, "to": 2,
+                                     "latitude": "north"}})")
+                  .schedule,
+              Schedule{});
+
+    EXPECT_EQ(read(R"({"lamp": {"id": "dusk"}})").lamp, LampSettings{});
+    EXPECT_EQ(read(R"({"lamp": {"strength": 0.3}})").lamp, (LampSettings{std::nullopt, 0.3}));
+    EXPECT_EQ(read(R"({"art": {"enabled": true, "idleMinutes": 3}})").art, ArtSettings{});
+}
+
+TEST(SettingsReader, OneBadCustomPaperEmptiesTheList) {
+    const char* document = R"({"customPapers": [
+        {"id": "a", "name": "A", "recipe": {"cloud": 1, "grain": 1, "tooth": 0, "toothSize": 24,
+          "fibres": 0, "fibreDensity": 0, "fibreLength": 60, "fibreWidth": 0.8, "flecks": 0,
+          "pattern": "none", "patternAmount": 0, "warmth": 0, "seed": 5}},
+        {"id": "b", "name": "B", "recipe": {"cloud": 1}}]})";
+    EXPECT_TRUE(read(document).customPapers.isEmpty());
+}
+
+TEST(SettingsReader, SnoozeAndLampAbsentMeanNone) {
+    Settings snoozed;
+    snoozed.snoozedUntil = Instant{812345678.25};
+    snoozed.lamp.id = QStringLiteral("reading");
+    Json written = toJson(snoozed);
+    EXPECT_EQ(written["snoozedUntil"], 812345678.25);
+    written.erase("snoozedUntil");
+    written["lamp"].erase("id");
+    const auto back = settingsFromJson(written);
+    ASSERT_TRUE(back);
+    EXPECT_FALSE(back->snoozedUntil);
+    EXPECT_FALSE(back->lamp.id);
+}
+
+TEST(SettingsWriter, WritesEveryFieldInDeclarationOrderAndOmitsAbsentOptionals) {
+    const Json json = toJson(Settings{});
+    std::vector<std::string> keys;
+    for (const auto& item : json.items()) {
+        keys.push_back(item.key());
+    }
+    const std::vector<std::string> expected = {"enabled",        "day",
+                                               "night",          "dayNight",
+                                               "appMode",        "excludedApps",
+                                               "onlyApps",       "appPapers",
+                                               "displayPapers",  "disabledDisplays",
+                                               "pauseOnBattery", "schedule",
+                                               "lamp",           "art",
+                                               "focusSheet",     "focusStrength",
+                                               "ruler",          "rulerHeight",
+                                               "rest",           "restEvery",
+                                               "restLength",     "hideFromScreenshots",
+                                               "sounds",         "haptics",
+                                               "customPapers",   "onboarded"};
+    EXPECT_EQ(keys, expected);
+    EXPECT_FALSE(json["lamp"].contains("id"));
+    EXPECT_FALSE(json["schedule"].contains("latitude"));
+}
+
+TEST(SettingsWriter, DisabledDisplaysCompareAsASet) {
+    const Settings a = read(R"({"disabledDisplays": ["X", "Y"]})");
+    const Settings b = read(R"({"disabledDisplays": ["Y", "X", "Y"]})");
+    EXPECT_EQ(a, b);
+    EXPECT_EQ(toJson(a), toJson(b));
+}
+
+Settings randomSettings(std::mt19937& random) {
+    const auto coin = [&] { return random() % 2 == 0; };
+    const auto text = [&] { return QString::number(random() % 1000, 36) + QChar(0x00e9); };
+    const auto real = [&] { return std::uniform_real_distribution<double>(-1e6, 1e6)(random); };
+    Settings s;
+    s.enabled = coin();
+    s.day = {text(), real()};
+    s.night = {text(), real()};
+    s.dayNight = coin() ? Settings::DayNight::screen : Settings::DayNight::system;
+    s.appMode = coin() ? Settings::AppMode::onlyListed : Settings::AppMode::exceptListed;
+    s.excludedApps = {text(), text()};
+    s.onlyApps = {text()};
+    s.appPapers = {{text(), text()}};
+    s.displayPapers = {{text(), text()}, {text(), text()}};
+    s.disabledDisplays = {text(), text(), text()};
+    s.pauseOnBattery = coin();
+    if (coin()) {
+        s.snoozedUntil = Instant{real()};
+    }
+    s.schedule = {static_cast<Schedule::Mode>(random() % 3),
+                  text(),
+                  coin() ? std::optional(real()) : std::nullopt,
+                  coin() ? std::optional(real()) : std::nullopt,
+                  static_cast<int>(random() % 1440),
+                  static_cast<int>(random() % 1440)};
+    s.lamp = {coin() ? std::optional(text()) : std::nullopt, real()};
+    s.art = {coin(), static_cast<int>(random() % 60), {text()}};
+    s.focusSheet = coin();
+    s.focusStrength = real();
+    s.ruler = coin();
+    s.rulerHeight = real();
+    s.rest = coin();
+    s.restEvery = static_cast<int>(random() % 100);
+    s.restLength = -static_cast<int>(random() % 100);
+    s.hideFromScreenshots = coin();
+    s.sounds = coin();
+    s.haptics = coin();
+    Recipe recipe;
+    recipe.seed = (std::uint64_t{random()} << 32) | random();
+    recipe.warmth = static_cast<float>(real());
+    s.customPapers = {{text(), text(), recipe}};
+    s.onboarded = coin();
+    return s;
+}
+
+TEST(SettingsRoundTrip, RandomRecordsReadBackEqual) {
+    std::mt19937 random(2026);
+    for (int i = 0; i < 200; ++i) {
+        const Settings original = randomSettings(random);
+        const auto back = settingsFromJson(Json::parse(toJson(original).dump()));
+        ASSERT_TRUE(back);
+        EXPECT_EQ(*back, original) << toJson(original).dump();
+    }
+}
+
+} // namespace
+} // namespace tessel

@@ -1,0 +1,231 @@
+#include "StoreFixture.h"
+
+#include <QSignalSpy>
+
+namespace tessel {
+namespace {
+
+using namespace std::chrono_literals;
+
+TEST_F(StoreTest, CreationLoadsSettingsWithoutSavingOrRefreshing) {
+    Settings stored;
+    stored.onboarded = true;
+    stored.day.gsm = 222;
+    storeSettings(stored);
+    QFile::remove(platform.defaults().filePath());
+    storeSettings(stored);
+    const QDateTime written = QFileInfo(platform.defaults().filePath()).lastModified();
+
+    Store& s = makeStore();
+    EXPECT_EQ(s.settings().day.gsm, 222);
+    EXPECT_EQ(overlay->syncCount, 0);
+    EXPECT_EQ(QFileInfo(platform.defaults().filePath()).lastModified(), written);
+}
+
+TEST_F(StoreTest, UnreadableStoredFileGivesDefaultsAndIsKeptAside) {
+    QFile file(platform.defaults().filePath());
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write("{\"settings\": ");
+    file.close();
+    FakePlatform fresh(dir.path());
+    Store s(fresh, std::make_unique<RecordingOverlay>());
+    EXPECT_EQ(s.settings(), Settings{});
+
+    s.snooze(60);
+    const QStringList aside =
+        QDir(dir.path()).entryList({QStringLiteral("defaults.json.unreadable-*")});
+    ASSERT_EQ(aside.size(), 1);
+    QFile kept(dir.filePath(aside.first()));
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    EXPECT_EQ(kept.readAll(), QByteArray("{\"settings\": "));
+}
+
+TEST_F(StoreTest, StartReadsTheMachineOnceAndASecondStartDoesNothing) {
+    platform.setDark(true);
+    platform.setOnBattery(true);
+    platform.activateApp(app("org.gnome.Terminal", 42));
+    Store& s = startStore();
+    EXPECT_TRUE(s.dark());
+    EXPECT_TRUE(s.editingNight());
+    EXPECT_TRUE(s.onBattery());
+    EXPECT_EQ(s.frontApp(), QStringLiteral("org.gnome.Terminal"));
+    EXPECT_EQ(s.frontPID(), 42);
+    EXPECT_EQ(overlay->syncCount, 1);
+
+    s.setEditingNight(false);
+    s.start();
+    EXPECT_EQ(overlay->syncCount, 1);
+    EXPECT_FALSE(s.editingNight());
+}
+
+TEST_F(StoreTest, HeartbeatAndSystemEventsRefresh) {
+    startStore();
+    const int syncs = overlay->syncCount;
+    platform.advance(30s);
+    EXPECT_EQ(overlay->syncCount, syncs + 1);
+    platform.advance(60s);
+    EXPECT_EQ(overlay->syncCount, syncs + 3);
+    Q_EMIT platform.woke();
+    Q_EMIT platform.screensWoke();
+    Q_EMIT platform.desktopChanged();
+    platform.setScreens({screen("A"), screen("B")});
+    EXPECT_EQ(overlay->syncCount, syncs + 7);
+    EXPECT_EQ(layers().size(), 2);
+}
+
+TEST_F(StoreTest, ClockChangeReevaluatesTheScheduleAtOnce) {
+    Settings s;
+    s.onboarded = true;
+    s.schedule = {Schedule::Mode::custom, {}, {}, {}, 9 * 60, 17 * 60};
+    storeSettings(s);
+    platform.setClock(QDateTime(QDate(2026, 3, 2), QTime(8, 0), Qt::UTC), false);
+    startStore();
+    EXPECT_TRUE(layers().isEmpty());
+    platform.setClock(QDateTime(QDate(2026, 3, 2), QTime(12, 0), Qt::UTC), true);
+    EXPECT_FALSE(layers().isEmpty());
+}
+
+TEST_F(StoreTest, AppearanceChangeMovesDarkAndTheEditedSlotOnlyOnRealChanges) {
+    Store& s = startStore();
+    QSignalSpy darkSpy(&s, &Store::darkChanged);
+    const int syncs = overlay->syncCount;
+    platform.setDark(false);
+    EXPECT_EQ(overlay->syncCount, syncs);
+    EXPECT_EQ(darkSpy.count(), 0);
+
+    platform.setDark(true);
+    EXPECT_TRUE(s.dark());
+    EXPECT_TRUE(s.editingNight());
+    EXPECT_EQ(darkSpy.count(), 1);
+    EXPECT_EQ(overlay->syncCount, syncs + 1);
+}
+
+TEST_F(StoreTest, PowerNotificationWithoutChangeDoesNothing) {
+    Store& s = startStore();
+    const int syncs = overlay->syncCount;
+    platform.setOnBattery(false);
+    EXPECT_EQ(overlay->syncCount, syncs);
+    platform.setOnBattery(true);
+    EXPECT_TRUE(s.onBattery());
+    EXPECT_EQ(overlay->syncCount, syncs + 1);
+}
+
+TEST_F(StoreTest, TesselsOwnWindowsDoNotChangeTheFrontApp) {
+    Store& s = startStore();
+    platform.activateApp(app("org.gimp.GIMP", 7));
+    EXPECT_TRUE(layers().isEmpty());
+    const int syncs = overlay->syncCount;
+    platform.activateApp(app("com.corvane.Tessel", 8));
+    EXPECT_EQ(s.frontApp(), QStringLiteral("org.gimp.GIMP"));
+    EXPECT_EQ(s.frontPID(), 7);
+    EXPECT_EQ(overlay->syncCount, syncs);
+
+    platform.activateApp(AppInfo{std::nullopt, 9, {}});
+    EXPECT_EQ(s.frontApp(), std::nullopt);
+    EXPECT_FALSE(layers().isEmpty());
+}
+
+TEST_F(StoreTest, SnoozeEndsOnTimeAndIsClearedAndSaved) {
+    Store& s = startStore();
+    platform.advance(10s); // away from the heartbeat, so the snooze timer ends it
+    s.snooze(900);
+    EXPECT_TRUE(s.isSnoozed());
+    EXPECT_TRUE(layers().isEmpty());
+    EXPECT_TRUE(savedSettings()->snoozedUntil);
+
+    platform.advance(900s + 50ms);
+    EXPECT_TRUE(s.settings().snoozedUntil);
+    EXPECT_TRUE(layers().isEmpty());
+    platform.advance(50ms);
+    EXPECT_FALSE(s.settings().snoozedUntil);
+    EXPECT_FALSE(savedSettings()->snoozedUntil);
+    EXPECT_FALSE(layers().isEmpty());
+}
+
+TEST_F(StoreTest, SnoozeThatEndedDuringSleepIsClearedByTheFirstRefresh) {
+    Settings stored;
+    stored.onboarded = true;
+    stored.snoozedUntil = Instant::fromDateTime(platform.now()).plusSeconds(-5);
+    storeSettings(stored);
+    Store& s = startStore();
+    EXPECT_FALSE(s.settings().snoozedUntil);
+    EXPECT_FALSE(savedSettings()->snoozedUntil);
+    EXPECT_FALSE(layers().isEmpty());
+}
+
+TEST_F(StoreTest, SnoozeCancelAndNonPositiveLengths) {
+    Store& s = startStore();
+    s.snooze(3600);
+    s.snooze(std::nullopt);
+    EXPECT_FALSE(s.isSnoozed());
+    s.snooze(0);
+    EXPECT_FALSE(s.settings().snoozedUntil);
+    s.snooze(-30);
+    EXPECT_FALSE(s.settings().snoozedUntil);
+    EXPECT_FALSE(layers().isEmpty());
+}
+
+TEST_F(StoreTest, FarOffSnoozeKeepsWaitingThroughRearms) {
+    Settings stored;
+    stored.onboarded = true;
+    stored.snoozedUntil = Instant{1e300};
+    storeSettings(stored);
+    Store& s = startStore();
+    platform.advance(std::chrono::hours(49));
+    EXPECT_TRUE(s.isSnoozed());
+    EXPECT_EQ(s.status()->left(14), QStringLiteral("Snoozed until "));
+}
+
+TEST_F(StoreTest, SnoozeUntilTomorrowEndsAtTheComingLocalMidnight) {
+    platform.setTimeZone(QTimeZone("Europe/Berlin"));
+    platform.setClock(QDateTime(QDate(2026, 7, 1), QTime(23, 59), QTimeZone("Europe/Berlin")),
+                      false);
+    Store& s = startStore();
+    s.snoozeUntilTomorrow();
+    EXPECT_EQ(s.settings().snoozedUntil->toDateTime(),
+              QDateTime(QDate(2026, 7, 2), QTime(0, 0), QTimeZone("Europe/Berlin")));
+}
+
+TEST_F(StoreTest, TrackingRunsOnlyWhilePaperShowsAndAToolIsOn) {
+    Settings stored;
+    stored.onboarded = true;
+    stored.focusSheet = true;
+    stored.focusStrength = 0.25;
+    storeSettings(stored);
+    platform.activateApp(app("org.gnome.TextEditor", 31));
+    platform.setWindowRect(31, {10, 20, 300, 200});
+    Store& s = startStore();
+    EXPECT_EQ(overlay->focus.rect, QRectF(10, 20, 300, 200));
+    EXPECT_EQ(overlay->focus.strength, 0.25);
+    const int samples = overlay->focusCount;
+    platform.advance(1s);
+    EXPECT_GE(overlay->focusCount, samples + 29);
+    EXPECT_TRUE(overlay->ruler.hidden); // the ruler is off: only ever reset
+
+    s.updateSettings([](Settings& settings) { settings.enabled = false; });
+    EXPECT_EQ(overlay->focus.rect, std::nullopt);
+    EXPECT_EQ(overlay->focus.strength, 0);
+    const int stopped = overlay->focusCount;
+    platform.advance(1s);
+    EXPECT_EQ(overlay->focusCount, stopped);
+}
+
+TEST_F(StoreTest, ObservedFieldsAnnounceOnlyRealChanges) {
+    Store& s = startStore();
+    QSignalSpy visible(&s, &Store::paperVisibleChanged);
+    QSignalSpy front(&s, &Store::frontAppChanged);
+    QSignalSpy settings(&s, &Store::settingsChanged);
+    s.refresh();
+    platform.activateApp(app("org.gnome.Terminal"));
+    platform.activateApp(app("org.gnome.Terminal"));
+    s.updateSettings([](Settings&) {});
+    EXPECT_EQ(visible.count(), 0);
+    EXPECT_EQ(front.count(), 1);
+    EXPECT_EQ(settings.count(), 0);
+    s.updateSettings([](Settings& x) { x.enabled = false; });
+    EXPECT_EQ(visible.count(), 1);
+    EXPECT_EQ(settings.count(), 1);
+}
+
+} // namespace
+} // namespace tessel
