@@ -33,7 +33,10 @@ Store::Store(Platform& platform, std::unique_ptr<Overlay> overlay)
     , m_snoozeTimer(platform.makeTimer([this] { refresh(); }))
     , m_minuteTimer(platform.makeTimer([this] { refresh(); }))
     , m_trackTimer(platform.makeTimer([this] { track(); }))
-    , m_sampleTimer(platform.makeTimer([this] { sampleScreens(); })) {}
+    , m_sampleTimer(platform.makeTimer([this] { sampleScreens(); })) {
+    connect(&m_cache, &PaperCache::heightFieldArrived, this, &Store::refresh);
+    connect(&m_cache, &PaperCache::previewsChanged, this, &Store::previewsChanged);
+}
 
 Store::~Store() = default;
 
@@ -93,6 +96,7 @@ void Store::start() {
     installWatchers();
     m_minuteTimer->start(heartbeatInterval, true);
     refresh();
+    makePreviews();
     restartSampling();
     updateTracking();
 }

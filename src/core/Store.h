@@ -2,6 +2,7 @@
 
 #include "core/Layer.h"
 #include "core/Overlay.h"
+#include "core/PaperCache.h"
 #include "core/Settings.h"
 #include "platform/Platform.h"
 
@@ -74,6 +75,12 @@ public:
     void restartSampling();
     void updateTracking();
 
+    // Grey previews by paper id; entries arrive in the background after makePreviews.
+    const QHash<QString, QImage>& previews() const { return m_cache.previews(); }
+    void setPreview(const QString& paperId, std::optional<QImage> preview);
+    void makePreviews();
+    const PaperCache& cache() const { return m_cache; }
+
     Overlay& overlay() { return *m_overlay; }
     Platform& platform() { return m_platform; }
 
@@ -90,6 +97,7 @@ Q_SIGNALS:
     void paperVisibleChanged(bool visible);
     void screenAccessChanged(bool access);
     void focusFilterChanged();
+    void previewsChanged();
 
 private:
     void settingsDidChange(const Settings& previous);
@@ -102,6 +110,7 @@ private:
     void rearmSnoozeTimer();
     std::optional<QImage> tile(const Layer& layer);
     void pruneHeights(const LayerMap& layers);
+    Recipe recipeOf(const QString& paperId) const;
     LayerMap resolveLayers(const Settings& effective, const ScreenMap& screens) const;
     void sampleScreens();
     void track();
@@ -119,6 +128,7 @@ private:
     bool m_paperVisible = false;
     bool m_screenAccess = false;
     std::optional<FocusFilter> m_focusFilter;
+    PaperCache m_cache;
     std::unique_ptr<Timer> m_snoozeTimer;
     std::unique_ptr<Timer> m_minuteTimer;
     std::unique_ptr<Timer> m_trackTimer;
