@@ -1,6 +1,6 @@
 #include "app/CommandLine.h"
-#include "core/RecordingOverlay.h"
 #include "core/Store.h"
+#include "overlay/OverlayController.h"
 #include "platform/UserDefaults.h"
 #include "platform/x11/X11Platform.h"
 
@@ -21,7 +21,7 @@ int runApplication(int argc, char** argv) {
     QApplication::setQuitOnLastWindowClosed(false);
 
     tessel::X11Platform platform(tessel::UserDefaults::defaultDirectory());
-    tessel::Store store(platform, std::make_unique<tessel::RecordingOverlay>());
+    tessel::Store store(platform, std::make_unique<tessel::OverlayController>(platform));
     store.start();
     return QApplication::exec();
 }

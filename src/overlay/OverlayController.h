@@ -1,0 +1,34 @@
+#pragma once
+
+#include "core/Overlay.h"
+#include "overlay/OverlayWindow.h"
+
+#include <map>
+#include <memory>
+
+namespace tessel {
+
+// Keeps one overlay window per screen in step with what the Store resolved.
+class OverlayController final : public Overlay {
+public:
+    explicit OverlayController(Platform& platform);
+    ~OverlayController() override;
+
+    void sync(const ScreenMap& screens, const LayerMap& layers, const TileMap& tiles,
+              const QSet<QString>& pending, bool hideFromScreenshots) override;
+    void setFocus(std::optional<QRectF> rect, double strength) override;
+    void setRuler(QPointF point, bool hidden, double height) override;
+
+    // Asks the next windows to come on screen to drop in from above.
+    bool dropNext = false;
+
+    QStringList windowIds() const;
+    OverlayWindow* window(const QString& screenId) const;
+
+private:
+    Platform& m_platform;
+    std::map<QString, std::unique_ptr<OverlayWindow>> m_windows;
+    ScreenMap m_screens;
+};
+
+} // namespace tessel

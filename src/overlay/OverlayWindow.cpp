@@ -1,0 +1,230 @@
+#include "overlay/OverlayWindow.h"
+
+#include "overlay/SheetPainter.h"
+
+#include <QEasingCurve>
+#include <QGuiApplication>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QScreen>
+
+namespace tessel {
+
+namespace {
+
+constexpr int fadeMilliseconds = 350;
+constexpr int crossFadeMilliseconds = 300;
+constexpr int dropMilliseconds = 1150;
+constexpr double focusCornerRadius = 12;
+constexpr double rulerCornerRadius = 6;
+constexpr double rulerOverhang = 20;
+constexpr double rulerOpacity = 0.26;
+
+// Frames are global with y up from the primary screen's bottom; Qt places windows y down.
+QRect qtGeometry(const QRectF& frame) {
+    const QScreen* primary = QGuiApplication::primaryScreen();
+    const double bottom = primary ? primary->geometry().bottom() + 1 : frame.bottom();
+    return QRectF(frame.x(), bottom - frame.y() - frame.height(), frame.width(), frame.height())
+        .toAlignedRect();
+}
+
+QEasingCurve dropCurve() {
+    QEasingCurve curve(QEasingCurve::BezierSpline);
+    curve.addCubicBezierSegment(QPointF(0.16, 1.0), QPointF(0.3, 1.0), QPointF(1, 1));
+    return curve;
+}
+
+} // namespace
+
+OverlayWindow::OverlayWindow(const ScreenInfo& host, std::function<bool()> reduceMotion)
+    : m_host(host)
+    , m_reduceMotion(std::move(reduceMotion))
+    , m_focusVeil([this](const QRectF& area) { repaint(area); })
+    , m_rulerVeil([this](const QRectF& area) { repaint(area); }) {
+    setFlags(Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::Tool |
+             Qt::WindowTransparentForInput | Qt::WindowDoesNotAcceptFocus |
+             Qt::X11BypassWindowManagerHint);
+    QSurfaceFormat format = requestedFormat();
+    format.setAlphaBufferSize(8);
+    setFormat(format);
+    setTitle(QStringLiteral("Tessel paper"));
+    setGeometry(qtGeometry(host.frame));
+
+    m_fade.setEasingCurve(QEasingCurve::OutCubic);
+    connect(&m_fade, &QVariantAnimation::finished, this, [this] {
+        if (m_fadeCompletion) {
+            std::exchange(m_fadeCompletion, nullptr)();
+        }
+    });
+    connect(&m_fade, &QVariantAnimation::valueChanged, this, [this](const QVariant& value) {
+        m_alpha = value.toDouble();
+        update();
+    });
+    m_crossFadeAnimation.setDuration(crossFadeMilliseconds);
+    m_crossFadeAnimation.setStartValue(0.0);
+    m_crossFadeAnimation.setEndValue(1.0);
+    connect(&m_crossFadeAnimation, &QVariantAnimation::valueChanged, this,
+            [this](const QVariant& value) {
+                m_crossFade = value.toDouble();
+                update();
+            });
+    connect(&m_crossFadeAnimation, &QVariantAnimation::finished, this,
+            [this] { m_previousSheet = QImage(); });
+    m_dropAnimation.setDuration(dropMilliseconds);
+    m_dropAnimation.setEasingCurve(dropCurve());
+    connect(&m_dropAnimation, &QVariantAnimation::valueChanged, this,
+            [this](const QVariant& value) {
+                m_dropOffset = value.toDouble();
+                update();
+            });
+}
+
+void OverlayWindow::setHost(const ScreenInfo& host) {
+    const bool moved =
+        host.frame != m_host.frame || host.devicePixelRatio != m_host.devicePixelRatio;
+    m_host = host;
+    if (!moved) {
+        return;
+    }
+    setGeometry(qtGeometry(host.frame));
+    m_lampKey.reset();
+    renderSheet();
+}
+
+void OverlayWindow::apply(const QImage& tile, const std::optional<Lamp>& lamp, double strength) {
+    const auto key = tessel::lampKey(lamp, strength, m_host.frame.size());
+    const bool newTile = tile.cacheKey() != m_tile.cacheKey();
+    const bool newLamp = key != m_lampKey;
+    if ((newTile || newLamp) && isVisible() && !m_tile.isNull() && !m_reduceMotion()) {
+        startCrossFade();
+    }
+    if (newTile) {
+        m_tile = tile;
+    }
+    if (newLamp) {
+        m_lampKey = key;
+        m_lampLayers = lamp ? lamp->layers(strength, m_host.frame.size()) : QList<LampLayer>();
+    }
+    if (newTile || newLamp) {
+        renderSheet();
+    }
+    if (!isVisible() || m_targetAlpha < 1) {
+        show();
+        if (drop && !m_reduceMotion()) {
+            m_fade.stop();
+            m_alpha = m_targetAlpha = 1;
+            startDrop();
+        } else {
+            fade(1, nullptr);
+        }
+    }
+}
+
+void OverlayWindow::hideSheet() {
+    fade(0, [this] {
+        if (m_alpha == 0) {
+            hide();
+        }
+    });
+}
+
+// An interrupted fade never completes, so a show during a hide keeps the window on screen.
+void OverlayWindow::fade(double alpha, std::function<void()> completion) {
+    m_fade.stop();
+    m_targetAlpha = alpha;
+    m_fadeCompletion = [this, alpha, completion = std::move(completion)] {
+        m_alpha = alpha;
+        update();
+        if (completion) {
+            completion();
+        }
+    };
+    if (m_reduceMotion() || m_alpha == alpha) {
+        std::exchange(m_fadeCompletion, nullptr)();
+        return;
+    }
+    m_fade.setDuration(fadeMilliseconds);
+    m_fade.setStartValue(m_alpha);
+    m_fade.setEndValue(alpha);
+    m_fade.start();
+}
+
+void OverlayWindow::startDrop() {
+    m_dropAnimation.stop();
+    m_dropAnimation.setStartValue(m_host.frame.height());
+    m_dropAnimation.setEndValue(0.0);
+    m_dropAnimation.start();
+}
+
+void OverlayWindow::startCrossFade() {
+    m_previousSheet = m_sheet;
+    m_crossFade = 0;
+    m_crossFadeAnimation.stop();
+    m_crossFadeAnimation.start();
+}
+
+void OverlayWindow::renderSheet() {
+    if (m_tile.isNull()) {
+        return;
+    }
+    m_sheet =
+        tessel::renderSheet(m_host.frame.size(), m_host.devicePixelRatio, m_tile, m_lampLayers);
+    ++m_sheetRenders;
+    update();
+}
+
+QRectF OverlayWindow::bounds() const {
+    return QRectF(QPointF(0, 0), m_host.frame.size());
+}
+
+QRectF OverlayWindow::toWindow(const QRectF& layerRect) const {
+    return {layerRect.x(), m_host.frame.height() - layerRect.y() - layerRect.height(),
+            layerRect.width(), layerRect.height()};
+}
+
+void OverlayWindow::repaint(const QRectF& area) {
+    if (area.isNull()) {
+        update();
+    } else {
+        update(area.toAlignedRect());
+    }
+}
+
+void OverlayWindow::setFocus(std::optional<QRectF> hole, double strength) {
+    m_focusVeil.setOpening(hole ? std::optional(toWindow(*hole)) : std::nullopt, focusCornerRadius);
+    m_focusVeil.setTarget(strength > 0 ? 0.1 + 0.32 * strength : 0, !m_reduceMotion());
+}
+
+void OverlayWindow::setRuler(std::optional<double> y, double height) {
+    if (!y) {
+        m_rulerVeil.setOpening(std::nullopt, rulerCornerRadius);
+        m_rulerVeil.setTarget(0, !m_reduceMotion());
+        return;
+    }
+    const QRectF band(-rulerOverhang, *y - height / 2, m_host.frame.width() + 2 * rulerOverhang,
+                      height);
+    m_rulerVeil.setOpening(toWindow(band), rulerCornerRadius);
+    m_rulerVeil.setTarget(rulerOpacity, !m_reduceMotion());
+}
+
+void OverlayWindow::paintEvent(QPaintEvent* event) {
+    QPainter painter(this);
+    painter.setClipRegion(event->region());
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    painter.fillRect(event->rect(), Qt::transparent);
+    painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    painter.setOpacity(m_alpha);
+    painter.translate(0, -m_dropOffset);
+    if (!m_previousSheet.isNull()) {
+        painter.setOpacity(m_alpha * (1 - m_crossFade));
+        painter.drawImage(QPointF(0, 0), m_previousSheet);
+        painter.setOpacity(m_alpha * m_crossFade);
+    }
+    painter.drawImage(QPointF(0, 0), m_sheet);
+    painter.setOpacity(m_alpha);
+    painter.setRenderHint(QPainter::Antialiasing);
+    m_focusVeil.paint(painter, bounds());
+    m_rulerVeil.paint(painter, bounds());
+}
+
+} // namespace tessel

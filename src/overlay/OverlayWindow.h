@@ -1,0 +1,80 @@
+#pragma once
+
+#include "overlay/Veil.h"
+#include "paper/Lamp.h"
+#include "platform/Platform.h"
+
+#include <QImage>
+#include <QRasterWindow>
+#include <QVariantAnimation>
+
+#include <functional>
+#include <optional>
+
+namespace tessel {
+
+// One click-through, always-on-top, translucent window covering one screen: the paper tile
+// repeated edge to edge, the lamp over it, and the focus and ruler veils on top.
+class OverlayWindow final : public QRasterWindow {
+    Q_OBJECT
+
+public:
+    OverlayWindow(const ScreenInfo& host, std::function<bool()> reduceMotion);
+
+    const ScreenInfo& host() const { return m_host; }
+    // Moves the window onto the screen's new frame; the lamp is rebuilt at the next apply.
+    void setHost(const ScreenInfo& host);
+
+    // Shows this paper and lamp and brings the window on screen. The same tile object and lamp
+    // key do no work; a change on a visible window cross-fades.
+    void apply(const QImage& tile, const std::optional<Lamp>& lamp, double strength);
+    // Fades out, then leaves the screen unless shown again meanwhile.
+    void hideSheet();
+
+    bool drop = false;
+    bool isShown() const { return isVisible() && m_alpha > 0; }
+    double alpha() const { return m_alpha; }
+    const QImage& tile() const { return m_tile; }
+    const std::optional<QString>& lampKey() const { return m_lampKey; }
+    int sheetRenders() const { return m_sheetRenders; }
+
+    // In window layer space: origin at the lower-left corner, y up, points.
+    void setFocus(std::optional<QRectF> hole, double strength);
+    void setRuler(std::optional<double> y, double height);
+    const Veil& focusVeil() const { return m_focusVeil; }
+    const Veil& rulerVeil() const { return m_rulerVeil; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void fade(double alpha, std::function<void()> completion);
+    void startDrop();
+    void startCrossFade();
+    void renderSheet();
+    QRectF toWindow(const QRectF& layerRect) const;
+    QRectF bounds() const;
+    void repaint(const QRectF& area);
+
+    ScreenInfo m_host;
+    std::function<bool()> m_reduceMotion;
+    QImage m_tile;
+    std::optional<QString> m_lampKey;
+    QList<LampLayer> m_lampLayers;
+    QImage m_sheet;
+    QImage m_previousSheet;
+    int m_sheetRenders = 0;
+    double m_alpha = 0;
+    // Where the current fade is heading; what a new apply compares against.
+    double m_targetAlpha = 0;
+    double m_crossFade = 1;
+    double m_dropOffset = 0;
+    QVariantAnimation m_fade;
+    std::function<void()> m_fadeCompletion;
+    QVariantAnimation m_crossFadeAnimation;
+    QVariantAnimation m_dropAnimation;
+    Veil m_focusVeil;
+    Veil m_rulerVeil;
+};
+
+} // namespace tessel

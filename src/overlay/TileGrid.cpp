@@ -1,0 +1,22 @@
+#include "overlay/TileGrid.h"
+
+#include <cmath>
+
+namespace tessel {
+
+QRectF TileGrid::cell(int index, double height) const {
+    const int column = index % columns;
+    const int row = index / columns;
+    return {column * side, height - (row + 1) * side, side, side};
+}
+
+TileGrid layoutTiles(QSizeF size, int tilePixels, double devicePixelRatio) {
+    if (tilePixels <= 0 || !(devicePixelRatio > 0) || size.isEmpty()) {
+        return {};
+    }
+    const double side = tilePixels / devicePixelRatio;
+    return {static_cast<int>(std::ceil(size.width() / side)),
+            static_cast<int>(std::ceil(size.height() / side)), side};
+}
+
+} // namespace tessel

@@ -1,0 +1,80 @@
+#include "overlay/Veil.h"
+
+#include <QPainter>
+
+namespace tessel {
+
+namespace {
+
+constexpr int fadeMilliseconds = 300;
+// Everything the band or hole touches, with room for antialiased edges.
+constexpr double edgeMargin = 2;
+
+QRectF dirtyArea(const std::optional<QRectF>& opening) {
+    return opening ? opening->adjusted(-edgeMargin, -edgeMargin, edgeMargin, edgeMargin) : QRectF();
+}
+
+} // namespace
+
+Veil::Veil(std::function<void(const QRectF&)> changed)
+    : m_changed(std::move(changed)) {
+    m_animation.setDuration(fadeMilliseconds);
+    connect(&m_animation, &QVariantAnimation::valueChanged, this, [this](const QVariant& value) {
+        m_opacity = value.toDouble();
+        m_changed(QRectF());
+    });
+}
+
+void Veil::setOpening(std::optional<QRectF> opening, double cornerRadius) {
+    if (opening == m_opening && cornerRadius == m_cornerRadius) {
+        return;
+    }
+    const QRectF before = dirtyArea(m_opening);
+    m_opening = opening;
+    m_cornerRadius = cornerRadius;
+    if (m_opacity <= 0) {
+        return;
+    }
+    const QRectF after = dirtyArea(m_opening);
+    if (before.isNull() || after.isNull()) {
+        m_changed(QRectF());
+        return;
+    }
+    // Only what the opening left and what it now covers change.
+    m_changed(before);
+    m_changed(after);
+}
+
+void Veil::setTarget(double opacity, bool animate) {
+    if (static_cast<float>(opacity) == static_cast<float>(m_target)) {
+        return;
+    }
+    m_target = opacity;
+    m_animation.stop();
+    if (!animate) {
+        m_opacity = opacity;
+        m_changed(QRectF());
+        return;
+    }
+    m_animation.setStartValue(m_opacity);
+    m_animation.setEndValue(opacity);
+    m_animation.start();
+}
+
+void Veil::paint(QPainter& painter, const QRectF& bounds) const {
+    if (m_opacity <= 0) {
+        return;
+    }
+    QPainterPath path;
+    path.setFillRule(Qt::OddEvenFill);
+    path.addRect(bounds);
+    if (m_opening) {
+        path.addRoundedRect(*m_opening, m_cornerRadius, m_cornerRadius);
+    }
+    painter.save();
+    painter.setOpacity(painter.opacity() * m_opacity);
+    painter.fillPath(path, Qt::black);
+    painter.restore();
+}
+
+} // namespace tessel
