@@ -33,13 +33,32 @@ int toothCells(float size, int n) {
     return size >= static_cast<float>(n) ? n : static_cast<int>(size);
 }
 
-// area × perUnit / 2^20, truncated: the count for a whole 1024 tile is perUnit itself.
+// area × perUnit / 2^20, truncated: the count for a whole 1024 tile is perUnit itself. Only
+// an absurd n could overflow an int; that is capped rather than left undefined.
 int countFor(int n, float perUnit) {
     const auto area = static_cast<float>(static_cast<std::int64_t>(n) * n);
-    return static_cast<int>(area * perUnit * 0x1p-20f);
+    return static_cast<int>(std::min(area * perUnit * 0x1p-20f, 1e9f));
+}
+
+bool hasFibres(const Recipe& recipe) {
+    return recipe.fibres > 0 && recipe.fibreDensity > 0;
 }
 
 } // namespace
+
+int fibreCount(const Recipe& recipe, int n) {
+    if (!hasFibres(recipe)) {
+        return 0;
+    }
+    return countFor(n, std::min(recipe.fibreDensity, bounds::maxFibreDensity) * 900.0f);
+}
+
+int fleckCount(const Recipe& recipe, int n) {
+    if (!(recipe.flecks > 0)) {
+        return 0;
+    }
+    return countFor(n, 700.0f * std::min(recipe.flecks, bounds::maxFleckCount));
+}
 
 std::vector<float> heightField(const Recipe& recipe, int n) {
     if (n <= 0) {
@@ -48,7 +67,7 @@ std::vector<float> heightField(const Recipe& recipe, int n) {
     const bool cloud = recipe.cloud > 0;
     const bool grain = recipe.grain > 0;
     const bool tooth = recipe.tooth > 0;
-    const bool fibres = recipe.fibres > 0 && recipe.fibreDensity > 0;
+    const bool fibres = hasFibres(recipe);
     const bool pattern = recipe.pattern != Recipe::Pattern::none && recipe.patternAmount > 0;
     const bool flecks = recipe.flecks > 0;
     const auto count = static_cast<std::size_t>(cloud + grain + tooth + fibres + pattern + flecks);
@@ -77,20 +96,18 @@ std::vector<float> heightField(const Recipe& recipe, int n) {
         cellularBumps(n, toothCells(recipe.toothSize, n), state, add(recipe.tooth));
     }
     if (fibres) {
-        const float density = std::min(recipe.fibreDensity, bounds::maxFibreDensity);
         const float length =
             within(recipe.fibreLength, -bounds::maxFibreLength, bounds::maxFibreLength);
         const float width = within(recipe.fibreWidth, 0.0f, bounds::maxFibreWidth);
-        fibreBitmap(n, countFor(n, density * 900.0f), length, width, state, add(recipe.fibres));
+        fibreBitmap(n, fibreCount(recipe, n), length, width, state, add(recipe.fibres));
     }
     if (pattern) {
         patternField(recipe.pattern, n, add(recipe.patternAmount));
     }
     if (flecks) {
         const float amount = std::min(recipe.flecks, bounds::maxWeight);
-        const int dots = countFor(n, 700.0f * std::min(recipe.flecks, bounds::maxFleckCount));
         // Flecks are pits of their own depth, not a normalised layer.
-        fleckBitmap(n, dots, state, add(-4.0f * amount, false));
+        fleckBitmap(n, fleckCount(recipe, n), state, add(-4.0f * amount, false));
     }
     return mixLayers(layers, size);
 }
