@@ -50,16 +50,18 @@ double perUnit(double points, double side) {
     return side > 0 ? points / side : 0.0;
 }
 
-LampLayer gradient(QSizeF size, QPointF start, QPointF end, QList<GradientStop> stops) {
+// centre: fractions of the width and height from the top-left; reach: from the centre to the
+// end point in the unit space, whose y points up.
+LampLayer gradient(QSizeF size, QPointF centre, QPointF reach, QList<GradientStop> stops) {
     LampLayer layer;
     layer.kind = LampLayer::Kind::radialGradient;
     layer.frame = QRectF(QPointF(0, 0), size);
     layer.stops = std::move(stops);
-    layer.startPoint = start;
-    layer.endPoint = end;
-    layer.center = QPointF(start.x() * size.width(), (1 - start.y()) * size.height());
-    layer.radiusX = std::abs(end.x() - start.x()) * size.width();
-    layer.radiusY = std::abs(end.y() - start.y()) * size.height();
+    layer.startPoint = QPointF(centre.x(), 1 - centre.y());
+    layer.endPoint = layer.startPoint + reach;
+    layer.center = QPointF(centre.x() * size.width(), centre.y() * size.height());
+    layer.radiusX = std::abs(reach.x()) * size.width();
+    layer.radiusY = std::abs(reach.y()) * size.height();
     return layer;
 }
 
@@ -110,16 +112,14 @@ QList<LampLayer> Lamp::layers(double strength, QSizeF size) const {
         result.append(fill);
     }
     for (const Glow& glow : glows) {
-        const QPointF start(glow.x, 1 - glow.y);
-        const QPointF end(start.x() + perUnit(glow.radius * longer, w),
-                          start.y() + perUnit(glow.radius * longer, h));
-        result.append(gradient(size, start, end,
+        const QPointF reach(perUnit(glow.radius * longer, w), perUnit(glow.radius * longer, h));
+        result.append(gradient(size, {glow.x, glow.y}, reach,
                                {{0, glow.color, opacity(glow.alpha * s)}, {1, glow.color, 0}}));
     }
     if (vignette > 0) {
         const SrgbColor black;
         result.append(
-            gradient(size, {0.5, 0.5}, {1.2, 1.2},
+            gradient(size, {0.5, 0.5}, {0.7, 0.7},
                      {{0, black, 0}, {0.45, black, 0}, {1, black, opacity(s * vignette)}}));
     }
     return result;
