@@ -1,5 +1,7 @@
 #include "app/CommandLine.h"
 
+#include "app/ExportCommand.h"
+#include "app/StoredSettings.h"
 #include "core/SettingsJson.h"
 #include "paper/Paper.h"
 #include "platform/UserDefaults.h"
@@ -21,6 +23,15 @@ Commands:
   settings show [--file PATH]   Print the settings as Tessel reads them, as one line of JSON.
                                 PATH holds a settings document; without it, your own settings.
   paper list                    List every paper: id, name and note, tab-separated.
+  export tile PAPER [--gsm G] [--night] -o OUT.png|OUT.rgba
+                                Write the 1024 × 1024 tile: a PNG, or the raw premultiplied
+                                RGBA bytes as shaded, row 0 first.
+  export field PAPER [--size N] -o OUT.f32|OUT.png
+                                Write the height field (N a multiple of 128 up to 4096,
+                                default 1024): little-endian floats, or a 16-bit grey PNG.
+  export preview PAPER -o OUT.png
+                                Write the 256 × 256 grey preview.
+                                PAPER is a paper id or the path of a .tessel paper document.
 
 Options:
   -h, --help                    Show this help.
@@ -30,12 +41,6 @@ Options:
 int fail(QTextStream& err, const QString& message) {
     err << "tessel: " << message << Qt::endl;
     return 1;
-}
-
-Settings storedSettings() {
-    const UserDefaults defaults(UserDefaults::defaultDirectory());
-    const auto stored = defaults.value("settings");
-    return stored ? settingsFromJson(*stored).value_or(Settings{}) : Settings{};
 }
 
 int showSettings(const QStringList& args, QTextStream& out, QTextStream& err) {
@@ -92,6 +97,9 @@ std::optional<int> runCommandLine(const QStringList& arguments, QTextStream& out
     }
     if (first == u"paper" && second == u"list") {
         return listPapers(rest, out, err);
+    }
+    if (first == u"export") {
+        return runExport(arguments.mid(1), out, err);
     }
     return fail(
         err,

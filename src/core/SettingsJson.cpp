@@ -1,6 +1,6 @@
 #include "core/SettingsJson.h"
 
-#include "paper/RecipeJson.h"
+#include "paper/PaperDocument.h"
 
 #include <array>
 #include <cmath>
@@ -168,16 +168,11 @@ std::optional<QList<CustomPaper>> readCustomPapers(const Json& v) {
     }
     QList<CustomPaper> papers;
     for (const Json& item : v) {
-        if (!item.is_object()) {
+        auto paper = customPaperFromJson(item);
+        if (!paper) {
             return std::nullopt;
         }
-        const auto id = required(item, "id", readText);
-        const auto name = required(item, "name", readText);
-        const auto recipe = required(item, "recipe", recipeFromJson);
-        if (!id || !name || !recipe) {
-            return std::nullopt;
-        }
-        papers.append({*id, *name, *recipe});
+        papers.append(std::move(*paper));
     }
     return papers;
 }
@@ -251,8 +246,7 @@ Json lampJson(const LampSettings& lamp) {
 Json customPapersJson(const QList<CustomPaper>& papers) {
     Json array = Json::array();
     for (const CustomPaper& paper : papers) {
-        array.push_back(Json{
-            {"id", text(paper.id)}, {"name", text(paper.name)}, {"recipe", toJson(paper.recipe)}});
+        array.push_back(toJson(paper));
     }
     return array;
 }

@@ -1,0 +1,123 @@
+#include "app/CommandLine.h"
+#include "paper/HeightField.h"
+#include "paper/PaperDocument.h"
+#include "paper/TileShading.h"
+
+#include <QFile>
+#include <QImage>
+#include <QTemporaryDir>
+
+#include <cstring>
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+namespace tessel {
+namespace {
+
+class ExportCommand : public ::testing::Test {
+protected:
+    ExportCommand() { qputenv("TESSEL_CONFIG_DIR", dir.path().toLocal8Bit()); }
+    ~ExportCommand() override { qunsetenv("TESSEL_CONFIG_DIR"); }
+
+    int run(QStringList args) {
+        args.prepend(QStringLiteral("export"));
+        QTextStream out(&output);
+        QTextStream err(&errors);
+        return runCommandLine(args, out, err).value_or(-1);
+    }
+
+    QString path(const char* name) const { return dir.filePath(QString::fromLatin1(name)); }
+
+    QByteArray read(const char* name) const {
+        QFile file(path(name));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    QTemporaryDir dir;
+    QString output;
+    QString errors;
+};
+
+TEST_F(ExportCommand, RawTileHoldsThePremultipliedBytesAsShaded) {
+    ASSERT_EQ(run({QStringLiteral("tile"), QStringLiteral("graph"), QStringLiteral("--gsm"),
+                   QStringLiteral("200"), QStringLiteral("--night"), QStringLiteral("-o"),
+                   path("graph.rgba")}),
+              0);
+    const Recipe graph = Paper::find(QStringLiteral("graph"), {}).recipe;
+    const QImage expected = shadeTile(heightField(graph, 1024), 1024, true, 200, graph.warmth);
+    const QByteArray bytes = read("graph.rgba");
+    ASSERT_EQ(bytes.size(), 1024 * 1024 * 4);
+    EXPECT_EQ(std::memcmp(bytes.constData(), expected.constBits(), bytes.size()), 0);
+}
+
+TEST_F(ExportCommand, PngTileHasStraightAlpha) {
+    ASSERT_EQ(run({QStringLiteral("tile"), QStringLiteral("kozo"), QStringLiteral("-o"),
+                   path("kozo.png")}),
+              0);
+    const QImage image(path("kozo.png"));
+    EXPECT_EQ(image.size(), QSize(1024, 1024));
+    EXPECT_TRUE(image.hasAlphaChannel());
+}
+
+TEST_F(ExportCommand, FieldAndPreviewFromAPaperDocument) {
+    Recipe recipe;
+    recipe.grain = 1;
+    recipe.seed = 7;
+    QFile document(path("mine.tessel"));
+    ASSERT_TRUE(document.open(QIODevice::WriteOnly));
+    document.write(QByteArray::fromStdString(
+        toJson(CustomPaper{QStringLiteral("x"), QStringLiteral("Mine"), recipe}).dump()));
+    document.close();
+
+    ASSERT_EQ(run({QStringLiteral("field"), path("mine.tessel"), QStringLiteral("--size"),
+                   QStringLiteral("128"), QStringLiteral("-o"), path("mine.f32")}),
+              0);
+    const QByteArray raw = read("mine.f32");
+    ASSERT_EQ(raw.size(), 128 * 128 * 4);
+    const std::vector<float> field = heightField(recipe, 128);
+    EXPECT_EQ(std::memcmp(raw.constData(), field.data(), raw.size()), 0);
+
+    ASSERT_EQ(run({QStringLiteral("field"), path("mine.tessel"), QStringLiteral("--size"),
+                   QStringLiteral("128"), QStringLiteral("-o"), path("mine16.png")}),
+              0);
+    EXPECT_EQ(QImage(path("mine16.png")).format(), QImage::Format_Grayscale16);
+
+    ASSERT_EQ(run({QStringLiteral("preview"), path("mine.tessel"), QStringLiteral("-o"),
+                   path("preview.png")}),
+              0);
+    const QImage preview(path("preview.png"));
+    EXPECT_EQ(preview.size(), QSize(256, 256));
+    EXPECT_TRUE(preview.isGrayscale());
+}
+
+TEST_F(ExportCommand, BadInputGivesOneLineAndFails) {
+    QFile bad(path("bad.tessel"));
+    ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
+    bad.write(R"({"id": "x", "name": "X", "recipe": {"cloud": 1}})");
+    bad.close();
+    const QList<QStringList> cases = {
+        {QStringLiteral("field"), QStringLiteral("kozo"), QStringLiteral("--size"),
+         QStringLiteral("100"), QStringLiteral("-o"), path("x.f32")},
+        {QStringLiteral("field"), QStringLiteral("kozo"), QStringLiteral("--size"),
+         QStringLiteral("4224"), QStringLiteral("-o"), path("x.f32")},
+        {QStringLiteral("tile"), QStringLiteral("kozo"), QStringLiteral("--shiny"),
+         QStringLiteral("-o"), path("x.png")},
+        {QStringLiteral("tile"), QStringLiteral("kozo")},
+        {QStringLiteral("tile"), QStringLiteral("vellum"), QStringLiteral("-o"), path("x.png")},
+        {QStringLiteral("tile"), path("bad.tessel"), QStringLiteral("-o"), path("x.png")},
+        {QStringLiteral("tile"), QStringLiteral("kozo"), QStringLiteral("-o"), path("x.jpg")},
+        {QStringLiteral("tile"), QStringLiteral("kozo"), QStringLiteral("--gsm"),
+         QStringLiteral("heavy"), QStringLiteral("-o"), path("x.png")},
+        {QStringLiteral("poster"), QStringLiteral("kozo"), QStringLiteral("-o"), path("x.png")},
+    };
+    for (const QStringList& args : cases) {
+        errors.clear();
+        EXPECT_EQ(run(args), 1) << args.join(u' ').toStdString();
+        EXPECT_EQ(errors.count(u'\n'), 1) << errors.toStdString();
+    }
+    EXPECT_FALSE(QFile::exists(path("x.f32")));
+    EXPECT_FALSE(QFile::exists(path("x.png")));
+}
+
+} // namespace
+} // namespace tessel
