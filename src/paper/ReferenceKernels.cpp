@@ -74,4 +74,37 @@ std::vector<float> cellularBumps(int n, int cellSize, std::uint64_t& state) {
     return out;
 }
 
+QImage shadeTile(std::span<const float> field, int n, bool night, double gsm, float warmth) {
+    QImage tile(n, n, QImage::Format_RGBA8888_Premultiplied);
+    const float t =
+        std::isnan(gsm) ? 0.0f : static_cast<float>(std::clamp((gsm - 60) / 240, 0.0, 1.0));
+    const float w = 0.03f * warmth;
+    const float sign = night ? -1.0f : 1.0f;
+    const float filmAlpha = night ? 0.02f + 0.05f * t : 0.025f + 0.07f * t;
+    const float film[3] = {(night ? 0.64f : 0.5f) + w, night ? 0.63f : 0.49f,
+                           (night ? 0.62f : 0.48f) - w};
+    const float kL = night ? 0.06f + 0.15f * t : 0.03f + 0.08f * t;
+    const float kD = night ? 0.03f + 0.07f * t : 0.06f + 0.16f * t;
+    const float light[3] = {1.0f, 0.995f - 0.5f * w, 0.99f - w};
+    const float dark[3] = {0.07f + w, 0.065f, 0.06f - w};
+    const auto byte = [](float v) {
+        const float scaled = std::min(v * 255 + 0.5f, 255.0f);
+        return static_cast<uchar>(scaled > 0 ? static_cast<int>(scaled) : 0);
+    };
+    for (int y = 0; y < n; ++y) {
+        uchar* px = tile.scanLine(y);
+        for (int x = 0; x < n; ++x) {
+            const float h = sign * field[static_cast<std::size_t>(y * n + x)];
+            const float* mark = h < 0 ? dark : light;
+            const float a = std::min((h < 0 ? kD : kL) * std::abs(h) * 0.5f, 0.6f);
+            const float p = (1 - a) * filmAlpha;
+            for (int c = 0; c < 3; ++c) {
+                px[4 * x + c] = byte(film[c] * p + mark[c] * a);
+            }
+            px[4 * x + 3] = byte(a + p);
+        }
+    }
+    return tile;
+}
+
 } // namespace tessel::reference

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QImage>
+
 #include <cstdint>
+#include <span>
 #include <vector>
 
 namespace tessel::reference {
@@ -14,5 +17,8 @@ std::vector<float> valueNoise(int n, int g, std::uint64_t& state);
 
 // Cellular bumps with cell size max(cellSize, 2), drawing two values per cell.
 std::vector<float> cellularBumps(int n, int cellSize, std::uint64_t& state);
+
+// The overlay tile, one channel byte at a time with every clamp in place.
+QImage shadeTile(std::span<const float> field, int n, bool night, double gsm, float warmth);
 
 } // namespace tessel::reference

@@ -1,5 +1,6 @@
 #include "paper/HeightField.h"
 #include "paper/Paper.h"
+#include "paper/ReferenceKernels.h"
 #include "paper/TileShading.h"
 
 #include <array>
@@ -79,6 +80,23 @@ TEST(ShadeTile, EveryPixelIsValidPremultipliedColour) {
                 const Bytes p = pixel(tile, x, y);
                 ASSERT_LE(std::max({p[0], p[1], p[2]}), p[3]);
                 ASSERT_LE(p[3], 163);
+            }
+        }
+    }
+}
+
+TEST(ShadeTile, MatchesThePlainTranscriptionByteForByte) {
+    for (const char* id : {"kozo", "rough", "graph"}) {
+        const Recipe recipe = Paper::find(QString::fromLatin1(id), {}).recipe;
+        const std::vector<float> field = heightField(recipe, 128);
+        for (bool night : {false, true}) {
+            for (double gsm : {60.0, 180.0, 300.0}) {
+                // Extreme warmth takes the clamping path.
+                for (float warmth : {0.0f, 0.3f, -1.0f, 100.0f, -100.0f}) {
+                    EXPECT_EQ(shadeTile(field, 128, night, gsm, warmth),
+                              reference::shadeTile(field, 128, night, gsm, warmth))
+                        << id << " " << night << " " << gsm << " " << warmth;
+                }
             }
         }
     }
