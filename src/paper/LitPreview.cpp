@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstddef>
+#include <cstdint>
 #include <vector>
 
 namespace tessel {
@@ -11,17 +12,6 @@ namespace {
 
 // Preview pixels per point.
 constexpr int texelsPerPoint = 2;
-
-struct Vec3 {
-    float x;
-    float y;
-    float z;
-};
-
-Vec3 normalised(Vec3 v) {
-    const float length = std::sqrt(v.x * v.x + v.y * v.y + v.z * v.z);
-    return {v.x / length, v.y / length, v.z / length};
-}
 
 // For each output pixel along one axis: the preview texel under it and those 1 point either
 // side, wrapped so that the preview repeats.
@@ -57,11 +47,48 @@ std::vector<float> greyLevels(const QImage& preview) {
     return levels;
 }
 
-QRgb toRgb(float r, float g, float b) {
-    const auto byte = [](float v) {
-        return static_cast<int>(std::clamp(v, 0.0f, 1.0f) * 255.0f + 0.5f);
-    };
-    return qRgb(byte(r), byte(g), byte(b));
+struct Lighting {
+    QPointF light;
+    // Height of the light above the sheet, in points.
+    float lift;
+    // Relief depth: points of rise per unit of grey per point.
+    float depth;
+    float gain;
+    bool night;
+    float paper[3];
+};
+
+std::uint32_t channel(float v) {
+    const float clamped = v > 0.0f ? (v < 1.0f ? v : 1.0f) : 0.0f;
+    return static_cast<std::uint32_t>(static_cast<int>(clamped * 255.0f + 0.5f));
+}
+
+// One row of output from its slopes (per point) and the points its pixels sit at; written as a
+// plain loop over arrays so that it vectorises.
+void lightRow(const Lighting& l, const float* gx, const float* gy, const float* px, float py,
+              QRgb* out, std::size_t count) {
+    const auto lx = static_cast<float>(l.light.x());
+    const float dy = static_cast<float>(l.light.y()) - py;
+    const float tint = l.night ? 1.0f : 0.0f;
+    for (std::size_t x = 0; x < count; ++x) {
+        const float nx = -l.depth * gx[x];
+        const float ny = -l.depth * gy[x];
+        const float normalLength = std::sqrt(nx * nx + ny * ny + 1.0f);
+        const float dx = lx - px[x];
+        const float lightLength = std::sqrt(dx * dx + dy * dy + l.lift * l.lift);
+        const float lz = l.lift / lightLength;
+        const float cosine = (nx * dx + ny * dy + l.lift) / (normalLength * lightLength);
+        const float lit = cosine > 0.0f ? cosine : 0.0f;
+        // Relative to a flat sheet, so the paper keeps its colour where it is flat.
+        const float relief = (lit - lz) * l.gain;
+        const float pool = 0.96f + 0.04f * lz;
+        // By day the relief scales the paper colour; at night it adds light to the dark.
+        const auto shade = [&](int c) {
+            const float scale = tint + (1.0f - tint) * l.paper[c];
+            return channel((l.paper[c] + relief * scale) * pool);
+        };
+        out[x] = 0xff000000u | shade(0) << 16 | shade(1) << 8 | shade(2);
+    }
 }
 
 } // namespace
@@ -100,39 +127,34 @@ QImage litPreview(const QImage& preview, QSizeF viewSize, qreal devicePixelRatio
 
     // The lamp hangs well above the sheet, so the light grazes the relief far from it and
     // falls on it from above near it.
-    const auto lift =
-        static_cast<float>(std::max(48.0, 0.3 * std::max(viewSize.width(), viewSize.height())));
-    const float depth = 1.2f * strength;
-    const float gain = night ? 0.5f : 0.75f;
-    const auto pr = static_cast<float>(paper.redF());
-    const auto pg = static_cast<float>(paper.greenF());
-    const auto pb = static_cast<float>(paper.blueF());
+    const Lighting lighting{
+        light,
+        static_cast<float>(std::max(48.0, 0.3 * std::max(viewSize.width(), viewSize.height()))),
+        1.2f * strength,
+        night ? 0.5f : 0.75f,
+        night,
+        {static_cast<float>(paper.redF()), static_cast<float>(paper.greenF()),
+         static_cast<float>(paper.blueF())}};
+    const auto columns = static_cast<std::size_t>(width);
+    std::vector<float> px(columns);
+    for (std::size_t x = 0; x < columns; ++x) {
+        px[x] = static_cast<float>((static_cast<double>(x) + 0.5) / ratio);
+    }
+    std::vector<float> gx(columns);
+    std::vector<float> gy(columns);
     for (int y = 0; y < height; ++y) {
-        auto* line = reinterpret_cast<QRgb*>(out.scanLine(y));
-        const int ty = down.centre[static_cast<std::size_t>(y)];
-        const int up = down.before[static_cast<std::size_t>(y)];
-        const int below = down.after[static_cast<std::size_t>(y)];
-        const auto py = static_cast<float>((y + 0.5) / ratio);
-        for (int x = 0; x < width; ++x) {
-            const auto i = static_cast<std::size_t>(x);
-            const int tx = across.centre[i];
+        const auto row = static_cast<std::size_t>(y);
+        for (std::size_t x = 0; x < columns; ++x) {
             // Slopes per point, from samples 1 point either side.
-            const float gx = (level(across.after[i], ty) - level(across.before[i], ty)) / 2.0f;
-            const float gy = (level(tx, below) - level(tx, up)) / 2.0f;
-            const Vec3 normal = normalised({-depth * gx, -depth * gy, 1.0f});
-            const auto px = static_cast<float>((x + 0.5) / ratio);
-            const Vec3 toLight = normalised(
-                {static_cast<float>(light.x()) - px, static_cast<float>(light.y()) - py, lift});
-            const float lit =
-                std::max(normal.x * toLight.x + normal.y * toLight.y + normal.z * toLight.z, 0.0f);
-            // Relative to a flat sheet, so the paper keeps its colour where it is flat.
-            const float relief = (lit - toLight.z) * gain;
-            const float pool = 0.96f + 0.04f * toLight.z;
-            const float r = (pr + relief * (night ? 1.0f : pr)) * pool;
-            const float g = (pg + relief * (night ? 1.0f : pg)) * pool;
-            const float b = (pb + relief * (night ? 1.0f : pb)) * pool;
-            line[x] = toRgb(r, g, b);
+            gx[x] = (level(across.after[x], down.centre[row]) -
+                     level(across.before[x], down.centre[row])) /
+                    2.0f;
+            gy[x] = (level(across.centre[x], down.after[row]) -
+                     level(across.centre[x], down.before[row])) /
+                    2.0f;
         }
+        lightRow(lighting, gx.data(), gy.data(), px.data(), static_cast<float>((y + 0.5) / ratio),
+                 reinterpret_cast<QRgb*>(out.scanLine(y)), columns);
     }
     return out;
 }
