@@ -82,6 +82,13 @@ public:
 
     virtual UserDefaults& defaults() = 0;
 
+    // Translucent windows need a running compositing manager; without one they show opaque.
+    virtual bool compositorRunning() const = 0;
+
+    // Whether Tessel starts at login. Failures to change it are ignored.
+    virtual void setLoginItem(bool on) = 0;
+    virtual bool isLoginItem() const = 0;
+
 Q_SIGNALS:
     void frontAppChanged(std::optional<tessel::AppInfo> app);
     void woke();
@@ -91,6 +98,7 @@ Q_SIGNALS:
     void clockChanged();
     void appearanceChanged();
     void powerChanged();
+    void compositorChanged();
 };
 
 } // namespace tessel

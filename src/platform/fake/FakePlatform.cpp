@@ -90,6 +90,11 @@ void FakePlatform::setOnBattery(bool onBattery) {
     Q_EMIT powerChanged();
 }
 
+void FakePlatform::setCompositorRunning(bool running) {
+    m_compositorRunning = running;
+    Q_EMIT compositorChanged();
+}
+
 void FakePlatform::activateApp(std::optional<AppInfo> app) {
     m_frontApp = app;
     Q_EMIT frontAppChanged(app);

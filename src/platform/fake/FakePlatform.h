@@ -35,11 +35,15 @@ public:
     QTimeZone timeZone() const override { return m_timeZone; }
     std::unique_ptr<Timer> makeTimer(std::function<void()> action) override;
     UserDefaults& defaults() override { return m_defaults; }
+    bool compositorRunning() const override { return m_compositorRunning; }
+    void setLoginItem(bool on) override { m_loginItem = on; }
+    bool isLoginItem() const override { return m_loginItem; }
 
     // Setters that a real desktop would announce emit the matching signal.
     void setScreens(QList<ScreenInfo> screens);
     void setDark(bool dark);
     void setOnBattery(bool onBattery);
+    void setCompositorRunning(bool running);
     void activateApp(std::optional<AppInfo> app);
     void setRunningApps(QList<AppInfo> apps) { m_runningApps = std::move(apps); }
     void setReduceMotion(bool on) { m_reduceMotion = on; }
@@ -64,6 +68,8 @@ private:
     QList<ScreenInfo> m_screens;
     bool m_dark = false;
     bool m_onBattery = false;
+    bool m_compositorRunning = true;
+    bool m_loginItem = false;
     bool m_reduceMotion = false;
     std::optional<AppInfo> m_frontApp;
     QList<AppInfo> m_runningApps;

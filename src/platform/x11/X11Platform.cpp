@@ -1,11 +1,22 @@
 #include "platform/x11/X11Platform.h"
 
 #include "platform/QtTimer.h"
+#include "platform/x11/ActiveWindowWatcher.h"
+#include "platform/x11/AppIdentity.h"
+#include "platform/x11/Autostart.h"
+#include "platform/x11/ClockWatcher.h"
+#include "platform/x11/CompositorWatcher.h"
+#include "platform/x11/DesktopSettings.h"
+#include "platform/x11/PowerSource.h"
+#include "platform/x11/ScreenCapture.h"
 #include "platform/x11/ScreenIdentity.h"
+#include "platform/x11/SleepWatcher.h"
+#include "platform/x11/WindowList.h"
+#include "platform/x11/WorkspaceWatcher.h"
+#include "platform/x11/XConnection.h"
 
 #include <QCursor>
 #include <QGuiApplication>
-#include <QPalette>
 #include <QScreen>
 
 namespace tessel {
@@ -22,11 +33,51 @@ QRectF toYUp(const QRectF& rect) {
     return QRectF(rect.x(), primaryBottom() - rect.bottom(), rect.width(), rect.height());
 }
 
+qreal pixelRatio() {
+    const QScreen* primary = QGuiApplication::primaryScreen();
+    return primary ? primary->devicePixelRatio() : 1;
+}
+
+// Qt keeps a screen's native origin and divides only its size by the pixel ratio.
+QRect nativeGeometry(const QScreen& screen) {
+    const QRect geometry = screen.geometry();
+    return QRect(geometry.topLeft(),
+                 (QSizeF(geometry.size()) * screen.devicePixelRatio()).toSize());
+}
+
 } // namespace
 
 X11Platform::X11Platform(QString defaultsDirectory)
-    : m_defaults(std::move(defaultsDirectory)) {
+    : m_defaults(std::move(defaultsDirectory))
+    , m_x(std::make_unique<XConnection>())
+    , m_identity(std::make_unique<AppIdentity>(*m_x, QCoreApplication::applicationPid()))
+    , m_activeWindow(std::make_unique<ActiveWindowWatcher>(*m_x, *m_identity))
+    , m_windows(std::make_unique<WindowList>(*m_x, *m_identity))
+    , m_compositor(std::make_unique<CompositorWatcher>(*m_x))
+    , m_capture(
+          std::make_unique<ScreenCapture>(*m_x, *m_compositor, QCoreApplication::applicationPid()))
+    , m_workspace(std::make_unique<WorkspaceWatcher>(*m_x))
+    , m_clock(std::make_unique<ClockWatcher>())
+    , m_power(std::make_unique<PowerSource>(QDBusConnection::systemBus()))
+    , m_sleep(std::make_unique<SleepWatcher>(QDBusConnection::systemBus()))
+    , m_desktopSettings(std::make_unique<DesktopSettings>(QDBusConnection::sessionBus())) {
     watchScreens();
+    forwardSignals();
+}
+
+X11Platform::~X11Platform() = default;
+
+void X11Platform::forwardSignals() {
+    connect(m_activeWindow.get(), &ActiveWindowWatcher::frontAppChanged, this,
+            &Platform::frontAppChanged);
+    connect(m_compositor.get(), &CompositorWatcher::changed, this, &Platform::compositorChanged);
+    connect(m_workspace.get(), &WorkspaceWatcher::desktopChanged, this, &Platform::desktopChanged);
+    connect(m_workspace.get(), &WorkspaceWatcher::screensWoke, this, &Platform::screensWoke);
+    connect(m_clock.get(), &ClockWatcher::clockChanged, this, &Platform::clockChanged);
+    connect(m_power.get(), &PowerSource::changed, this, &Platform::powerChanged);
+    connect(m_sleep.get(), &SleepWatcher::woke, this, &Platform::woke);
+    connect(m_desktopSettings.get(), &DesktopSettings::appearanceChanged, this,
+            &Platform::appearanceChanged);
 }
 
 void X11Platform::watchScreens() {
@@ -59,29 +110,35 @@ QList<ScreenInfo> X11Platform::screens() const {
 }
 
 bool X11Platform::systemIsDark() const {
-    const QPalette palette = QGuiApplication::palette();
-    return palette.color(QPalette::WindowText).lightness() >
-           palette.color(QPalette::Window).lightness();
+    return m_desktopSettings->isDark();
 }
 
 bool X11Platform::onBatteryPower() const {
-    return false;
+    return m_power->onBattery();
 }
 
 bool X11Platform::reduceMotion() const {
-    return qEnvironmentVariable("TESSEL_REDUCE_MOTION") == u"1";
+    return m_desktopSettings->reduceMotion();
 }
 
 std::optional<AppInfo> X11Platform::frontmostApp() const {
-    return std::nullopt;
+    return m_activeWindow->frontmostApp();
 }
 
 QList<AppInfo> X11Platform::runningApps() const {
-    return {};
+    return m_windows->runningApps();
 }
 
-std::optional<QRectF> X11Platform::frontWindowRect(std::optional<qint32>) const {
-    return std::nullopt;
+std::optional<QRectF> X11Platform::frontWindowRect(std::optional<qint32> pid) const {
+    if (!pid) {
+        return std::nullopt;
+    }
+    const std::optional<QRect> frame = m_windows->frontWindowFrame(*pid);
+    if (!frame) {
+        return std::nullopt;
+    }
+    const qreal ratio = pixelRatio();
+    return toYUp(QRectF(QPointF(frame->topLeft()) / ratio, QSizeF(frame->size()) / ratio));
 }
 
 QPointF X11Platform::cursorPosition() const {
@@ -93,7 +150,12 @@ bool X11Platform::screenCaptureAllowed() const {
     return true;
 }
 
-QImage X11Platform::captureScreen(const QString&, QSize) const {
+QImage X11Platform::captureScreen(const QString& screenId, QSize size) const {
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        if (screenIdentifier(*screen) == screenId) {
+            return m_capture->capture(nativeGeometry(*screen), size);
+        }
+    }
     return {};
 }
 
@@ -107,6 +169,18 @@ QTimeZone X11Platform::timeZone() const {
 
 std::unique_ptr<Timer> X11Platform::makeTimer(std::function<void()> action) {
     return std::make_unique<QtTimer>(std::move(action));
+}
+
+bool X11Platform::compositorRunning() const {
+    return m_compositor->isRunning();
+}
+
+void X11Platform::setLoginItem(bool on) {
+    setAutostart(on);
+}
+
+bool X11Platform::isLoginItem() const {
+    return isAutostart();
 }
 
 } // namespace tessel

@@ -3,14 +3,30 @@
 #include "platform/Platform.h"
 #include "platform/UserDefaults.h"
 
+#include <memory>
+
 namespace tessel {
 
-// The platform of a real X11 desktop (or XWayland). Needs a QGuiApplication.
+class ActiveWindowWatcher;
+class AppIdentity;
+class ClockWatcher;
+class CompositorWatcher;
+class DesktopSettings;
+class PowerSource;
+class ScreenCapture;
+class SleepWatcher;
+class WindowList;
+class WorkspaceWatcher;
+class XConnection;
+
+// The platform of a real X11 desktop (or XWayland). Needs a QGuiApplication. Every service
+// falls back quietly when the X server or a D-Bus service does not answer.
 class X11Platform final : public Platform {
     Q_OBJECT
 
 public:
     explicit X11Platform(QString defaultsDirectory);
+    ~X11Platform() override;
 
     QList<ScreenInfo> screens() const override;
     bool systemIsDark() const override;
@@ -26,11 +42,26 @@ public:
     QTimeZone timeZone() const override;
     std::unique_ptr<Timer> makeTimer(std::function<void()> action) override;
     UserDefaults& defaults() override { return m_defaults; }
+    bool compositorRunning() const override;
+    void setLoginItem(bool on) override;
+    bool isLoginItem() const override;
 
 private:
     void watchScreens();
+    void forwardSignals();
 
     UserDefaults m_defaults;
+    std::unique_ptr<XConnection> m_x;
+    std::unique_ptr<AppIdentity> m_identity;
+    std::unique_ptr<ActiveWindowWatcher> m_activeWindow;
+    std::unique_ptr<WindowList> m_windows;
+    std::unique_ptr<CompositorWatcher> m_compositor;
+    std::unique_ptr<ScreenCapture> m_capture;
+    std::unique_ptr<WorkspaceWatcher> m_workspace;
+    std::unique_ptr<ClockWatcher> m_clock;
+    std::unique_ptr<PowerSource> m_power;
+    std::unique_ptr<SleepWatcher> m_sleep;
+    std::unique_ptr<DesktopSettings> m_desktopSettings;
 };
 
 } // namespace tessel

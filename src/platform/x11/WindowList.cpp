@@ -1,0 +1,71 @@
+#include "platform/x11/WindowList.h"
+
+#include "platform/x11/XProperties.h"
+
+#include <QSet>
+
+#include <algorithm>
+
+namespace tessel {
+
+WindowList::WindowList(XConnection& x, AppIdentity& identity)
+    : m_x(x)
+    , m_identity(identity) {}
+
+QList<AppInfo> WindowList::runningApps() {
+    QList<AppInfo> apps;
+    QSet<QString> seen;
+    for (const xcb_window_t window :
+         xprop::values(m_x, m_x.root(), "_NET_CLIENT_LIST", XCB_ATOM_WINDOW)) {
+        AppInfo app = m_identity.appOf(window);
+        if (app.appId && !seen.contains(*app.appId)) {
+            seen.insert(*app.appId);
+            apps.append(std::move(app));
+        }
+    }
+    return apps;
+}
+
+std::optional<QRect> WindowList::frontWindowFrame(qint32 pid) {
+    std::vector<uint32_t> stacking =
+        xprop::values(m_x, m_x.root(), "_NET_CLIENT_LIST_STACKING", XCB_ATOM_WINDOW);
+    std::reverse(stacking.begin(), stacking.end());
+    const std::vector<uint32_t> pids = xprop::pids(m_x, stacking);
+    for (std::size_t i = 0; i < stacking.size(); ++i) {
+        if (pids[i] != static_cast<uint32_t>(pid) || !isViewable(stacking[i]) ||
+            !isNormal(stacking[i])) {
+            continue;
+        }
+        if (const auto client = xprop::rootGeometry(m_x, stacking[i])) {
+            return withFrame(stacking[i], *client);
+        }
+    }
+    return std::nullopt;
+}
+
+bool WindowList::isNormal(xcb_window_t window) {
+    const std::vector<uint32_t> types =
+        xprop::values(m_x, window, "_NET_WM_WINDOW_TYPE", XCB_ATOM_ATOM);
+    return types.empty() || types.front() == m_x.atom("_NET_WM_WINDOW_TYPE_NORMAL");
+}
+
+bool WindowList::isViewable(xcb_window_t window) {
+    const XReply<xcb_get_window_attributes_reply_t> attributes(xcb_get_window_attributes_reply(
+        m_x.get(), xcb_get_window_attributes(m_x.get(), window), nullptr));
+    return attributes && attributes->map_state == XCB_MAP_STATE_VIEWABLE;
+}
+
+// The manager's decoration around the client, less the shadow a client-side decorated
+// window draws inside its own area.
+QRect WindowList::withFrame(xcb_window_t window, QRect client) {
+    const auto margins = [&](const QByteArray& property) {
+        const std::vector<uint32_t> v = xprop::values(m_x, window, property, XCB_ATOM_CARDINAL);
+        return v.size() == 4 ? QMargins(static_cast<int>(v[0]), static_cast<int>(v[2]),
+                                        static_cast<int>(v[1]), static_cast<int>(v[3]))
+                             : QMargins();
+    };
+    return client.marginsAdded(margins("_NET_FRAME_EXTENTS"))
+        .marginsRemoved(margins("_GTK_FRAME_EXTENTS"));
+}
+
+} // namespace tessel

@@ -1,0 +1,181 @@
+#include "DesktopTest.h"
+#include "platform/x11/X11Platform.h"
+
+#include <QSignalSpy>
+#include <QTemporaryDir>
+
+#include <unistd.h>
+
+namespace tessel {
+namespace {
+
+using test::WindowSpec;
+
+// Each test sees only the desktop entries it writes, never the machine's own.
+class X11Windows : public test::DesktopTest {
+protected:
+    void SetUp() override {
+        DesktopTest::SetUp();
+        if (IsSkipped()) {
+            return;
+        }
+        ASSERT_TRUE(data.isValid());
+        qputenv("XDG_DATA_HOME", data.filePath(QStringLiteral("home")).toUtf8());
+        qputenv("XDG_DATA_DIRS", data.path().toUtf8());
+        writeEntry(QStringLiteral("org.example.Notes"),
+                   "[Desktop Entry]\nName=Notes\nStartupWMClass=NotesWindow\n");
+        writeEntry(QStringLiteral("scribble"), "[Desktop Entry]\nName=Scribble Pad\n");
+        writeEntry(QStringLiteral("org.example.Gone"),
+                   "[Desktop Entry]\nName=Gone\nStartupWMClass=Gone\nHidden=true\n");
+        platform = std::make_unique<X11Platform>(data.filePath(QStringLiteral("config")));
+    }
+
+    void TearDown() override {
+        platform.reset();
+        qunsetenv("XDG_DATA_HOME");
+        qunsetenv("XDG_DATA_DIRS");
+        DesktopTest::TearDown();
+    }
+
+    void writeEntry(const QString& id, const QByteArray& text) {
+        QDir().mkpath(data.filePath(QStringLiteral("applications")));
+        QFile file(
+            data.filePath(QStringLiteral("applications/") + id + QStringLiteral(".desktop")));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(text);
+    }
+
+    static WindowSpec app(const QByteArray& className, uint32_t pid) {
+        WindowSpec spec;
+        spec.wmInstance = className.toLower();
+        spec.wmClass = className;
+        spec.pid = pid;
+        return spec;
+    }
+
+    // Activates the window and waits until the platform has reported an app with that id.
+    std::optional<AppInfo> activateAndWait(uint32_t window, const QString& expectedId) {
+        QSignalSpy spy(platform.get(), &Platform::frontAppChanged);
+        desktop->activate(window);
+        test::waitUntil([&] {
+            return !spy.isEmpty() &&
+                   spy.last().at(0).value<std::optional<AppInfo>>()->appId == expectedId;
+        });
+        return spy.isEmpty() ? std::nullopt : spy.last().at(0).value<std::optional<AppInfo>>();
+    }
+
+    QTemporaryDir data;
+    std::unique_ptr<X11Platform> platform;
+};
+
+TEST_F(X11Windows, FrontAppFollowsActivationThroughTheIdFallbacks) {
+    WindowSpec gtk = app("Thing", 4001);
+    gtk.gtkApplicationId = "org.example.Thing";
+    const uint32_t gtkWindow = desktop->openWindow(gtk);
+    const uint32_t notesWindow = desktop->openWindow(app("NotesWindow", 4002));
+    const uint32_t scribbleWindow = desktop->openWindow(app("Scribble", 4003));
+    const uint32_t plainWindow = desktop->openWindow(app("PlainEditor", 4004));
+    const uint32_t goneWindow = desktop->openWindow(app("Gone", 4005));
+
+    struct Case {
+        uint32_t window;
+        QString id;
+        QString name;
+        qint32 pid;
+    };
+    const Case cases[] = {
+        {gtkWindow, QStringLiteral("org.example.Thing"), QStringLiteral("Thing"), 4001},
+        {notesWindow, QStringLiteral("org.example.Notes"), QStringLiteral("Notes"), 4002},
+        {scribbleWindow, QStringLiteral("scribble"), QStringLiteral("Scribble Pad"), 4003},
+        {plainWindow, QStringLiteral("plaineditor"), QStringLiteral("PlainEditor"), 4004},
+        {goneWindow, QStringLiteral("gone"), QStringLiteral("Gone"), 4005},
+    };
+    for (const Case& c : cases) {
+        const std::optional<AppInfo> reported = activateAndWait(c.window, c.id);
+        ASSERT_TRUE(reported.has_value()) << c.id.toStdString();
+        EXPECT_EQ(reported->appId, c.id);
+        EXPECT_EQ(reported->name, c.name);
+        EXPECT_EQ(reported->pid, c.pid);
+        EXPECT_EQ(platform->frontmostApp(), reported);
+    }
+}
+
+TEST_F(X11Windows, WindowsOfThisProcessAreTessels) {
+    WindowSpec own = app("SomethingElse", static_cast<uint32_t>(getpid()));
+    own.gtkApplicationId = "org.example.Pretender";
+    const uint32_t window = desktop->openWindow(own);
+    const std::optional<AppInfo> reported = activateAndWait(window, Platform::ownAppId());
+    ASSERT_TRUE(reported.has_value());
+    EXPECT_EQ(reported->appId, Platform::ownAppId());
+    EXPECT_EQ(reported->pid, getpid());
+}
+
+TEST_F(X11Windows, ActivatingAnotherWindowOfTheFrontAppIsNoChange) {
+    const uint32_t first = desktop->openWindow(app("NotesWindow", 4100));
+    const uint32_t second = desktop->openWindow(app("NotesWindow", 4100));
+    activateAndWait(first, QStringLiteral("org.example.Notes"));
+    QSignalSpy spy(platform.get(), &Platform::frontAppChanged);
+    desktop->activate(second);
+    const uint32_t other = desktop->openWindow(app("PlainEditor", 4101));
+    activateAndWait(other, QStringLiteral("plaineditor"));
+    ASSERT_EQ(spy.size(), 1);
+}
+
+TEST_F(X11Windows, RunningAppsAreTheClientListGroupedByApp) {
+    desktop->openWindow(app("NotesWindow", 4200));
+    desktop->openWindow(app("NotesWindow", 4200));
+    desktop->openWindow(app("PlainEditor", 4201));
+    WindowSpec anonymous;
+    desktop->openWindow(anonymous);
+
+    const QList<AppInfo> apps = platform->runningApps();
+    ASSERT_EQ(apps.size(), 2);
+    EXPECT_EQ(apps[0],
+              (AppInfo{QStringLiteral("org.example.Notes"), 4200, QStringLiteral("Notes")}));
+    EXPECT_EQ(apps[1],
+              (AppInfo{QStringLiteral("plaineditor"), 4201, QStringLiteral("PlainEditor")}));
+}
+
+TEST_F(X11Windows, FrontWindowRectIsTheTopmostNormalFrameInYUpPoints) {
+    WindowSpec lower = app("PlainEditor", 4300);
+    lower.geometry = QRect(50, 60, 300, 200);
+    WindowSpec upper = lower;
+    upper.geometry = QRect(500, 400, 640, 480);
+    WindowSpec dialog = lower;
+    dialog.geometry = QRect(900, 100, 200, 100);
+    dialog.windowType = "_NET_WM_WINDOW_TYPE_DIALOG";
+
+    desktop->openWindow(lower);
+    const uint32_t upperWindow = desktop->openWindow(upper);
+    const uint32_t dialogWindow = desktop->openWindow(dialog);
+    desktop->activate(upperWindow);
+    desktop->activate(dialogWindow);
+
+    const QRect frame = desktop->frameGeometry(upperWindow);
+    ASSERT_GT(frame.height(), upper.geometry.height()) << "openbox draws a title bar";
+    const std::optional<QRectF> rect = platform->frontWindowRect(4300);
+    ASSERT_TRUE(rect.has_value());
+    EXPECT_EQ(*rect,
+              QRectF(frame.x(), 1080 - frame.y() - frame.height(), frame.width(), frame.height()));
+
+    EXPECT_FALSE(platform->frontWindowRect(4301).has_value());
+    EXPECT_FALSE(platform->frontWindowRect(std::nullopt).has_value());
+}
+
+TEST_F(X11Windows, DesktopSwitchesAreAnnounced) {
+    QSignalSpy spy(platform.get(), &Platform::desktopChanged);
+    desktop->switchDesktop(1);
+    EXPECT_TRUE(test::waitUntil([&] { return spy.size() == 1; }));
+    desktop->switchDesktop(0);
+    EXPECT_TRUE(test::waitUntil([&] { return spy.size() == 2; }));
+}
+
+TEST_F(X11Windows, TheScreenSaverEndingWakesTheScreens) {
+    QSignalSpy spy(platform.get(), &Platform::screensWoke);
+    desktop->forceScreenSaver(true);
+    desktop->forceScreenSaver(false);
+    EXPECT_TRUE(test::waitUntil([&] { return spy.size() == 1; }));
+}
+
+} // namespace
+} // namespace tessel
