@@ -22,6 +22,8 @@ Lays a sheet of simulated paper over every screen. Without a command, starts Tes
 Commands:
   settings show [--file PATH]   Print the settings as Tessel reads them, as one line of JSON.
                                 PATH holds a settings document; without it, your own settings.
+  settings set KEY VALUE        Change one setting (VALUE as JSON, or plain text), e.g.
+                                'settings set onboarded true'. Read by Tessel when it starts.
   paper list                    List every paper: id, name and note, tab-separated.
   export tile PAPER [--gsm G] [--night] -o OUT.png|OUT.rgba
                                 Write the 1024 × 1024 tile: a PNG, or the raw premultiplied
@@ -62,6 +64,34 @@ int showSettings(const QStringList& args, QTextStream& out, QTextStream& err) {
     return 0;
 }
 
+// Changes one top-level field of the stored settings; the value is JSON, or else plain text.
+int setSetting(const QStringList& args, QTextStream& err) {
+    if (args.size() != 2) {
+        return fail(err, QStringLiteral("usage: tessel settings set KEY VALUE"));
+    }
+    const std::string key = args[0].toStdString();
+    const Settings before = storedSettings();
+    const Json written = toJson(before);
+    Json value = Json::parse(args[1].toStdString(), nullptr, false);
+    if (value.is_discarded()) {
+        value = args[1].toStdString();
+    }
+    Json document = written;
+    document[key] = value;
+    const Settings after = settingsFromJson(document).value_or(before);
+    Settings withEveryKey;
+    withEveryKey.snoozedUntil = Instant{};
+    if (!toJson(withEveryKey).contains(key) ||
+        (after == before && value != written.value(key, Json()))) {
+        return fail(err, QStringLiteral("cannot set %1 to %2").arg(args[0], args[1]));
+    }
+    UserDefaults defaults(UserDefaults::defaultDirectory());
+    if (!defaults.setValue("settings", toJson(after))) {
+        return fail(err, QStringLiteral("cannot write %1").arg(defaults.filePath()));
+    }
+    return 0;
+}
+
 int listPapers(const QStringList& args, QTextStream& out, QTextStream& err) {
     if (!args.isEmpty()) {
         return fail(err, QStringLiteral("usage: tessel paper list"));
@@ -94,6 +124,9 @@ std::optional<int> runCommandLine(const QStringList& arguments, QTextStream& out
     const QString second = arguments.value(1);
     if (first == u"settings" && second == u"show") {
         return showSettings(rest, out, err);
+    }
+    if (first == u"settings" && second == u"set") {
+        return setSetting(rest, err);
     }
     if (first == u"paper" && second == u"list") {
         return listPapers(rest, out, err);

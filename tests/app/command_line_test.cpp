@@ -95,3 +95,24 @@ TEST_F(CommandLine, UnknownCommandsAndExtraArgumentsAreErrors) {
 
 } // namespace
 } // namespace tessel
+
+namespace tessel {
+namespace {
+
+TEST_F(CommandLine, SettingsSetChangesOneFieldAndRefusesWhatDoesNotRead) {
+    const auto set = [](const char* key, const char* value) {
+        return run({QStringLiteral("settings"), QStringLiteral("set"), QString::fromLatin1(key),
+                    QString::fromLatin1(value)});
+    };
+    EXPECT_EQ(set("onboarded", "true").code, 0);
+    EXPECT_EQ(set("day", R"({"paper": "laid", "gsm": 90})").code, 0);
+    EXPECT_EQ(set("schedule", R"({"mode": "custom"})").code, 1);
+    EXPECT_EQ(set("rulerHeight", "tall").code, 1);
+    EXPECT_EQ(set("colour", "1").code, 1);
+    const QString shown = run({QStringLiteral("settings"), QStringLiteral("show")}).out;
+    EXPECT_TRUE(shown.contains(QStringLiteral("\"onboarded\":true")));
+    EXPECT_TRUE(shown.contains(QStringLiteral(R"("day":{"paper":"laid","gsm":90.0})")));
+}
+
+} // namespace
+} // namespace tessel
