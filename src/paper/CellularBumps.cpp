@@ -55,28 +55,47 @@ void cellularBumps(int n, int cellSize, std::uint64_t& state, std::span<float> o
     }
     const std::vector<Run> runs = cellRuns(fx);
 
-    // Within a run of columns the nine candidate features are fixed and their vertical
-    // distances constant along the row, so each pixel costs nine subtract-square-add-mins,
-    // in loops simple enough for the vectoriser.
+    // Rows in the same band of cells see the same nine candidate features at every column;
+    // only their vertical distance changes from row to row. So per band, each candidate's
+    // squared horizontal distance and its feature row are laid out along the columns, and
+    // a row costs nine long subtract-square-add-min passes the vectoriser handles well.
+    constexpr std::size_t candidates = 9;
+    std::vector<float> across(candidates * cols);
+    std::vector<float> featureRow(candidates * cols);
     std::vector<float> nearest(cols);
+    int band = -1;
     for (std::size_t y = 0; y < cols; ++y) {
         const float fy = static_cast<float>(y) / pitch;
         const int cy = static_cast<int>(fy);
-        std::fill(nearest.begin(), nearest.end(), 9.0f);
-        for (int row = cy - 1; row <= cy + 1; ++row) {
-            const auto base = static_cast<std::size_t>(wrap(row, m)) * static_cast<std::size_t>(m);
-            for (const Run& run : runs) {
-                for (int col = run.cell - 1; col <= run.cell + 1; ++col) {
-                    const std::size_t k = base + static_cast<std::size_t>(wrap(col, m));
-                    const float px = static_cast<float>(col) + jx[k];
-                    const float dy = static_cast<float>(row) + jy[k] - fy;
-                    const float dy2 = dy * dy;
-                    for (std::size_t x = run.begin; x < run.end; ++x) {
-                        const float dx = px - fx[x];
-                        const float d = dx * dx + dy2;
-                        nearest[x] = d < nearest[x] ? d : nearest[x];
+        if (cy != band) {
+            band = cy;
+            std::size_t c = 0;
+            for (int row = cy - 1; row <= cy + 1; ++row) {
+                const auto base =
+                    static_cast<std::size_t>(wrap(row, m)) * static_cast<std::size_t>(m);
+                for (int offset = -1; offset <= 1; ++offset, ++c) {
+                    for (const Run& run : runs) {
+                        const int col = run.cell + offset;
+                        const std::size_t k = base + static_cast<std::size_t>(wrap(col, m));
+                        const float px = static_cast<float>(col) + jx[k];
+                        const float py = static_cast<float>(row) + jy[k];
+                        for (std::size_t x = run.begin; x < run.end; ++x) {
+                            const float dx = px - fx[x];
+                            across[c * cols + x] = dx * dx;
+                            featureRow[c * cols + x] = py;
+                        }
                     }
                 }
+            }
+        }
+        std::fill(nearest.begin(), nearest.end(), 9.0f);
+        for (std::size_t c = 0; c < candidates; ++c) {
+            const float* dx2 = &across[c * cols];
+            const float* py = &featureRow[c * cols];
+            for (std::size_t x = 0; x < cols; ++x) {
+                const float dy = py[x] - fy;
+                const float d = dx2[x] + dy * dy;
+                nearest[x] = d < nearest[x] ? d : nearest[x];
             }
         }
         float* dst = &out[y * cols];
