@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <utility>
 
 namespace tessel {
 
@@ -14,15 +15,14 @@ constexpr std::size_t maxChains = 6;
 using Sources = std::array<const float*, maxChains>;
 using Sums = std::array<float, maxChains>;
 
-// Sums term(k, source[k][i]) over i in index order for k < K; the K chains are independent,
-// so they share the latency of a single one.
-template <std::size_t K, typename Term>
-Sums chains(const Sources& source, std::size_t size, Term term) {
-    std::array<float, K> acc{};
+// Sums term(k, source[k][i]) over i in index order for each k in K; the chains are
+// independent, so they share the latency of a single one. The fold keeps every accumulator
+// in a register at any optimisation level.
+template <std::size_t... K, typename Term>
+Sums chains(std::index_sequence<K...>, const Sources& source, std::size_t size, Term term) {
+    std::array<float, sizeof...(K)> acc{};
     for (std::size_t i = 0; i < size; ++i) {
-        for (std::size_t k = 0; k < K; ++k) {
-            acc[k] += term(k, source[k][i]);
-        }
+        ((acc[K] += term(K, source[K][i])), ...);
     }
     Sums sums{};
     std::copy(acc.begin(), acc.end(), sums.begin());
@@ -33,17 +33,17 @@ template <typename Term>
 Sums chainsOf(std::size_t count, const Sources& source, std::size_t size, Term term) {
     switch (count) {
     case 1:
-        return chains<1>(source, size, term);
+        return chains(std::make_index_sequence<1>(), source, size, term);
     case 2:
-        return chains<2>(source, size, term);
+        return chains(std::make_index_sequence<2>(), source, size, term);
     case 3:
-        return chains<3>(source, size, term);
+        return chains(std::make_index_sequence<3>(), source, size, term);
     case 4:
-        return chains<4>(source, size, term);
+        return chains(std::make_index_sequence<4>(), source, size, term);
     case 5:
-        return chains<5>(source, size, term);
+        return chains(std::make_index_sequence<5>(), source, size, term);
     case 6:
-        return chains<6>(source, size, term);
+        return chains(std::make_index_sequence<6>(), source, size, term);
     default:
         return {};
     }
