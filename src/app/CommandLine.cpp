@@ -2,6 +2,7 @@
 
 #include "app/ExportCommand.h"
 #include "app/StoredSettings.h"
+#include "app/SunCommand.h"
 #include "core/SettingsJson.h"
 #include "paper/Paper.h"
 #include "platform/UserDefaults.h"
@@ -34,6 +35,9 @@ Commands:
   export preview PAPER -o OUT.png
                                 Write the 256 × 256 grey preview.
                                 PAPER is a paper id or the path of a .tessel paper document.
+  sun (--lat X --lon Y | --place TEXT) [--date YYYY-MM-DD]
+                                Print the day's sunrise and sunset (UTC), or 'none' in polar
+                                day or night. The place is looked up offline.
 
 Options:
   -h, --help                    Show this help.
@@ -130,6 +134,9 @@ std::optional<int> runCommandLine(const QStringList& arguments, QTextStream& out
     }
     if (first == u"paper" && second == u"list") {
         return listPapers(rest, out, err);
+    }
+    if (first == u"sun") {
+        return runSun(arguments.mid(1), out, err);
     }
     if (first == u"export") {
         return runExport(arguments.mid(1), out, err);

@@ -1,5 +1,6 @@
 #include "core/Store.h"
 
+#include "core/PlaceSearch.h"
 #include "core/SettingsJson.h"
 #include "platform/UserDefaults.h"
 
@@ -139,6 +140,17 @@ void Store::activeAppChanged(const std::optional<AppInfo>& app) {
     assign(m_frontApp, appId, [this] { Q_EMIT frontAppChanged(); });
     m_frontPID = app ? app->pid : std::nullopt;
     refresh();
+}
+
+bool Store::geocode(const QString& place) {
+    const auto found = findPlace(place);
+    if (!found) {
+        return false;
+    }
+    updateSettings([&](Settings& s) { s.schedule.place = found->displayName(); });
+    updateSettings([&](Settings& s) { s.schedule.latitude = found->latitude; });
+    updateSettings([&](Settings& s) { s.schedule.longitude = found->longitude; });
+    return true;
 }
 
 Instant Store::now() const {

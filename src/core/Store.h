@@ -72,6 +72,10 @@ public:
     void snooze(std::optional<double> seconds);
     void snoozeUntilTomorrow();
 
+    // Looks the place up offline; when found, stores its name, latitude and longitude as three
+    // settings changes and returns true. Nothing changes when no place matches.
+    bool geocode(const QString& place);
+
     void restartSampling();
     void updateTracking();
 

@@ -210,6 +210,21 @@ TEST_F(StoreTest, TrackingRunsOnlyWhilePaperShowsAndAToolIsOn) {
     EXPECT_EQ(overlay->focusCount, stopped);
 }
 
+TEST_F(StoreTest, GeocodingStoresNameAndCoordinatesAsThreeChanges) {
+    Store& s = startStore();
+    QSignalSpy changes(&s, &Store::settingsChanged);
+    EXPECT_FALSE(s.geocode(QStringLiteral("Xyzzyville")));
+    EXPECT_EQ(changes.count(), 0);
+
+    ASSERT_TRUE(s.geocode(QStringLiteral("Mumbai")));
+    EXPECT_EQ(changes.count(), 3);
+    EXPECT_EQ(s.settings().schedule.place, QStringLiteral("Mumbai, India"));
+    EXPECT_NEAR(*s.settings().schedule.latitude, 19.07, 0.01);
+    EXPECT_NEAR(*s.settings().schedule.longitude, 72.88, 0.01);
+    EXPECT_EQ(s.settings().schedule.mode, Schedule::Mode::always);
+    EXPECT_EQ(savedSettings()->schedule, s.settings().schedule);
+}
+
 TEST_F(StoreTest, ObservedFieldsAnnounceOnlyRealChanges) {
     Store& s = startStore();
     QSignalSpy visible(&s, &Store::paperVisibleChanged);
