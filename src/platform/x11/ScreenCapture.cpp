@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <xcb/composite.h>
 
 namespace tessel {
 
@@ -60,12 +61,24 @@ bool ScreenCapture::initialise() {
             }
         }
     }
+    const xcb_query_extension_reply_t* composite =
+        xcb_get_extension_data(m_x.get(), &xcb_composite_id);
+    if (composite && composite->present) {
+        // Naming window pixmaps needs version 0.2 announced by the client.
+        const XReply<xcb_composite_query_version_reply_t> version(xcb_composite_query_version_reply(
+            m_x.get(), xcb_composite_query_version(m_x.get(), 0, 4), nullptr));
+        m_composite = version && (version->major_version > 0 || version->minor_version >= 2);
+    }
     m_ready = m_argbFormat != 0;
     return m_ready;
 }
 
 QImage ScreenCapture::capture(QRect area, QSize size) {
     if (size.isEmpty() || area.isEmpty() || !initialise()) {
+        return {};
+    }
+    const std::optional<std::vector<Source>> drawn = sources(area);
+    if (!drawn) {
         return {};
     }
     const QSize scaled(std::min(area.width(), size.width() * oversampling),
@@ -81,8 +94,11 @@ QImage ScreenCapture::capture(QRect area, QSize size) {
                                 static_cast<uint16_t>(scaled.height())};
     const xcb_render_color_t grey{defaultBackground, defaultBackground, defaultBackground, 0xffff};
     xcb_render_fill_rectangles(c, XCB_RENDER_PICT_OP_SRC, target, grey, 1, &whole);
-    for (const Source& source : sources(area)) {
+    for (const Source& source : *drawn) {
         draw(target, scaled, area, source);
+        if (source.namedPixmap) {
+            xcb_free_pixmap(c, source.drawable);
+        }
     }
     xcb_render_free_picture(c, target);
     QImage image = read(pixmap, scaled, size);
@@ -90,16 +106,25 @@ QImage ScreenCapture::capture(QRect area, QSize size) {
     return image;
 }
 
-std::vector<ScreenCapture::Source> ScreenCapture::sources(QRect area) {
-    if (!m_compositor.isRunning()) {
-        const QRect screen(0, 0, m_x.screen()->width_in_pixels, m_x.screen()->height_in_pixels);
-        return {{m_x.root(), screen, m_visualFormats.value(m_x.screen()->root_visual), true}};
+std::optional<std::vector<ScreenCapture::Source>> ScreenCapture::sources(QRect area) {
+    const std::vector<TopLevel> windows = viewableTopLevels(area);
+    if (m_compositor.isRunning()) {
+        if (auto redirected = redirectedPixmaps(windows)) {
+            std::vector<Source> result = rootBackground();
+            result.insert(result.end(), redirected->begin(), redirected->end());
+            return result;
+        }
     }
-    std::vector<Source> result = rootBackground();
-    for (Source& window : compositedWindows(area)) {
-        result.push_back(window);
+    // The screen itself would show our windows.
+    if (std::any_of(windows.begin(), windows.end(), [](const TopLevel& w) { return w.own; })) {
+        return std::nullopt;
     }
-    return result;
+    return std::vector<Source>{rootWithChildren()};
+}
+
+ScreenCapture::Source ScreenCapture::rootWithChildren() const {
+    const QRect screen(0, 0, m_x.screen()->width_in_pixels, m_x.screen()->height_in_pixels);
+    return {m_x.root(), screen, m_visualFormats.value(m_x.screen()->root_visual), true, false};
 }
 
 // The wallpaper pixmap that desktop setters publish and compositors paint beneath windows.
@@ -114,13 +139,14 @@ std::vector<ScreenCapture::Source> ScreenCapture::rootBackground() {
             xcb_get_geometry_reply(m_x.get(), xcb_get_geometry(m_x.get(), *pixmap), nullptr));
         if (geometry && geometry->depth == m_x.screen()->root_depth) {
             return {{*pixmap, QRect(0, 0, geometry->width, geometry->height),
-                     m_visualFormats.value(m_x.screen()->root_visual), false}};
+                     m_visualFormats.value(m_x.screen()->root_visual), false, false}};
         }
     }
     return {};
 }
 
-std::vector<ScreenCapture::Source> ScreenCapture::compositedWindows(QRect area) {
+// Viewable input-output children of the root over the area, bottom to top.
+std::vector<ScreenCapture::TopLevel> ScreenCapture::viewableTopLevels(QRect area) {
     xcb_connection_t* c = m_x.get();
     const XReply<xcb_query_tree_reply_t> tree(
         xcb_query_tree_reply(c, xcb_query_tree(c, m_x.root()), nullptr));
@@ -138,22 +164,21 @@ std::vector<ScreenCapture::Source> ScreenCapture::compositedWindows(QRect area) 
         attributeCookies.push_back(xcb_get_window_attributes(c, window));
         geometryCookies.push_back(xcb_get_geometry(c, window));
     }
-    std::vector<Source> result;
+    std::vector<TopLevel> result;
     for (std::size_t i = 0; i < children.size(); ++i) {
         const XReply<xcb_get_window_attributes_reply_t> attributes(
             xcb_get_window_attributes_reply(c, attributeCookies[i], nullptr));
         const XReply<xcb_get_geometry_reply_t> geometry(
             xcb_get_geometry_reply(c, geometryCookies[i], nullptr));
         if (!attributes || !geometry || attributes->map_state != XCB_MAP_STATE_VIEWABLE ||
-            attributes->_class != XCB_WINDOW_CLASS_INPUT_OUTPUT ||
-            std::find(own.begin(), own.end(), children[i]) != own.end()) {
+            attributes->_class != XCB_WINDOW_CLASS_INPUT_OUTPUT) {
             continue;
         }
-        const QRect rect(geometry->x + geometry->border_width, geometry->y + geometry->border_width,
-                         geometry->width, geometry->height);
-        const auto format = m_visualFormats.constFind(attributes->visual);
-        if (rect.intersects(area) && format != m_visualFormats.constEnd()) {
-            result.push_back({children[i], rect, *format, true});
+        const QRect rect(geometry->x, geometry->y, geometry->width + 2 * geometry->border_width,
+                         geometry->height + 2 * geometry->border_width);
+        if (rect.intersects(area)) {
+            const bool isOwn = std::find(own.begin(), own.end(), children[i]) != own.end();
+            result.push_back({children[i], rect, attributes->visual, isOwn});
         }
     }
     return result;
@@ -177,6 +202,43 @@ std::vector<xcb_window_t> ScreenCapture::ownTopLevels(const std::vector<xcb_wind
         }
     }
     return own;
+}
+
+// The pixmaps the compositor renders the other windows into; none when some window is not
+// redirected, as then its contents live only on the screen.
+std::optional<std::vector<ScreenCapture::Source>>
+ScreenCapture::redirectedPixmaps(const std::vector<TopLevel>& windows) {
+    xcb_connection_t* c = m_x.get();
+    if (!m_composite) {
+        return std::nullopt;
+    }
+    std::vector<xcb_void_cookie_t> named;
+    std::vector<Source> result;
+    for (const TopLevel& window : windows) {
+        const auto format = m_visualFormats.constFind(window.visual);
+        if (window.own || format == m_visualFormats.constEnd()) {
+            continue;
+        }
+        const xcb_pixmap_t pixmap = xcb_generate_id(c);
+        named.push_back(xcb_composite_name_window_pixmap_checked(c, window.window, pixmap));
+        result.push_back({pixmap, window.geometry, *format, false, true});
+    }
+    bool allRedirected = true;
+    for (std::size_t i = 0; i < named.size(); ++i) {
+        if (XReply<xcb_generic_error_t> error{xcb_request_check(c, named[i])}) {
+            allRedirected = false;
+            result[i].namedPixmap = false;
+        }
+    }
+    if (allRedirected) {
+        return result;
+    }
+    for (const Source& source : result) {
+        if (source.namedPixmap) {
+            xcb_free_pixmap(c, source.drawable);
+        }
+    }
+    return std::nullopt;
 }
 
 void ScreenCapture::draw(xcb_render_picture_t target, QSize targetSize, QRect area,
