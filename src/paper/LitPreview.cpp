@@ -13,6 +13,15 @@ namespace {
 // Preview pixels per point.
 constexpr int texelsPerPoint = 2;
 
+// Larger than any screen; keeps every conversion to int in range.
+constexpr double maxSide = 16384;
+
+// Pixels along one side, rounded up; 0 for an empty, NaN or unreasonably large side.
+int pixelsFor(double points, double ratio) {
+    const double pixels = std::ceil(points * ratio);
+    return pixels >= 1 && pixels <= maxSide ? static_cast<int>(pixels) : 0;
+}
+
 // For each output pixel along one axis: the preview texel under it and those 1 point either
 // side, wrapped so that the preview repeats.
 struct Taps {
@@ -100,10 +109,11 @@ QColor litPaperColour(bool night) {
 
 QImage litPreview(const QImage& preview, QSizeF viewSize, qreal devicePixelRatio, QPointF light,
                   float strength, bool night) {
-    const qreal ratio = devicePixelRatio > 0 ? devicePixelRatio : 1;
-    const int width = static_cast<int>(std::ceil(std::max(viewSize.width(), 0.0) * ratio));
-    const int height = static_cast<int>(std::ceil(std::max(viewSize.height(), 0.0) * ratio));
-    if (width <= 0 || height <= 0) {
+    const bool usableRatio = devicePixelRatio >= 1 / maxSide && devicePixelRatio <= maxSide;
+    const qreal ratio = usableRatio ? devicePixelRatio : 1;
+    const int width = pixelsFor(viewSize.width(), ratio);
+    const int height = pixelsFor(viewSize.height(), ratio);
+    if (width == 0 || height == 0) {
         return {};
     }
     QImage out(width, height, QImage::Format_RGB32);

@@ -18,7 +18,8 @@ QColor litPaperColour(bool night);
 // the flat sheet; views use about 1 to 2). Slopes are measured 1 point either side of a pixel.
 // Returns an opaque Format_RGB32 image of viewSize × devicePixelRatio pixels (rounded up) with
 // that device pixel ratio; a plain fill of litPaperColour when preview is null; a null image
-// when the view is empty. Pure; safe on any thread.
+// when the view is empty, not finite or wider or taller than 16384 pixels. A ratio outside
+// [1/16384, 16384] or NaN acts as 1. Pure; safe on any thread.
 QImage litPreview(const QImage& preview, QSizeF viewSize, qreal devicePixelRatio, QPointF light,
                   float strength, bool night);
 

@@ -6,7 +6,7 @@
 namespace tessel {
 
 // The two layers drawn with an antialiasing rasteriser: white marks on a black n × n grey
-// bitmap, read back as byte / 255, so every value lies in [0, 1]. The draws are specified in a
+// bitmap, read back as byte / 255, so every value lies in [0, 1]. The draws are made in a
 // y-up plane whose origin is the bottom-left corner; out is row-major with row 0 on top. If
 // the bitmap cannot be made, out is all zeros and nothing is drawn from state.
 

@@ -107,14 +107,5 @@ TEST(LampKey, WritesIdStrengthAndSizeInShortestForm) {
               QStringLiteral("moonlight-0.30000000000000004-(800.0, 600.0)"));
 }
 
-TEST(Lamp, EqualLampsHashAlike) {
-    Lamp a = preset("dusk");
-    Lamp b = preset("dusk");
-    EXPECT_EQ(a, b);
-    EXPECT_EQ(qHash(a), qHash(b));
-    b.glows[0].alpha = 0.15;
-    EXPECT_NE(a, b);
-}
-
 } // namespace
 } // namespace tessel

@@ -103,16 +103,6 @@ TEST(CellularBumps, MatchesThePlainTranscriptionBitForBit) {
     }
 }
 
-TEST(CellularBumps, CellSizesBelowTwoActAsTwo) {
-    std::vector<float> two(cells(64));
-    std::vector<float> zero(cells(64));
-    std::uint64_t a = 5;
-    std::uint64_t b = 5;
-    cellularBumps(64, 2, a, two);
-    cellularBumps(64, 0, b, zero);
-    EXPECT_EQ(two, zero);
-}
-
 TEST(PatternField, GraphLinesAreEngravedAndAddWhereTheyCross) {
     using P = Recipe::Pattern;
     EXPECT_EQ(patternValue(P::graph, 0, 5), -(0.8f + 1.4f));

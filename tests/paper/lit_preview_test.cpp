@@ -1,6 +1,7 @@
 #include "paper/LitPreview.h"
 
 #include <gtest/gtest.h>
+#include <limits>
 
 namespace tessel {
 namespace {
@@ -32,6 +33,10 @@ TEST(LitPreview, CoversTheViewAtItsPixelRatio) {
     EXPECT_EQ(lit.devicePixelRatio(), 2);
     EXPECT_EQ(litPreview(ramp(), QSizeF(10.2, 4), 1, {}, 1, false).size(), QSize(11, 4));
     EXPECT_TRUE(litPreview(ramp(), QSizeF(0, 200), 2, {}, 1, false).isNull());
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    EXPECT_TRUE(litPreview(ramp(), QSizeF(nan, 200), 2, {}, 1, false).isNull());
+    EXPECT_TRUE(litPreview(ramp(), QSizeF(1e12, 200), 2, {}, 1, false).isNull());
+    EXPECT_EQ(litPreview(ramp(), QSizeF(30, 20), nan, {}, 1, false).size(), QSize(30, 20));
 }
 
 TEST(LitPreview, WithoutAPreviewIsThePlainSheetColour) {
