@@ -104,8 +104,9 @@ void Store::start() {
 
 void Store::installWatchers() {
     connect(&m_platform, &Platform::frontAppChanged, this, &Store::activeAppChanged);
-    for (auto event : {&Platform::woke, &Platform::screensWoke, &Platform::desktopChanged,
-                       &Platform::screensChanged, &Platform::clockChanged}) {
+    for (auto event :
+         {&Platform::woke, &Platform::screensWoke, &Platform::desktopChanged,
+          &Platform::screensChanged, &Platform::clockChanged, &Platform::compositorChanged}) {
         connect(&m_platform, event, this, &Store::refresh);
     }
     connect(&m_platform, &Platform::appearanceChanged, this, &Store::appearanceChanged);

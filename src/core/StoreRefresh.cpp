@@ -96,7 +96,9 @@ void Store::refresh() {
 LayerMap Store::resolveLayers(const Settings& s, const ScreenMap& screens) const {
     const QDateTime time = m_platform.now();
     const bool snoozed = s.snoozedUntil && *s.snoozedUntil > Instant::fromDateTime(time);
-    const bool shows = s.enabled && !snoozed && !(m_onBattery && s.pauseOnBattery) &&
+    // Without a compositor a translucent window shows opaque: better no paper than a wall.
+    const bool shows = s.enabled && m_platform.compositorRunning() && !snoozed &&
+                       !(m_onBattery && s.pauseOnBattery) &&
                        inSchedule(s.schedule, time, m_platform.timeZone()) &&
                        allowsApp(s, m_frontApp);
     LayerMap layers;
@@ -124,6 +126,9 @@ std::optional<QString> Store::status() const {
     const QDateTime time = m_platform.now();
     if (!m_settings.enabled) {
         return QStringLiteral("Off");
+    }
+    if (!m_platform.compositorRunning()) {
+        return QStringLiteral("Needs a compositor");
     }
     if (isSnoozed()) {
         const QTime end =

@@ -31,6 +31,17 @@ TEST_F(StoreRefresh, EveryScreenGetsTheDayOrNightSlotWithItsLamp) {
               (Layer{felt, 150, true, QStringLiteral("reading"), 0.8}));
 }
 
+TEST_F(StoreRefresh, PaperWaitsForACompositor) {
+    platform.setCompositorRunning(false);
+    startWith([](Settings&) {});
+    EXPECT_TRUE(layers().isEmpty());
+    platform.setCompositorRunning(true);
+    EXPECT_EQ(layers().size(), 2);
+    platform.setCompositorRunning(false);
+    EXPECT_TRUE(layers().isEmpty());
+    EXPECT_FALSE(store->paperVisible());
+}
+
 TEST_F(StoreRefresh, NoLampMeansStrengthZero) {
     startWith([](Settings& s) { s.lamp.strength = 0.9; });
     EXPECT_EQ(layers().value(QStringLiteral("A")).lamp, std::nullopt);

@@ -28,11 +28,15 @@ TEST_F(StoreStatus, FirstApplicableRuleWins) {
     Store& s = startStore();
 
     EXPECT_EQ(s.status(), QStringLiteral("Off"));
+    platform.setCompositorRunning(false);
+    EXPECT_EQ(s.status(), QStringLiteral("Off"));
     const auto step = [&](const std::function<void(Settings&)>& edit) {
         s.updateSettings(edit);
         return s.status();
     };
-    EXPECT_EQ(step([](Settings& x) { x.enabled = true; }), QStringLiteral("Snoozed until 14:30"));
+    EXPECT_EQ(step([](Settings& x) { x.enabled = true; }), QStringLiteral("Needs a compositor"));
+    platform.setCompositorRunning(true);
+    EXPECT_EQ(s.status(), QStringLiteral("Snoozed until 14:30"));
     EXPECT_EQ(step([](Settings& x) { x.snoozedUntil.reset(); }),
               QStringLiteral("Paused on battery"));
     EXPECT_EQ(step([](Settings& x) { x.pauseOnBattery = false; }),
