@@ -80,8 +80,14 @@ bool paletteIsDark() {
 
 DesktopSettings::DesktopSettings(QDBusConnection sessionBus)
     : m_bus(std::move(sessionBus)) {
+    // Workaround: Qt 6.4 matches a signal to a slot by the slot's D-Bus signature, and a
+    // QDBusVariant parameter has none until its meta-type is registered; until then every
+    // SettingChanged is dropped silently.
+    qRegisterMetaType<QDBusVariant>();
     if (m_bus.isConnected()) {
-        m_bus.connect(portalService, portalPath, portalInterface, QStringLiteral("SettingChanged"),
+        // Any sender: Qt looks a named sender's owner up asynchronously and drops what
+        // arrives before the answer.
+        m_bus.connect(QString(), portalPath, portalInterface, QStringLiteral("SettingChanged"),
                       this, SLOT(settingChanged(QString, QString, QDBusVariant)));
     }
     if (const auto scheme = portalRead(appearanceGroup, colorScheme)) {

@@ -26,7 +26,8 @@ PowerSource::PowerSource(QDBusConnection bus, QString powerSupplies)
     if (!m_bus.isConnected()) {
         return;
     }
-    m_bus.connect(service, path, propertiesInterface, QStringLiteral("PropertiesChanged"), this,
+    // Any sender, as a named one is looked up asynchronously and early changes would be lost.
+    m_bus.connect(QString(), path, propertiesInterface, QStringLiteral("PropertiesChanged"), this,
                   SLOT(propertiesChanged(QString, QVariantMap, QStringList)));
     m_upower = readUPower();
 }

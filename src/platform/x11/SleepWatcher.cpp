@@ -4,8 +4,8 @@ namespace tessel {
 
 SleepWatcher::SleepWatcher(QDBusConnection systemBus) {
     if (systemBus.isConnected()) {
-        systemBus.connect(QStringLiteral("org.freedesktop.login1"),
-                          QStringLiteral("/org/freedesktop/login1"),
+        // Any sender, as a named one is looked up asynchronously and early signals would be lost.
+        systemBus.connect(QString(), QStringLiteral("/org/freedesktop/login1"),
                           QStringLiteral("org.freedesktop.login1.Manager"),
                           QStringLiteral("PrepareForSleep"), this, SLOT(prepareForSleep(bool)));
     }
