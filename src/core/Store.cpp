@@ -15,6 +15,7 @@ namespace {
 constexpr auto heartbeatInterval = std::chrono::seconds(30);
 constexpr const char* settingsKey = "settings";
 constexpr double longestSnoozeWait = 24 * 60 * 60;
+constexpr auto momentInterval = std::chrono::seconds(5);
 
 Settings loadSettings(const UserDefaults& defaults) {
     const auto stored = defaults.value(settingsKey);
@@ -82,6 +83,14 @@ void Store::setFocusFilter(std::optional<FocusFilter> filter) {
     refresh();
 }
 
+void Store::adoptMoments(std::unique_ptr<MomentController> art,
+                         std::unique_ptr<MomentController> rest) {
+    m_art = std::move(art);
+    m_rest = std::move(rest);
+    m_artTimer = m_platform.makeTimer([this] { m_art->tick(); });
+    m_restTimer = m_platform.makeTimer([this] { m_rest->tick(); });
+}
+
 void Store::start() {
     if (m_started) {
         return;
@@ -100,6 +109,10 @@ void Store::start() {
     makePreviews();
     restartSampling();
     updateTracking();
+    if (m_art && m_rest) {
+        m_artTimer->start(momentInterval, true);
+        m_restTimer->start(momentInterval, true);
+    }
 }
 
 void Store::installWatchers() {

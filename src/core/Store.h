@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/Layer.h"
+#include "core/MomentController.h"
 #include "core/Overlay.h"
 #include "core/PaperCache.h"
 #include "core/Settings.h"
@@ -56,6 +57,10 @@ public:
     bool screenAccess() const { return m_screenAccess; }
     const std::optional<FocusFilter>& focusFilter() const { return m_focusFilter; }
     void setFocusFilter(std::optional<FocusFilter> filter);
+
+    // Hands the Store its art and rest controllers, ticked from start on. Call before start.
+    void adoptMoments(std::unique_ptr<MomentController> art,
+                      std::unique_ptr<MomentController> rest);
 
     // Runs once; a second call does nothing.
     void start();
@@ -137,6 +142,10 @@ private:
     std::unique_ptr<Timer> m_minuteTimer;
     std::unique_ptr<Timer> m_trackTimer;
     std::unique_ptr<Timer> m_sampleTimer;
+    std::unique_ptr<MomentController> m_art;
+    std::unique_ptr<MomentController> m_rest;
+    std::unique_ptr<Timer> m_artTimer;
+    std::unique_ptr<Timer> m_restTimer;
     std::optional<qint32> m_frontPID;
     bool m_started = false;
 };

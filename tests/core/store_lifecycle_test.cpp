@@ -210,6 +210,25 @@ TEST_F(StoreTest, TrackingRunsOnlyWhilePaperShowsAndAToolIsOn) {
     EXPECT_EQ(overlay->focusCount, stopped);
 }
 
+TEST_F(StoreTest, MomentControllersTickEveryFiveSecondsFromStart) {
+    struct Counting final : MomentController {
+        explicit Counting(int& count)
+            : ticks(count) {}
+        void tick() override { ++ticks; }
+        int& ticks;
+    };
+    int art = 0;
+    int rest = 0;
+    Store& s = makeStore();
+    s.adoptMoments(std::make_unique<Counting>(art), std::make_unique<Counting>(rest));
+    platform.advance(10s);
+    EXPECT_EQ(art, 0);
+    s.start();
+    platform.advance(10s);
+    EXPECT_EQ(art, 2);
+    EXPECT_EQ(rest, 2);
+}
+
 TEST_F(StoreTest, GeocodingStoresNameAndCoordinatesAsThreeChanges) {
     Store& s = startStore();
     QSignalSpy changes(&s, &Store::settingsChanged);
