@@ -85,6 +85,14 @@ public:
     // Translucent windows need a running compositing manager; without one they show opaque.
     virtual bool compositorRunning() const = 0;
 
+    // Seconds since the user last touched keyboard or pointer; 0 when it cannot be read.
+    virtual double idleSeconds() const = 0;
+    // Whether an application (a video, a call, a presentation) keeps the display from idling;
+    // a service that does not answer holds nothing awake.
+    virtual bool displayKeptAwake() const = 0;
+    // Gives the app's front window the focus back; nothing happens when it has none.
+    virtual void bringToFront(const AppInfo& app) = 0;
+
     // Whether Tessel starts at login. Failures to change it are ignored.
     virtual void setLoginItem(bool on) = 0;
     virtual bool isLoginItem() const = 0;

@@ -100,6 +100,11 @@ void FakePlatform::activateApp(std::optional<AppInfo> app) {
     Q_EMIT frontAppChanged(app);
 }
 
+void FakePlatform::bringToFront(const AppInfo& app) {
+    m_broughtToFront.append(app);
+    activateApp(app);
+}
+
 void FakePlatform::advance(std::chrono::milliseconds step) {
     const QDateTime end = m_now.addMSecs(step.count());
     for (;;) {
@@ -122,6 +127,7 @@ void FakePlatform::advance(std::chrono::milliseconds step) {
 void FakePlatform::setClock(QDateTime now, bool announce) {
     const qint64 jump = m_now.msecsTo(now);
     m_now = std::move(now);
+    m_lastInput = m_lastInput.addMSecs(jump);
     for (FakeTimer* timer : m_timers) {
         timer->shift(jump);
     }

@@ -38,6 +38,9 @@ public:
     bool compositorRunning() const override { return m_compositorRunning; }
     void setLoginItem(bool on) override { m_loginItem = on; }
     bool isLoginItem() const override { return m_loginItem; }
+    double idleSeconds() const override { return m_lastInput.msecsTo(m_now) / 1000.0; }
+    bool displayKeptAwake() const override { return m_keptAwake; }
+    void bringToFront(const AppInfo& app) override;
 
     // Setters that a real desktop would announce emit the matching signal.
     void setScreens(QList<ScreenInfo> screens);
@@ -53,6 +56,11 @@ public:
     // A uniform capture of that grey level (0-255); screens without one fail to capture.
     void setScreenGrey(const QString& screenId, int grey) { m_screenGreys.insert(screenId, grey); }
     void clearScreenGrey(const QString& screenId) { m_screenGreys.remove(screenId); }
+    // The last input was this long ago; the idle time then grows as the clock advances.
+    void setIdleSeconds(double seconds) { m_lastInput = m_now.addMSecs(qRound64(-seconds * 1000)); }
+    void setDisplayKeptAwake(bool on) { m_keptAwake = on; }
+    // Every app bringToFront was asked for, oldest first.
+    const QList<AppInfo>& broughtToFront() const { return m_broughtToFront; }
 
     // Moves the clock, firing due timers in order at their own deadlines.
     void advance(std::chrono::milliseconds step);
@@ -78,6 +86,9 @@ private:
     bool m_captureAllowed = true;
     QHash<QString, int> m_screenGreys;
     QDateTime m_now;
+    QDateTime m_lastInput = m_now;
+    bool m_keptAwake = false;
+    QList<AppInfo> m_broughtToFront;
     QTimeZone m_timeZone;
     std::vector<FakeTimer*> m_timers;
     UserDefaults m_defaults;

@@ -26,21 +26,27 @@ QList<AppInfo> WindowList::runningApps() {
     return apps;
 }
 
-std::optional<QRect> WindowList::frontWindowFrame(qint32 pid) {
+std::optional<xcb_window_t> WindowList::frontWindow(qint32 pid) {
     std::vector<uint32_t> stacking =
         xprop::values(m_x, m_x.root(), "_NET_CLIENT_LIST_STACKING", XCB_ATOM_WINDOW);
     std::reverse(stacking.begin(), stacking.end());
     const std::vector<uint32_t> pids = xprop::pids(m_x, stacking);
     for (std::size_t i = 0; i < stacking.size(); ++i) {
-        if (pids[i] != static_cast<uint32_t>(pid) || !isViewable(stacking[i]) ||
-            !isNormal(stacking[i])) {
-            continue;
-        }
-        if (const auto client = xprop::rootGeometry(m_x, stacking[i])) {
-            return withFrame(stacking[i], *client);
+        if (pids[i] == static_cast<uint32_t>(pid) && isViewable(stacking[i]) &&
+            isNormal(stacking[i])) {
+            return stacking[i];
         }
     }
     return std::nullopt;
+}
+
+std::optional<QRect> WindowList::frontWindowFrame(qint32 pid) {
+    const std::optional<xcb_window_t> window = frontWindow(pid);
+    if (!window) {
+        return std::nullopt;
+    }
+    const auto client = xprop::rootGeometry(m_x, *window);
+    return client ? std::optional(withFrame(*window, *client)) : std::nullopt;
 }
 
 bool WindowList::isNormal(xcb_window_t window) {

@@ -16,7 +16,9 @@ public:
     // One entry per app id in client-list order; windows without any id are left out.
     QList<AppInfo> runningApps();
 
-    // The topmost viewable normal window of the process, with its frame, in root pixels.
+    // The topmost viewable normal window of the process.
+    std::optional<xcb_window_t> frontWindow(qint32 pid);
+    // That window's frame, in root pixels.
     std::optional<QRect> frontWindowFrame(qint32 pid);
 
 private:

@@ -7,10 +7,12 @@
 #include "platform/x11/ClockWatcher.h"
 #include "platform/x11/CompositorWatcher.h"
 #include "platform/x11/DesktopSettings.h"
+#include "platform/x11/IdleProbes.h"
 #include "platform/x11/PowerSource.h"
 #include "platform/x11/ScreenCapture.h"
 #include "platform/x11/ScreenIdentity.h"
 #include "platform/x11/SleepWatcher.h"
+#include "platform/x11/WindowActivation.h"
 #include "platform/x11/WindowList.h"
 #include "platform/x11/WorkspaceWatcher.h"
 #include "platform/x11/XConnection.h"
@@ -181,6 +183,20 @@ void X11Platform::setLoginItem(bool on) {
 
 bool X11Platform::isLoginItem() const {
     return isAutostart();
+}
+
+double X11Platform::idleSeconds() const {
+    return tessel::idleSeconds(*m_x);
+}
+
+bool X11Platform::displayKeptAwake() const {
+    return tessel::displayKeptAwake(QDBusConnection::systemBus(), QDBusConnection::sessionBus());
+}
+
+void X11Platform::bringToFront(const AppInfo& app) {
+    if (app.pid) {
+        activateFrontWindow(*m_x, *m_windows, *app.pid);
+    }
 }
 
 } // namespace tessel

@@ -45,6 +45,9 @@ public:
     bool compositorRunning() const override;
     void setLoginItem(bool on) override;
     bool isLoginItem() const override;
+    double idleSeconds() const override;
+    bool displayKeptAwake() const override;
+    void bringToFront(const AppInfo& app) override;
 
 private:
     void watchScreens();
