@@ -2,6 +2,8 @@
 
 #include "ChildProcess.h"
 
+#include <QFile>
+
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
@@ -9,7 +11,6 @@
 #include <stdexcept>
 #include <string>
 #include <unistd.h>
-#include <xcb/randr.h>
 #include <xcb/screensaver.h>
 #include <xcb/xcb.h>
 
@@ -81,7 +82,7 @@ TestDesktop::TestDesktop(DesktopOptions options) {
         throw std::runtime_error("no temporary folder");
     }
     try {
-        startServer(options.secondMonitor);
+        startServer();
         startBus();
         startWindowManager();
         if (options.compositor) {
@@ -127,12 +128,19 @@ std::string TestDesktop::logPath(const char* name) const {
     return m_dir.filePath(QString::fromLatin1(name) + QStringLiteral(".log")).toStdString();
 }
 
-void TestDesktop::startServer(bool secondMonitor) {
+std::string TestDesktop::logTail(const char* name) const {
+    QFile log(QString::fromStdString(logPath(name)));
+    if (!log.open(QIODevice::ReadOnly)) {
+        return {};
+    }
+    return log.readAll().right(2000).toStdString();
+}
+
+void TestDesktop::startServer() {
     Pipe displayPipe;
-    const std::string size = secondMonitor ? "3840x1080x24" : "1920x1080x24";
     m_server = std::make_unique<ChildProcess>(
-        std::vector<std::string>{"Xvfb", "-displayfd", "3", "-screen", "0", size, "-nolisten",
-                                 "tcp", "-noreset", "+extension", "RANDR"},
+        std::vector<std::string>{"Xvfb", "-displayfd", "3", "-screen", "0", "1920x1080x24",
+                                 "-nolisten", "tcp", "-noreset"},
         logPath("xvfb"), std::vector<std::string>{}, displayPipe.ends[1]);
     displayPipe.closeWriteEnd();
     m_display =
@@ -142,43 +150,6 @@ void TestDesktop::startServer(bool secondMonitor) {
         throw std::runtime_error("cannot connect to " + m_display.toStdString());
     }
     m_root = xcb_setup_roots_iterator(xcb_get_setup(m_connection)).data->root;
-    if (secondMonitor) {
-        addSecondMonitor();
-    }
-}
-
-// RandR 1.5 monitors: the output's own monitor shrinks to the left half, a second one
-// without outputs takes the right half.
-void TestDesktop::addSecondMonitor() {
-    xcb_randr_get_screen_resources_reply_t* resources = xcb_randr_get_screen_resources_reply(
-        m_connection, xcb_randr_get_screen_resources(m_connection, m_root), nullptr);
-    if (!resources || xcb_randr_get_screen_resources_outputs_length(resources) < 1) {
-        std::free(resources);
-        throw std::runtime_error("the X server has no RandR output");
-    }
-    xcb_randr_output_t output = xcb_randr_get_screen_resources_outputs(resources)[0];
-    std::free(resources);
-
-    const auto setMonitor = [&](const char* name, int16_t x, bool primary, int outputs) {
-        struct {
-            xcb_randr_monitor_info_t info;
-            xcb_randr_output_t output;
-        } monitor{};
-        monitor.info.name = atom(name);
-        monitor.info.primary = primary;
-        monitor.info.automatic = 0;
-        monitor.info.nOutput = static_cast<uint16_t>(outputs);
-        monitor.info.x = x;
-        monitor.info.width = 1920;
-        monitor.info.height = 1080;
-        monitor.info.width_in_millimeters = 508;
-        monitor.info.height_in_millimeters = 286;
-        monitor.output = output;
-        xcb_randr_set_monitor(m_connection, m_root, &monitor.info);
-    };
-    setMonitor("TEST-1", 0, true, 1);
-    setMonitor("TEST-2", 1920, false, 0);
-    std::free(xcb_get_input_focus_reply(m_connection, xcb_get_input_focus(m_connection), nullptr));
 }
 
 void TestDesktop::startBus() {
@@ -202,7 +173,7 @@ void TestDesktop::startWindowManager() {
         },
         startTimeout);
     if (!ready) {
-        throw std::runtime_error("openbox did not start");
+        throw std::runtime_error("openbox did not start: " + logTail("openbox"));
     }
 }
 
@@ -222,7 +193,7 @@ void TestDesktop::startCompositor() {
         std::vector<std::string>{"picom", "--backend", "xrender", "--config", "/dev/null"},
         logPath("picom"), childEnvironment());
     if (!waitUntil([this] { return compositorRunning(); }, startTimeout)) {
-        throw std::runtime_error("picom did not start");
+        throw std::runtime_error("picom did not start: " + logTail("picom"));
     }
 }
 

@@ -41,8 +41,6 @@ bool waitUntil(Condition condition, std::chrono::milliseconds timeout = std::chr
 
 struct DesktopOptions {
     bool compositor = true;
-    // Two 1920×1080 monitors side by side on one 3840×1080 screen instead of one.
-    bool secondMonitor = false;
 };
 
 // A plain client window for tests: a solid colour and the properties that identify an app.
@@ -60,10 +58,10 @@ struct WindowSpec {
     bool argb = false;
 };
 
-// A private X desktop for tests: Xvfb, openbox, optionally picom (xrender), and a private
-// session bus. Every wait polls a condition against a deadline, and the destructor stops
-// and reaps every process it started. Construction throws std::runtime_error when a part
-// does not come up.
+// A private X desktop for tests: Xvfb with one 1920×1080 screen, openbox, optionally picom
+// (xrender), and a private session bus. Every wait polls a condition against a deadline, and the
+// destructor stops and reaps every process it started. Construction throws std::runtime_error when
+// a part does not come up.
 class TestDesktop {
 public:
     // Whether the programs it needs are installed.
@@ -110,12 +108,12 @@ public:
 
 private:
     void shutDown();
-    void startServer(bool secondMonitor);
-    void addSecondMonitor();
+    void startServer();
     void startBus();
     void startWindowManager();
     std::vector<std::string> childEnvironment() const;
     std::string logPath(const char* name) const;
+    std::string logTail(const char* name) const;
     std::optional<uint32_t> rootCardinal(const char* property, uint32_t type) const;
     uint32_t atom(const char* name) const;
     void sendToRoot(uint32_t window, const char* message, std::vector<uint32_t> data);
