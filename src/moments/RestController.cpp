@@ -1,0 +1,64 @@
+#include "moments/RestController.h"
+
+#include "moments/MomentLimits.h"
+#include "moments/RestView.h"
+
+namespace tessel {
+
+namespace {
+
+constexpr double pollSeconds = 5;
+// Less idle than this is work going on.
+constexpr double activeIdleSeconds = 60;
+constexpr std::chrono::milliseconds fadeIn{800};
+
+} // namespace
+
+RestController::RestController(Store& store, std::unique_ptr<MomentPresenter> presenter)
+    : m_store(store)
+    , m_presenter(std::move(presenter))
+    , m_endTimer(store.platform().makeTimer([this] { finish(); })) {}
+
+RestController::~RestController() = default;
+
+void RestController::tick() {
+    const Settings& settings = m_store.settings();
+    if (!settings.rest || m_presenter->isShowing()) {
+        return;
+    }
+    const double idle = m_store.platform().idleSeconds();
+    if (idle > 3 * restLengthSeconds(settings)) {
+        m_active = 0;
+        return;
+    }
+    if (idle < activeIdleSeconds) {
+        m_active += pollSeconds;
+    }
+    if (m_active >= restEveryMinutes(settings) * 60 && !m_store.platform().displayKeptAwake()) {
+        start();
+    }
+}
+
+void RestController::start() {
+    m_active = 0;
+    if (m_presenter->isShowing()) {
+        return; // the rest on screen ends at its own time
+    }
+    const int seconds = restLengthSeconds(m_store.settings());
+    const bool night = m_store.dark();
+    const QImage preview = m_store.previews().value(QStringLiteral("kozo"));
+    Platform& platform = m_store.platform();
+    m_presenter->show(
+        [&](const ScreenInfo&) {
+            return std::make_unique<RestView>(platform, seconds, night, preview);
+        },
+        [this] { finish(); }, fadeIn);
+    m_endTimer->start(std::chrono::seconds(seconds), false);
+}
+
+void RestController::finish() {
+    m_endTimer->stop();
+    m_presenter->hide();
+}
+
+} // namespace tessel
