@@ -1,6 +1,8 @@
 #include "app/CommandLine.h"
 
 #include "app/ExportCommand.h"
+#include "app/RemoteCommand.h"
+#include "app/ShortcutCommand.h"
 #include "app/StoredSettings.h"
 #include "app/SunCommand.h"
 #include "core/SettingsJson.h"
@@ -38,6 +40,22 @@ Commands:
   sun (--lat X --lon Y | --place TEXT) [--date YYYY-MM-DD]
                                 Print the day's sunrise and sunset (UTC), or 'none' in polar
                                 day or night. The place is looked up offline.
+
+Commands for the running Tessel:
+  on | off                      Turn paper on or off.
+  paper ID [--gsm N]            Make ID both the Day and the Night paper, weight N from 60
+                                to 300 gsm (unchanged without --gsm), and turn paper on.
+  snooze MINUTES                Snooze paper for 1 to 720 minutes.
+  focus-filter on|off [--paper ID]
+                                Hold paper off, or show ID in both slots, until the next
+                                'focus-filter on' without a paper. Not saved.
+  status                        Print the status, then each screen: identifier, name and
+                                what it shows, tab-separated.
+  shortcut list                 List the seven shortcuts and their key combinations.
+  shortcut set NAME COMBO       Bind a shortcut system-wide, e.g. 'shortcut set togglePaper
+                                Ctrl+Alt+P'. Modifiers: Ctrl, Alt, Shift, Super.
+  shortcut clear NAME           Unbind a shortcut.
+  The same actions are on D-Bus: 'gapplication action com.corvane.Tessel snooze 30'.
 
 Options:
   -h, --help                    Show this help.
@@ -134,6 +152,12 @@ std::optional<int> runCommandLine(const QStringList& arguments, QTextStream& out
     }
     if (first == u"paper" && second == u"list") {
         return listPapers(rest, out, err);
+    }
+    if (first == u"shortcut") {
+        return runShortcutCommand(arguments.mid(1), out, err);
+    }
+    if (const auto remote = runRemoteCommand(arguments, out, err)) {
+        return remote;
     }
     if (first == u"sun") {
         return runSun(arguments.mid(1), out, err);

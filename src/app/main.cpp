@@ -1,7 +1,10 @@
 #include "app/CommandLine.h"
-#include "core/Store.h"
+#include "app/RemoteCommand.h"
+#include "app/TesselApp.h"
+#include "app/UpdateCheck.h"
 #include "overlay/OverlayController.h"
 #include "platform/UserDefaults.h"
+#include "platform/x11/GlobalHotKeys.h"
 #include "platform/x11/X11Platform.h"
 
 #include <QApplication>
@@ -20,9 +23,20 @@ int runApplication(int argc, char** argv) {
     QGuiApplication::setDesktopFileName(tessel::Platform::ownAppId());
     QApplication::setQuitOnLastWindowClosed(false);
 
+    // A second launch only asks the running Tessel to show itself.
+    if (tessel::activateRunningInstance()) {
+        return 0;
+    }
     tessel::X11Platform platform(tessel::UserDefaults::defaultDirectory());
-    tessel::Store store(platform, std::make_unique<tessel::OverlayController>(platform));
-    store.start();
+    tessel::GlobalHotKeys hotKeys;
+    tessel::TesselApp tessel(platform, hotKeys,
+                             std::make_unique<tessel::OverlayController>(platform),
+                             tessel::UpdateCheck::configuredFeed());
+    if (tessel.publish() == tessel::TesselApp::Presence::alreadyRunning &&
+        tessel::activateRunningInstance()) {
+        return 0;
+    }
+    tessel.launch();
     return QApplication::exec();
 }
 
@@ -36,6 +50,10 @@ int main(int argc, char** argv) {
     }
     QTextStream out(stdout);
     QTextStream err(stderr);
+    if (tessel::needsSessionBus(arguments)) {
+        QCoreApplication core(argc, argv);
+        return tessel::runCommandLine(arguments, out, err).value_or(1);
+    }
     if (const auto exitCode = tessel::runCommandLine(arguments, out, err)) {
         return *exitCode;
     }

@@ -1,0 +1,71 @@
+#include "app/Intents.h"
+
+#include "core/Store.h"
+#include "paper/Paper.h"
+
+namespace tessel {
+
+namespace {
+
+QString unknownPaper(const QString& id) {
+    QStringList ids;
+    for (const Paper& paper : Paper::builtIn()) {
+        ids << paper.id;
+    }
+    return QStringLiteral("There is no paper \"%1\". Choose one of: %2.").arg(id, ids.join(u", "));
+}
+
+} // namespace
+
+bool Intents::isPaperChoice(const QString& id) {
+    const QList<Paper>& papers = Paper::builtIn();
+    return std::any_of(papers.cbegin(), papers.cend(), [&](const Paper& p) { return p.id == id; });
+}
+
+void Intents::setPaperOn(Store& store, bool on) {
+    store.updateSettings([&](Settings& s) { s.enabled = on; });
+}
+
+std::optional<QString> Intents::setPaper(Store& store, const QString& paper,
+                                         std::optional<int> gsm) {
+    if (!isPaperChoice(paper)) {
+        return unknownPaper(paper);
+    }
+    if (gsm && (*gsm < lightestGsm || *gsm > heaviestGsm)) {
+        return QStringLiteral("Weight must be from %1 to %2 gsm, not %3.")
+            .arg(lightestGsm)
+            .arg(heaviestGsm)
+            .arg(*gsm);
+    }
+    // One change at a time, in this order, as each is its own applied edit.
+    store.updateSettings([&](Settings& s) { s.day.paper = paper; });
+    store.updateSettings([&](Settings& s) { s.night.paper = paper; });
+    if (gsm) {
+        store.updateSettings([&](Settings& s) { s.day.gsm = *gsm; });
+        store.updateSettings([&](Settings& s) { s.night.gsm = *gsm; });
+    }
+    store.updateSettings([](Settings& s) { s.enabled = true; });
+    return std::nullopt;
+}
+
+std::optional<QString> Intents::snooze(Store& store, int minutes) {
+    if (minutes < shortestSnooze || minutes > longestSnooze) {
+        return QStringLiteral("Minutes must be from %1 to %2, not %3.")
+            .arg(shortestSnooze)
+            .arg(longestSnooze)
+            .arg(minutes);
+    }
+    store.snooze(minutes * 60.0);
+    return std::nullopt;
+}
+
+std::optional<QString> Intents::setFocusFilter(Store& store, bool on,
+                                               const std::optional<QString>& paper) {
+    if (paper && !isPaperChoice(*paper)) {
+        return unknownPaper(*paper);
+    }
+    store.setFocusFilter(FocusFilter{on, paper});
+    return std::nullopt;
+}
+
+} // namespace tessel

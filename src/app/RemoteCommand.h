@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QStringList>
+#include <QTextStream>
+
+#include <optional>
+
+namespace tessel {
+
+// The `tessel` subcommands that ask the running instance over the session bus: on, off,
+// paper, snooze, focus-filter and status. Returns none for any other command. Needs a
+// QCoreApplication.
+std::optional<int> runRemoteCommand(const QStringList& arguments, QTextStream& out,
+                                    QTextStream& err);
+
+// Whether the command talks to the running instance (these and `shortcut`).
+bool needsSessionBus(const QStringList& arguments);
+
+// Asks a running instance to re-open its windows; false when none answers.
+bool activateRunningInstance();
+
+} // namespace tessel

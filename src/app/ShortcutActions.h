@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QStringList>
+
+namespace tessel {
+
+class Store;
+
+// The seven actions a global shortcut can run, by their stored names.
+namespace ShortcutActions {
+
+// In the order the Settings window lists them.
+const QStringList& names();
+
+// Runs the named action against the Store; returns false for an unknown name.
+bool run(Store& store, const QString& name);
+
+} // namespace ShortcutActions
+
+} // namespace tessel

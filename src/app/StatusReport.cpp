@@ -1,0 +1,34 @@
+#include "app/StatusReport.h"
+
+#include "core/Store.h"
+
+namespace tessel {
+
+QString describeLayer(const Layer& layer) {
+    QString text = QStringLiteral("%1 %2 gsm %3")
+                       .arg(layer.paper)
+                       .arg(static_cast<int>(layer.gsm))
+                       .arg(layer.night ? QStringLiteral("night") : QStringLiteral("day"));
+    if (layer.lamp) {
+        text += QStringLiteral(", lamp %1 at %2").arg(*layer.lamp).arg(layer.lampStrength);
+    }
+    return text;
+}
+
+QString statusReport(Store& store, const LayerMap& layers) {
+    QString report = store.status().value_or(QStringLiteral("On")) + u'\n';
+    const ScreenMap screens = store.screensByID();
+    for (const ScreenInfo& screen : store.platform().screens()) {
+        if (!screens.contains(screen.id)) {
+            continue;
+        }
+        const auto layer = layers.constFind(screen.id);
+        report +=
+            QStringLiteral("%1\t%2\t%3\n")
+                .arg(screen.id, screen.name,
+                     layer == layers.cend() ? QStringLiteral("no paper") : describeLayer(*layer));
+    }
+    return report;
+}
+
+} // namespace tessel

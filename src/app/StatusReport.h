@@ -1,0 +1,17 @@
+#pragma once
+
+#include "core/Overlay.h"
+
+#include <QString>
+
+namespace tessel {
+
+class Store;
+
+// What `tessel status` prints: the popover's status line ("On" while paper shows as chosen),
+// then one tab-separated line per screen with its identifier, name and layer or "no paper".
+QString statusReport(Store& store, const LayerMap& layers);
+
+QString describeLayer(const Layer& layer);
+
+} // namespace tessel

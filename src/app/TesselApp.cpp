@@ -1,0 +1,73 @@
+#include "app/TesselApp.h"
+
+#include "app/LayerTap.h"
+#include "app/StatusReport.h"
+
+#include <QCoreApplication>
+#include <QDBusConnection>
+#include <QDesktopServices>
+#include <QTextStream>
+
+namespace tessel {
+
+namespace {
+
+std::unique_ptr<Overlay> tapped(std::unique_ptr<Overlay> overlay, LayerTap*& tap) {
+    auto made = std::make_unique<LayerTap>(std::move(overlay));
+    tap = made.get();
+    return made;
+}
+
+} // namespace
+
+TesselApp::TesselApp(Platform& platform, HotKeys& hotKeys, std::unique_ptr<Overlay> overlay,
+                     QUrl feed)
+    : m_tap(nullptr)
+    , m_store(platform, tapped(std::move(overlay), m_tap))
+    , m_updates(platform, std::move(feed), QCoreApplication::applicationVersion(), m_alerts,
+                [](const QUrl& url) { return QDesktopServices::openUrl(url); })
+    , m_windows(m_store, m_updates.enabled() ? std::function([this] { m_updates.check(true); })
+                                             : std::function<void()>())
+    , m_shortcuts(m_store, hotKeys)
+    , m_tray(m_store, [this] { m_windows.open(QStringLiteral("settings")); })
+    , m_automation(m_store, m_shortcuts,
+                   {[this] { reopen(); }, [this] { return statusReport(m_store, layers()); }}) {}
+
+TesselApp::~TesselApp() = default;
+
+const LayerMap& TesselApp::layers() const {
+    return m_tap->layers();
+}
+
+TesselApp::Presence TesselApp::publish() {
+    if (!QDBusConnection::sessionBus().isConnected()) {
+        return Presence::noBus;
+    }
+    return m_automation.publish() ? Presence::published : Presence::alreadyRunning;
+}
+
+void TesselApp::launch() {
+    m_store.start();
+    const QStringList problems = m_shortcuts.registerAll();
+    if (!problems.isEmpty()) {
+        QTextStream(stderr) << "tessel: some shortcuts are not available:\n  "
+                            << problems.join(QStringLiteral("\n  ")) << Qt::endl;
+    }
+    m_updates.checkAtLaunch();
+    // Without a panel to hold the icon, Settings is the only way in.
+    if (TrayIcon::hostAvailable()) {
+        m_tray.show();
+    } else {
+        m_windows.open(QStringLiteral("settings"));
+    }
+    if (!m_store.settings().onboarded) {
+        m_windows.open(QStringLiteral("welcome"));
+    }
+}
+
+void TesselApp::reopen() {
+    m_windows.open(m_store.settings().onboarded ? QStringLiteral("settings")
+                                                : QStringLiteral("welcome"));
+}
+
+} // namespace tessel

@@ -1,0 +1,55 @@
+#pragma once
+
+#include "app/AutomationService.h"
+#include "app/ShortcutRegistry.h"
+#include "app/TrayIcon.h"
+#include "app/UpdateCheck.h"
+#include "app/WidgetAlerts.h"
+#include "app/WindowOpener.h"
+#include "core/Store.h"
+
+#include <QUrl>
+
+#include <memory>
+
+namespace tessel {
+
+class HotKeys;
+class LayerTap;
+
+// The application: the Store and everything that reaches it from outside, the panel icon,
+// the two windows, the global shortcuts, automation over the session bus and update checks.
+class TesselApp final {
+public:
+    // An empty feed turns the update checks off.
+    TesselApp(Platform& platform, HotKeys& hotKeys, std::unique_ptr<Overlay> overlay, QUrl feed);
+    ~TesselApp();
+
+    enum class Presence { published, alreadyRunning, noBus };
+    // Claims Tessel's name on the session bus, so that there is one Tessel per session.
+    Presence publish();
+
+    // Starts the Store, binds the shortcuts, checks for updates once a day and opens the
+    // Welcome window until onboarding is done.
+    void launch();
+    // What launching Tessel again while it runs does: Settings once onboarded, else Welcome.
+    void reopen();
+
+    Store& store() { return m_store; }
+    WindowOpener& windows() { return m_windows; }
+    TrayIcon& tray() { return m_tray; }
+    UpdateCheck& updates() { return m_updates; }
+    const LayerMap& layers() const;
+
+private:
+    LayerTap* m_tap;
+    Store m_store;
+    WidgetAlerts m_alerts;
+    UpdateCheck m_updates;
+    WindowOpener m_windows;
+    ShortcutRegistry m_shortcuts;
+    TrayIcon m_tray;
+    AutomationService m_automation;
+};
+
+} // namespace tessel

@@ -1,0 +1,127 @@
+#include "app/WindowOpener.h"
+
+#include "app/InterimPages.h"
+#include "core/Store.h"
+#include "platform/UserDefaults.h"
+
+#include <QEvent>
+#include <QGuiApplication>
+#include <QScreen>
+
+namespace tessel {
+
+namespace {
+
+constexpr QSize welcomeSize(560, 640);
+constexpr QSize settingsSize(820, 600);
+
+// Saves the frame whenever the window is closed or hidden.
+class FrameKeeper final : public QObject {
+public:
+    FrameKeeper(QWidget* window, std::function<void()> save)
+        : QObject(window)
+        , m_save(std::move(save)) {
+        window->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Hide) {
+            m_save();
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    std::function<void()> m_save;
+};
+
+void centre(QWidget& window) {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen) {
+        return;
+    }
+    QRect frame(QPoint(), window.size());
+    frame.moveCenter(screen->availableGeometry().center());
+    window.move(frame.topLeft());
+}
+
+} // namespace
+
+WindowOpener::WindowOpener(Store& store, std::function<void()> checkForUpdates)
+    : m_store(store)
+    , m_checkForUpdates(std::move(checkForUpdates)) {}
+
+WindowOpener::~WindowOpener() {
+    if (const QWidget* settings = window(QStringLiteral("settings"));
+        settings && settings->isVisible()) {
+        saveSettingsFrame();
+    }
+    m_closing = true;
+}
+
+QWidget* WindowOpener::window(const QString& id) const {
+    const auto found = m_windows.find(id == u"welcome" ? id : QStringLiteral("settings"));
+    return found == m_windows.end() ? nullptr : found->second.get();
+}
+
+QWidget& WindowOpener::open(const QString& requested) {
+    const QString id = requested == u"welcome" ? requested : QStringLiteral("settings");
+    QWidget* existing = window(id);
+    if (!existing) {
+        std::unique_ptr<QWidget> made = id == u"welcome" ? makeWelcome() : makeSettings();
+        // Centred only when made: reopening keeps the window where the user left it.
+        centre(*made);
+        existing = m_windows.emplace(id, std::move(made)).first->second.get();
+    }
+    existing->show();
+    existing->raise();
+    existing->activateWindow();
+    return *existing;
+}
+
+std::unique_ptr<QWidget> WindowOpener::makeWelcome() {
+    auto window =
+        std::make_unique<QWidget>(nullptr, Qt::Window | Qt::CustomizeWindowHint |
+                                               Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    window->setFixedSize(welcomeSize);
+    InterimPages::fillWelcome(*window, m_store);
+    return window;
+}
+
+std::unique_ptr<QWidget> WindowOpener::makeSettings() {
+    auto window = std::make_unique<QWidget>(nullptr, Qt::Window);
+    window->setWindowTitle(QStringLiteral("Tessel Settings"));
+    window->resize(settingsSize);
+    // The size the user left it at last time; where it goes is the centre, as when new.
+    if (const auto frame = m_store.platform().defaults().value(frameKey().toStdString());
+        frame && frame->is_object()) {
+        const QSize stored(frame->value("width", 0), frame->value("height", 0));
+        if (stored.width() >= window->minimumWidth() && stored.height() > 0) {
+            window->resize(stored.boundedTo(QSize(4096, 4096)));
+        }
+    }
+    InterimPages::fillSettings(
+        *window, [this] { open(QStringLiteral("welcome")); }, m_checkForUpdates);
+    new FrameKeeper(window.get(), [this] {
+        if (!m_closing) {
+            saveSettingsFrame();
+        }
+    });
+    return window;
+}
+
+void WindowOpener::saveSettingsFrame() {
+    const QWidget* settings = window(QStringLiteral("settings"));
+    if (!settings) {
+        return;
+    }
+    const QRect frame = settings->geometry();
+    m_store.platform().defaults().setValue(frameKey().toStdString(),
+                                           UserDefaults::Json{{"x", frame.x()},
+                                                              {"y", frame.y()},
+                                                              {"width", frame.width()},
+                                                              {"height", frame.height()}});
+}
+
+} // namespace tessel

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QRect>
+#include <QString>
+#include <QWidget>
+
+#include <functional>
+#include <map>
+#include <memory>
+
+namespace tessel {
+
+class Store;
+
+// The registry of Tessel's two ordinary windows, "welcome" and "settings". Each is made on
+// its first request and then kept, closed or not, for the life of the process, so opening
+// it again shows it where and as the user left it.
+class WindowOpener {
+public:
+    // Without checkForUpdates the Settings window offers no update check.
+    WindowOpener(Store& store, std::function<void()> checkForUpdates);
+    ~WindowOpener();
+
+    // Any identifier but "welcome" opens Settings.
+    QWidget& open(const QString& id);
+    QWidget* window(const QString& id) const;
+
+    static QString frameKey() { return QStringLiteral("windowFrame_TesselSettings"); }
+
+private:
+    std::unique_ptr<QWidget> makeWelcome();
+    std::unique_ptr<QWidget> makeSettings();
+    void saveSettingsFrame();
+
+    Store& m_store;
+    std::function<void()> m_checkForUpdates;
+    // Set while the windows are being destroyed, when their frames are no longer the user's.
+    bool m_closing = false;
+    std::map<QString, std::unique_ptr<QWidget>> m_windows;
+};
+
+} // namespace tessel

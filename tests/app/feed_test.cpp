@@ -1,0 +1,56 @@
+#include "app/Feed.h"
+
+#include <gtest/gtest.h>
+
+namespace tessel {
+namespace {
+
+TEST(Feed, DecodesVersionUrlAndOptionalNotes) {
+    const auto full = Feed::decode(R"({"version": "1.4", "url": "https://corvane.com/tessel",
+                                       "notes": "Sharper tooth.", "size": 12})");
+    ASSERT_TRUE(full);
+    EXPECT_EQ(*full,
+              (Feed{QStringLiteral("1.4"), QUrl(QStringLiteral("https://corvane.com/tessel")),
+                    QStringLiteral("Sharper tooth.")}));
+    const auto bare = Feed::decode(R"({"url": "https://corvane.com/t", "version": "2"})");
+    ASSERT_TRUE(bare);
+    EXPECT_FALSE(bare->notes);
+}
+
+TEST(Feed, RefusesAnythingElse) {
+    for (const char* body : {
+             "",
+             "<html><body>Not Found</body></html>",
+             R"(["1.4", "https://corvane.com"])",
+             R"({"url": "https://corvane.com"})",
+             R"({"version": "1.4"})",
+             R"({"version": 1.4, "url": "https://corvane.com"})",
+             R"({"version": "1.4", "url": "/download"})",
+             R"({"version": "1.4", "url": "https://exa mple.com"})",
+             R"({"version": "1.4", "url": "https://corvane.com", "notes": 3})",
+             R"({"version": "1.4", "url": "https://corvane.com")",
+         }) {
+        EXPECT_FALSE(Feed::decode(body)) << body;
+    }
+}
+
+TEST(Feed, ComparesVersionsNumerically) {
+    struct Case {
+        const char* a;
+        const char* b;
+        int order;
+    };
+    for (const Case& c :
+         {Case{"1.10", "1.9", 1}, Case{"1.2", "1.2", 0}, Case{"1.1", "1.2", -1},
+          Case{"1.0", "0", 1}, Case{"1.2.1", "1.2", 1}, Case{"2", "10", -1}, Case{"1.02", "1.2", 0},
+          Case{"1.2b", "1.2a", 1}, Case{"99999999999999999999.1", "99999999999999999998.9", 1},
+          Case{"", "0", -1}}) {
+        const int order = compareVersions(QString::fromLatin1(c.a), QString::fromLatin1(c.b));
+        EXPECT_EQ((order > 0) - (order < 0), c.order) << c.a << " vs " << c.b;
+        const int reverse = compareVersions(QString::fromLatin1(c.b), QString::fromLatin1(c.a));
+        EXPECT_EQ((reverse > 0) - (reverse < 0), -c.order) << c.b << " vs " << c.a;
+    }
+}
+
+} // namespace
+} // namespace tessel

@@ -1,0 +1,90 @@
+#include "AppFixture.h"
+#include "app/Intents.h"
+
+namespace tessel {
+namespace {
+
+class IntentsTest : public AppFixture {
+protected:
+    IntentsTest() {
+        Settings s;
+        s.onboarded = true;
+        s.enabled = false;
+        s.day = {QStringLiteral("kozo"), 110};
+        s.night = {QStringLiteral("felt"), 170};
+        storeSettings(s);
+        startStore();
+        QObject::connect(store.get(), &Store::settingsChanged,
+                         [this] { changes.push_back(store->settings()); });
+    }
+
+    std::vector<Settings> changes;
+};
+
+TEST_F(IntentsTest, SetPaperChangesOneSettingAtATimeInOrder) {
+    ASSERT_FALSE(Intents::setPaper(*store, QStringLiteral("graph"), 200));
+    ASSERT_EQ(changes.size(), 5u);
+    EXPECT_EQ(changes[0].day, (Slot{QStringLiteral("graph"), 110}));
+    EXPECT_EQ(changes[0].night.paper, QStringLiteral("felt"));
+    EXPECT_EQ(changes[1].night, (Slot{QStringLiteral("graph"), 170}));
+    EXPECT_EQ(changes[2].day.gsm, 200);
+    EXPECT_EQ(changes[2].night.gsm, 170);
+    EXPECT_EQ(changes[3].night.gsm, 200);
+    EXPECT_FALSE(changes[3].enabled);
+    EXPECT_TRUE(changes[4].enabled);
+    EXPECT_EQ(overlay->lastSync.layers.value(QStringLiteral("SCREEN-A")).paper,
+              QStringLiteral("graph"));
+}
+
+TEST_F(IntentsTest, SetPaperWithoutAWeightKeepsBothWeights) {
+    ASSERT_FALSE(Intents::setPaper(*store, QStringLiteral("graph"), std::nullopt));
+    EXPECT_EQ(store->settings().day, (Slot{QStringLiteral("graph"), 110}));
+    EXPECT_EQ(store->settings().night, (Slot{QStringLiteral("graph"), 170}));
+    EXPECT_TRUE(store->settings().enabled);
+}
+
+TEST_F(IntentsTest, WeightsAndMinutesOutsideTheirRangesChangeNothing) {
+    for (const int gsm : {60, 300}) {
+        EXPECT_FALSE(Intents::setPaper(*store, QStringLiteral("laid"), gsm)) << gsm;
+        EXPECT_EQ(store->settings().night.gsm, gsm);
+    }
+    changes.clear();
+    const Settings before = store->settings();
+    EXPECT_EQ(Intents::setPaper(*store, QStringLiteral("laid"), 59),
+              QStringLiteral("Weight must be from 60 to 300 gsm, not 59."));
+    EXPECT_TRUE(Intents::setPaper(*store, QStringLiteral("laid"), 301));
+    EXPECT_TRUE(Intents::setPaper(*store, QStringLiteral("mine"), 120));
+    EXPECT_EQ(Intents::snooze(*store, 0), QStringLiteral("Minutes must be from 1 to 720, not 0."));
+    EXPECT_TRUE(Intents::snooze(*store, 721));
+    EXPECT_TRUE(Intents::setFocusFilter(*store, true, QStringLiteral("Felt")));
+    EXPECT_TRUE(changes.empty());
+    EXPECT_EQ(store->settings(), before);
+    EXPECT_FALSE(store->focusFilter());
+}
+
+TEST_F(IntentsTest, SnoozeLastsItsMinutes) {
+    for (const int minutes : {1, 720}) {
+        ASSERT_FALSE(Intents::snooze(*store, minutes));
+        EXPECT_DOUBLE_EQ(
+            Instant::fromDateTime(platform.now()).secondsUntil(*store->settings().snoozedUntil),
+            minutes * 60.0);
+    }
+}
+
+TEST_F(IntentsTest, TheFocusFilterIsHeldButNeverSaved) {
+    Intents::setPaperOn(*store, true);
+    ASSERT_FALSE(Intents::setFocusFilter(*store, false, std::nullopt));
+    EXPECT_TRUE(overlay->lastSync.layers.isEmpty());
+    EXPECT_TRUE(store->settings().enabled);
+
+    ASSERT_FALSE(Intents::setFocusFilter(*store, true, QStringLiteral("felt")));
+    const Layer shown = overlay->lastSync.layers.value(QStringLiteral("SCREEN-A"));
+    EXPECT_EQ(shown.paper, QStringLiteral("felt"));
+    EXPECT_EQ(shown.gsm, 110);
+    const auto saved = settingsFromJson(*platform.defaults().value("settings"));
+    EXPECT_EQ(saved->day.paper, QStringLiteral("kozo"));
+    EXPECT_EQ(store->focusFilter(), (FocusFilter{true, QStringLiteral("felt")}));
+}
+
+} // namespace
+} // namespace tessel

@@ -1,0 +1,80 @@
+#include "AppFixture.h"
+#include "app/MenuBarIcon.h"
+
+namespace tessel {
+namespace {
+
+using State = MenuBarIcon::State;
+
+constexpr qreal scale = 4;
+
+// The alpha at a point of the 14 × 16 point glyph.
+int alphaAt(const QImage& image, qreal x, qreal y) {
+    return qAlpha(image.pixel(static_cast<int>(x * scale), static_cast<int>(y * scale)));
+}
+
+TEST(MenuBarIcon, DrawsTheThreeStatesFromTheSheetGeometry) {
+    const QImage off = MenuBarIcon::draw(State::off, scale, Qt::black);
+    const QImage snoozed = MenuBarIcon::draw(State::snoozed, scale, Qt::black);
+    const QImage on = MenuBarIcon::draw(State::on, scale, Qt::black);
+    for (const QImage& image : {off, snoozed, on}) {
+        ASSERT_EQ(image.size(), QSize(56, 64));
+        EXPECT_EQ(alphaAt(image, 1.5, 10), 255); // left edge of the sheet
+        EXPECT_EQ(alphaAt(image, 12, 2), 0);     // the corner folded away
+        EXPECT_EQ(alphaAt(image, 0.2, 0.2), 0);
+    }
+    // Inside the upper and the lower part of the sheet.
+    EXPECT_EQ(alphaAt(off, 5, 4), 0);
+    EXPECT_EQ(alphaAt(off, 5, 11), 0);
+    EXPECT_EQ(alphaAt(snoozed, 5, 4), 0);
+    EXPECT_EQ(alphaAt(snoozed, 5, 11), 255);
+    EXPECT_EQ(alphaAt(on, 5, 4), 255);
+    EXPECT_EQ(alphaAt(on, 5, 11), 255);
+    // The fold is drawn on the outline forms and cut out of the filled one.
+    EXPECT_EQ(alphaAt(off, 8, 4), 255);
+    EXPECT_EQ(alphaAt(snoozed, 10.5, 6), 255);
+    EXPECT_EQ(alphaAt(on, 8, 4), 0);
+    EXPECT_EQ(alphaAt(on, 10.5, 6), 0);
+    EXPECT_EQ(alphaAt(on, 10, 9), 255);
+}
+
+TEST(MenuBarIcon, AHaloKeepsTheGlyphReadableOnEitherPanel) {
+    const QImage plain = MenuBarIcon::draw(State::off, scale, Qt::black);
+    const QImage haloed = MenuBarIcon::draw(State::off, scale, Qt::black, Qt::white);
+    // Just inside the outline: bare on the plain icon, the halo colour on the other.
+    EXPECT_EQ(alphaAt(plain, 2.9, 10), 0);
+    const QRgb halo = haloed.pixel(static_cast<int>(2.9 * scale), 10 * static_cast<int>(scale));
+    EXPECT_GT(qAlpha(halo), 0);
+    EXPECT_EQ(qRed(halo), qAlpha(halo)); // premultiplied white
+    EXPECT_EQ(haloed.pixel(6, 40), plain.pixel(6, 40));
+}
+
+TEST(MenuBarIcon, IconsComeInPanelSizesAtThePixelRatio) {
+    const QIcon icon = MenuBarIcon::icon(State::on, true, 2);
+    const QList<QSize> sizes = icon.availableSizes();
+    EXPECT_TRUE(sizes.contains(QSize(44, 44)));
+    EXPECT_TRUE(sizes.contains(QSize(48, 48)));
+    const QImage image = icon.pixmap(QSize(22, 22), 2).toImage();
+    ASSERT_EQ(image.size(), QSize(44, 44));
+    // The glyph is light on a dark panel.
+    const QRgb centre = image.pixel(20, 26);
+    EXPECT_EQ(qAlpha(centre), 255);
+    EXPECT_GT(qRed(centre), 200);
+}
+
+class MenuBarIconState : public AppFixture {};
+
+TEST_F(MenuBarIconState, FollowsEnabledAndTheSnoozeEnd) {
+    startStore();
+    EXPECT_EQ(MenuBarIcon::state(*store), State::on);
+    store->snooze(60);
+    EXPECT_EQ(MenuBarIcon::state(*store), State::snoozed);
+    platform.setClock(platform.now().addSecs(120), false);
+    // A snooze time in the past shows the On form even before the Store clears it.
+    EXPECT_EQ(MenuBarIcon::state(*store), State::on);
+    store->updateSettings([](Settings& s) { s.enabled = false; });
+    EXPECT_EQ(MenuBarIcon::state(*store), State::off);
+}
+
+} // namespace
+} // namespace tessel
