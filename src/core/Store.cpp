@@ -33,7 +33,7 @@ Store::Store(Platform& platform, std::unique_ptr<Overlay> overlay)
     , m_settings(loadSettings(platform.defaults()))
     , m_screenAccess(platform.screenCaptureAllowed())
     , m_snoozeTimer(platform.makeTimer([this] { refresh(); }))
-    , m_minuteTimer(platform.makeTimer([this] { refresh(); }))
+    , m_minuteTimer(platform.makeTimer([this] { heartbeat(); }))
     , m_trackTimer(platform.makeTimer([this] { track(); }))
     , m_sampleTimer(platform.makeTimer([this] { sampleScreens(); })) {
     connect(&m_cache, &PaperCache::heightFieldArrived, this, &Store::refresh);
@@ -122,6 +122,7 @@ void Store::installWatchers() {
           &Platform::screensChanged, &Platform::clockChanged, &Platform::compositorChanged}) {
         connect(&m_platform, event, this, &Store::refresh);
     }
+    connect(&m_platform, &Platform::clockChanged, this, &Store::heartbeat);
     connect(&m_platform, &Platform::appearanceChanged, this, &Store::appearanceChanged);
     connect(&m_platform, &Platform::powerChanged, this, &Store::powerChanged);
 }
@@ -133,6 +134,13 @@ void Store::appearanceChanged() {
     }
     assign(m_dark, dark, [this] { Q_EMIT darkChanged(m_dark); });
     setEditingNight(dark);
+    refresh();
+}
+
+void Store::heartbeat() {
+    // Some power sources announce nothing, so the heartbeat reads them too.
+    assign(m_onBattery, m_platform.onBatteryPower(),
+           [this] { Q_EMIT onBatteryChanged(m_onBattery); });
     refresh();
 }
 

@@ -114,6 +114,7 @@ private:
     Instant now() const;
     void installWatchers();
     void appearanceChanged();
+    void heartbeat();
     void powerChanged();
     void activeAppChanged(const std::optional<AppInfo>& app);
     void rearmSnoozeTimer();
