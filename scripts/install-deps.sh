@@ -9,6 +9,7 @@ packages=(
     qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins
     nlohmann-json3-dev libx11-dev libxcb1-dev libgeonames-dev
     libxcb-xfixes0-dev libxcb-render0-dev libxcb-screensaver0-dev libxcb-randr0-dev
+    libxcb-composite0-dev
     # tests and benchmarks
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth openbox picom dbus dbus-daemon x11-utils xdotool imagemagick

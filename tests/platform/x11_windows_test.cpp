@@ -160,6 +160,12 @@ TEST_F(X11Windows, FrontWindowRectIsTheTopmostNormalFrameInYUpPoints) {
 
     EXPECT_FALSE(platform->frontWindowRect(4301).has_value());
     EXPECT_FALSE(platform->frontWindowRect(std::nullopt).has_value());
+
+    // A small palette above it does not count as the window being read.
+    WindowSpec palette = lower;
+    palette.geometry = QRect(700, 100, 20, 20);
+    desktop->activate(desktop->openWindow(palette));
+    EXPECT_EQ(platform->frontWindowRect(4300), rect);
 }
 
 TEST_F(X11Windows, DesktopSwitchesAreAnnounced) {

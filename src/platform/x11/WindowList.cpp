@@ -26,27 +26,38 @@ QList<AppInfo> WindowList::runningApps() {
     return apps;
 }
 
-std::optional<xcb_window_t> WindowList::frontWindow(qint32 pid) {
+std::vector<xcb_window_t> WindowList::windowsOf(qint32 pid) {
     std::vector<uint32_t> stacking =
         xprop::values(m_x, m_x.root(), "_NET_CLIENT_LIST_STACKING", XCB_ATOM_WINDOW);
     std::reverse(stacking.begin(), stacking.end());
     const std::vector<uint32_t> pids = xprop::pids(m_x, stacking);
+    std::vector<xcb_window_t> windows;
     for (std::size_t i = 0; i < stacking.size(); ++i) {
         if (pids[i] == static_cast<uint32_t>(pid) && isViewable(stacking[i]) &&
             isNormal(stacking[i])) {
-            return stacking[i];
+            windows.push_back(stacking[i]);
+        }
+    }
+    return windows;
+}
+
+std::optional<xcb_window_t> WindowList::frontWindow(qint32 pid) {
+    const std::vector<xcb_window_t> windows = windowsOf(pid);
+    return windows.empty() ? std::nullopt : std::optional(windows.front());
+}
+
+std::optional<QRect> WindowList::frontWindowFrame(qint32 pid, QSize larger) {
+    for (const xcb_window_t window : windowsOf(pid)) {
+        const auto client = xprop::rootGeometry(m_x, window);
+        if (!client) {
+            continue;
+        }
+        const QRect frame = withFrame(window, *client);
+        if (frame.width() > larger.width() && frame.height() > larger.height()) {
+            return frame;
         }
     }
     return std::nullopt;
-}
-
-std::optional<QRect> WindowList::frontWindowFrame(qint32 pid) {
-    const std::optional<xcb_window_t> window = frontWindow(pid);
-    if (!window) {
-        return std::nullopt;
-    }
-    const auto client = xprop::rootGeometry(m_x, *window);
-    return client ? std::optional(withFrame(*window, *client)) : std::nullopt;
 }
 
 bool WindowList::isNormal(xcb_window_t window) {

@@ -6,6 +6,8 @@
 
 #include <QRect>
 
+#include <vector>
+
 namespace tessel {
 
 // The window manager's client lists: what runs, and where a process's front window is.
@@ -18,10 +20,13 @@ public:
 
     // The topmost viewable normal window of the process.
     std::optional<xcb_window_t> frontWindow(qint32 pid);
-    // That window's frame, in root pixels.
-    std::optional<QRect> frontWindowFrame(qint32 pid);
+    // The frame, in root pixels, of the topmost such window larger than `larger` both ways;
+    // tool palettes and tiny helpers behind it do not count as the front window.
+    std::optional<QRect> frontWindowFrame(qint32 pid, QSize larger);
 
 private:
+    // Viewable normal windows of the process, topmost first.
+    std::vector<xcb_window_t> windowsOf(qint32 pid);
     bool isNormal(xcb_window_t window);
     bool isViewable(xcb_window_t window);
     QRect withFrame(xcb_window_t window, QRect client);

@@ -21,6 +21,8 @@
 #include <QGuiApplication>
 #include <QScreen>
 
+#include <cmath>
+
 namespace tessel {
 
 namespace {
@@ -135,11 +137,13 @@ std::optional<QRectF> X11Platform::frontWindowRect(std::optional<qint32> pid) co
     if (!pid) {
         return std::nullopt;
     }
-    const std::optional<QRect> frame = m_windows->frontWindowFrame(*pid);
+    // Windows of 40 × 40 points or less are palettes and helpers, not the one being read.
+    const qreal ratio = pixelRatio();
+    const auto smallest = static_cast<int>(std::floor(40 * ratio));
+    const std::optional<QRect> frame = m_windows->frontWindowFrame(*pid, QSize(smallest, smallest));
     if (!frame) {
         return std::nullopt;
     }
-    const qreal ratio = pixelRatio();
     return toYUp(QRectF(QPointF(frame->topLeft()) / ratio, QSizeF(frame->size()) / ratio));
 }
 
