@@ -1,0 +1,179 @@
+#include "MomentsFixture.h"
+#include "moments/ArtView.h"
+
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTest>
+
+#include <random>
+
+namespace tessel {
+namespace {
+
+Painting painting(const char* id, const char* collection) {
+    return {QString::fromLatin1(id),
+            QString::fromLatin1(collection),
+            QStringLiteral("Title"),
+            QString(),
+            QString(),
+            QString::fromLatin1(id) + QStringLiteral(".jpg")};
+}
+
+// A painting list without images: every painting hangs as a grey stand-in.
+ArtLibrary libraryOf(const QTemporaryDir& folder, const QList<Painting>& paintings) {
+    QJsonArray list;
+    for (const Painting& p : paintings) {
+        list.append(QJsonObject{{"id", p.id},
+                                {"collection", p.collection},
+                                {"title", p.title},
+                                {"artist", p.artist},
+                                {"date", p.date},
+                                {"file", p.file}});
+    }
+    QFile file(folder.filePath(QStringLiteral("art.json")));
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(QJsonDocument(list).toJson());
+    return ArtLibrary(folder.path());
+}
+
+const QList<Painting> threeCollections{painting("u1", "ukiyoe"), painting("d1", "dutch"),
+                                       painting("i1", "ink")};
+
+class Art : public MomentsTest {
+protected:
+    void startWith(const QList<Painting>& paintings, ArtController::Random random = nullptr) {
+        start(libraryOf(folder, paintings), std::move(random));
+        platform.setIdleSeconds(0);
+        edit([](Settings& s) {
+            s.art.enabled = true;
+            s.art.idleMinutes = 5;
+        });
+    }
+
+    bool showing() const { return art->presenter().isShowing(); }
+
+    QString shownId() const {
+        const auto& windows = art->presenter().windows();
+        return windows.empty() ? QString()
+                               : static_cast<const ArtView&>(windows.front()->view()).painting().id;
+    }
+
+    QStringList showAndDismiss(int times) {
+        QStringList ids;
+        for (int i = 0; i < times; ++i) {
+            art->show();
+            ids.append(shownId());
+            art->dismiss();
+        }
+        return ids;
+    }
+
+    QTemporaryDir folder;
+};
+
+TEST_F(Art, ComesUpAtTheFirstPollAfterTheIdleThreshold) {
+    startWith(threeCollections);
+    platform.advance(295s);
+    EXPECT_FALSE(showing());
+    platform.advance(5s);
+    EXPECT_TRUE(showing());
+    EXPECT_EQ(art->presenter().windows().size(), 2U);
+}
+
+TEST_F(Art, NeverComesWhileTheDisplayIsHeldAwakeOrWhenOff) {
+    startWith(threeCollections);
+    platform.setDisplayKeptAwake(true);
+    platform.advance(1h);
+    EXPECT_FALSE(showing());
+    platform.setDisplayKeptAwake(false);
+    edit([](Settings& s) { s.art.enabled = false; });
+    platform.advance(1h);
+    EXPECT_FALSE(showing());
+}
+
+TEST_F(Art, StaysWithoutInput) {
+    startWith(threeCollections);
+    platform.setIdleSeconds(600);
+    art->show();
+    platform.advance(10min);
+    EXPECT_TRUE(showing());
+}
+
+TEST_F(Art, InputInTheFirstSecondTakesItDownJustAfterThatSecond) {
+    startWith(threeCollections);
+    platform.setIdleSeconds(600);
+    art->show();
+    platform.advance(500ms);
+    platform.setIdleSeconds(0);
+    platform.advance(500ms);
+    EXPECT_TRUE(showing());
+    platform.advance(250ms);
+    EXPECT_FALSE(showing());
+}
+
+TEST_F(Art, LaterInputTakesItDownWithinAQuarterSecond) {
+    startWith(threeCollections);
+    const int slowPolls = platform.activeTimerCount();
+    platform.setIdleSeconds(600);
+    art->show();
+    platform.advance(3s);
+    EXPECT_TRUE(showing());
+    platform.setIdleSeconds(0);
+    platform.advance(250ms);
+    EXPECT_FALSE(showing());
+    EXPECT_EQ(platform.activeTimerCount(), slowPolls) << "back to the slow poll alone";
+}
+
+TEST_F(Art, AKeyTakesItDown) {
+    startWith(threeCollections);
+    art->show();
+    QTest::keyClick(art->presenter().windows().front().get(), Qt::Key_A);
+    EXPECT_FALSE(showing());
+    EXPECT_TRUE(art->current().has_value()) << "the last painting is remembered";
+}
+
+TEST_F(Art, NeverShowsTheSamePaintingTwiceInARowWhenThereIsAChoice) {
+    startWith(threeCollections, [](qsizetype) { return 0; });
+    EXPECT_EQ(showAndDismiss(4), QStringList({"u1", "d1", "u1", "d1"}));
+}
+
+TEST_F(Art, AOnePaintingCollectionShowsItEveryTime) {
+    startWith(threeCollections);
+    edit([](Settings& s) { s.art.collections = {QStringLiteral("dutch")}; });
+    EXPECT_EQ(showAndDismiss(3), QStringList({"d1", "d1", "d1"}));
+}
+
+TEST_F(Art, NoChosenCollectionWithPaintingsDrawsFromAll) {
+    std::mt19937 generator(7);
+    startWith(threeCollections, [&generator](qsizetype count) {
+        return std::uniform_int_distribution<qsizetype>(0, count - 1)(generator);
+    });
+    for (const QStringList& chosen : {QStringList(), QStringList({QStringLiteral("botanical")})}) {
+        edit([&](Settings& s) { s.art.collections = chosen; });
+        const QStringList shown = showAndDismiss(30);
+        for (const char* id : {"u1", "d1", "i1"}) {
+            EXPECT_TRUE(shown.contains(QString::fromLatin1(id))) << id;
+        }
+    }
+}
+
+TEST_F(Art, AnEmptyListShowsNothing) {
+    startWith({});
+    art->show();
+    platform.advance(1h);
+    EXPECT_FALSE(showing());
+}
+
+TEST_F(Art, IdleMinutesBelowOneActAsOne) {
+    startWith(threeCollections);
+    edit([](Settings& s) { s.art.idleMinutes = 0; });
+    platform.advance(55s);
+    EXPECT_FALSE(showing());
+    platform.advance(5s);
+    EXPECT_TRUE(showing());
+}
+
+} // namespace
+} // namespace tessel

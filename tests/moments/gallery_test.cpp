@@ -1,0 +1,111 @@
+#include "moments/ArtLayout.h"
+#include "moments/ArtLibrary.h"
+#include "moments/Gallery.h"
+#include "moments/Painting.h"
+
+#include <QMap>
+#include <QSet>
+
+#include <gtest/gtest.h>
+
+namespace tessel {
+namespace {
+
+TEST(PaintingList, DecodesExactlyTheSixTextKeys) {
+    const auto list = paintingsFromJson(R"([{"id": "45650", "collection": "ink",
+        "title": "Landscape", "artist": "Zhao Yuan", "date": "late 14th century",
+        "file": "met-45650.jpg"}])");
+    ASSERT_TRUE(list);
+    ASSERT_EQ(list->size(), 1);
+    EXPECT_EQ(list->front(), (Painting{"45650", "ink", "Landscape", "Zhao Yuan",
+                                       "late 14th century", "met-45650.jpg"}));
+
+    for (const char* broken :
+         {R"({"id": "1"})", R"([{"id": "1", "collection": "ink", "title": "", "artist": ""}])",
+          R"([{"id": 1, "collection": "ink", "title": "", "artist": "", "date": "", "file": ""}])",
+          R"([{"id": "1", "collection": "ink", "title": "", "artist": "", "date": "",
+              "file": "", "year": ""}])",
+          "[1]", "not json"}) {
+        EXPECT_FALSE(paintingsFromJson(broken)) << broken;
+    }
+}
+
+TEST(PaintingList, AMissingListIsEmpty) {
+    EXPECT_TRUE(ArtLibrary(QStringLiteral("/nonexistent")).paintings().isEmpty());
+}
+
+TEST(PaintingList, EveryBuiltInPaintingHangsInOneOfTheFiveCollections) {
+    const ArtLibrary library;
+    QSet<QString> ids;
+    QMap<QString, int> perCollection;
+    for (const Painting& painting : library.paintings()) {
+        EXPECT_FALSE(ids.contains(painting.id)) << painting.id.toStdString();
+        ids.insert(painting.id);
+        EXPECT_EQ(gallery::collection(painting.collection).id, painting.collection);
+        ++perCollection[painting.collection];
+        const QImage image = library.image(painting);
+        ASSERT_FALSE(image.isNull()) << painting.file.toStdString();
+        EXPECT_LE(std::max(image.width(), image.height()), 1600);
+    }
+    EXPECT_EQ(perCollection.size(), 5);
+}
+
+TEST(Gallery, LooksCollectionsUpWithTheFirstAsFallback) {
+    QStringList ids;
+    for (const auto& collection : gallery::collections()) {
+        ids.append(collection.id);
+        EXPECT_EQ(collection.hasDarkWall(), collection.id != u"botanical");
+    }
+    EXPECT_EQ(ids, QStringList({"ukiyoe", "impressionist", "dutch", "botanical", "ink"}));
+    EXPECT_EQ(gallery::collection(QStringLiteral("dutch")).name, QStringLiteral("Dutch Masters"));
+    EXPECT_EQ(gallery::collection(QStringLiteral("cubist")).id, QStringLiteral("ukiyoe"));
+}
+
+TEST(Caption, ShortensTitlesAfterTheirEighthCharacter) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"The Great Wave at Kan, from the series Thirty-six Views", "The Great Wave at Kan"},
+        {"Sunset (1850)", "Sunset (1850)"},
+        {"Summer Field (1870), from Views of the Sea", "Summer Field (1870)"},
+        {"Evening Snow from the series Eight Views", "Evening Snow"},
+        {"Bridge, Rain, Wind", "Bridge, Rain, Wind"},
+        {"Wheat Fields, Evening, Light", "Wheat Fields"},
+        {"Untitled", "Untitled"},
+    };
+    for (const auto& [title, shown] : cases) {
+        EXPECT_EQ(shortTitle(QString::fromUtf8(title)), QString::fromUtf8(shown)) << title;
+    }
+}
+
+TEST(Caption, JoinsArtistAndDateLeavingOutEmptyOnes) {
+    Painting painting{"1", "ink", "T", "Zhao Yuan", "", "f.jpg"};
+    EXPECT_EQ(artistAndDate(painting), QStringLiteral("Zhao Yuan"));
+    painting.date = QStringLiteral("late 14th century");
+    EXPECT_EQ(artistAndDate(painting), QStringLiteral("Zhao Yuan, late 14th century"));
+    painting.artist.clear();
+    EXPECT_EQ(artistAndDate(painting), QStringLiteral("late 14th century"));
+    painting.date.clear();
+    EXPECT_EQ(artistAndDate(painting), QString());
+}
+
+TEST(Layout, ScalesWithTheScreenWidth) {
+    const ArtLayout retina = artLayout({2880, 1800}, 1, gallery::collection("ukiyoe"));
+    EXPECT_DOUBLE_EQ(retina.scale, 2);
+    EXPECT_DOUBLE_EQ(retina.picture.height(), 1224);
+    EXPECT_DOUBLE_EQ(retina.picture.width(), 1224);
+    EXPECT_DOUBLE_EQ(retina.mat, 128);
+    EXPECT_DOUBLE_EQ(retina.frame, 20);
+    EXPECT_DOUBLE_EQ(retina.framed.width(), 1224 + 2 * 148);
+
+    const ArtLayout wide = artLayout({1440, 900}, 3, gallery::collection("dutch"));
+    EXPECT_NEAR(wide.picture.width(), 1440 * 0.62, 1e-9);
+    EXPECT_DOUBLE_EQ(wide.mat, 0);
+    EXPECT_DOUBLE_EQ(wide.frame, 26);
+}
+
+TEST(Layout, StandsAGreyBoxOfThreeToFourForAMissingImage) {
+    EXPECT_DOUBLE_EQ(aspectOf(QImage()), 0.75);
+    EXPECT_DOUBLE_EQ(aspectOf(QImage(300, 200, QImage::Format_RGB32)), 1.5);
+}
+
+} // namespace
+} // namespace tessel

@@ -1,0 +1,116 @@
+#include "MomentsFixture.h"
+#include "WaitFor.h"
+#include "moments/MomentPresenter.h"
+
+#include <QTest>
+
+namespace tessel {
+namespace {
+
+// A plain view that counts its entrances.
+class Blank final : public MomentView {
+public:
+    void appear() override { ++appearances; }
+    void paint(QPainter& painter, QSizeF size) override {
+        painter.fillRect(QRectF(QPointF(0, 0), size), Qt::black);
+    }
+    int appearances = 0;
+};
+
+class Presenter : public ::testing::Test {
+protected:
+    Presenter() {
+        platform.setScreens({screen("A"), screen("B", {1440, 0, 1920, 1080})});
+        platform.setReduceMotion(true);
+        platform.activateApp(app("org.gnome.TextEditor", 42));
+    }
+
+    void show(std::chrono::milliseconds fadeIn = 0ms) {
+        presenter.show([](const ScreenInfo&) { return std::make_unique<Blank>(); },
+                       [this] { ++dismissals; }, fadeIn);
+    }
+
+    QTemporaryDir dir;
+    FakePlatform platform{dir.path()};
+    MomentPresenter presenter{platform};
+    int dismissals = 0;
+};
+
+TEST_F(Presenter, CoversEveryScreenAndTakesTheKeyboard) {
+    show();
+    ASSERT_EQ(presenter.windows().size(), 2U);
+    EXPECT_EQ(presenter.windows()[1]->geometry().size(), QSize(1920, 1080));
+    for (const auto& window : presenter.windows()) {
+        EXPECT_TRUE(window->isVisible());
+        EXPECT_EQ(window->opacity(), 1);
+    }
+    EXPECT_TRUE(waitFor(
+        [&] { return QGuiApplication::focusWindow() == presenter.windows()[0].get(); }, 5s));
+}
+
+TEST_F(Presenter, ASecondShowChangesNothing) {
+    show();
+    const MomentWindow* first = presenter.windows()[0].get();
+    platform.activateApp(app("org.mozilla.firefox", 43));
+    show();
+    EXPECT_EQ(presenter.windows().size(), 2U);
+    EXPECT_EQ(presenter.windows()[0].get(), first);
+    EXPECT_EQ(presenter.previousApp(), app("org.gnome.TextEditor", 42));
+}
+
+TEST_F(Presenter, DismissesOncePerClickOrKey) {
+    show();
+    QWindow* window = presenter.windows()[1].get();
+    QTest::mouseClick(window, Qt::LeftButton);
+    QTest::keyClick(window, Qt::Key_Escape);
+    QTest::keyClick(window, Qt::Key_A);
+    EXPECT_EQ(dismissals, 3);
+}
+
+TEST_F(Presenter, HidingGivesTheFocusBackToThePreviousApp) {
+    show();
+    presenter.hide();
+    EXPECT_FALSE(presenter.isShowing());
+    EXPECT_EQ(platform.broughtToFront(), QList<AppInfo>({app("org.gnome.TextEditor", 42)}));
+    presenter.hide();
+    EXPECT_EQ(platform.broughtToFront().size(), 1) << "a second hide does nothing";
+}
+
+TEST_F(Presenter, LeavesTheFocusAloneAfterTesselsOwnWindow) {
+    platform.activateApp(app("com.corvane.Tessel", 7));
+    show();
+    presenter.hide();
+    EXPECT_TRUE(platform.broughtToFront().isEmpty());
+}
+
+TEST_F(Presenter, WithReducedMotionWindowsComeAndGoAtOnce) {
+    show(1400ms);
+    QPointer<MomentWindow> window = presenter.windows()[0].get();
+    EXPECT_EQ(window->opacity(), 1);
+    presenter.hide();
+    ASSERT_TRUE(window);
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_TRUE(waitFor([&] { return window.isNull(); }, 5s));
+}
+
+TEST_F(Presenter, OtherwiseFadesInAndOut) {
+    platform.setReduceMotion(false);
+    show(200ms);
+    QPointer<MomentWindow> window = presenter.windows()[0].get();
+    EXPECT_EQ(window->opacity(), 0);
+    EXPECT_TRUE(waitFor([&] { return window->opacity() == 1; }, 5s));
+    presenter.hide();
+    EXPECT_FALSE(presenter.isShowing());
+    EXPECT_TRUE(window->isVisible()) << "still fading out";
+    EXPECT_TRUE(waitFor([&] { return window.isNull(); }, 5s));
+}
+
+TEST_F(Presenter, ShowsNothingWithoutScreens) {
+    platform.setScreens({});
+    show();
+    EXPECT_FALSE(presenter.isShowing());
+    EXPECT_EQ(presenter.previousApp(), app("org.gnome.TextEditor", 42));
+}
+
+} // namespace
+} // namespace tessel

@@ -1,0 +1,148 @@
+#include "MomentsFixture.h"
+#include "moments/ArtLibrary.h"
+#include "moments/ArtView.h"
+#include "moments/Gallery.h"
+#include "moments/RestView.h"
+#include "paper/HeightField.h"
+#include "paper/LitPreview.h"
+#include "paper/Paper.h"
+#include "paper/TileShading.h"
+
+namespace tessel {
+namespace {
+
+// Renders a view as a screen of that size would show it; saved as PNG for a look when
+// TESSEL_SNAPSHOT_DIR names a folder.
+QImage render(MomentView& view, QSize size, const QString& name) {
+    QImage image(size, QImage::Format_RGB32);
+    {
+        QPainter painter(&image);
+        view.paint(painter, size);
+    }
+    if (const QString folder = qEnvironmentVariable("TESSEL_SNAPSHOT_DIR");
+        !folder.isEmpty() && !name.isEmpty()) {
+        image.save(folder + u'/' + name + QStringLiteral(".png"));
+    }
+    return image;
+}
+
+// Pixels in the rectangle that differ clearly from the colour: text, lines, pictures.
+int marks(const QImage& image, QRect area, QColor colour) {
+    int count = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            count += std::abs(c.red() - colour.red()) + std::abs(c.green() - colour.green()) > 60;
+        }
+    }
+    return count;
+}
+
+class Views : public ::testing::Test {
+protected:
+    QTemporaryDir dir;
+    FakePlatform platform{dir.path()};
+};
+
+TEST(RestCue, AlternatesEveryFourSecondsFromTheStart) {
+    QStringList cues;
+    for (int left = 20; left >= 0; --left) {
+        cues.append(restCue(20, left) == u"Breathe in" ? QStringLiteral("in")
+                                                       : QStringLiteral("out"));
+    }
+    EXPECT_EQ(cues.join(u' '), QStringLiteral("in in in in out out out out in in in in "
+                                              "out out out out in in in in out"));
+}
+
+TEST_F(Views, TheRestCountdownRunsOnTheClockAndStopsAtZero) {
+    RestView view(platform, 20, false, QImage());
+    view.appear();
+    QStringList cues;
+    for (int second = 0; second < 25; ++second) {
+        EXPECT_EQ(view.left(), std::max(20 - second, 0));
+        cues.append(view.cue());
+        platform.advance(1s);
+    }
+    EXPECT_EQ(cues[3], QStringLiteral("Breathe in"));
+    EXPECT_EQ(cues[4], QStringLiteral("Breathe out"));
+    EXPECT_EQ(platform.activeTimerCount(), 0);
+}
+
+TEST_F(Views, TheRingBreathesUnlessMotionIsReduced) {
+    RestView moving(platform, 20, false, QImage());
+    moving.appear();
+    EXPECT_TRUE(moving.isBreathing());
+
+    platform.setReduceMotion(true);
+    RestView still(platform, 20, false, QImage());
+    still.appear();
+    EXPECT_FALSE(still.isBreathing());
+    EXPECT_DOUBLE_EQ(still.ringScale(), 0.62);
+    EXPECT_DOUBLE_EQ(still.ringOpacity(), 0.4);
+    platform.advance(4s);
+    EXPECT_EQ(still.cue(), QStringLiteral("Breathe out"));
+}
+
+TEST_F(Views, TheRestPageIsASheetWithTheWordsInTheMiddle) {
+    platform.setReduceMotion(true);
+    for (const bool night : {false, true}) {
+        RestView view(platform, 20, night, QImage());
+        view.appear();
+        const QImage page = render(view, {1440, 900}, QString());
+        const QColor paper = litPaperColour(night);
+        EXPECT_EQ(page.pixelColor(5, 5).rgb(), paper.rgb()) << "the plain sheet without Kozo";
+        EXPECT_GT(marks(page, {470, 470, 500, 50}, paper), 300) << "the words in the middle";
+        EXPECT_GT(marks(page, {570, 850, 300, 30}, paper), 20) << "the hint at the bottom";
+    }
+}
+
+TEST_F(Views, TheSheetIsLitKozo) {
+    platform.setReduceMotion(true);
+    const std::vector<float> field =
+        heightField(Paper::find(QStringLiteral("kozo"), {}).recipe, PaperCache::previewSize);
+    for (const bool night : {false, true}) {
+        RestView view(platform, 20, night, previewImage(field, PaperCache::previewSize));
+        view.appear();
+        const QImage page = render(view, {1440, 900}, night ? "rest-night" : "rest-day");
+        const QRgb paper = litPaperColour(night).rgb();
+        int textured = 0;
+        double sum = 0;
+        for (int y = 0; y < 200; ++y) {
+            for (int x = 0; x < 300; ++x) {
+                textured += std::abs(qGray(page.pixel(x, y)) - qGray(paper)) > 4;
+                sum += qGray(page.pixel(x, y));
+            }
+        }
+        EXPECT_GT(textured, 1000);
+        EXPECT_NEAR(sum / (300 * 200), qGray(paper), 12) << "still the paper's own colour";
+    }
+}
+
+TEST_F(Views, EveryCollectionHangsItsPaintingOnItsWall) {
+    platform.setReduceMotion(true);
+    const ArtLibrary library;
+    for (const auto& collection : gallery::collections()) {
+        const auto painting =
+            std::find_if(library.paintings().begin(), library.paintings().end(),
+                         [&](const Painting& p) { return p.collection == collection.id; });
+        ASSERT_NE(painting, library.paintings().end());
+        ArtView view(platform, *painting, library.image(*painting));
+        view.appear();
+        const QImage screen = render(view, {1440, 900}, "art-" + collection.id);
+        EXPECT_EQ(screen.pixelColor(2, 897).rgb(), collection.wall.rgb()) << "the bare wall";
+        EXPECT_EQ(screen.pixelColor(720, 60).rgb() == collection.wall.rgb(), false)
+            << "the light falls on the wall";
+        EXPECT_GT(marks(screen, {620, 350, 200, 200}, collection.wall), 20000) << "a picture";
+    }
+}
+
+TEST_F(Views, AMissingImageHangsAsAGreyBox) {
+    platform.setReduceMotion(true);
+    ArtView view(platform, {"x", "dutch", "Lost", "", "", "lost.jpg"}, QImage());
+    view.appear();
+    const QImage screen = render(view, {1440, 900}, "art-missing");
+    EXPECT_EQ(screen.pixelColor(720, 400).rgb(), qRgb(128, 128, 128));
+}
+
+} // namespace
+} // namespace tessel

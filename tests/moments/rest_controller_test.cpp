@@ -1,0 +1,134 @@
+#include "MomentsFixture.h"
+#include "moments/RestView.h"
+
+#include <QTest>
+
+namespace tessel {
+namespace {
+
+class Rest : public MomentsTest {
+protected:
+    void SetUp() override {
+        start();
+        edit([](Settings& s) {
+            s.rest = true;
+            s.restEvery = 20;
+            s.restLength = 20;
+        });
+    }
+
+    bool resting() const { return rest->presenter().isShowing(); }
+
+    // The idle time the next poll, five seconds on, will read.
+    void awayAtNextPoll(double seconds) {
+        platform.setIdleSeconds(seconds - 5);
+        platform.advance(5s);
+    }
+
+    const RestView& view(std::size_t screen = 0) const {
+        return static_cast<const RestView&>(rest->presenter().windows().at(screen)->view());
+    }
+};
+
+TEST_F(Rest, StartsAtTheTwoHundredFortiethActivePoll) {
+    workFor(1195s);
+    EXPECT_FALSE(resting());
+    EXPECT_EQ(rest->activeSeconds(), 1195);
+    workFor(5s);
+    ASSERT_TRUE(resting());
+    EXPECT_EQ(rest->activeSeconds(), 0);
+    EXPECT_EQ(rest->presenter().windows().size(), 2U);
+}
+
+TEST_F(Rest, AnAbsenceOfMoreThanThreeRestLengthsCountsAsARest) {
+    workFor(600s);
+    awayAtNextPoll(60);
+    EXPECT_EQ(rest->activeSeconds(), 600) << "exactly 60 s neither counts nor resets";
+    awayAtNextPoll(61);
+    EXPECT_EQ(rest->activeSeconds(), 0);
+}
+
+TEST_F(Rest, LongerRestsLeaveADeadZoneBetweenAMinuteAndThreeLengths) {
+    edit([](Settings& s) { s.restLength = 30; });
+    workFor(600s);
+    for (const double idle : {60.0, 75.0, 90.0}) {
+        awayAtNextPoll(idle);
+        EXPECT_EQ(rest->activeSeconds(), 600) << idle;
+    }
+    awayAtNextPoll(91);
+    EXPECT_EQ(rest->activeSeconds(), 0);
+}
+
+TEST_F(Rest, WaitsForTheFirstPollAfterTheDisplayIsReleased) {
+    platform.setDisplayKeptAwake(true);
+    workFor(1300s);
+    EXPECT_FALSE(resting());
+    EXPECT_EQ(rest->activeSeconds(), 1300);
+    platform.setDisplayKeptAwake(false);
+    workFor(5s);
+    EXPECT_TRUE(resting());
+}
+
+TEST_F(Rest, CountsNothingWhileOffOrResting) {
+    edit([](Settings& s) { s.rest = false; });
+    workFor(1300s);
+    EXPECT_EQ(rest->activeSeconds(), 0);
+    edit([](Settings& s) { s.rest = true; });
+    rest->start();
+    workFor(15s);
+    EXPECT_EQ(rest->activeSeconds(), 0);
+}
+
+TEST_F(Rest, EndsAfterItsLengthAsTheCountdownReachesZero) {
+    rest->start();
+    EXPECT_EQ(view().left(), 20);
+    platform.advance(19s);
+    EXPECT_EQ(view().left(), 1);
+    EXPECT_TRUE(resting());
+    platform.advance(1s);
+    EXPECT_FALSE(resting());
+}
+
+TEST_F(Rest, ASecondStartKeepsTheFirstEnd) {
+    rest->start();
+    platform.advance(10s);
+    rest->start();
+    platform.advance(10s);
+    EXPECT_FALSE(resting());
+}
+
+TEST_F(Rest, AKeyOrAClickSkipsIt) {
+    rest->start();
+    QTest::keyClick(rest->presenter().windows().front().get(), Qt::Key_Space);
+    EXPECT_FALSE(resting());
+    rest->start();
+    QTest::mouseClick(rest->presenter().windows().back().get(), Qt::LeftButton);
+    EXPECT_FALSE(resting());
+}
+
+TEST_F(Rest, ShowsTheStoresAppearance) {
+    platform.setDark(true);
+    rest->start();
+    QImage page(400, 300, QImage::Format_RGB32);
+    {
+        QPainter painter(&page);
+        rest->presenter().windows().front()->view().paint(painter, page.size());
+    }
+    EXPECT_LT(qGray(page.pixel(5, 5)), 60);
+}
+
+TEST_F(Rest, ValuesBelowTheShortestChoiceActAsIt) {
+    edit([](Settings& s) {
+        s.restEvery = 0;
+        s.restLength = -5;
+    });
+    workFor(1195s);
+    EXPECT_FALSE(resting());
+    workFor(5s);
+    ASSERT_TRUE(resting());
+    EXPECT_EQ(view().left(), 20);
+    EXPECT_EQ(store->settings().restEvery, 0) << "the stored value stays";
+}
+
+} // namespace
+} // namespace tessel
