@@ -107,6 +107,14 @@ AutomationService::AutomationService(Store& store, ShortcutRegistry& shortcuts, 
     new ControlAdaptor(this);
 }
 
+AutomationService::~AutomationService() {
+    if (m_published) {
+        QDBusConnection connection = QDBusConnection::sessionBus();
+        connection.unregisterService(serviceName());
+        connection.unregisterObject(objectPath());
+    }
+}
+
 bool AutomationService::publish() {
     QDBusConnection connection = QDBusConnection::sessionBus();
     if (!connection.isConnected() ||
@@ -120,6 +128,7 @@ bool AutomationService::publish() {
         connection.unregisterObject(objectPath());
         return false;
     }
+    m_published = true;
     return true;
 }
 

@@ -29,6 +29,8 @@ public:
     };
 
     AutomationService(Store& store, ShortcutRegistry& shortcuts, Hooks hooks);
+    // Gives the name up, so that a Tessel started next can take it at once.
+    ~AutomationService() override;
 
     // Registers the object on the session bus, then claims the name; false when there is no
     // bus or another instance holds the name.
@@ -45,6 +47,7 @@ private:
     Store& m_store;
     ShortcutRegistry& m_shortcuts;
     Hooks m_hooks;
+    bool m_published = false;
 };
 
 class ApplicationAdaptor final : public QDBusAbstractAdaptor {

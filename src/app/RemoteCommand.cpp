@@ -27,10 +27,7 @@ int report(const QDBusMessage& reply, QTextStream& err) {
     if (reply.type() != QDBusMessage::ErrorMessage) {
         return 0;
     }
-    const QString name = reply.errorName();
-    if (name == QDBusError::errorString(QDBusError::ServiceUnknown) ||
-        name == QDBusError::errorString(QDBusError::Disconnected) ||
-        !QDBusConnection::sessionBus().isConnected()) {
+    if (saysNotRunning(reply)) {
         err << "tessel: " << notRunning << Qt::endl;
     } else {
         err << "tessel: " << reply.errorMessage() << Qt::endl;
@@ -138,6 +135,17 @@ bool needsSessionBus(const QStringList& arguments) {
     };
     const QString command = arguments.value(0);
     return commands.contains(command) || (command == u"paper" && arguments.value(1) != u"list");
+}
+
+bool saysNotRunning(const QDBusMessage& reply) {
+    if (reply.type() != QDBusMessage::ErrorMessage) {
+        return false;
+    }
+    const QString name = reply.errorName();
+    return name == QDBusError::errorString(QDBusError::ServiceUnknown) ||
+           name == u"org.freedesktop.DBus.Error.NameHasNoOwner" ||
+           name == QDBusError::errorString(QDBusError::Disconnected) ||
+           !QDBusConnection::sessionBus().isConnected();
 }
 
 bool activateRunningInstance() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDBusMessage>
 #include <QStringList>
 #include <QTextStream>
 
@@ -15,6 +16,9 @@ std::optional<int> runRemoteCommand(const QStringList& arguments, QTextStream& o
 
 // Whether the command talks to the running instance (these and `shortcut`).
 bool needsSessionBus(const QStringList& arguments);
+
+// Whether the reply says no Tessel holds the name on the session bus, or there is no bus.
+bool saysNotRunning(const QDBusMessage& reply);
 
 // Asks a running instance to re-open its windows; false when none answers.
 bool activateRunningInstance();

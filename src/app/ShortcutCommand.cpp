@@ -1,13 +1,13 @@
 #include "app/ShortcutCommand.h"
 
 #include "app/AutomationService.h"
+#include "app/RemoteCommand.h"
 #include "app/ShortcutActions.h"
 #include "app/ShortcutKeys.h"
 #include "app/ShortcutRegistry.h"
 #include "platform/UserDefaults.h"
 
 #include <QDBusConnection>
-#include <QDBusError>
 #include <QDBusMessage>
 
 namespace tessel {
@@ -17,12 +17,6 @@ namespace {
 int fail(QTextStream& err, const QString& message) {
     err << "tessel: " << message << Qt::endl;
     return 1;
-}
-
-bool isServiceMissing(const QDBusMessage& reply) {
-    return reply.type() == QDBusMessage::ErrorMessage &&
-           (reply.errorName() == QDBusError::errorString(QDBusError::ServiceUnknown) ||
-            !QDBusConnection::sessionBus().isConnected());
 }
 
 QDBusMessage ask(const QString& method, const QVariantList& args) {
@@ -64,7 +58,7 @@ int set(const QString& name, const QString& text, QTextStream& out, QTextStream&
                              .arg(text));
     }
     const QDBusMessage reply = ask(QStringLiteral("SetShortcut"), {name, text});
-    if (isServiceMissing(reply)) {
+    if (saysNotRunning(reply)) {
         return storeOffline(name, keys, out, err);
     }
     if (reply.type() == QDBusMessage::ErrorMessage) {
@@ -76,7 +70,7 @@ int set(const QString& name, const QString& text, QTextStream& out, QTextStream&
 
 int clear(const QString& name, QTextStream& out, QTextStream& err) {
     const QDBusMessage reply = ask(QStringLiteral("ClearShortcut"), {name});
-    if (isServiceMissing(reply)) {
+    if (saysNotRunning(reply)) {
         return storeOffline(name, std::nullopt, out, err);
     }
     if (reply.type() == QDBusMessage::ErrorMessage) {

@@ -1,0 +1,149 @@
+#include "AppFixture.h"
+#include "app/TesselApp.h"
+#include "platform/fake/FakeHotKeys.h"
+
+#include <QPushButton>
+
+namespace tessel {
+namespace {
+
+class Windows : public AppFixture {
+protected:
+    TesselApp& makeApp() {
+        app = std::make_unique<TesselApp>(platform, hotKeys, std::make_unique<RecordingOverlay>(),
+                                          QUrl());
+        return *app;
+    }
+
+    QWidget* window(const char* id) { return app->windows().window(QString::fromLatin1(id)); }
+
+    static QPushButton* button(QWidget* window, const QString& text) {
+        for (QPushButton* b : window->findChildren<QPushButton*>()) {
+            if (b->text() == text) {
+                return b;
+            }
+        }
+        return nullptr;
+    }
+
+    FakeHotKeys hotKeys;
+    std::unique_ptr<TesselApp> app;
+};
+
+TEST_F(Windows, ReopenShowsWelcomeUntilOnboardedThenSettings) {
+    Settings fresh;
+    storeSettings(fresh);
+    makeApp().store().start();
+    app->reopen();
+    QWidget* welcome = window("welcome");
+    ASSERT_TRUE(welcome);
+    EXPECT_TRUE(welcome->isVisible());
+    app->reopen();
+    EXPECT_EQ(window("welcome"), welcome);
+    EXPECT_FALSE(window("settings"));
+
+    QPushButton* layItDown = button(welcome, QStringLiteral("Lay it down"));
+    ASSERT_TRUE(layItDown);
+    layItDown->click();
+    EXPECT_TRUE(app->store().settings().onboarded);
+    EXPECT_TRUE(app->store().settings().enabled);
+    app->reopen();
+    ASSERT_TRUE(window("settings"));
+    EXPECT_TRUE(window("settings")->isVisible());
+}
+
+TEST_F(Windows, HaveTheirSizesStylesAndTitles) {
+    makeApp();
+    QWidget& welcome = app->windows().open(QStringLiteral("welcome"));
+    EXPECT_EQ(welcome.size(), QSize(560, 640));
+    EXPECT_EQ(welcome.minimumSize(), welcome.maximumSize());
+    EXPECT_FALSE(welcome.windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
+    EXPECT_TRUE(welcome.windowFlags().testFlag(Qt::WindowCloseButtonHint));
+
+    // Any other identifier means Settings.
+    QWidget& settings = app->windows().open(QStringLiteral("papers"));
+    EXPECT_EQ(&settings, window("settings"));
+    EXPECT_EQ(settings.size(), QSize(820, 600));
+    EXPECT_EQ(settings.windowTitle(), QStringLiteral("Tessel Settings"));
+    EXPECT_LT(settings.minimumWidth(), 820);
+    EXPECT_GT(settings.maximumWidth(), 820);
+    // Without a feed there is nothing to check.
+    EXPECT_FALSE(button(&settings, QStringLiteral("Check for Updates")));
+    QPushButton* again = button(&settings, QStringLiteral("Show Welcome Again"));
+    ASSERT_TRUE(again);
+    welcome.close();
+    again->click();
+    EXPECT_TRUE(welcome.isVisible());
+}
+
+TEST_F(Windows, SettingsKeepsItsPlaceWhenClosedAndItsSizeAcrossLaunches) {
+    makeApp();
+    QWidget& settings = app->windows().open(QStringLiteral("settings"));
+    settings.move(40, 30);
+    settings.resize(900, 700);
+    settings.close();
+    QWidget& reopened = app->windows().open(QStringLiteral("settings"));
+    EXPECT_EQ(&reopened, &settings);
+    EXPECT_EQ(reopened.pos(), QPoint(40, 30));
+    reopened.close();
+    const auto frame = platform.defaults().value("windowFrame_TesselSettings");
+    ASSERT_TRUE(frame);
+    EXPECT_EQ(frame->value("width", 0), 900);
+    EXPECT_EQ(frame->value("height", 0), 700);
+
+    app.reset();
+    makeApp();
+    EXPECT_EQ(app->windows().open(QStringLiteral("settings")).size(), QSize(900, 700));
+}
+
+TEST_F(Windows, WithoutAPanelLaunchOpensSettingsAndWelcomeUntilOnboarded) {
+    storeSettings(Settings{});
+    makeApp().launch();
+    ASSERT_TRUE(window("settings"));
+    ASSERT_TRUE(window("welcome"));
+    EXPECT_TRUE(window("welcome")->isVisible());
+    EXPECT_TRUE(app->store().paperVisible() == false);
+}
+
+TEST_F(Windows, TrayMenuOffersTheEverydayActions) {
+    makeApp().store().start();
+    QMenu& menu = app->tray().menu();
+    const auto visibleTexts = [&] {
+        Q_EMIT menu.aboutToShow();
+        QStringList texts;
+        for (const QAction* action : menu.actions()) {
+            if (action->isVisible() && !action->isSeparator()) {
+                texts << action->text();
+            }
+        }
+        return texts;
+    };
+    EXPECT_EQ(visibleTexts(), QStringList({"Paper", "Snooze", "Settings", "Quit"}));
+    QMenu* snooze = menu.actions()[2]->menu();
+    ASSERT_TRUE(snooze);
+    QStringList snoozeTexts;
+    for (const QAction* action : snooze->actions()) {
+        snoozeTexts << action->text();
+    }
+    EXPECT_EQ(snoozeTexts, QStringList({"For 15 Minutes", "For 1 Hour", "Until Tomorrow"}));
+
+    snooze->actions()[1]->trigger();
+    EXPECT_EQ(app->tray().shownState(), MenuBarIcon::State::snoozed);
+    EXPECT_EQ(visibleTexts(), QStringList({"Paper", "Resume", "Settings", "Quit"}));
+    // The icon follows the end of the snooze without anyone touching the settings.
+    platform.advance(std::chrono::minutes(61));
+    EXPECT_EQ(app->tray().shownState(), MenuBarIcon::State::on);
+
+    menu.actions()[0]->trigger();
+    EXPECT_FALSE(app->store().settings().enabled);
+    EXPECT_EQ(app->tray().shownState(), MenuBarIcon::State::off);
+    for (QAction* action : menu.actions()) {
+        if (action->text() == u"Settings") {
+            action->trigger();
+        }
+    }
+    EXPECT_TRUE(window("settings"));
+}
+
+} // namespace
+} // namespace tessel
