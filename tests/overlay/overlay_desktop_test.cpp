@@ -126,5 +126,43 @@ TEST_F(OverlayOnDesktop, NoPaperBeforeOnboarding) {
     EXPECT_TRUE(tessel.isRunning());
 }
 
+int grey(const QColor& c) { return c.green(); }
+
+TEST_F(OverlayOnDesktop, RulerKeepsABandClearAtThePointer) {
+    WindowSpec white;
+    white.geometry = QRect(100, 100, 1200, 800);
+    desktop->openWindow(white);
+    RunningTessel tessel(QStringLiteral(R"({"onboarded": true, "ruler": true, "rulerHeight": 60})"));
+    windowUnderPointer(QPoint(600, 500));
+    const QPoint inBand(600, 500);
+    const QPoint below(600, 700);
+    EXPECT_TRUE(test::waitUntil(
+        [&] { return isPaperOverWhite(pixel(inBand)) && grey(pixel(below)) < 200; }, 60s))
+        << pixel(inBand).name().toStdString() << " " << pixel(below).name().toStdString();
+    desktop->screenshot().save(QDir::temp().filePath(QStringLiteral("tessel-ruler.png")));
+}
+
+TEST_F(OverlayOnDesktop, FocusSheetVeilsAllButTheActiveWindow) {
+    WindowSpec reading;
+    reading.geometry = QRect(100, 100, 700, 600);
+    reading.pid = 5000;
+    reading.wmClass = "Reader";
+    WindowSpec other = reading;
+    other.geometry = QRect(1000, 100, 700, 600);
+    other.pid = 5001;
+    other.wmClass = "Other";
+    desktop->openWindow(other);
+    const uint32_t readingWindow = desktop->openWindow(reading);
+    RunningTessel tessel(
+        QStringLiteral(R"({"onboarded": true, "focusSheet": true, "focusStrength": 0.5})"));
+    desktop->activate(readingWindow);
+    const QPoint inFocus(400, 400);
+    const QPoint elsewhere(1300, 400);
+    EXPECT_TRUE(test::waitUntil(
+        [&] { return isPaperOverWhite(pixel(inFocus)) && grey(pixel(elsewhere)) < 200; }, 60s))
+        << pixel(inFocus).name().toStdString() << " " << pixel(elsewhere).name().toStdString();
+    desktop->screenshot().save(QDir::temp().filePath(QStringLiteral("tessel-focus.png")));
+}
+
 } // namespace
 } // namespace tessel
