@@ -13,6 +13,7 @@ packages=(
     # tests and benchmarks
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth openbox picom dbus dbus-daemon x11-utils xdotool imagemagick
+    trayer libglib2.0-bin desktop-file-utils appstream shared-mime-info
 )
 
 missing=()
