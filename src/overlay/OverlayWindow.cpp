@@ -192,19 +192,26 @@ void OverlayWindow::repaint(const QRectF& area) {
 
 void OverlayWindow::setFocus(std::optional<QRectF> hole, double strength) {
     m_focusVeil.setOpening(hole ? std::optional(toWindow(*hole)) : std::nullopt, focusCornerRadius);
-    m_focusVeil.setTarget(strength > 0 ? 0.1 + 0.32 * strength : 0, !m_reduceMotion());
+    fadeVeil(m_focusVeil, strength > 0 ? 0.1 + 0.32 * strength : 0);
+}
+
+// Reduce motion is read only when a fade starts: samples arrive thirty times a second.
+void OverlayWindow::fadeVeil(Veil& veil, double opacity) {
+    if (static_cast<float>(opacity) != static_cast<float>(veil.target())) {
+        veil.setTarget(opacity, !m_reduceMotion());
+    }
 }
 
 void OverlayWindow::setRuler(std::optional<double> y, double height) {
     if (!y) {
         m_rulerVeil.setOpening(std::nullopt, rulerCornerRadius);
-        m_rulerVeil.setTarget(0, !m_reduceMotion());
+        fadeVeil(m_rulerVeil, 0);
         return;
     }
     const QRectF band(-rulerOverhang, *y - height / 2, m_host.frame.width() + 2 * rulerOverhang,
                       height);
     m_rulerVeil.setOpening(toWindow(band), rulerCornerRadius);
-    m_rulerVeil.setTarget(rulerOpacity, !m_reduceMotion());
+    fadeVeil(m_rulerVeil, rulerOpacity);
 }
 
 void OverlayWindow::paintEvent(QPaintEvent* event) {

@@ -52,6 +52,7 @@ private:
     void startDrop();
     void startCrossFade();
     void renderSheet();
+    void fadeVeil(Veil& veil, double opacity);
     QRectF toWindow(const QRectF& layerRect) const;
     QRectF bounds() const;
     void repaint(const QRectF& area);
