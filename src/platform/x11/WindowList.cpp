@@ -10,7 +10,22 @@ namespace tessel {
 
 WindowList::WindowList(XConnection& x, AppIdentity& identity)
     : m_x(x)
-    , m_identity(identity) {}
+    , m_identity(identity) {
+    m_x.watchRootProperties();
+    m_x.addHandler(&m_eventContext, [this](const xcb_generic_event_t& event) {
+        switch (event.response_type & 0x7f) {
+        case XCB_CONFIGURE_NOTIFY:
+        case XCB_MAP_NOTIFY:
+        case XCB_UNMAP_NOTIFY:
+        case XCB_DESTROY_NOTIFY:
+        case XCB_PROPERTY_NOTIFY:
+            m_frontFrame.reset();
+            break;
+        default:
+            break;
+        }
+    });
+}
 
 QList<AppInfo> WindowList::runningApps() {
     QList<AppInfo> apps;
@@ -46,7 +61,17 @@ std::optional<xcb_window_t> WindowList::frontWindow(qint32 pid) {
     return windows.empty() ? std::nullopt : std::optional(windows.front());
 }
 
+// Asked thirty times a second while the focus sheet is on, so the answer is kept until a
+// top-level window maps, unmaps, moves, restacks or the root's lists change.
 std::optional<QRect> WindowList::frontWindowFrame(qint32 pid, QSize larger) {
+    if (m_frontFrame && m_frontFrame->pid == pid && m_frontFrame->larger == larger) {
+        return m_frontFrame->frame;
+    }
+    m_frontFrame = FrontFrame{pid, larger, findFrontWindowFrame(pid, larger)};
+    return m_frontFrame->frame;
+}
+
+std::optional<QRect> WindowList::findFrontWindowFrame(qint32 pid, QSize larger) {
     for (const xcb_window_t window : windowsOf(pid)) {
         const auto client = xprop::rootGeometry(m_x, window);
         if (!client) {

@@ -4,6 +4,7 @@
 #include "platform/x11/AppIdentity.h"
 #include "platform/x11/XConnection.h"
 
+#include <QObject>
 #include <QRect>
 
 #include <vector>
@@ -25,6 +26,13 @@ public:
     std::optional<QRect> frontWindowFrame(qint32 pid, QSize larger);
 
 private:
+    struct FrontFrame {
+        qint32 pid = 0;
+        QSize larger;
+        std::optional<QRect> frame;
+    };
+
+    std::optional<QRect> findFrontWindowFrame(qint32 pid, QSize larger);
     // Viewable normal windows of the process, topmost first.
     std::vector<xcb_window_t> windowsOf(qint32 pid);
     bool isNormal(xcb_window_t window);
@@ -33,6 +41,8 @@ private:
 
     XConnection& m_x;
     AppIdentity& m_identity;
+    QObject m_eventContext;
+    std::optional<FrontFrame> m_frontFrame;
 };
 
 } // namespace tessel

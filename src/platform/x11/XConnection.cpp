@@ -66,7 +66,8 @@ void XConnection::watchRootProperties() {
     if (!m_connection) {
         return;
     }
-    const uint32_t mask = XCB_EVENT_MASK_PROPERTY_CHANGE;
+    // Top-level windows mapping, moving and restacking come along: the window list relies on it.
+    const uint32_t mask = XCB_EVENT_MASK_PROPERTY_CHANGE | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY;
     xcb_change_window_attributes(m_connection, root(), XCB_CW_EVENT_MASK, &mask);
     flush();
 }
