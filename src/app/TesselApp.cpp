@@ -2,6 +2,8 @@
 
 #include "app/LayerTap.h"
 #include "app/StatusReport.h"
+#include "moments/ArtController.h"
+#include "moments/RestController.h"
 
 #include <QCoreApplication>
 #include <QDBusConnection>
@@ -47,6 +49,11 @@ TesselApp::Presence TesselApp::publish() {
 }
 
 void TesselApp::launch() {
+    Platform& platform = m_store.platform();
+    m_store.adoptMoments(
+        std::make_unique<ArtController>(m_store, std::make_unique<MomentPresenter>(platform),
+                                        ArtLibrary()),
+        std::make_unique<RestController>(m_store, std::make_unique<MomentPresenter>(platform)));
     m_store.start();
     const QStringList problems = m_shortcuts.registerAll();
     if (!problems.isEmpty()) {
