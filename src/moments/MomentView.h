@@ -11,7 +11,7 @@ class MomentView : public QObject {
     Q_OBJECT
 
 public:
-    // Starts the entrance; the window calls it once, when it first comes on screen.
+    // Starts the entrance; the window calls it once, as it is first shown.
     virtual void appear() = 0;
     virtual void paint(QPainter& painter, QSizeF size) = 0;
 

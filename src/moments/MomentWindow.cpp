@@ -61,9 +61,9 @@ void MomentWindow::fade(double opacity, std::chrono::milliseconds duration,
     m_fade.start();
 }
 
-void MomentWindow::exposeEvent(QExposeEvent* event) {
-    QRasterWindow::exposeEvent(event);
-    if (isExposed() && !m_appeared) {
+void MomentWindow::showEvent(QShowEvent* event) {
+    QRasterWindow::showEvent(event);
+    if (!m_appeared) {
         m_appeared = true;
         m_view->appear();
     }

@@ -31,7 +31,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
-    void exposeEvent(QExposeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
 
