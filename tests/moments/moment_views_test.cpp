@@ -57,14 +57,10 @@ TEST(RestCue, AlternatesEveryFourSecondsFromTheStart) {
 TEST_F(Views, TheRestCountdownRunsOnTheClockAndStopsAtZero) {
     RestView view(platform, 20, false, QImage());
     view.appear();
-    QStringList cues;
     for (int second = 0; second < 25; ++second) {
         EXPECT_EQ(view.left(), std::max(20 - second, 0));
-        cues.append(view.cue());
         platform.advance(1s);
     }
-    EXPECT_EQ(cues[3], QStringLiteral("Breathe in"));
-    EXPECT_EQ(cues[4], QStringLiteral("Breathe out"));
     EXPECT_EQ(platform.activeTimerCount(), 0);
 }
 

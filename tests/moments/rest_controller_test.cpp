@@ -106,17 +106,6 @@ TEST_F(Rest, AKeyOrAClickSkipsIt) {
     EXPECT_FALSE(resting());
 }
 
-TEST_F(Rest, ShowsTheStoresAppearance) {
-    platform.setDark(true);
-    rest->start();
-    QImage page(400, 300, QImage::Format_RGB32);
-    {
-        QPainter painter(&page);
-        rest->presenter().windows().front()->view().paint(painter, page.size());
-    }
-    EXPECT_LT(qGray(page.pixel(5, 5)), 60);
-}
-
 TEST_F(Rest, ValuesBelowTheShortestChoiceActAsIt) {
     edit([](Settings& s) {
         s.restEvery = 0;
