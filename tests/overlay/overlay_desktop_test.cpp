@@ -126,13 +126,38 @@ TEST_F(OverlayOnDesktop, NoPaperBeforeOnboarding) {
     EXPECT_TRUE(tessel.isRunning());
 }
 
-int grey(const QColor& c) { return c.green(); }
+int grey(const QColor& c) {
+    return c.green();
+}
+
+// What the running Tessel says it shows, from `tessel status`.
+QString statusOfRunningTessel() {
+    QProcess status;
+    status.start(QStringLiteral(TESSEL_BINARY), {QStringLiteral("status")});
+    status.waitForFinished(10000);
+    return QString::fromUtf8(status.readAllStandardOutput());
+}
+
+TEST_F(OverlayOnDesktop, ADarkScreenTakesTheNightPaperAndKeepsIt) {
+    WindowSpec dark;
+    dark.geometry = QRect(0, 0, 1880, 1000);
+    dark.colour = Qt::black;
+    desktop->openWindow(dark);
+    RunningTessel tessel(QStringLiteral(R"({"onboarded": true, "dayNight": "screen"})"));
+    const auto showsNight = [] {
+        return statusOfRunningTessel().contains(QStringLiteral(" night"));
+    };
+    ASSERT_TRUE(test::waitUntil(showsNight, 30s)) << statusOfRunningTessel().toStdString();
+    // Two more sampling passes with the night paper showing on it leave the judgement alone.
+    EXPECT_FALSE(test::waitUntil([&] { return !showsNight(); }, 7s));
+}
 
 TEST_F(OverlayOnDesktop, RulerKeepsABandClearAtThePointer) {
     WindowSpec white;
     white.geometry = QRect(100, 100, 1200, 800);
     desktop->openWindow(white);
-    RunningTessel tessel(QStringLiteral(R"({"onboarded": true, "ruler": true, "rulerHeight": 60})"));
+    RunningTessel tessel(
+        QStringLiteral(R"({"onboarded": true, "ruler": true, "rulerHeight": 60})"));
     windowUnderPointer(QPoint(600, 500));
     const QPoint inBand(600, 500);
     const QPoint below(600, 700);
