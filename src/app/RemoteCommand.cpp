@@ -18,6 +18,7 @@ QDBusMessage call(const QString& interface, const QString& method, const QVarian
     QDBusMessage message = QDBusMessage::createMethodCall(
         AutomationService::serviceName(), AutomationService::objectPath(), interface, method);
     message.setArguments(args);
+    registerBusTypes();
     // Never start Tessel by bus activation: these commands talk to one already running.
     message.setAutoStartService(false);
     return QDBusConnection::sessionBus().call(message);
@@ -126,6 +127,19 @@ std::optional<int> runRemoteCommand(const QStringList& arguments, QTextStream& o
         return args.isEmpty() ? status(out, err) : usage(err, "tessel status");
     }
     return std::nullopt;
+}
+
+void registerBusTypes() {
+    static const bool registered = [] {
+        for (const QMetaType type :
+             {QMetaType::fromType<QDBusMessage>(), QMetaType::fromType<QDBusArgument>(),
+              QMetaType::fromType<QDBusVariant>(), QMetaType::fromType<QDBusObjectPath>(),
+              QMetaType::fromType<QDBusSignature>(), QMetaType::fromType<QDBusError>()}) {
+            type.id();
+        }
+        return true;
+    }();
+    Q_UNUSED(registered);
 }
 
 bool needsSessionBus(const QStringList& arguments) {

@@ -17,6 +17,11 @@ std::optional<int> runRemoteCommand(const QStringList& arguments, QTextStream& o
 // Whether the command talks to the running instance (these and `shortcut`).
 bool needsSessionBus(const QStringList& arguments);
 
+// Workaround: Qt 6.4 registers the D-Bus types lazily, and a message arriving on the bus thread
+// first can meet them half made ("Trying to construct an instance of an invalid type").
+// Call before the first use of the session bus.
+void registerBusTypes();
+
 // Whether the reply says no Tessel holds the name on the session bus, or there is no bus.
 bool saysNotRunning(const QDBusMessage& reply);
 

@@ -25,6 +25,7 @@ QDBusMessage ask(const QString& method, const QVariantList& args) {
         AutomationService::controlInterface(), method);
     message.setArguments(args);
     message.setAutoStartService(false);
+    registerBusTypes();
     return QDBusConnection::sessionBus().call(message);
 }
 
