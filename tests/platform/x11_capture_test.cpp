@@ -27,11 +27,11 @@ double meanGrey(const QImage& image, QRect area = {}) {
 }
 
 WindowSpec fullScreen(QColor colour, QRect geometry = QRect(0, 0, 1920, 1080)) {
-    WindowSpec spec;
-    spec.geometry = geometry;
-    spec.colour = colour;
-    spec.overrideRedirect = true;
-    return spec;
+    WindowSpec wanted;
+    wanted.geometry = geometry;
+    wanted.colour = colour;
+    wanted.overrideRedirect = true;
+    return wanted;
 }
 
 class X11Capture : public test::DesktopTest {

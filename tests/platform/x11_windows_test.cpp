@@ -46,11 +46,11 @@ protected:
     }
 
     static WindowSpec app(const QByteArray& className, uint32_t pid) {
-        WindowSpec spec;
-        spec.wmInstance = className.toLower();
-        spec.wmClass = className;
-        spec.pid = pid;
-        return spec;
+        WindowSpec wanted;
+        wanted.wmInstance = className.toLower();
+        wanted.wmClass = className;
+        wanted.pid = pid;
+        return wanted;
     }
 
     // Activates the window and waits until the platform has reported an app with that id.

@@ -87,7 +87,7 @@ public:
     void stopCompositor();
 
     // Maps the window and waits until it is viewable and, unless override-redirect, managed.
-    uint32_t openWindow(const WindowSpec& spec);
+    uint32_t openWindow(const WindowSpec& wanted);
     void closeWindow(uint32_t window);
     void closeAllWindows();
 

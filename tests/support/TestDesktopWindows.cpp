@@ -36,15 +36,15 @@ uint32_t pixelOf(const QColor& colour) {
 
 } // namespace
 
-uint32_t TestDesktop::openWindow(const WindowSpec& spec) {
+uint32_t TestDesktop::openWindow(const WindowSpec& wanted) {
     const xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(m_connection)).data;
     const xcb_window_t window = xcb_generate_id(m_connection);
     uint8_t depth = XCB_COPY_FROM_PARENT;
     xcb_visualid_t visual = screen->root_visual;
     // Value order follows the bit order of the mask.
     uint32_t mask = XCB_CW_BACK_PIXEL | XCB_CW_BORDER_PIXEL | XCB_CW_OVERRIDE_REDIRECT;
-    std::vector<uint32_t> values{pixelOf(spec.colour), 0, spec.overrideRedirect ? 1u : 0u};
-    if (spec.argb) {
+    std::vector<uint32_t> values{pixelOf(wanted.colour), 0, wanted.overrideRedirect ? 1u : 0u};
+    if (wanted.argb) {
         depth = 32;
         visual = argbVisual(screen);
         const xcb_colormap_t colormap = xcb_generate_id(m_connection);
@@ -52,28 +52,28 @@ uint32_t TestDesktop::openWindow(const WindowSpec& spec) {
         mask |= XCB_CW_COLORMAP;
         values.push_back(colormap);
     }
-    xcb_create_window(m_connection, depth, window, m_root, static_cast<int16_t>(spec.geometry.x()),
-                      static_cast<int16_t>(spec.geometry.y()),
-                      static_cast<uint16_t>(spec.geometry.width()),
-                      static_cast<uint16_t>(spec.geometry.height()), 0,
+    xcb_create_window(m_connection, depth, window, m_root, static_cast<int16_t>(wanted.geometry.x()),
+                      static_cast<int16_t>(wanted.geometry.y()),
+                      static_cast<uint16_t>(wanted.geometry.width()),
+                      static_cast<uint16_t>(wanted.geometry.height()), 0,
                       XCB_WINDOW_CLASS_INPUT_OUTPUT, visual, mask, values.data());
 
     const auto setText = [&](const char* property, uint32_t type, const QByteArray& text) {
         xcb_change_property(m_connection, XCB_PROP_MODE_REPLACE, window, atom(property), type, 8,
                             static_cast<uint32_t>(text.size()), text.constData());
     };
-    if (!spec.wmClass.isEmpty() || !spec.wmInstance.isEmpty()) {
-        setText("WM_CLASS", XCB_ATOM_STRING, spec.wmInstance + '\0' + spec.wmClass + '\0');
+    if (!wanted.wmClass.isEmpty() || !wanted.wmInstance.isEmpty()) {
+        setText("WM_CLASS", XCB_ATOM_STRING, wanted.wmInstance + '\0' + wanted.wmClass + '\0');
     }
-    if (spec.gtkApplicationId) {
-        setText("_GTK_APPLICATION_ID", atom("UTF8_STRING"), *spec.gtkApplicationId);
+    if (wanted.gtkApplicationId) {
+        setText("_GTK_APPLICATION_ID", atom("UTF8_STRING"), *wanted.gtkApplicationId);
     }
-    if (spec.pid) {
+    if (wanted.pid) {
         xcb_change_property(m_connection, XCB_PROP_MODE_REPLACE, window, atom("_NET_WM_PID"),
-                            XCB_ATOM_CARDINAL, 32, 1, &*spec.pid);
+                            XCB_ATOM_CARDINAL, 32, 1, &*wanted.pid);
     }
-    if (!spec.windowType.isEmpty()) {
-        const uint32_t type = atom(spec.windowType.constData());
+    if (!wanted.windowType.isEmpty()) {
+        const uint32_t type = atom(wanted.windowType.constData());
         xcb_change_property(m_connection, XCB_PROP_MODE_REPLACE, window,
                             atom("_NET_WM_WINDOW_TYPE"), XCB_ATOM_ATOM, 32, 1, &type);
     }
@@ -95,7 +95,7 @@ uint32_t TestDesktop::openWindow(const WindowSpec& spec) {
         std::free(reply);
         return framed;
     };
-    if (!waitUntil([&] { return isViewable(window) && (spec.overrideRedirect || managed()); })) {
+    if (!waitUntil([&] { return isViewable(window) && (wanted.overrideRedirect || managed()); })) {
         throw std::runtime_error("a test window did not appear");
     }
     return window;

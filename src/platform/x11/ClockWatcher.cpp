@@ -32,9 +32,9 @@ ClockWatcher::~ClockWatcher() {
 
 // An absolute deadline that never comes; only the cancellation on a clock change wakes us.
 bool ClockWatcher::arm() {
-    itimerspec spec{};
-    spec.it_value.tv_sec = time_t{1} << 33;
-    return timerfd_settime(m_fd, TFD_TIMER_ABSTIME | TFD_TIMER_CANCEL_ON_SET, &spec, nullptr) == 0;
+    itimerspec deadline{};
+    deadline.it_value.tv_sec = time_t{1} << 33;
+    return timerfd_settime(m_fd, TFD_TIMER_ABSTIME | TFD_TIMER_CANCEL_ON_SET, &deadline, nullptr) == 0;
 }
 
 void ClockWatcher::fired() {
