@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QImage>
+#include <QPointF>
+#include <QWidget>
+
+namespace tessel {
+
+class SpringAnimation;
+
+// A sheet of paper whose relief is lit by a light that follows the pointer, and rests above
+// the top edge, a fifth of the way across, while the pointer is elsewhere. Renders only when
+// the light, the size or the paper change.
+class LitPaper : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit LitPaper(QWidget* parent = nullptr);
+
+    // A grey preview; a null image shows the plain sheet colour.
+    void setPreview(const QImage& preview);
+    void setNight(bool night);
+    void setStrength(float strength);
+    void setCornerRadius(qreal radius);
+
+    bool night() const { return m_night; }
+    QPointF light() const { return m_light; }
+    QPointF restingLight() const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void enterEvent(QEnterEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+
+private:
+    void moveLight(QPointF to);
+    void invalidate();
+
+    QImage m_preview;
+    bool m_night = false;
+    float m_strength = 1.4f;
+    qreal m_radius = 12;
+    QPointF m_light;
+    bool m_pointerInside = false;
+    SpringAnimation* m_lightAnimation;
+    QImage m_rendered;
+    QPointF m_renderedLight;
+};
+
+} // namespace tessel

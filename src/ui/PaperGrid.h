@@ -1,0 +1,58 @@
+#pragma once
+
+#include "paper/Paper.h"
+
+#include <QHash>
+#include <QImage>
+#include <QWidget>
+
+#include <optional>
+
+class QGridLayout;
+
+namespace tessel {
+
+class CrossFadeLabel;
+class Swatch;
+
+// "PAPER", the name of the paper under the pointer, and one swatch per paper in six
+// columns. Shows a selection; choosing is left to whoever listens to `chosen`.
+class PaperGrid final : public QWidget {
+    Q_OBJECT
+
+public:
+    static constexpr int columns = 6;
+    static constexpr int spacing = 8;
+
+    explicit PaperGrid(QWidget* parent = nullptr);
+
+    // Rebuilds the swatches only when the list of papers changed.
+    void setPapers(const QList<Paper>& papers);
+    void setPreviews(const QHash<QString, QImage>& previews);
+    void setNight(bool night);
+    void setSelected(const QString& paperId);
+
+    QString selected() const { return m_selected; }
+    std::optional<QString> hovered() const { return m_hovered; }
+    QList<Swatch*> swatches() const { return m_swatches; }
+
+Q_SIGNALS:
+    void chosen(const QString& paperId);
+    void hoveredChanged(const std::optional<QString>& paperId);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void setHovered(std::optional<QString> paperId);
+
+    CrossFadeLabel* m_hoveredName;
+    QGridLayout* m_grid;
+    QList<Swatch*> m_swatches;
+    QHash<QString, QImage> m_previews;
+    QString m_selected;
+    bool m_night = false;
+    std::optional<QString> m_hovered;
+};
+
+} // namespace tessel

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QMenu>
+#include <QWidget>
+
+namespace tessel {
+
+class QuietButton;
+class Store;
+
+// Snooze (or Resume while snoozed), Settings and Quit.
+class PopoverFooter final : public QWidget {
+    Q_OBJECT
+
+public:
+    PopoverFooter(Store& store, QWidget* parent = nullptr);
+
+    // Shows "Resume" in place of the snooze menu while paper is snoozed.
+    void showSnoozed(bool snoozed);
+
+    QuietButton* snooze() const { return m_snooze; }
+    QuietButton* resume() const { return m_resume; }
+    QuietButton* settings() const { return m_settings; }
+    QuietButton* quit() const { return m_quit; }
+    QMenu& snoozeMenu() { return m_menu; }
+
+private:
+    QMenu m_menu;
+    QuietButton* m_snooze;
+    QuietButton* m_resume;
+    QuietButton* m_settings;
+    QuietButton* m_quit;
+};
+
+} // namespace tessel
