@@ -42,7 +42,8 @@ void CrossFadeLabel::setText(const QString& text) {
 
 QSize CrossFadeLabel::sizeHint() const {
     const QFontMetrics metrics(font());
-    return {metrics.horizontalAdvance(m_text), metrics.height()};
+    // A little slack: spaced capitals measure a shade narrower than they draw.
+    return {metrics.horizontalAdvance(m_text) + 4, metrics.height()};
 }
 
 void CrossFadeLabel::paintEvent(QPaintEvent*) {

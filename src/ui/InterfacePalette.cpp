@@ -35,7 +35,7 @@ QPalette InterfacePalette::chrome(bool dark) {
         palette.setColor(role, text);
     }
     palette.setColor(QPalette::AlternateBase, dark ? background.lighter(130) : paperWhite());
-    palette.setColor(QPalette::PlaceholderText, withAlpha(text, 0.35));
+    palette.setColor(QPalette::PlaceholderText, withAlpha(text, 0.56));
     palette.setColor(QPalette::Highlight, accent());
     palette.setColor(QPalette::HighlightedText, paperWhite());
     palette.setColor(QPalette::ToolTipBase, dark ? paperWhite() : ink());

@@ -50,7 +50,10 @@ void PaperSheet::setStatus(const std::optional<QString>& status) {
     if (status) {
         m_shownStatus = *status;
     }
-    if (wasShown != status.has_value()) {
+    if (!isVisible()) {
+        m_statusAnimation->stop();
+        m_statusPresence = status ? 1 : 0;
+    } else if (wasShown != status.has_value()) {
         m_statusAnimation->stop();
         m_statusAnimation->setStartValue(m_statusPresence);
         m_statusAnimation->setEndValue(status ? 1.0 : 0.0);

@@ -56,7 +56,7 @@ PopoverView::PopoverView(Store& store, Actions actions)
     , m_binding(new SlotBinding(store, *m_grid, *m_ruler, store.editingNight())) {
     setWindowTitle(QStringLiteral("Tessel"));
     setAccessibleName(QStringLiteral("Tessel"));
-    setFixedWidth(width);
+    setFixedWidth(fixedWidth);
     m_sheet->setFixedHeight(sheetHeight);
 
     auto* column = new QVBoxLayout(this);
@@ -153,6 +153,10 @@ void PopoverView::showAppearance() {
 }
 
 void PopoverView::popUp(QRect anchor) {
+    // Read afresh while still hidden, so it opens showing the Store as it is, not animating
+    // towards it.
+    showAppearance();
+    showStore();
     adjustSize();
     const QScreen* screen = QGuiApplication::screenAt(anchor.center());
     if (!screen) {
@@ -163,12 +167,6 @@ void PopoverView::popUp(QRect anchor) {
     }
     show();
     activateWindow();
-}
-
-void PopoverView::showEvent(QShowEvent* event) {
-    showAppearance();
-    showStore();
-    QWidget::showEvent(event);
 }
 
 void PopoverView::keyPressEvent(QKeyEvent* event) {

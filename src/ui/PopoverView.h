@@ -25,7 +25,7 @@ class PopoverView final : public QWidget {
     Q_OBJECT
 
 public:
-    static constexpr int width = 340;
+    static constexpr int fixedWidth = 340;
 
     struct Actions {
         std::function<void()> openSettings;
@@ -48,7 +48,6 @@ public:
     PopoverFooter& footer() const { return *m_footer; }
 
 protected:
-    void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 

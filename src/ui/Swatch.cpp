@@ -24,7 +24,7 @@ Swatch::Swatch(const Paper& paper, QWidget* parent)
     , m_paper(paper)
     , m_press(new PressScale(*this))
     , m_ringAnimation(new SpringAnimation(Spring::shared(), this)) {
-    setFixedSize(size);
+    setFixedSize(fixedSize);
     setCheckable(true);
     setAttribute(Qt::WA_Hover);
     setFocusPolicy(Qt::TabFocus);
@@ -73,7 +73,7 @@ void Swatch::paintEvent(QPaintEvent*) {
     const qreal ratio = devicePixelRatioF();
     if (m_rendered.isNull() || m_rendered.devicePixelRatio() != ratio) {
         m_rendered =
-            litPreview(m_preview, QSizeF(size), ratio, fixedLight, reliefStrength, m_night);
+            litPreview(m_preview, QSizeF(fixedSize), ratio, fixedLight, reliefStrength, m_night);
     }
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);

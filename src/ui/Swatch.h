@@ -15,7 +15,7 @@ class Swatch final : public QAbstractButton {
     Q_OBJECT
 
 public:
-    static constexpr QSize size{44, 56};
+    static constexpr QSize fixedSize{44, 56};
 
     Swatch(const Paper& paper, QWidget* parent = nullptr);
 
@@ -25,7 +25,7 @@ public:
     // Selected swatches carry the ring and read as checked to assistive technology.
     void setSelected(bool selected);
 
-    QSize sizeHint() const override { return size; }
+    QSize sizeHint() const override { return fixedSize; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -49,11 +49,11 @@ WelcomePaperStep::WelcomePaperStep(Store& store, bool night, const Texts& texts,
     column->addWidget(welcomeTitle(texts.title, 30, 0, this));
     column->addSpacing(8);
     column->addWidget(welcomeText(texts.text, 13, this, true));
-    column->addStretch(2);
+    column->addStretch(1);
     column->addLayout(inset(papers));
     column->addSpacing(26);
     column->addWidget(m_ruler);
-    column->addStretch(3);
+    column->addStretch(1);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(m_next);

@@ -44,9 +44,9 @@ WelcomeView::WelcomeView(Store& store, Actions actions, QWidget* parent)
     , m_transition(new StepTransition(this))
     , m_afterLaying(store.platform().makeTimer([this] { setStep(1); })) {
     setWindowTitle(QStringLiteral("Welcome to Tessel"));
-    resize(size);
+    resize(fixedSize);
     for (QWidget* page : m_pages) {
-        page->resize(size);
+        page->resize(fixedSize);
         page->hide();
     }
     m_intro->show();

@@ -35,7 +35,7 @@ public:
         std::function<QImage(qreal scale, const QColor& ink)> panelIcon;
     };
 
-    static constexpr QSize size{560, 640};
+    static constexpr QSize fixedSize{560, 640};
     static constexpr int steps = 4;
 
     WelcomeView(Store& store, Actions actions, QWidget* parent = nullptr);
