@@ -12,7 +12,8 @@ int main(int argc, char** argv) {
     ::testing::InitGoogleTest(&argc, argv);
 
     QProcess bus;
-    if (!QStandardPaths::findExecutable(QStringLiteral("dbus-daemon")).isEmpty()) {
+    if (!::testing::GTEST_FLAG(list_tests) &&
+        !QStandardPaths::findExecutable(QStringLiteral("dbus-daemon")).isEmpty()) {
         bus.start(QStringLiteral("dbus-daemon"),
                   {QStringLiteral("--session"), QStringLiteral("--nofork"),
                    QStringLiteral("--print-address=1")});
