@@ -1,8 +1,8 @@
 #pragma once
 
 #include "app/MenuBarIcon.h"
+#include "ui/PopoverView.h"
 
-#include <QMenu>
 #include <QObject>
 #include <QSystemTrayIcon>
 
@@ -13,8 +13,8 @@ namespace tessel {
 
 class Store;
 
-// Tessel's place in the panel. A click opens a small menu of the everyday actions: paper
-// on or off, snooze or resume, Settings and Quit.
+// Tessel's place in the panel. A click opens the popover of everyday controls beside the
+// icon, or at the pointer when the panel does not say where the icon is.
 class TrayIcon final : public QObject {
     Q_OBJECT
 
@@ -25,21 +25,16 @@ public:
     static bool hostAvailable();
     void show();
 
+    void openPopover();
+    PopoverView& popover() { return m_popover; }
     std::optional<MenuBarIcon::State> shownState() const { return m_shown; }
-    QMenu& menu() { return m_menu; }
 
 private:
     void redraw();
-    void buildMenu();
-    void updateMenu();
 
     Store& m_store;
-    std::function<void()> m_openSettings;
     QSystemTrayIcon m_icon;
-    QMenu m_menu;
-    QMenu m_snoozeMenu{QStringLiteral("Snooze")};
-    QAction* m_paper = nullptr;
-    QAction* m_resume = nullptr;
+    PopoverView m_popover;
     std::optional<MenuBarIcon::State> m_shown;
     std::optional<bool> m_shownDark;
 };

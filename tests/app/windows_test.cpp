@@ -1,6 +1,10 @@
 #include "AppFixture.h"
 #include "app/TesselApp.h"
 #include "platform/fake/FakeHotKeys.h"
+#include "ui/PopoverFooter.h"
+#include "ui/PopoverHeader.h"
+#include "ui/QuietButton.h"
+#include "ui/Toggle.h"
 
 #include <QPushButton>
 
@@ -105,44 +109,27 @@ TEST_F(Windows, WithoutAPanelLaunchOpensSettingsAndWelcomeUntilOnboarded) {
     EXPECT_TRUE(app->store().paperVisible() == false);
 }
 
-TEST_F(Windows, TrayMenuOffersTheEverydayActions) {
+TEST_F(Windows, ThePanelIconOpensThePopoverAndFollowsThePaper) {
     makeApp().store().start();
-    QMenu& menu = app->tray().menu();
-    const auto visibleTexts = [&] {
-        Q_EMIT menu.aboutToShow();
-        QStringList texts;
-        for (const QAction* action : menu.actions()) {
-            if (action->isVisible() && !action->isSeparator()) {
-                texts << action->text();
-            }
-        }
-        return texts;
-    };
-    EXPECT_EQ(visibleTexts(), QStringList({"Paper", "Snooze", "Settings", "Quit"}));
-    QMenu* snooze = menu.actions()[2]->menu();
-    ASSERT_TRUE(snooze);
-    QStringList snoozeTexts;
-    for (const QAction* action : snooze->actions()) {
-        snoozeTexts << action->text();
-    }
-    EXPECT_EQ(snoozeTexts, QStringList({"For 15 Minutes", "For 1 Hour", "Until Tomorrow"}));
-
-    snooze->actions()[1]->trigger();
+    PopoverView& popover = app->tray().popover();
+    app->tray().openPopover();
+    EXPECT_TRUE(popover.isVisible());
+    PopoverFooter& footer = popover.footer();
+    footer.snoozeMenu().actions()[1]->trigger();
     EXPECT_EQ(app->tray().shownState(), MenuBarIcon::State::snoozed);
-    EXPECT_EQ(visibleTexts(), QStringList({"Paper", "Resume", "Settings", "Quit"}));
+    EXPECT_FALSE(footer.resume()->isHidden());
     // The icon follows the end of the snooze without anyone touching the settings.
     platform.advance(std::chrono::minutes(61));
     EXPECT_EQ(app->tray().shownState(), MenuBarIcon::State::on);
+    EXPECT_TRUE(footer.resume()->isHidden());
 
-    menu.actions()[0]->trigger();
+    popover.header().paperSwitch()->click();
     EXPECT_FALSE(app->store().settings().enabled);
     EXPECT_EQ(app->tray().shownState(), MenuBarIcon::State::off);
-    for (QAction* action : menu.actions()) {
-        if (action->text() == u"Settings") {
-            action->trigger();
-        }
-    }
-    EXPECT_TRUE(window("settings"));
+    footer.settings()->click();
+    EXPECT_FALSE(popover.isVisible());
+    ASSERT_TRUE(window("settings"));
+    EXPECT_TRUE(window("settings")->isVisible());
 }
 
 } // namespace
