@@ -1,7 +1,5 @@
 #include "app/InterimPages.h"
 
-#include "core/Store.h"
-
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -22,31 +20,6 @@ QLabel* label(const QString& text, qreal pointSize, QWidget* parent) {
 }
 
 } // namespace
-
-void InterimPages::fillWelcome(QWidget& window, Store& store) {
-    auto* layout = new QVBoxLayout(&window);
-    layout->setContentsMargins(48, 48, 48, 48);
-    layout->addStretch();
-    layout->addWidget(label(QStringLiteral("Tessel"), 40, &window));
-    layout->addWidget(label(QStringLiteral("A sheet of paper over your screen.\nSofter light, "
-                                           "calmer contrast, the same clear text."),
-                            14, &window));
-    auto* button = new QPushButton(QStringLiteral("Lay it down"), &window);
-    button->setDefault(true);
-    layout->addWidget(button, 0, Qt::AlignHCenter);
-    QLabel* note = label(QStringLiteral("Nothing to allow, nothing to sign in to."), 11, &window);
-    layout->addWidget(note);
-    layout->addStretch();
-
-    QObject::connect(button, &QPushButton::clicked, &window, [&store, button, note] {
-        store.updateSettings([](Settings& s) { s.onboarded = true; });
-        store.updateSettings([](Settings& s) { s.enabled = true; });
-        button->hide();
-        note->setText(QStringLiteral("Choosing your Day and Night papers will follow here. "
-                                     "Until then, Tessel lives in your panel, and "
-                                     "'tessel --help' lists what the command line can do."));
-    });
-}
 
 void InterimPages::fillSettings(QWidget& window, std::function<void()> showWelcome,
                                 std::function<void()> checkForUpdates) {

@@ -21,8 +21,10 @@ class LayerTap;
 // the two windows, the global shortcuts, automation over the session bus and update checks.
 class TesselApp final {
 public:
-    // An empty feed turns the update checks off.
-    TesselApp(Platform& platform, HotKeys& hotKeys, std::unique_ptr<Overlay> overlay, QUrl feed);
+    // An empty feed turns the update checks off. dropIn asks the overlay to drop the next
+    // paper in from above, as the Welcome does when it first lays the paper down.
+    TesselApp(Platform& platform, HotKeys& hotKeys, std::unique_ptr<Overlay> overlay, QUrl feed,
+              std::function<void()> dropIn = {});
     ~TesselApp();
 
     enum class Presence { published, alreadyRunning, noBus };

@@ -1,12 +1,15 @@
 #include "app/WindowOpener.h"
 
 #include "app/InterimPages.h"
+#include "app/MenuBarIcon.h"
 #include "core/Store.h"
 #include "platform/UserDefaults.h"
+#include "ui/WelcomeView.h"
 
 #include <QEvent>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QVBoxLayout>
 
 namespace tessel {
 
@@ -48,9 +51,11 @@ void centre(QWidget& window) {
 
 } // namespace
 
-WindowOpener::WindowOpener(Store& store, std::function<void()> checkForUpdates)
+WindowOpener::WindowOpener(Store& store, std::function<void()> checkForUpdates,
+                           std::function<void()> dropIn)
     : m_store(store)
-    , m_checkForUpdates(std::move(checkForUpdates)) {}
+    , m_checkForUpdates(std::move(checkForUpdates))
+    , m_dropIn(std::move(dropIn)) {}
 
 WindowOpener::~WindowOpener() {
     if (const QWidget* settings = window(QStringLiteral("settings"));
@@ -85,7 +90,18 @@ std::unique_ptr<QWidget> WindowOpener::makeWelcome() {
         std::make_unique<QWidget>(nullptr, Qt::Window | Qt::CustomizeWindowHint |
                                                Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     window->setFixedSize(welcomeSize);
-    InterimPages::fillWelcome(*window, m_store);
+    window->setWindowTitle(QStringLiteral("Welcome to Tessel"));
+    QWidget* shell = window.get();
+    auto* view = new WelcomeView(m_store,
+                                 {m_dropIn, [this] { open(QStringLiteral("settings")); },
+                                  [shell] { shell->close(); },
+                                  [](qreal scale, const QColor& ink) {
+                                      return MenuBarIcon::draw(MenuBarIcon::State::on, scale, ink);
+                                  }},
+                                 shell);
+    auto* layout = new QVBoxLayout(shell);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(view);
     return window;
 }
 

@@ -17,8 +17,10 @@ class Store;
 // it again shows it where and as the user left it.
 class WindowOpener {
 public:
-    // Without checkForUpdates the Settings window offers no update check.
-    WindowOpener(Store& store, std::function<void()> checkForUpdates);
+    // Without checkForUpdates the Settings window offers no update check; dropIn asks the
+    // overlay to drop the paper in when the Welcome lays it down.
+    WindowOpener(Store& store, std::function<void()> checkForUpdates,
+                 std::function<void()> dropIn = {});
     ~WindowOpener();
 
     // Any identifier but "welcome" opens Settings.
@@ -34,6 +36,7 @@ private:
 
     Store& m_store;
     std::function<void()> m_checkForUpdates;
+    std::function<void()> m_dropIn;
     // Set while the windows are being destroyed, when their frames are no longer the user's.
     bool m_closing = false;
     std::map<QString, std::unique_ptr<QWidget>> m_windows;

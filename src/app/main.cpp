@@ -29,9 +29,11 @@ int runApplication(int argc, char** argv) {
     }
     tessel::X11Platform platform(tessel::UserDefaults::defaultDirectory());
     tessel::GlobalHotKeys hotKeys;
-    tessel::TesselApp tessel(platform, hotKeys,
-                             std::make_unique<tessel::OverlayController>(platform),
-                             tessel::UpdateCheck::configuredFeed());
+    auto overlay = std::make_unique<tessel::OverlayController>(platform);
+    tessel::OverlayController* controller = overlay.get();
+    tessel::TesselApp tessel(platform, hotKeys, std::move(overlay),
+                             tessel::UpdateCheck::configuredFeed(),
+                             [controller] { controller->dropNext = true; });
     if (tessel.publish() == tessel::TesselApp::Presence::alreadyRunning &&
         tessel::activateRunningInstance()) {
         return 0;

@@ -88,7 +88,9 @@ void WelcomeView::layItDown() {
     m_intro->layItDown()->setEnabled(false);
     m_store.updateSettings([](Settings& s) { s.onboarded = true; });
     m_store.updateSettings([](Settings& s) { s.enabled = true; });
-    m_actions.dropIn();
+    if (m_actions.dropIn) {
+        m_actions.dropIn();
+    }
     m_store.refresh();
     m_afterLaying->start(afterLaying, false);
 }

@@ -26,7 +26,7 @@ class WelcomeView final : public QWidget {
 
 public:
     struct Actions {
-        // Asks the overlay to drop the next paper in from above.
+        // Asks the overlay to drop the next paper in from above; optional.
         std::function<void()> dropIn;
         std::function<void()> openSettings;
         // Closes the window the view is in.
