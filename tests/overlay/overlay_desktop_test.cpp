@@ -100,7 +100,7 @@ TEST_F(OverlayOnDesktop, PaperBlendsOverWindowsAndLetsClicksThrough) {
     WindowSpec later;
     later.geometry = QRect(1000, 500, 800, 500);
     desktop->activate(desktop->openWindow(later));
-    EXPECT_TRUE(isPaperOverWhite(pixel(QPoint(1500, 800))));
+    EXPECT_TRUE(waitForPaper(QPoint(1500, 800)));
     EXPECT_TRUE(tessel.isRunning());
 }
 
