@@ -73,6 +73,7 @@ void LitPaper::resizeEvent(QResizeEvent* event) {
 }
 
 void LitPaper::mouseMoveEvent(QMouseEvent* event) {
+    m_pointerInside = true;
     moveLight(event->position());
     QWidget::mouseMoveEvent(event);
 }

@@ -21,9 +21,16 @@ double Spring::at(double seconds) const {
 
 int Spring::settleMilliseconds() const {
     const double omega = 2 * std::numbers::pi / response;
-    // Critical damping lingers a little longer than its envelope says.
-    const double lingering = damping >= 1 ? 1.6 : 1.0;
-    return static_cast<int>(std::ceil(1000 * lingering * std::log(1000.0) / (damping * omega)));
+    // The farthest from 1 the spring can still be at t; it only shrinks.
+    const auto reach = [&](double t) {
+        const double decay = std::exp(-damping * omega * t);
+        return damping >= 1 ? decay * (1 + omega * t) : decay / std::sqrt(1 - damping * damping);
+    };
+    int milliseconds = 0;
+    while (reach(milliseconds / 1000.0) > 0.001) {
+        ++milliseconds;
+    }
+    return milliseconds;
 }
 
 SpringAnimation::SpringAnimation(Spring spring, QObject* parent)
