@@ -4,6 +4,7 @@
 #include "app/ShortcutActions.h"
 #include "app/ShortcutKeys.h"
 #include "app/ShortcutRegistry.h"
+#include "core/Store.h"
 
 #include <QDBusArgument>
 #include <QDBusConnection>
@@ -92,8 +93,15 @@ std::optional<QString> perform(Store& store, const QString& action, const QVaria
         const auto paper = request->paper.isEmpty() ? std::nullopt : std::optional(request->paper);
         return Intents::setFocusFilter(store, request->on, paper);
     }
+    if (action == u"rest" || action == u"art") {
+        if (!parameter.isEmpty()) {
+            return QStringLiteral("The action \"%1\" takes no value.").arg(action);
+        }
+        action == u"rest" ? store.showRestNow() : store.showArtNow();
+        return std::nullopt;
+    }
     return QStringLiteral("Tessel has no action \"%1\". Its actions are set-paper-on, "
-                          "set-paper, snooze and set-focus-filter.")
+                          "set-paper, snooze, set-focus-filter, rest and art.")
         .arg(action);
 }
 

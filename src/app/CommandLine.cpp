@@ -51,6 +51,7 @@ Commands for the running Tessel:
                                 'focus-filter on' without a paper. Not saved.
   status                        Print the status, then each screen: identifier, name and
                                 what it shows, tab-separated.
+  rest | art                    Show a rest moment or a painting now, to try them.
   shortcut list                 List the seven shortcuts and their key combinations.
   shortcut set NAME COMBO       Bind a shortcut system-wide, e.g. 'shortcut set togglePaper
                                 Ctrl+Alt+P'. Modifiers: Ctrl, Alt, Shift, Super.

@@ -36,8 +36,8 @@ int report(const QDBusMessage& reply, QTextStream& err) {
     return 1;
 }
 
-int action(const QString& name, const QVariant& value, QTextStream& err) {
-    const QVariantList parameter{value};
+int action(const QString& name, const std::optional<QVariant>& value, QTextStream& err) {
+    const QVariantList parameter = value ? QVariantList{*value} : QVariantList{};
     const QDBusMessage reply =
         call(QStringLiteral("org.freedesktop.Application"), QStringLiteral("ActivateAction"),
              {name, QVariant::fromValue(parameter), QVariantMap()});
@@ -126,6 +126,9 @@ std::optional<int> runRemoteCommand(const QStringList& arguments, QTextStream& o
     if (command == u"status") {
         return args.isEmpty() ? status(out, err) : usage(err, "tessel status");
     }
+    if (command == u"rest" || command == u"art") {
+        return args.isEmpty() ? action(command, std::nullopt, err) : usage(err, "tessel rest|art");
+    }
     return std::nullopt;
 }
 
@@ -146,6 +149,7 @@ bool needsSessionBus(const QStringList& arguments) {
     static const QStringList commands{
         QStringLiteral("on"),     QStringLiteral("off"),          QStringLiteral("snooze"),
         QStringLiteral("status"), QStringLiteral("focus-filter"), QStringLiteral("shortcut"),
+        QStringLiteral("rest"),   QStringLiteral("art"),
     };
     const QString command = arguments.value(0);
     return commands.contains(command) || (command == u"paper" && arguments.value(1) != u"list");

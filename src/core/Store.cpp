@@ -91,6 +91,18 @@ void Store::adoptMoments(std::unique_ptr<MomentController> art,
     m_restTimer = m_platform.makeTimer([this] { m_rest->tick(); });
 }
 
+void Store::showRestNow() {
+    if (m_rest) {
+        m_rest->showNow();
+    }
+}
+
+void Store::showArtNow() {
+    if (m_art) {
+        m_art->showNow();
+    }
+}
+
 void Store::start() {
     if (m_started) {
         return;

@@ -62,6 +62,10 @@ public:
     void adoptMoments(std::unique_ptr<MomentController> art,
                       std::unique_ptr<MomentController> rest);
 
+    // Rest or art at once; nothing before adoptMoments.
+    void showRestNow();
+    void showArtNow();
+
     // Runs once; a second call does nothing.
     void start();
     void refresh();

@@ -26,6 +26,7 @@ public:
     ~ArtController() override;
 
     void tick() override;
+    void showNow() override { show(); }
     // Puts a painting up now, whatever the settings and the idle time.
     void show();
     void dismiss();

@@ -17,6 +17,7 @@ public:
     ~RestController() override;
 
     void tick() override;
+    void showNow() override { start(); }
     // Begins a rest now, whatever the count; a rest already on screen stays as it is.
     void start();
     // Ends the rest on screen.

@@ -215,6 +215,7 @@ TEST_F(StoreTest, MomentControllersTickEveryFiveSecondsFromStart) {
         explicit Counting(int& count)
             : ticks(count) {}
         void tick() override { ++ticks; }
+        void showNow() override { ticks += 100; }
         int& ticks;
     };
     int art = 0;
@@ -226,6 +227,9 @@ TEST_F(StoreTest, MomentControllersTickEveryFiveSecondsFromStart) {
     s.start();
     platform.advance(10s);
     EXPECT_EQ(art, 2);
+    EXPECT_EQ(rest, 2);
+    s.showArtNow();
+    EXPECT_EQ(art, 102);
     EXPECT_EQ(rest, 2);
 }
 
