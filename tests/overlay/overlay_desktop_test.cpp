@@ -138,6 +138,38 @@ QString statusOfRunningTessel() {
     return QString::fromUtf8(status.readAllStandardOutput());
 }
 
+QString xdotool(const QStringList& args) {
+    QProcess process;
+    process.start(QStringLiteral("xdotool"), args);
+    process.waitForFinished(10000);
+    return QString::fromLatin1(process.readAllStandardOutput()).trimmed();
+}
+
+TEST_F(OverlayOnDesktop, ArtOnRequestCoversTheScreenUntilAKeyIsPressed) {
+    WindowSpec white;
+    white.geometry = QRect(100, 100, 800, 600);
+    white.pid = 6100;
+    white.wmClass = "Reader";
+    const uint32_t reading = desktop->openWindow(white);
+    // With a panel to sit in, Tessel opens no window of its own at launch.
+    QTemporaryDir logs;
+    test::ChildProcess panel({"trayer", "--edge", "top", "--align", "right", "--widthtype", "pixel",
+                              "--width", "120", "--height", "32", "--SetDockType", "true"},
+                             logs.filePath(QStringLiteral("trayer.log")).toStdString());
+    RunningTessel tessel(QStringLiteral(R"({"onboarded": true, "enabled": false})"));
+    ASSERT_TRUE(test::waitUntil([] { return !statusOfRunningTessel().isEmpty(); }, 30s));
+    desktop->activate(reading);
+    ASSERT_EQ(QProcess::execute(QStringLiteral(TESSEL_BINARY), {QStringLiteral("art")}), 0);
+    ASSERT_TRUE(test::waitUntil([&] { return !isWhite(pixel(overWindow)); }, 30s));
+    desktop->screenshot().save(QDir::temp().filePath(QStringLiteral("tessel-art.png")));
+    const auto focused = [] { return xdotool({QStringLiteral("getwindowfocus")}).toUInt(); };
+    ASSERT_TRUE(test::waitUntil([&] { return focused() != reading && focused() != 0; }, 10s));
+
+    xdotool({QStringLiteral("key"), QStringLiteral("space")});
+    EXPECT_TRUE(test::waitUntil([&] { return isWhite(pixel(overWindow)); }, 30s));
+    EXPECT_TRUE(test::waitUntil([&] { return focused() == reading; }, 10s));
+}
+
 TEST_F(OverlayOnDesktop, ADarkScreenTakesTheNightPaperAndKeepsIt) {
     WindowSpec dark;
     dark.geometry = QRect(0, 0, 1880, 1000);
