@@ -50,7 +50,8 @@ TEST(UserDefaults, KeysWrittenByAnotherProcessAreKept) {
 TEST(UserDefaults, UnparseableFileIsMovedAsideBeforeTheNextSave) {
     QTemporaryDir dir;
     UserDefaults defaults(dir.path());
-    for (const QByteArray& bad : {QByteArray("{\"settings\": {"), QByteArray("[1, 2]")}) {
+    const QByteArray overflow(R"({"settings": {"customPapers": [{"recipe": {"cloud": 1e999}}]}})");
+    for (const QByteArray& bad : {QByteArray("{\"settings\": {"), QByteArray("[1, 2]"), overflow}) {
         write(defaults.filePath(), bad);
         UserDefaults reopened(dir.path());
         EXPECT_FALSE(reopened.value("settings"));
@@ -60,13 +61,14 @@ TEST(UserDefaults, UnparseableFileIsMovedAsideBeforeTheNextSave) {
     const QStringList aside =
         QDir(dir.path())
             .entryList({QStringLiteral("defaults.json.unreadable-*")}, QDir::Files, QDir::Name);
-    ASSERT_EQ(aside.size(), 2);
+    ASSERT_EQ(aside.size(), 3);
     QList<QByteArray> kept;
     for (const QString& name : aside) {
         kept << contents(dir.filePath(name));
     }
     EXPECT_TRUE(kept.contains("{\"settings\": {"));
     EXPECT_TRUE(kept.contains("[1, 2]"));
+    EXPECT_TRUE(kept.contains(overflow));
 }
 
 TEST(UserDefaults, FolderThatCannotBeMadeReportsFailure) {
