@@ -10,6 +10,8 @@ packages=(
     nlohmann-json3-dev libx11-dev libxcb1-dev libgeonames-dev
     libxcb-xfixes0-dev libxcb-render0-dev libxcb-screensaver0-dev libxcb-randr0-dev
     libxcb-composite0-dev
+    # run: icons of the Settings sidebar and of installed apps (SVG), with a theme to fall back on
+    libqt6svg6 adwaita-icon-theme
     # tests and benchmarks
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth openbox picom dbus dbus-daemon x11-utils xdotool imagemagick
