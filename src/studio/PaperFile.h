@@ -1,0 +1,27 @@
+#pragma once
+
+#include "paper/Paper.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <variant>
+
+namespace tessel {
+
+// Why a file could not be read as a paper document.
+enum class PaperFileError { unreadable, tooLarge, notAPaper };
+
+// Nothing larger is a paper document; the limit keeps a wrong file from being read whole.
+inline constexpr qint64 maxPaperDocumentBytes = 1024 * 1024;
+
+// The paper a .tessel document holds, decoded strictly.
+std::variant<CustomPaper, PaperFileError> readPaperDocument(const QString& path);
+
+// Compact JSON with the keys id, name, recipe in that order.
+QByteArray encodePaperDocument(const CustomPaper& paper);
+
+// Replaces the file as a whole, so a reader never sees half a document.
+bool writePaperDocument(const QString& path, const CustomPaper& paper);
+
+} // namespace tessel
