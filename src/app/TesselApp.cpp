@@ -28,11 +28,11 @@ TesselApp::TesselApp(Platform& platform, HotKeys& hotKeys, std::unique_ptr<Overl
     , m_store(platform, tapped(std::move(overlay), m_tap))
     , m_updates(platform, std::move(feed), QCoreApplication::applicationVersion(), m_alerts,
                 [](const QUrl& url) { return QDesktopServices::openUrl(url); })
-    , m_windows(m_store,
+    , m_shortcuts(m_store, hotKeys)
+    , m_windows(m_store, &m_shortcuts,
                 m_updates.enabled() ? std::function([this] { m_updates.check(true); })
                                     : std::function<void()>(),
                 std::move(dropIn))
-    , m_shortcuts(m_store, hotKeys)
     , m_tray(m_store, [this] { m_windows.open(QStringLiteral("settings")); })
     , m_automation(m_store, m_shortcuts,
                    {[this] { reopen(); }, [this] { return statusReport(m_store, layers()); }}) {}

@@ -48,8 +48,8 @@ private:
     Store m_store;
     WidgetAlerts m_alerts;
     UpdateCheck m_updates;
-    WindowOpener m_windows;
     ShortcutRegistry m_shortcuts;
+    WindowOpener m_windows;
     TrayIcon m_tray;
     AutomationService m_automation;
 };

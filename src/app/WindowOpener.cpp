@@ -1,10 +1,10 @@
 #include "app/WindowOpener.h"
 
-#include "app/InterimPages.h"
 #include "app/MenuBarIcon.h"
 #include "core/Store.h"
 #include "platform/UserDefaults.h"
 #include "ui/WelcomeView.h"
+#include "ui/settings/SettingsView.h"
 
 #include <QEvent>
 #include <QGuiApplication>
@@ -51,9 +51,10 @@ void centre(QWidget& window) {
 
 } // namespace
 
-WindowOpener::WindowOpener(Store& store, std::function<void()> checkForUpdates,
-                           std::function<void()> dropIn)
+WindowOpener::WindowOpener(Store& store, ShortcutRegistry* shortcuts,
+                           std::function<void()> checkForUpdates, std::function<void()> dropIn)
     : m_store(store)
+    , m_shortcuts(shortcuts)
     , m_checkForUpdates(std::move(checkForUpdates))
     , m_dropIn(std::move(dropIn)) {}
 
@@ -108,6 +109,7 @@ std::unique_ptr<QWidget> WindowOpener::makeWelcome() {
 std::unique_ptr<QWidget> WindowOpener::makeSettings() {
     auto window = std::make_unique<QWidget>(nullptr, Qt::Window);
     window->setWindowTitle(QStringLiteral("Tessel Settings"));
+    window->setMinimumSize(SettingsView::minimumSize);
     window->resize(settingsSize);
     // The size the user left it at last time; where it goes is the centre, as when new.
     if (const auto frame = m_store.platform().defaults().value(frameKey().toStdString());
@@ -117,8 +119,12 @@ std::unique_ptr<QWidget> WindowOpener::makeSettings() {
             window->resize(stored.boundedTo(QSize(4096, 4096)));
         }
     }
-    InterimPages::fillSettings(
-        *window, [this] { open(QStringLiteral("welcome")); }, m_checkForUpdates);
+    auto* view = new SettingsView(
+        {m_store, [this] { open(QStringLiteral("welcome")); }, m_checkForUpdates, m_shortcuts},
+        window.get());
+    auto* layout = new QVBoxLayout(window.get());
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(view);
     new FrameKeeper(window.get(), [this] {
         if (!m_closing) {
             saveSettingsFrame();

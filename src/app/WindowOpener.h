@@ -10,6 +10,7 @@
 
 namespace tessel {
 
+class ShortcutRegistry;
 class Store;
 
 // The registry of Tessel's two ordinary windows, "welcome" and "settings". Each is made on
@@ -19,7 +20,7 @@ class WindowOpener {
 public:
     // Without checkForUpdates the Settings window offers no update check; dropIn asks the
     // overlay to drop the paper in when the Welcome lays it down.
-    WindowOpener(Store& store, std::function<void()> checkForUpdates,
+    WindowOpener(Store& store, ShortcutRegistry* shortcuts, std::function<void()> checkForUpdates,
                  std::function<void()> dropIn = {});
     ~WindowOpener();
 
@@ -35,6 +36,7 @@ private:
     void saveSettingsFrame();
 
     Store& m_store;
+    ShortcutRegistry* m_shortcuts;
     std::function<void()> m_checkForUpdates;
     std::function<void()> m_dropIn;
     // Set while the windows are being destroyed, when their frames are no longer the user's.

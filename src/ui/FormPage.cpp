@@ -1,0 +1,34 @@
+#include "ui/FormPage.h"
+
+#include "ui/FormSection.h"
+
+#include <QVBoxLayout>
+
+namespace tessel {
+
+FormPage::FormPage(QWidget* parent)
+    : QScrollArea(parent) {
+    setFrameShape(QFrame::NoFrame);
+    setWidgetResizable(true);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    auto* content = new QWidget;
+    content->setAutoFillBackground(false);
+    m_column = new QVBoxLayout(content);
+    m_column->setContentsMargins(28, 4, 28, 24);
+    m_column->setSpacing(22);
+    m_column->addStretch();
+    setWidget(content);
+    viewport()->setAutoFillBackground(false);
+}
+
+FormSection* FormPage::addSection(const QString& title) {
+    auto* section = new FormSection(title);
+    addWidget(section);
+    return section;
+}
+
+void FormPage::addWidget(QWidget* content) {
+    m_column->insertWidget(m_column->count() - 1, content);
+}
+
+} // namespace tessel

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QScrollArea>
+#include <QString>
+
+class QVBoxLayout;
+
+namespace tessel {
+
+class FormSection;
+
+// A pane's content: form sections stacked top to bottom, scrolling when the window is
+// shorter than they are.
+class FormPage : public QScrollArea {
+    Q_OBJECT
+
+public:
+    explicit FormPage(QWidget* parent = nullptr);
+
+    FormSection* addSection(const QString& title = {});
+    // Free-standing content between sections, such as a grid of cards.
+    void addWidget(QWidget* content);
+
+private:
+    QVBoxLayout* m_column;
+};
+
+} // namespace tessel

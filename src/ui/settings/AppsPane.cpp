@@ -1,0 +1,10 @@
+#include "ui/settings/AppsPane.h"
+
+#include "ui/settings/SettingsContext.h"
+
+namespace tessel {
+
+AppsPane::AppsPane(SettingsContext&, QWidget* parent)
+    : FormPage(parent) {}
+
+} // namespace tessel

@@ -1,0 +1,144 @@
+#include "ui/settings/SettingsView.h"
+
+#include "core/Store.h"
+#include "ui/InterfacePalette.h"
+#include "ui/SectionHeading.h"
+#include "ui/settings/PaneFactory.h"
+#include "ui/settings/PaneSidebar.h"
+
+#include <QGraphicsOpacityEffect>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPainter>
+#include <QPropertyAnimation>
+#include <QShowEvent>
+#include <QStackedLayout>
+#include <QVBoxLayout>
+
+namespace tessel {
+
+namespace {
+
+constexpr int crossFadeMs = 200;
+
+// The sidebar's backdrop: a shade apart from the detail, divided by a hairline.
+class SidebarBackdrop final : public QWidget {
+public:
+    using QWidget::QWidget;
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        const Tones tones = Tones::of(*this);
+        painter.fillRect(rect(), withAlpha(tones.primary, 0.035));
+        painter.setPen(withAlpha(tones.primary, 0.1));
+        painter.drawLine(QPointF(width() - 0.5, 0), QPointF(width() - 0.5, height()));
+    }
+};
+
+} // namespace
+
+SettingsView::SettingsView(SettingsContext context, QWidget* parent)
+    : QWidget(parent)
+    , m_context(std::move(context))
+    , m_sidebar(new PaneSidebar)
+    , m_title(new QLabel)
+    , m_subtitle(new QLabel)
+    , m_detail(new QWidget)
+    , m_stack(new QStackedLayout) {
+    setMinimumSize(minimumSize);
+    setAutoFillBackground(true);
+
+    auto* backdrop = new SidebarBackdrop;
+    auto* side = new QVBoxLayout(backdrop);
+    side->setContentsMargins(0, 16, 0, 12);
+    side->addWidget(m_sidebar);
+
+    m_title->setFont(serifFont(*m_title, 24));
+    m_subtitle->setFont(interfaceFont(*m_subtitle, 10.5));
+    m_subtitle->setForegroundRole(QPalette::PlaceholderText);
+    auto* detail = new QVBoxLayout(m_detail);
+    detail->setContentsMargins(0, 22, 0, 0);
+    detail->setSpacing(0);
+    auto* header = new QVBoxLayout;
+    header->setContentsMargins(30, 0, 30, 16);
+    header->setSpacing(2);
+    header->addWidget(m_title);
+    header->addWidget(m_subtitle);
+    detail->addLayout(header);
+    detail->addLayout(m_stack, 1);
+
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(backdrop);
+    layout->addWidget(m_detail, 1);
+
+    connect(m_sidebar, &PaneSidebar::chosen, this, [this](Pane pane) { setPane(pane); });
+    connect(&m_context.store, &Store::darkChanged, this, &SettingsView::followAppearance);
+    followAppearance();
+    m_sidebar->select(shownPane());
+    rebuild(false);
+}
+
+SettingsView::~SettingsView() = default;
+
+void SettingsView::setPane(std::optional<Pane> pane) {
+    if (pane == m_pane) {
+        return;
+    }
+    const bool changed = pane.value_or(Pane::general) != shownPane();
+    m_pane = pane;
+    m_sidebar->select(shownPane());
+    if (changed) {
+        rebuild(true);
+    }
+}
+
+void SettingsView::showEvent(QShowEvent* event) {
+    // Reopening reads the Store again, so changes made meanwhile elsewhere show.
+    if (!event->spontaneous()) {
+        rebuild(false);
+    }
+    QWidget::showEvent(event);
+}
+
+void SettingsView::followAppearance() {
+    setPalette(InterfacePalette::chrome(m_context.store.dark()));
+}
+
+void SettingsView::rebuild(bool fade) {
+    const QPixmap previous = fade && m_content && isVisible() ? m_detail->grab() : QPixmap();
+    const PaneInfo& info = paneInfo(shownPane());
+    m_title->setText(info.title);
+    m_subtitle->setText(info.subtitle);
+    if (m_content) {
+        m_stack->removeWidget(m_content.get());
+    }
+    m_content = makePane(shownPane(), m_context);
+    m_stack->addWidget(m_content.get());
+    m_stack->setCurrentWidget(m_content.get());
+    if (!previous.isNull() && !m_context.store.platform().reduceMotion()) {
+        fadeOut(previous);
+    }
+}
+
+// Lays a picture of the previous pane over the new one and lets it dissolve.
+void SettingsView::fadeOut(const QPixmap& previous) {
+    auto* veil = new QLabel(m_detail);
+    veil->setPixmap(previous);
+    veil->setGeometry(m_detail->rect());
+    veil->setAttribute(Qt::WA_TransparentForMouseEvents);
+    auto* opacity = new QGraphicsOpacityEffect(veil);
+    veil->setGraphicsEffect(opacity);
+    veil->show();
+    auto* animation = new QPropertyAnimation(opacity, "opacity", veil);
+    animation->setDuration(crossFadeMs);
+    animation->setStartValue(1.0);
+    animation->setEndValue(0.0);
+    animation->setEasingCurve(QEasingCurve::InOutQuad);
+    connect(animation, &QPropertyAnimation::finished, veil, &QObject::deleteLater);
+    animation->start();
+}
+
+} // namespace tessel
