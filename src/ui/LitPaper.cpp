@@ -17,8 +17,11 @@ constexpr qreal lightTolerance = 0.5;
 } // namespace
 
 LitPaper::LitPaper(QWidget* parent)
+    : LitPaper({0.35, 1}, parent) {}
+
+LitPaper::LitPaper(Spring lightSpring, QWidget* parent)
     : QWidget(parent)
-    , m_lightAnimation(new SpringAnimation({0.35, 1}, this)) {
+    , m_lightAnimation(new SpringAnimation(lightSpring, this)) {
     setMouseTracking(true);
     setAttribute(Qt::WA_Hover);
     connect(m_lightAnimation, &QVariantAnimation::valueChanged, this, [this](const QVariant& v) {
@@ -54,8 +57,17 @@ void LitPaper::setCornerRadius(qreal radius) {
     update();
 }
 
+void LitPaper::setRestingLight(std::optional<QPointF> point) {
+    m_restingLight = point;
+    if (!m_pointerInside) {
+        m_lightAnimation->stop();
+        m_light = restingLight();
+        update();
+    }
+}
+
 QPointF LitPaper::restingLight() const {
-    return {0.2 * width(), -50};
+    return m_restingLight.value_or(QPointF(0.2 * width(), -50));
 }
 
 void LitPaper::invalidate() {

@@ -4,9 +4,12 @@
 #include <QPointF>
 #include <QWidget>
 
+#include <optional>
+
 namespace tessel {
 
 class SpringAnimation;
+struct Spring;
 
 // A sheet of paper whose relief is lit by a light that follows the pointer, and rests above
 // the top edge, a fifth of the way across, while the pointer is elsewhere. Renders only when
@@ -16,12 +19,16 @@ class LitPaper : public QWidget {
 
 public:
     explicit LitPaper(QWidget* parent = nullptr);
+    // The light follows the pointer on this spring.
+    LitPaper(Spring lightSpring, QWidget* parent);
 
     // A grey preview; a null image shows the plain sheet colour.
     void setPreview(const QImage& preview);
     void setNight(bool night);
     void setStrength(float strength);
     void setCornerRadius(qreal radius);
+    // Where the light rests, in the sheet's coordinates; none keeps the usual place.
+    void setRestingLight(std::optional<QPointF> point);
 
     bool night() const { return m_night; }
     QPointF light() const { return m_light; }
@@ -43,6 +50,7 @@ private:
     float m_strength = 1.4f;
     qreal m_radius = 12;
     QPointF m_light;
+    std::optional<QPointF> m_restingLight;
     bool m_pointerInside = false;
     SpringAnimation* m_lightAnimation;
     QImage m_rendered;

@@ -1,0 +1,211 @@
+#include "studio/StudioForm.h"
+
+#include "core/Store.h"
+#include "studio/PatternPicker.h"
+#include "studio/Studio.h"
+#include "ui/FloatSlider.h"
+#include "ui/FormPage.h"
+#include "ui/FormSection.h"
+#include "ui/InterfacePalette.h"
+#include "ui/PressButton.h"
+#include "ui/SectionHeading.h"
+
+#include <QEvent>
+#include <QGraphicsOpacityEffect>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPropertyAnimation>
+#include <QVBoxLayout>
+
+namespace tessel {
+
+namespace {
+
+constexpr int controlWidth = 200;
+constexpr int noteFadeMs = 220;
+
+QWidget* buttonRow(const QList<QWidget*>& leading, const QList<QWidget*>& trailing) {
+    auto* row = new QWidget;
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(8);
+    for (QWidget* widget : leading) {
+        layout->addWidget(widget);
+    }
+    layout->addStretch();
+    for (QWidget* widget : trailing) {
+        layout->addWidget(widget);
+    }
+    return row;
+}
+
+} // namespace
+
+StudioForm::StudioForm(Studio& studio, Store& store, QWidget* parent)
+    : QWidget(parent)
+    , m_studio(studio)
+    , m_store(store) {
+    auto* page = new FormPage(this);
+    addPaperSection(*page);
+    FormSection* surface = page->addSection(QStringLiteral("Surface"));
+    for (const SliderSpec& spec : {
+             SliderSpec{QStringLiteral("Formation"), &Recipe::cloud, 0, 1},
+             SliderSpec{QStringLiteral("Grain"), &Recipe::grain, 0, 1},
+             SliderSpec{QStringLiteral("Tooth"), &Recipe::tooth, 0, 1},
+             SliderSpec{QStringLiteral("Tooth size"), &Recipe::toothSize, 6, 64},
+             SliderSpec{QStringLiteral("Flecks"), &Recipe::flecks, 0, 1},
+             SliderSpec{QStringLiteral("Warmth"), &Recipe::warmth, -1, 1},
+         }) {
+        addSlider(*surface, spec);
+    }
+    FormSection* fibres = page->addSection(QStringLiteral("Fibres"));
+    for (const SliderSpec& spec : {
+             SliderSpec{QStringLiteral("Fibres"), &Recipe::fibres, 0, 1},
+             SliderSpec{QStringLiteral("Density"), &Recipe::fibreDensity, 0, 1},
+             SliderSpec{QStringLiteral("Length"), &Recipe::fibreLength, 10, 200},
+             SliderSpec{QStringLiteral("Thickness"), &Recipe::fibreWidth, 0.3, 2},
+         }) {
+        addSlider(*fibres, spec);
+    }
+    addPatternSection(*page);
+    addActionSection(*page);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(page);
+
+    connect(&studio, &Studio::recipeChanged, this, &StudioForm::showRecipe);
+    connect(&studio, &Studio::editingChanged, this, &StudioForm::showEditing);
+    connect(&studio, &Studio::savedChanged, this, &StudioForm::fadeSavedNote);
+    connect(&studio, &Studio::nameChanged, this, [this] {
+        if (m_name->text() != m_studio.name()) {
+            m_name->setText(m_studio.name());
+        }
+    });
+    connect(&store, &Store::settingsChanged, this, &StudioForm::fillStartMenu);
+    showRecipe();
+    showEditing();
+}
+
+void StudioForm::addPaperSection(FormPage& page) {
+    FormSection* section = page.addSection();
+    m_name = new QLineEdit(m_studio.name());
+    m_name->setFixedWidth(controlWidth);
+    connect(m_name, &QLineEdit::textEdited, &m_studio, &Studio::setName);
+    section->addRow(QStringLiteral("Name"), m_name);
+
+    auto* start = new PressButton(QStringLiteral("Choose…"), PressButton::Kind::plain);
+    m_startMenu = new QMenu(start);
+    start->setMenu(m_startMenu);
+    connect(m_startMenu, &QMenu::triggered, this,
+            [this](QAction* action) { m_studio.load(action->data().toString()); });
+    fillStartMenu();
+    section->addRow(QStringLiteral("Start From"), start);
+}
+
+void StudioForm::fillStartMenu() {
+    m_startMenu->clear();
+    for (const Paper& paper : Paper::all(m_store.settings().customPapers)) {
+        m_startMenu->addAction(paper.name)->setData(paper.id);
+    }
+}
+
+FloatSlider* StudioForm::addSlider(FormSection& section, const SliderSpec& spec) {
+    auto* slider = new FloatSlider(spec.low, spec.high);
+    slider->setFixedWidth(controlWidth);
+    connect(slider, &FloatSlider::moved, this, [this, field = spec.field](double value) {
+        Recipe next = m_studio.recipe();
+        next.*field = static_cast<float>(value);
+        m_studio.setRecipe(next);
+    });
+    section.addRow(spec.label, slider);
+    m_sliders.append({slider, spec.field});
+    return slider;
+}
+
+void StudioForm::addPatternSection(FormPage& page) {
+    FormSection* section = page.addSection(QStringLiteral("Pattern"));
+    m_pattern = new PatternPicker;
+    m_pattern->setFixedWidth(controlWidth);
+    connect(m_pattern, &PatternPicker::picked, this, [this](Recipe::Pattern pattern) {
+        Recipe next = m_studio.recipe();
+        next.pattern = pattern;
+        m_studio.setRecipe(next);
+    });
+    section->addRow(QStringLiteral("Pattern"), m_pattern);
+    m_patternAmount = addSlider(*section, {QStringLiteral("Amount"), &Recipe::patternAmount, 0, 1});
+    auto* variation = new PressButton(QStringLiteral("New Variation"), PressButton::Kind::plain);
+    connect(variation, &QPushButton::clicked, &m_studio, &Studio::newVariation);
+    section->addWidget(buttonRow({variation}, {}));
+}
+
+void StudioForm::addActionSection(FormPage& page) {
+    FormSection* section = page.addSection();
+    m_save = new PressButton(QStringLiteral("Save Paper"), PressButton::Kind::prominent);
+    m_save->setDefault(true);
+    auto* day = new PressButton(QStringLiteral("Use as Day Paper"), PressButton::Kind::plain);
+    auto* night = new PressButton(QStringLiteral("Use as Night Paper"), PressButton::Kind::plain);
+    m_savedNote = new QLabel(QStringLiteral("Saved"));
+    m_savedNote->setFont(interfaceFont(*m_savedNote, 11));
+    auto* hidden = new QGraphicsOpacityEffect(m_savedNote);
+    hidden->setOpacity(0);
+    m_savedNote->setGraphicsEffect(hidden);
+    tintSavedNote();
+    section->addWidget(buttonRow({m_save, m_savedNote}, {}));
+    section->addWidget(buttonRow({day, night}, {}));
+
+    auto* importButton = new PressButton(QStringLiteral("Import..."), PressButton::Kind::plain);
+    auto* exportButton = new PressButton(QStringLiteral("Export..."), PressButton::Kind::plain);
+    m_delete = new PressButton(QStringLiteral("Delete"), PressButton::Kind::plain);
+    QPalette destructive = m_delete->palette();
+    destructive.setColor(QPalette::WindowText, InterfacePalette::accent());
+    m_delete->setPalette(destructive);
+    section->addWidget(buttonRow({importButton, exportButton}, {m_delete}));
+
+    connect(m_save, &QPushButton::clicked, &m_studio, &Studio::save);
+    connect(day, &QPushButton::clicked, &m_studio, &Studio::useAsDay);
+    connect(night, &QPushButton::clicked, &m_studio, &Studio::useAsNight);
+    connect(m_delete, &QPushButton::clicked, &m_studio, &Studio::remove);
+    connect(importButton, &QPushButton::clicked, this, &StudioForm::importRequested);
+    connect(exportButton, &QPushButton::clicked, this, &StudioForm::exportRequested);
+}
+
+void StudioForm::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::PaletteChange) {
+        tintSavedNote();
+    }
+    QWidget::changeEvent(event);
+}
+
+void StudioForm::tintSavedNote() {
+    QPalette quiet = m_savedNote->palette();
+    quiet.setColor(QPalette::WindowText, Tones::of(*this).secondary);
+    m_savedNote->setPalette(quiet);
+}
+
+void StudioForm::showRecipe() {
+    const Recipe& recipe = m_studio.recipe();
+    for (const Binding& binding : m_sliders) {
+        binding.slider->setValue(recipe.*binding.field);
+    }
+    m_pattern->setPattern(recipe.pattern);
+    m_patternAmount->setEnabled(recipe.pattern != Recipe::Pattern::none);
+}
+
+void StudioForm::showEditing() {
+    const bool editing = m_studio.editing().has_value();
+    m_save->setText(editing ? QStringLiteral("Save Changes") : QStringLiteral("Save Paper"));
+    m_delete->setVisible(editing);
+}
+
+void StudioForm::fadeSavedNote() {
+    auto* effect = static_cast<QGraphicsOpacityEffect*>(m_savedNote->graphicsEffect());
+    auto* fade = new QPropertyAnimation(effect, "opacity", effect);
+    fade->setDuration(noteFadeMs);
+    fade->setEndValue(m_studio.saved() ? 1.0 : 0.0);
+    fade->start(QAbstractAnimation::DeleteWhenStopped);
+}
+
+} // namespace tessel

@@ -1,0 +1,102 @@
+#include "studio/StudioSheet.h"
+
+#include "studio/Studio.h"
+#include "ui/InterfacePalette.h"
+#include "ui/LitPaper.h"
+#include "ui/SectionHeading.h"
+#include "ui/SlotSwitch.h"
+#include "ui/Spring.h"
+
+#include <QGraphicsDropShadowEffect>
+#include <QPainter>
+#include <QPainterPath>
+#include <QVBoxLayout>
+
+namespace tessel {
+
+namespace {
+
+constexpr QSize sheetSize(260, 340);
+constexpr qreal sheetRadius = 16;
+constexpr int captionInset = 16;
+
+// Drawn over the sheet: its outline and the paper's name. Lets the pointer through, so the
+// light still follows it.
+class SheetCaption final : public QWidget {
+public:
+    SheetCaption(Studio& studio, QWidget* parent)
+        : QWidget(parent)
+        , m_studio(studio) {
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        connect(&studio, &Studio::nameChanged, this, qOverload<>(&QWidget::update));
+        connect(&studio, &Studio::nightChanged, this, qOverload<>(&QWidget::update));
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        painter.setRenderHint(QPainter::Antialiasing);
+        const QRectF edge = QRectF(rect()).adjusted(0.25, 0.25, -0.25, -0.25);
+        painter.setPen(QPen(withAlpha(Tones::of(*this).primary, 0.08), 0.5));
+        painter.drawRoundedRect(edge, sheetRadius, sheetRadius);
+        const QString name =
+            m_studio.name().isEmpty() ? QStringLiteral("Untitled") : m_studio.name();
+        const QColor ink =
+            m_studio.night() ? InterfacePalette::paperWhite() : InterfacePalette::ink();
+        painter.setPen(withAlpha(ink, 0.82));
+        painter.setFont(serifFont(*this, 26));
+        const QRect text =
+            rect().adjusted(captionInset, captionInset, -captionInset, -captionInset);
+        painter.drawText(text, Qt::AlignLeft | Qt::AlignBottom | Qt::TextWordWrap, name);
+    }
+
+private:
+    Studio& m_studio;
+};
+
+QGraphicsDropShadowEffect* softShadow(QObject* parent) {
+    auto* shadow = new QGraphicsDropShadowEffect(parent);
+    shadow->setColor(QColor(0, 0, 0, 31));
+    shadow->setBlurRadius(14);
+    shadow->setOffset(0, 8);
+    return shadow;
+}
+
+} // namespace
+
+StudioSheet::StudioSheet(Studio& studio, QWidget* parent)
+    : QWidget(parent)
+    , m_studio(studio)
+    , m_sheet(new LitPaper(Spring{0.9, 1}, this)) {
+    m_sheet->setFixedSize(sheetSize);
+    m_sheet->setStrength(1.6f);
+    m_sheet->setCornerRadius(sheetRadius);
+    // Above the top edge, towards the left, so the relief reads as lit from a window.
+    m_sheet->setRestingLight(QPointF(60, -60));
+    m_sheet->setGraphicsEffect(softShadow(m_sheet));
+    auto* caption = new SheetCaption(studio, m_sheet);
+    caption->setGeometry(m_sheet->rect());
+
+    auto* dayNight = new SlotSwitch(this);
+    dayNight->setFixedWidth(200);
+    connect(dayNight, &SlotSwitch::chosen, &studio, &Studio::setNight);
+    connect(&studio, &Studio::nightChanged, this, [this, dayNight] {
+        dayNight->setNight(m_studio.night());
+        m_sheet->setNight(m_studio.night());
+    });
+    connect(&studio, &Studio::previewChanged, this, &StudioSheet::showPreview);
+    showPreview();
+
+    auto* column = new QVBoxLayout(this);
+    column->setContentsMargins(12, 12, 12, 24);
+    column->setSpacing(28);
+    column->addWidget(m_sheet, 0, Qt::AlignHCenter);
+    column->addWidget(dayNight, 0, Qt::AlignHCenter);
+    column->addStretch();
+}
+
+void StudioSheet::showPreview() {
+    m_sheet->setPreview(m_studio.preview().value_or(QImage()));
+}
+
+} // namespace tessel

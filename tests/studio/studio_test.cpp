@@ -1,0 +1,165 @@
+#include "StudioFixture.h"
+#include "paper/HeightField.h"
+#include "paper/TileShading.h"
+#include "studio/PaperFile.h"
+
+#include <QComboBox>
+#include <QRegularExpression>
+#include <QSignalSpy>
+#include <QSlider>
+
+#include <set>
+
+namespace tessel {
+namespace {
+
+TEST_F(StudioTest, SavingABuiltInMakesOneCustomPaperThatLaterSavesReplace) {
+    startFrom(QStringLiteral("Felt"));
+    EXPECT_EQ(studio().name(), QStringLiteral("My Felt"));
+    EXPECT_FALSE(studio().editing());
+    EXPECT_EQ(studio().recipe(), Paper::find(QStringLiteral("felt"), {}).recipe);
+    EXPECT_FALSE(button(*pane, QStringLiteral("Delete"))->isVisibleTo(pane.get()));
+
+    click(QStringLiteral("Save Paper"));
+    ASSERT_EQ(customPapers().size(), 1);
+    const QString id = customPapers()[0].id;
+    EXPECT_TRUE(QRegularExpression(QStringLiteral("^custom-[0-9A-F]{8}$")).match(id).hasMatch());
+    EXPECT_EQ(customPapers()[0].name, QStringLiteral("My Felt"));
+    EXPECT_TRUE(studio().saved());
+
+    typeName(QStringLiteral("Evening"));
+    click(QStringLiteral("Save Changes"));
+    ASSERT_EQ(customPapers().size(), 1);
+    EXPECT_EQ(customPapers()[0].id, id);
+    EXPECT_EQ(customPapers()[0].name, QStringLiteral("Evening"));
+    EXPECT_TRUE(button(*pane, QStringLiteral("Delete"))->isVisibleTo(pane.get()));
+    EXPECT_TRUE(waitFor([this] { return !studio().saved(); }));
+
+    startFrom(QStringLiteral("Evening"));
+    EXPECT_EQ(studio().editing(), id);
+    EXPECT_EQ(studio().name(), QStringLiteral("Evening"));
+}
+
+TEST_F(StudioTest, AnEmptyNameSavesAsMyPaperAndExportsAsTyped) {
+    typeName({});
+    click(QStringLiteral("Save Paper"));
+    ASSERT_EQ(customPapers().size(), 1);
+    EXPECT_EQ(customPapers()[0].name, QStringLiteral("My Paper"));
+
+    nextPath = dir.filePath(QStringLiteral("out.tessel"));
+    click(QStringLiteral("Export..."));
+    EXPECT_EQ(suggestedName, QStringLiteral("Paper.tessel"));
+    QFile written(nextPath);
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+    const QByteArray bytes = written.readAll();
+    EXPECT_TRUE(bytes.startsWith("{\"id\":\"" + customPapers()[0].id.toUtf8() +
+                                 "\",\"name\":\"\",\"recipe\":{"))
+        << bytes.constData();
+}
+
+TEST_F(StudioTest, DeletingTheNightPaperFallsBackToKozoAtTheSameWeight) {
+    store->updateSettings([](Settings& settings) { settings.night.gsm = 210; });
+    click(QStringLiteral("Use as Night Paper"));
+    ASSERT_TRUE(studio().editing());
+    const QString id = *studio().editing();
+    EXPECT_EQ(store->settings().night, (Slot{id, 210}));
+    EXPECT_EQ(store->settings().day.paper, QStringLiteral("kozo"));
+
+    const Recipe kept = studio().recipe();
+    click(QStringLiteral("Delete"));
+    EXPECT_TRUE(customPapers().isEmpty());
+    EXPECT_EQ(store->settings().night, (Slot{QStringLiteral("kozo"), 210}));
+    EXPECT_FALSE(studio().editing());
+    EXPECT_EQ(studio().name(), QStringLiteral("My Paper"));
+    EXPECT_EQ(studio().recipe(), kept);
+    EXPECT_EQ(button(*pane, QStringLiteral("Save Paper"))->text(), QStringLiteral("Save Paper"));
+}
+
+TEST_F(StudioTest, ImportTakesOnlyPaperDocumentsAndAlwaysMakesANewPaper) {
+    CustomPaper document{QStringLiteral("custom-00000000"), QStringLiteral("Kitchen"),
+                         Paper::find(QStringLiteral("graph"), {}).recipe};
+    const QByteArray valid = encodePaperDocument(document);
+    QByteArray unknownPattern = valid;
+    unknownPattern.replace("\"graph\"", "\"plaid\"");
+    const QByteArray oversized = valid + QByteArray(maxPaperDocumentBytes, ' ');
+    const Settings before = store->settings();
+    for (const auto& [fileName, bytes] :
+         {std::pair{"plaid.tessel", unknownPattern}, std::pair{"text.json", QByteArray("paper")},
+          std::pair{"large.tessel", oversized}}) {
+        nextPath = writeFile(QString::fromLatin1(fileName), bytes);
+        click(QStringLiteral("Import..."));
+        EXPECT_EQ(store->settings(), before) << fileName;
+        EXPECT_EQ(studio().name(), QStringLiteral("My Paper")) << fileName;
+    }
+
+    nextPath = writeFile(QStringLiteral("kitchen.tessel"), valid);
+    click(QStringLiteral("Import..."));
+    click(QStringLiteral("Import..."));
+    ASSERT_EQ(customPapers().size(), 2);
+    EXPECT_NE(customPapers()[0].id, customPapers()[1].id);
+    for (const CustomPaper& paper : customPapers()) {
+        EXPECT_EQ(paper.name, QStringLiteral("Kitchen"));
+        EXPECT_EQ(paper.recipe, document.recipe);
+    }
+    EXPECT_EQ(studio().editing(), customPapers()[1].id);
+}
+
+TEST_F(StudioTest, ExportThenImportKeepsTheRecipeExactly) {
+    Recipe recipe;
+    recipe.cloud = 0.123456789f;
+    recipe.warmth = -0.987654321f;
+    recipe.fibreWidth = 1.0f / 3;
+    recipe.pattern = Recipe::Pattern::linen;
+    recipe.patternAmount = 0.3f;
+    recipe.seed = 18446744073709551615ULL;
+    studio().setRecipe(recipe);
+    nextPath = dir.filePath(QStringLiteral("exact.tessel"));
+    click(QStringLiteral("Export..."));
+    click(QStringLiteral("Import..."));
+    ASSERT_EQ(customPapers().size(), 1);
+    EXPECT_EQ(customPapers()[0].recipe, recipe);
+}
+
+TEST_F(StudioTest, ABurstOfChangesMakesOnePreviewOfTheLastRecipe) {
+    ASSERT_TRUE(waitFor([this] { return studio().preview().has_value(); }));
+    QSignalSpy started(&studio(), &Studio::synthesisStarted);
+    Recipe recipe = studio().recipe();
+    for (int step = 1; step <= 30; ++step) {
+        recipe.grain = step / 30.0f;
+        studio().setRecipe(recipe);
+    }
+    const QImage expected = previewImage(heightField(recipe, 256), 256);
+    EXPECT_TRUE(waitFor([&] { return studio().preview() == expected; }));
+    EXPECT_EQ(started.count(), 1);
+
+    click(QStringLiteral("Save Paper"));
+    const QString id = *studio().editing();
+    EXPECT_EQ(store->previews().value(id).cacheKey(), studio().preview()->cacheKey());
+}
+
+TEST_F(StudioTest, AmountFollowsThePatternAndVariationsAreNeverZero) {
+    auto* picker = pane->findChild<QComboBox*>();
+    QSlider* amount = nullptr;
+    for (QSlider* slider : pane->findChildren<QSlider*>()) {
+        amount = slider->accessibleName() == u"Amount" ? slider : amount;
+    }
+    ASSERT_TRUE(picker && amount);
+    EXPECT_FALSE(amount->isEnabled());
+    picker->setCurrentIndex(picker->findText(QStringLiteral("Laid lines")));
+    Q_EMIT picker->activated(picker->currentIndex());
+    EXPECT_EQ(studio().recipe().pattern, Recipe::Pattern::laid);
+    EXPECT_TRUE(amount->isEnabled());
+
+    studio().setRandomGenerator(QRandomGenerator(7));
+    std::set<std::uint64_t> seeds;
+    for (int draw = 0; draw < 5000; ++draw) {
+        click(QStringLiteral("New Variation"));
+        seeds.insert(studio().recipe().seed);
+    }
+    EXPECT_GE(*seeds.begin(), 1u);
+    EXPECT_LE(*seeds.rbegin(), 999999u);
+    EXPECT_GT(seeds.size(), 4900u);
+}
+
+} // namespace
+} // namespace tessel
