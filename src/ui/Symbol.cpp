@@ -1,13 +1,40 @@
 #include "ui/Symbol.h"
 
 #include <QPainter>
+#include <QStandardPaths>
 
 namespace tessel {
 
+namespace {
+
+// Sessions without a desktop's platform theme (a bare X session, the offscreen platform)
+// give Qt no theme and no icon folders; look where the XDG folders say, with hicolor
+// first and Adwaita's symbols behind it.
+void findThemes() {
+    if (!QIcon::themeName().isEmpty() && QIcon::fallbackThemeName() == u"Adwaita") {
+        return;
+    }
+    QStringList paths = QIcon::themeSearchPaths();
+    for (const QString& folder :
+         QStandardPaths::locateAll(QStandardPaths::GenericDataLocation, QStringLiteral("icons"),
+                                   QStandardPaths::LocateDirectory)) {
+        if (!paths.contains(folder)) {
+            paths << folder;
+        }
+    }
+    QIcon::setThemeSearchPaths(paths);
+    QIcon::setFallbackThemeName(QStringLiteral("Adwaita"));
+    if (QIcon::themeName().isEmpty()) {
+        QIcon::setThemeName(QStringLiteral("hicolor"));
+    }
+}
+
+} // namespace
+
 QIcon themeIcon(const QString& name) {
     QIcon icon = QIcon::fromTheme(name);
-    if (icon.isNull() && QIcon::fallbackThemeName() != u"Adwaita") {
-        QIcon::setFallbackThemeName(QStringLiteral("Adwaita"));
+    if (icon.isNull()) {
+        findThemes();
         icon = QIcon::fromTheme(name);
     }
     return icon;

@@ -74,10 +74,10 @@ SettingsView::SettingsView(SettingsContext context, QWidget* parent)
     layout->addWidget(backdrop);
     layout->addWidget(m_detail, 1);
 
-    connect(m_sidebar, &PaneSidebar::chosen, this, [this](Pane pane) { setPane(pane); });
     connect(&m_context.store, &Store::darkChanged, this, &SettingsView::followAppearance);
     followAppearance();
     m_sidebar->select(shownPane());
+    connect(m_sidebar, &PaneSidebar::chosen, this, [this](Pane pane) { setPane(pane); });
     rebuild(false);
 }
 
