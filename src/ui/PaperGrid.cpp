@@ -1,6 +1,7 @@
 #include "ui/PaperGrid.h"
 
 #include "ui/CrossFadeLabel.h"
+#include "ui/FlowGridLayout.h"
 #include "ui/SectionHeading.h"
 #include "ui/Swatch.h"
 
@@ -33,6 +34,10 @@ PaperGrid::PaperGrid(QWidget* parent)
     column->addLayout(m_grid);
 }
 
+PaperGrid::PaperGrid(FitWidth fit, QWidget* parent)
+    : QWidget(parent)
+    , m_flow(new FlowGridLayout(Swatch::fixedSize.width(), fit.gap, false, this)) {}
+
 void PaperGrid::setPapers(const QList<Paper>& papers) {
     QStringList ids;
     for (const Paper& paper : papers) {
@@ -55,9 +60,16 @@ void PaperGrid::setPapers(const QList<Paper>& papers) {
         swatch->installEventFilter(this);
         connect(swatch, &QAbstractButton::clicked, this,
                 [this, id = paper.id] { Q_EMIT chosen(id); });
-        const auto index = static_cast<int>(m_swatches.size());
-        m_grid->addWidget(swatch, index / columns, index % columns);
+        place(swatch, static_cast<int>(m_swatches.size()));
         m_swatches.append(swatch);
+    }
+}
+
+void PaperGrid::place(Swatch* swatch, int index) {
+    if (m_flow) {
+        m_flow->addWidget(swatch);
+    } else {
+        m_grid->addWidget(swatch, index / columns, index % columns);
     }
 }
 
@@ -103,7 +115,9 @@ void PaperGrid::setHovered(std::optional<QString> paperId) {
             name = swatch->paper().name;
         }
     }
-    m_hoveredName->setText(name);
+    if (m_hoveredName) {
+        m_hoveredName->setText(name);
+    }
     Q_EMIT hoveredChanged(m_hovered);
 }
 

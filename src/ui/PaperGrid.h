@@ -9,6 +9,7 @@
 #include <optional>
 
 class QGridLayout;
+class QLayout;
 
 namespace tessel {
 
@@ -24,7 +25,14 @@ public:
     static constexpr int columns = 6;
     static constexpr int spacing = 8;
 
+    // Swatches in as many columns as the width holds, `gap` apart, without the heading: the
+    // owner names the papers.
+    struct FitWidth {
+        int gap = spacing;
+    };
+
     explicit PaperGrid(QWidget* parent = nullptr);
+    explicit PaperGrid(FitWidth fit, QWidget* parent = nullptr);
 
     // Rebuilds the swatches only when the list of papers changed.
     void setPapers(const QList<Paper>& papers);
@@ -45,9 +53,11 @@ protected:
 
 private:
     void setHovered(std::optional<QString> paperId);
+    void place(Swatch* swatch, int index);
 
-    CrossFadeLabel* m_hoveredName;
-    QGridLayout* m_grid;
+    CrossFadeLabel* m_hoveredName = nullptr;
+    QGridLayout* m_grid = nullptr;
+    QLayout* m_flow = nullptr;
     QList<Swatch*> m_swatches;
     QHash<QString, QImage> m_previews;
     QString m_selected;

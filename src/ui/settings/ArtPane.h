@@ -4,6 +4,7 @@
 
 namespace tessel {
 
+class SettingsBinder;
 struct SettingsContext;
 
 class ArtPane final : public FormPage {
@@ -11,6 +12,16 @@ class ArtPane final : public FormPage {
 
 public:
     explicit ArtPane(SettingsContext& context, QWidget* parent = nullptr);
+
+    // "1 minute", "5 minutes".
+    static QString minutesLabel(int minutes);
+
+private:
+    void addIdleSection();
+    void addCollections();
+    void addPreviewButton();
+
+    SettingsBinder* m_binder;
 };
 
 } // namespace tessel

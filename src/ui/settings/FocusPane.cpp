@@ -1,10 +1,94 @@
 #include "ui/settings/FocusPane.h"
 
+#include "core/Store.h"
+#include "ui/FloatSlider.h"
+#include "ui/FormSection.h"
+#include "ui/settings/SettingsBinder.h"
 #include "ui/settings/SettingsContext.h"
+
+#include <QComboBox>
+#include <QPushButton>
 
 namespace tessel {
 
-FocusPane::FocusPane(SettingsContext&, QWidget* parent)
-    : FormPage(parent) {}
+namespace {
+
+constexpr int sliderWidth = 240;
+
+FloatSlider* slider(double low, double high) {
+    auto* slider = new FloatSlider(low, high);
+    slider->setFixedWidth(sliderWidth);
+    return slider;
+}
+
+QComboBox* picker() {
+    auto* box = new QComboBox;
+    box->setMinimumWidth(190);
+    return box;
+}
+
+} // namespace
+
+FocusPane::FocusPane(SettingsContext& context, QWidget* parent)
+    : FormPage(parent)
+    , m_binder(new SettingsBinder(context.store, this)) {
+    addSheetSection();
+    addRulerSection();
+    addRestSection();
+}
+
+void FocusPane::addSheetSection() {
+    FormSection* section = addSection();
+    m_binder->toggle(
+        section->addToggle(QStringLiteral("Focus Sheet")),
+        [](const Settings& s) { return s.focusSheet; },
+        [](Settings& s, bool on) { s.focusSheet = on; });
+    FloatSlider* depth = slider(0.1, 1);
+    section->addRow(QStringLiteral("Depth"), depth);
+    m_binder->slider(
+        depth, [](const Settings& s) { return s.focusStrength; },
+        [](Settings& s, double strength) { s.focusStrength = strength; });
+    section->setFooter(QStringLiteral(
+        "Everything except the window you are working in sinks back under heavier paper."));
+}
+
+void FocusPane::addRulerSection() {
+    FormSection* section = addSection();
+    m_binder->toggle(
+        section->addToggle(QStringLiteral("Reading Ruler")),
+        [](const Settings& s) { return s.ruler; }, [](Settings& s, bool on) { s.ruler = on; });
+    FloatSlider* band = slider(24, 120);
+    section->addRow(QStringLiteral("Band height"), band);
+    m_binder->slider(
+        band, [](const Settings& s) { return s.rulerHeight; },
+        [](Settings& s, double height) { s.rulerHeight = height; });
+    section->setFooter(QStringLiteral(
+        "A clear band follows the line under your cursor, so your eyes keep their place."));
+}
+
+void FocusPane::addRestSection() {
+    FormSection* section = addSection();
+    m_binder->toggle(
+        section->addToggle(QStringLiteral("Rest Page")), [](const Settings& s) { return s.rest; },
+        [](Settings& s, bool on) { s.rest = on; });
+    QComboBox* every = picker();
+    m_binder->choice(
+        every, {20, 30, 45, 60},
+        [](int minutes) { return QStringLiteral("%1 minutes of use").arg(minutes); },
+        [](const Settings& s) { return s.restEvery; },
+        [](Settings& s, int minutes) { s.restEvery = minutes; });
+    section->addRow(QStringLiteral("Every"), every);
+    QComboBox* length = picker();
+    m_binder->choice(
+        length, {20, 30, 60}, [](int seconds) { return QStringLiteral("%1 seconds").arg(seconds); },
+        [](const Settings& s) { return s.restLength; },
+        [](Settings& s, int seconds) { s.restLength = seconds; });
+    section->addRow(QStringLiteral("For"), length);
+    auto* tryIt = new QPushButton(QStringLiteral("Try It Now"));
+    connect(tryIt, &QPushButton::clicked, &m_binder->store(), &Store::showRestNow);
+    section->addRow(QString(), tryIt);
+    section->setFooter(QStringLiteral(
+        "A blank page and a slow breath, so your eyes can refocus on something far away."));
+}
 
 } // namespace tessel

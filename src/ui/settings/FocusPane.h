@@ -4,6 +4,7 @@
 
 namespace tessel {
 
+class SettingsBinder;
 struct SettingsContext;
 
 class FocusPane final : public FormPage {
@@ -11,6 +12,13 @@ class FocusPane final : public FormPage {
 
 public:
     explicit FocusPane(SettingsContext& context, QWidget* parent = nullptr);
+
+private:
+    void addSheetSection();
+    void addRulerSection();
+    void addRestSection();
+
+    SettingsBinder* m_binder;
 };
 
 } // namespace tessel

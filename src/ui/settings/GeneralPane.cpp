@@ -1,10 +1,133 @@
 #include "ui/settings/GeneralPane.h"
 
+#include "core/Store.h"
+#include "ui/FormSection.h"
+#include "ui/Toggle.h"
+#include "ui/settings/SettingsBinder.h"
 #include "ui/settings/SettingsContext.h"
+
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
 
 namespace tessel {
 
-GeneralPane::GeneralPane(SettingsContext&, QWidget* parent)
-    : FormPage(parent) {}
+namespace {
+
+QString dayNightLabel(int mode) {
+    return static_cast<Settings::DayNight>(mode) == Settings::DayNight::screen
+               ? QStringLiteral("What each screen shows")
+               : QStringLiteral("System appearance");
+}
+
+} // namespace
+
+GeneralPane::GeneralPane(SettingsContext& context, QWidget* parent)
+    : FormPage(parent)
+    , m_store(context.store)
+    , m_binder(new SettingsBinder(context.store, this)) {
+    addPaperSection();
+    addAppearanceSection();
+    addPrivacySection();
+    addButtons(context);
+}
+
+void GeneralPane::addPaperSection() {
+    FormSection* section = addSection();
+    m_binder->toggle(
+        section->addToggle(QStringLiteral("Paper on")), [](const Settings& s) { return s.enabled; },
+        [](Settings& s, bool on) { s.enabled = on; });
+
+    Toggle* login = section->addToggle(QStringLiteral("Open at login"));
+    m_login = m_store.platform().isLoginItem();
+    login->setChecked(m_login);
+    connect(login, &QAbstractButton::clicked, this, [this](bool on) {
+        m_login = on;
+        m_store.platform().setLoginItem(on);
+    });
+
+    m_binder->toggle(
+        section->addToggle(QStringLiteral("Pause on battery")),
+        [](const Settings& s) { return s.pauseOnBattery; },
+        [](Settings& s, bool on) { s.pauseOnBattery = on; });
+}
+
+void GeneralPane::addAppearanceSection() {
+    FormSection* section = addSection();
+    auto* follow = new QComboBox;
+    follow->setMinimumWidth(200);
+    m_binder->choice(
+        follow,
+        {static_cast<int>(Settings::DayNight::system),
+         static_cast<int>(Settings::DayNight::screen)},
+        dayNightLabel, [](const Settings& s) { return static_cast<int>(s.dayNight); },
+        [](Settings& s, int mode) { s.dayNight = static_cast<Settings::DayNight>(mode); });
+    section->addRow(QStringLiteral("Day and Night follow"), follow);
+    m_note = section->addWidget(screenAccessNote());
+    section->setFooter(
+        QStringLiteral("Day paper shows on light screens, Night paper on dark ones."));
+    m_binder->follow([this] { showNote(); });
+    connect(&m_store, &Store::screenAccessChanged, this, &GeneralPane::showNote);
+}
+
+QWidget* GeneralPane::screenAccessNote() {
+    auto* note = new QWidget;
+    auto* text = new QLabel(
+        QStringLiteral("Tessel needs Screen Recording access to see whether a screen is light or "
+                       "dark. It reads a tiny 32 x 20 sample and never saves it."));
+    text->setWordWrap(true);
+    auto* allow = new QPushButton(QStringLiteral("Allow"));
+    // Sampling asks the desktop for capture again, and the note goes once it is granted.
+    connect(allow, &QPushButton::clicked, &m_store, &Store::restartSampling);
+    auto* layout = new QHBoxLayout(note);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(12);
+    layout->addWidget(text, 1);
+    layout->addWidget(allow, 0, Qt::AlignVCenter);
+    return note;
+}
+
+void GeneralPane::showNote() {
+    const bool bySample = m_store.settings().dayNight == Settings::DayNight::screen;
+    m_note->setVisible(bySample && !m_store.screenAccess());
+}
+
+void GeneralPane::addPrivacySection() {
+    FormSection* section = addSection();
+    m_binder->toggle(
+        section->addToggle(QStringLiteral("Sounds")), [](const Settings& s) { return s.sounds; },
+        [](Settings& s, bool on) { s.sounds = on; });
+    // There is no trackpad feedback to give on Linux; its stored choice is left as it is.
+
+    // X11 has no way to keep a window out of captures: the choice is kept for desktops that do.
+    Toggle* hide = section->addToggle(QStringLiteral("Hide paper from screenshots and recordings"));
+    m_binder->toggle(
+        hide, [](const Settings& s) { return s.hideFromScreenshots; },
+        [](Settings& s, bool on) { s.hideFromScreenshots = on; });
+    hide->setEnabled(false);
+    section->setFooter(QStringLiteral("This desktop does not let apps hide from screenshots."));
+}
+
+void GeneralPane::addButtons(SettingsContext& context) {
+    auto* row = new QWidget;
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(10);
+    auto* welcome = new QPushButton(QStringLiteral("Show Welcome Again"));
+    connect(welcome, &QPushButton::clicked, this, [show = context.showWelcome] {
+        if (show) {
+            show();
+        }
+    });
+    layout->addWidget(welcome);
+    if (context.checkForUpdates) {
+        auto* updates = new QPushButton(QStringLiteral("Check for Updates"));
+        connect(updates, &QPushButton::clicked, this, context.checkForUpdates);
+        layout->addWidget(updates);
+    }
+    layout->addStretch();
+    addWidget(row);
+}
 
 } // namespace tessel

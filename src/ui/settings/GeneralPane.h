@@ -2,8 +2,13 @@
 
 #include "ui/FormPage.h"
 
+class QComboBox;
+
 namespace tessel {
 
+class SettingsBinder;
+class Store;
+class Toggle;
 struct SettingsContext;
 
 class GeneralPane final : public FormPage {
@@ -11,6 +16,20 @@ class GeneralPane final : public FormPage {
 
 public:
     explicit GeneralPane(SettingsContext& context, QWidget* parent = nullptr);
+
+private:
+    void addPaperSection();
+    void addAppearanceSection();
+    void addPrivacySection();
+    void addButtons(SettingsContext& context);
+    QWidget* screenAccessNote();
+    void showNote();
+
+    Store& m_store;
+    SettingsBinder* m_binder;
+    QWidget* m_note = nullptr;
+    // Whether Tessel starts at login, as last set or read: the desktop keeps it, not Settings.
+    bool m_login = false;
 };
 
 } // namespace tessel

@@ -2,8 +2,13 @@
 
 #include "ui/FormPage.h"
 
+#include <QList>
+
 namespace tessel {
 
+class FloatSlider;
+class LampCard;
+class SettingsBinder;
 struct SettingsContext;
 
 class LampPane final : public FormPage {
@@ -11,6 +16,17 @@ class LampPane final : public FormPage {
 
 public:
     explicit LampPane(SettingsContext& context, QWidget* parent = nullptr);
+
+    QList<LampCard*> cards() const { return m_cards; }
+    FloatSlider* strength() const { return m_strength; }
+
+private:
+    QWidget* cardGrid();
+    void showSelection();
+
+    SettingsBinder* m_binder;
+    QList<LampCard*> m_cards;
+    FloatSlider* m_strength;
 };
 
 } // namespace tessel

@@ -4,6 +4,7 @@
 
 namespace tessel {
 
+class SlotEditor;
 struct SettingsContext;
 
 class PapersPane final : public FormPage {
@@ -11,6 +12,13 @@ class PapersPane final : public FormPage {
 
 public:
     explicit PapersPane(SettingsContext& context, QWidget* parent = nullptr);
+
+    SlotEditor* day() const { return m_day; }
+    SlotEditor* night() const { return m_night; }
+
+private:
+    SlotEditor* m_day;
+    SlotEditor* m_night;
 };
 
 } // namespace tessel

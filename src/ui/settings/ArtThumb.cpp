@@ -1,0 +1,66 @@
+#include "ui/settings/ArtThumb.h"
+
+#include "moments/ArtLibrary.h"
+#include "ui/InterfacePalette.h"
+
+#include <QHash>
+#include <QPainter>
+#include <QPainterPath>
+
+namespace tessel {
+
+namespace {
+
+constexpr qreal cornerRadius = 5;
+// Enough pixels for a sharp thumbnail on a screen at twice the scale.
+constexpr int pixelScale = 2;
+
+// Paintings are decoded once a run: the pane is built afresh each time it is shown.
+QImage thumbnail(const ArtLibrary& library, const Painting& painting) {
+    static QHash<QString, QImage> made;
+    const auto found = made.constFind(painting.id);
+    if (found != made.constEnd()) {
+        return *found;
+    }
+    const QImage full = library.image(painting);
+    const QImage small =
+        full.isNull() ? full
+                      : full.scaled(ArtThumb::fixedSize * pixelScale,
+                                    Qt::KeepAspectRatioByExpanding, Qt::SmoothTransformation);
+    made.insert(painting.id, small);
+    return small;
+}
+
+} // namespace
+
+ArtThumb::ArtThumb(const ArtLibrary& library, const Painting& painting, QWidget* parent)
+    : QWidget(parent)
+    , m_image(thumbnail(library, painting)) {
+    setFixedSize(fixedSize);
+    setToolTip(shortTitle(painting.title));
+}
+
+void ArtThumb::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    const QRectF frame = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
+    QPainterPath shape;
+    shape.addRoundedRect(frame, cornerRadius, cornerRadius);
+    painter.setClipPath(shape);
+    if (m_image.isNull()) {
+        painter.fillPath(shape, withAlpha(Tones::of(*this).primary, 0.08));
+    } else {
+        // Centred and cropped, keeping the painting's proportions.
+        const QSizeF shown =
+            QSizeF(m_image.size()).scaled(frame.size(), Qt::KeepAspectRatioByExpanding);
+        const QRectF target(frame.center() - QPointF(shown.width() / 2, shown.height() / 2), shown);
+        painter.drawImage(target, m_image);
+    }
+    painter.setClipping(false);
+    painter.setPen(QPen(withAlpha(Tones::of(*this).primary, 0.12), 1));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawPath(shape);
+}
+
+} // namespace tessel

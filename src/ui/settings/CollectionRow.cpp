@@ -1,0 +1,72 @@
+#include "ui/settings/CollectionRow.h"
+
+#include "moments/ArtLibrary.h"
+#include "moments/Gallery.h"
+#include "ui/InterfacePalette.h"
+#include "ui/SectionHeading.h"
+#include "ui/Toggle.h"
+#include "ui/settings/ArtThumb.h"
+
+#include <QEvent>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QVBoxLayout>
+
+namespace tessel {
+
+namespace {
+
+QList<Painting> paintingsOf(const ArtLibrary& library, const QString& collection) {
+    QList<Painting> found;
+    for (const Painting& painting : library.paintings()) {
+        if (painting.collection == collection) {
+            found.append(painting);
+        }
+    }
+    return found;
+}
+
+} // namespace
+
+CollectionRow::CollectionRow(const gallery::Collection& collection, const ArtLibrary& library,
+                             QWidget* parent)
+    : QWidget(parent)
+    , m_toggle(new Toggle)
+    , m_count(new QLabel) {
+    const QList<Painting> works = paintingsOf(library, collection.id);
+    auto* row = new QHBoxLayout(this);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(6);
+    for (const Painting& painting : works.first(std::min<qsizetype>(thumbnails, works.size()))) {
+        row->addWidget(new ArtThumb(library, painting));
+    }
+    row->addSpacing(8);
+
+    auto* text = new QVBoxLayout;
+    text->setSpacing(1);
+    text->addWidget(new QLabel(collection.name));
+    m_count->setText(QStringLiteral("%1 works").arg(works.size()));
+    m_count->setFont(interfaceFont(*m_count, 10.5));
+    text->addWidget(m_count);
+    row->addLayout(text, 1);
+
+    m_toggle->setAccessibleName(collection.name);
+    row->addWidget(m_toggle, 0, Qt::AlignVCenter);
+    tintCount();
+}
+
+void CollectionRow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::PaletteChange) {
+        tintCount();
+    }
+    QWidget::changeEvent(event);
+}
+
+// The count is a step quieter than the name, in either appearance.
+void CollectionRow::tintCount() {
+    QPalette tinted = m_count->palette();
+    tinted.setColor(QPalette::WindowText, Tones::of(*this).secondary);
+    m_count->setPalette(tinted);
+}
+
+} // namespace tessel
