@@ -1,5 +1,6 @@
 #include "ui/settings/PaneFactory.h"
 
+#include "studio/StudioPane.h"
 #include "ui/settings/AppsPane.h"
 #include "ui/settings/ArtPane.h"
 #include "ui/settings/DisplaysPane.h"
@@ -10,8 +11,6 @@
 #include "ui/settings/SchedulePane.h"
 #include "ui/settings/SettingsContext.h"
 #include "ui/settings/ShortcutsPane.h"
-
-#include <QLabel>
 
 namespace tessel {
 
@@ -36,7 +35,7 @@ std::unique_ptr<QWidget> makePane(Pane pane, SettingsContext& context) {
     case Pane::shortcuts:
         return std::make_unique<ShortcutsPane>(context);
     case Pane::studio:
-        return std::make_unique<QLabel>();
+        return std::make_unique<StudioPane>(context.store);
     }
     return nullptr;
 }
