@@ -38,6 +38,16 @@ struct AppInfo {
     friend bool operator==(const AppInfo&, const AppInfo&) = default;
 };
 
+// An installed application's desktop entry: its id (the file name without ".desktop"),
+// its name and its icon, a freedesktop icon name or an absolute path.
+struct InstalledApp {
+    QString id;
+    QString name;
+    QString icon;
+
+    friend bool operator==(const InstalledApp&, const InstalledApp&) = default;
+};
+
 // A timer on the main thread. Tests drive a fake clock instead of waiting.
 class Timer {
 public:
@@ -67,6 +77,12 @@ public:
     // The application of the active window, or none when nothing is active.
     virtual std::optional<AppInfo> frontmostApp() const = 0;
     virtual QList<AppInfo> runningApps() const = 0;
+
+    // The desktop entry of an app id: the exact id, else the id ignoring case, else the entry
+    // whose StartupWMClass matches; none when nothing is installed under it.
+    virtual std::optional<InstalledApp> installedApp(const QString& appId) const = 0;
+    // Every application a launcher would show, by name.
+    virtual QList<InstalledApp> installedApps() const = 0;
 
     // The front window of the process, global points with y up.
     virtual std::optional<QRectF> frontWindowRect(std::optional<qint32> pid) const = 0;

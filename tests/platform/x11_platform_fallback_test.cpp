@@ -120,5 +120,43 @@ TEST_F(DesktopEntryLookup, MatchesByStartupClassThenByFileName) {
     EXPECT_FALSE(lookup.idForWindowClass(QStringLiteral("nothing"), QString()));
 }
 
+TEST_F(DesktopEntryLookup, FindsAnAppByIdThenByIdIgnoringCaseThenByStartupClass) {
+    write(QStringLiteral("system"), QStringLiteral("org.gimp.GIMP.desktop"),
+          "[Desktop Entry]\nType=Application\nName=GNU Image Manipulation Program\n"
+          "Icon=org.gimp.GIMP\nStartupWMClass=gimp-2.10\n");
+    write(QStringLiteral("system"), QStringLiteral("org.gimp.gimp.desktop"),
+          "[Desktop Entry]\nType=Application\nName=Lower GIMP\n");
+    write(QStringLiteral("system"), QStringLiteral("darktable.desktop"),
+          "[Desktop Entry]\nType=Application\nName=darktable\nIcon=/opt/dt/icon.svg\n");
+
+    DesktopEntries lookup = entries();
+    EXPECT_EQ(lookup.app(QStringLiteral("org.gimp.GIMP")),
+              InstalledApp({"org.gimp.GIMP", "GNU Image Manipulation Program", "org.gimp.GIMP"}));
+    EXPECT_EQ(lookup.app(QStringLiteral("org.gimp.gimp"))->name, u"Lower GIMP");
+    EXPECT_EQ(lookup.app(QStringLiteral("DarkTable")),
+              InstalledApp({"darktable", "darktable", "/opt/dt/icon.svg"}));
+    EXPECT_EQ(lookup.app(QStringLiteral("GIMP-2.10"))->id, u"org.gimp.GIMP");
+    EXPECT_FALSE(lookup.app(QStringLiteral("org.inkscape.Inkscape")));
+}
+
+TEST_F(DesktopEntryLookup, ListsOnlyTheApplicationsALauncherShowsByName) {
+    write(QStringLiteral("system"), QStringLiteral("zebra.desktop"),
+          "[Desktop Entry]\nType=Application\nName=Zebra\n");
+    write(QStringLiteral("system"), QStringLiteral("apple.desktop"),
+          "[Desktop Entry]\nType=Application\nName=Apple\nIcon=apple\n");
+    write(QStringLiteral("system"), QStringLiteral("helper.desktop"),
+          "[Desktop Entry]\nType=Application\nName=Helper\nNoDisplay=true\n");
+    write(QStringLiteral("system"), QStringLiteral("site.desktop"),
+          "[Desktop Entry]\nType=Link\nName=Site\nURL=https://example.org\n");
+    write(QStringLiteral("home"), QStringLiteral("zebra.desktop"),
+          "[Desktop Entry]\nType=Application\nName=Zebra\nHidden=true\n");
+
+    DesktopEntries lookup = entries();
+    const QList<InstalledApp> apps = lookup.visibleApps();
+    ASSERT_EQ(apps.size(), 1);
+    EXPECT_EQ(apps[0], InstalledApp({"apple", "Apple", "apple"}));
+    EXPECT_EQ(lookup.app(QStringLiteral("helper"))->name, u"Helper");
+}
+
 } // namespace
 } // namespace tessel

@@ -54,6 +54,21 @@ FakePlatform::FakePlatform(QString defaultsDirectory)
 
 FakePlatform::~FakePlatform() = default;
 
+std::optional<InstalledApp> FakePlatform::installedApp(const QString& appId) const {
+    for (const InstalledApp& app : m_installedApps) {
+        if (app.id.compare(appId, Qt::CaseInsensitive) == 0) {
+            return app;
+        }
+    }
+    return std::nullopt;
+}
+
+void FakePlatform::setInstalledApps(QList<InstalledApp> apps) {
+    std::sort(apps.begin(), apps.end(),
+              [](const InstalledApp& a, const InstalledApp& b) { return a.name < b.name; });
+    m_installedApps = std::move(apps);
+}
+
 std::optional<QRectF> FakePlatform::frontWindowRect(std::optional<qint32> pid) const {
     if (!pid || !m_windowRects.contains(*pid)) {
         return std::nullopt;

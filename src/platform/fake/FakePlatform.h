@@ -27,6 +27,8 @@ public:
     bool reduceMotion() const override { return m_reduceMotion; }
     std::optional<AppInfo> frontmostApp() const override { return m_frontApp; }
     QList<AppInfo> runningApps() const override { return m_runningApps; }
+    std::optional<InstalledApp> installedApp(const QString& appId) const override;
+    QList<InstalledApp> installedApps() const override { return m_installedApps; }
     std::optional<QRectF> frontWindowRect(std::optional<qint32> pid) const override;
     QPointF cursorPosition() const override { return m_cursor; }
     bool screenCaptureAllowed() const override { return m_captureAllowed; }
@@ -49,6 +51,8 @@ public:
     void setCompositorRunning(bool running);
     void activateApp(std::optional<AppInfo> app);
     void setRunningApps(QList<AppInfo> apps) { m_runningApps = std::move(apps); }
+    // Kept sorted by name, as a desktop lists them.
+    void setInstalledApps(QList<InstalledApp> apps);
     void setReduceMotion(bool on) { m_reduceMotion = on; }
     void setWindowRect(qint32 pid, QRectF rect) { m_windowRects.insert(pid, rect); }
     void setCursor(QPointF point) { m_cursor = point; }
@@ -81,6 +85,7 @@ private:
     bool m_reduceMotion = false;
     std::optional<AppInfo> m_frontApp;
     QList<AppInfo> m_runningApps;
+    QList<InstalledApp> m_installedApps;
     QHash<qint32, QRectF> m_windowRects;
     QPointF m_cursor;
     bool m_captureAllowed = true;

@@ -4,6 +4,8 @@
 #include <QDirIterator>
 #include <QFile>
 
+#include <algorithm>
+
 namespace tessel {
 
 namespace {
@@ -11,7 +13,10 @@ namespace {
 struct ParsedEntry {
     QString name;
     QString startupWmClass;
+    QString icon;
+    QString type;
     bool hidden = false;
+    bool noDisplay = false;
 };
 
 // Only the [Desktop Entry] group's unlocalised keys matter here.
@@ -39,8 +44,14 @@ ParsedEntry parse(const QString& path) {
             entry.name = value;
         } else if (key == u"StartupWMClass") {
             entry.startupWmClass = value;
+        } else if (key == u"Icon") {
+            entry.icon = value;
+        } else if (key == u"Type") {
+            entry.type = value;
         } else if (key == u"Hidden") {
             entry.hidden = value == u"true";
+        } else if (key == u"NoDisplay") {
+            entry.noDisplay = value == u"true";
         }
     }
     return entry;
@@ -91,6 +102,40 @@ std::optional<QString> DesktopEntries::name(const QString& id) {
     return it->name;
 }
 
+std::optional<InstalledApp> DesktopEntries::app(const QString& appId) {
+    load();
+    if (m_entries.contains(appId)) {
+        return installed(appId);
+    }
+    const QString lower = appId.toLower();
+    for (const auto* index : {&m_byLowerId, &m_byWmClass}) {
+        if (const auto it = index->constFind(lower); it != index->constEnd()) {
+            return installed(*it);
+        }
+    }
+    return std::nullopt;
+}
+
+QList<InstalledApp> DesktopEntries::visibleApps() {
+    load();
+    QList<InstalledApp> apps;
+    for (auto it = m_entries.cbegin(); it != m_entries.cend(); ++it) {
+        if (it->listed && !it->name.isEmpty()) {
+            apps.append(installed(it.key()));
+        }
+    }
+    std::sort(apps.begin(), apps.end(), [](const InstalledApp& a, const InstalledApp& b) {
+        const int order = QString::localeAwareCompare(a.name, b.name);
+        return order != 0 ? order < 0 : a.id < b.id;
+    });
+    return apps;
+}
+
+InstalledApp DesktopEntries::installed(const QString& id) const {
+    const Entry entry = m_entries.value(id);
+    return {id, entry.name.isEmpty() ? id : entry.name, entry.icon};
+}
+
 void DesktopEntries::load() {
     if (m_loaded) {
         return;
@@ -121,7 +166,8 @@ void DesktopEntries::loadDirectory(const QString& applications) {
             continue;
         }
         m_byLowerId.insert(id.toLower(), id);
-        m_entries.insert(id, {parsed.name, parsed.startupWmClass});
+        const bool listed = parsed.type == u"Application" && !parsed.noDisplay;
+        m_entries.insert(id, {parsed.name, parsed.startupWmClass, parsed.icon, listed});
         if (!parsed.startupWmClass.isEmpty() &&
             !m_byWmClass.contains(parsed.startupWmClass.toLower())) {
             m_byWmClass.insert(parsed.startupWmClass.toLower(), id);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Platform.h"
+
 #include <QHash>
 #include <QSet>
 #include <QString>
@@ -10,7 +12,7 @@
 namespace tessel {
 
 // The installed desktop entries (applications/*.desktop in the XDG data folders), read once
-// on first use: which entry a window class belongs to, and the entries' names.
+// on first use: which entry a window class belongs to, and the entries' names and icons.
 class DesktopEntries {
 public:
     // $XDG_DATA_HOME then $XDG_DATA_DIRS, each with their defaults.
@@ -25,11 +27,21 @@ public:
     // The entry's Name, or none for an unknown id.
     std::optional<QString> name(const QString& id);
 
+    // The entry under this id, else under it ignoring case, else the one whose
+    // StartupWMClass matches it ignoring case.
+    std::optional<InstalledApp> app(const QString& appId);
+    // Applications a launcher shows (Type=Application without NoDisplay), by name.
+    QList<InstalledApp> visibleApps();
+
 private:
     struct Entry {
         QString name;
         QString startupWmClass;
+        QString icon;
+        bool listed = true;
     };
+
+    InstalledApp installed(const QString& id) const;
 
     void load();
     void loadDirectory(const QString& applications);

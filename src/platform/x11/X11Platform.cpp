@@ -133,6 +133,14 @@ QList<AppInfo> X11Platform::runningApps() const {
     return m_windows->runningApps();
 }
 
+std::optional<InstalledApp> X11Platform::installedApp(const QString& appId) const {
+    return m_identity->entries().app(appId);
+}
+
+QList<InstalledApp> X11Platform::installedApps() const {
+    return m_identity->entries().visibleApps();
+}
+
 std::optional<QRectF> X11Platform::frontWindowRect(std::optional<qint32> pid) const {
     if (!pid) {
         return std::nullopt;

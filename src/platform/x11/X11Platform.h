@@ -34,6 +34,8 @@ public:
     bool reduceMotion() const override;
     std::optional<AppInfo> frontmostApp() const override;
     QList<AppInfo> runningApps() const override;
+    std::optional<InstalledApp> installedApp(const QString& appId) const override;
+    QList<InstalledApp> installedApps() const override;
     std::optional<QRectF> frontWindowRect(std::optional<qint32> pid) const override;
     QPointF cursorPosition() const override;
     bool screenCaptureAllowed() const override;
