@@ -5,11 +5,14 @@
 #include "app/ShortcutKeys.h"
 #include "app/ShortcutRegistry.h"
 #include "core/Store.h"
+#include "studio/CustomPapers.h"
+#include "studio/PaperFile.h"
 
 #include <QDBusArgument>
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
 #include <QDBusError>
+#include <QUrl>
 
 namespace tessel {
 
@@ -153,8 +156,29 @@ void ApplicationAdaptor::Activate(const QVariantMap&) {
     m_service.hooks().reopen();
 }
 
-void ApplicationAdaptor::Open(const QStringList&, const QVariantMap&, const QDBusMessage& message) {
-    AutomationService::refuse(message, QStringLiteral("Tessel cannot open paper documents yet."));
+void ApplicationAdaptor::Open(const QStringList& uris, const QVariantMap&,
+                              const QDBusMessage& message) {
+    // Every document is read before any is stored, so a refusal leaves the papers as they were.
+    QList<CustomPaper> papers;
+    for (const QString& uri : uris) {
+        const QUrl url(uri);
+        if (!url.isLocalFile()) {
+            AutomationService::refuse(message, QStringLiteral("%1 is not a file").arg(uri));
+            return;
+        }
+        const auto read = readPaperDocument(url.toLocalFile());
+        if (const auto* error = std::get_if<PaperFileError>(&read)) {
+            AutomationService::refuse(message, describe(*error, url.toLocalFile()));
+            return;
+        }
+        papers.append(std::get<CustomPaper>(read));
+    }
+    m_service.store().updateSettings([&papers](Settings& settings) {
+        for (const CustomPaper& paper : papers) {
+            importPaper(settings, paper);
+        }
+    });
+    m_service.store().makePreviews();
 }
 
 void ApplicationAdaptor::ActivateAction(const QString& action, const QVariantList& parameter,

@@ -59,6 +59,8 @@ public:
 
 public Q_SLOTS:
     void Activate(const QVariantMap& platformData);
+    // Adds the paper of each file:// paper document under a new id; refuses them all if any is
+    // not one.
     void Open(const QStringList& uris, const QVariantMap& platformData,
               const QDBusMessage& message);
     void ActivateAction(const QString& action, const QVariantList& parameter,

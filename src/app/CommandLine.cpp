@@ -1,6 +1,7 @@
 #include "app/CommandLine.h"
 
 #include "app/ExportCommand.h"
+#include "app/PaperFileCommand.h"
 #include "app/RemoteCommand.h"
 #include "app/ShortcutCommand.h"
 #include "app/StoredSettings.h"
@@ -37,6 +38,7 @@ Commands:
   export preview PAPER -o OUT.png
                                 Write the 256 × 256 grey preview.
                                 PAPER is a paper id or the path of a .tessel paper document.
+  export-paper ID FILE          Write a paper as a .tessel paper document.
   sun (--lat X --lon Y | --place TEXT) [--date YYYY-MM-DD]
                                 Print the day's sunrise and sunset (UTC), or 'none' in polar
                                 day or night. The place is looked up offline.
@@ -52,6 +54,8 @@ Commands for the running Tessel:
   status                        Print the status, then each screen: identifier, name and
                                 what it shows, tab-separated.
   rest | art                    Show a rest moment or a painting now, to try them.
+  import FILE                   Add the paper in a .tessel document under a new id and print
+                                the id. Without a running Tessel, changes the stored settings.
   shortcut list                 List the seven shortcuts and their key combinations.
   shortcut set NAME COMBO       Bind a shortcut system-wide, e.g. 'shortcut set togglePaper
                                 Ctrl+Alt+P'. Modifiers: Ctrl, Alt, Shift, Super.
@@ -156,6 +160,9 @@ std::optional<int> runCommandLine(const QStringList& arguments, QTextStream& out
     }
     if (first == u"shortcut") {
         return runShortcutCommand(arguments.mid(1), out, err);
+    }
+    if (const auto paperFile = runPaperFileCommand(arguments, out, err)) {
+        return paperFile;
     }
     if (const auto remote = runRemoteCommand(arguments, out, err)) {
         return remote;

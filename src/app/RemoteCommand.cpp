@@ -149,7 +149,7 @@ bool needsSessionBus(const QStringList& arguments) {
     static const QStringList commands{
         QStringLiteral("on"),     QStringLiteral("off"),          QStringLiteral("snooze"),
         QStringLiteral("status"), QStringLiteral("focus-filter"), QStringLiteral("shortcut"),
-        QStringLiteral("rest"),   QStringLiteral("art"),
+        QStringLiteral("rest"),   QStringLiteral("art"),          QStringLiteral("import"),
     };
     const QString command = arguments.value(0);
     return commands.contains(command) || (command == u"paper" && arguments.value(1) != u"list");

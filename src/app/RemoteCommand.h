@@ -14,7 +14,7 @@ namespace tessel {
 std::optional<int> runRemoteCommand(const QStringList& arguments, QTextStream& out,
                                     QTextStream& err);
 
-// Whether the command talks to the running instance (these and `shortcut`).
+// Whether the command talks to the running instance (these, `shortcut` and `import`).
 bool needsSessionBus(const QStringList& arguments);
 
 // Workaround: Qt 6.4 registers the D-Bus types lazily, and a message arriving on the bus thread

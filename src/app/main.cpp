@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QFileInfo>
 
 namespace {
 
@@ -42,6 +43,15 @@ int runApplication(int argc, char** argv) {
     return QApplication::exec();
 }
 
+// The desktop opens a paper document with `tessel FILE`; that is an import.
+QStringList commandFor(QStringList arguments) {
+    if (arguments.size() == 1 && arguments[0].endsWith(QStringLiteral(".tessel")) &&
+        QFileInfo(arguments[0]).isFile()) {
+        arguments.prepend(QStringLiteral("import"));
+    }
+    return arguments;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -50,6 +60,7 @@ int main(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) {
         arguments << QString::fromLocal8Bit(argv[i]);
     }
+    arguments = commandFor(arguments);
     QTextStream out(stdout);
     QTextStream err(stderr);
     if (tessel::needsSessionBus(arguments)) {

@@ -29,6 +29,18 @@ std::variant<CustomPaper, PaperFileError> readPaperDocument(const QString& path)
     return PaperFileError::notAPaper;
 }
 
+QString describe(PaperFileError error, const QString& path) {
+    switch (error) {
+    case PaperFileError::unreadable:
+        return QStringLiteral("Cannot read %1").arg(path);
+    case PaperFileError::tooLarge:
+        return QStringLiteral("%1 is larger than 1 MiB").arg(path);
+    case PaperFileError::notAPaper:
+        break;
+    }
+    return QStringLiteral("%1 is not a Tessel paper").arg(path);
+}
+
 QByteArray encodePaperDocument(const CustomPaper& paper) {
     return QByteArray::fromStdString(toJson(paper).dump());
 }

@@ -18,6 +18,9 @@ inline constexpr qint64 maxPaperDocumentBytes = 1024 * 1024;
 // The paper a .tessel document holds, decoded strictly.
 std::variant<CustomPaper, PaperFileError> readPaperDocument(const QString& path);
 
+// One line saying why the file at `path` is not taken, e.g. "x.json is not a Tessel paper".
+QString describe(PaperFileError error, const QString& path);
+
 // Compact JSON with the keys id, name, recipe in that order.
 QByteArray encodePaperDocument(const CustomPaper& paper);
 
