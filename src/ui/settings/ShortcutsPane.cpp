@@ -1,10 +1,53 @@
 #include "ui/settings/ShortcutsPane.h"
 
+#include "app/ShortcutActions.h"
+#include "app/ShortcutRegistry.h"
+#include "core/Store.h"
+#include "ui/FormSection.h"
 #include "ui/settings/SettingsContext.h"
+#include "ui/settings/ShortcutRow.h"
+
+#include <QHash>
+#include <QLabel>
 
 namespace tessel {
 
-ShortcutsPane::ShortcutsPane(SettingsContext&, QWidget* parent)
-    : FormPage(parent) {}
+namespace {
+
+const QHash<QString, QString>& labels() {
+    static const QHash<QString, QString> byName{
+        {QStringLiteral("togglePaper"), QStringLiteral("Paper on or off")},
+        {QStringLiteral("snoozeHour"), QStringLiteral("Snooze for an hour")},
+        {QStringLiteral("nextPaper"), QStringLiteral("Next paper")},
+        {QStringLiteral("heavier"), QStringLiteral("Heavier paper")},
+        {QStringLiteral("lighter"), QStringLiteral("Lighter paper")},
+        {QStringLiteral("focusSheet"), QStringLiteral("Focus Sheet")},
+        {QStringLiteral("readingRuler"), QStringLiteral("Reading Ruler")},
+    };
+    return byName;
+}
+
+} // namespace
+
+ShortcutsPane::ShortcutsPane(SettingsContext& context, QWidget* parent)
+    : FormPage(parent) {
+    FormSection* section = addSection();
+    const UserDefaults& defaults = context.store.platform().defaults();
+    for (const QString& name : ShortcutActions::names()) {
+        section->addWidget(new ShortcutRow(name, labels().value(name, name), context.shortcuts,
+                                           ShortcutRegistry::stored(defaults, name)));
+    }
+    if (!context.shortcuts) {
+        section->setFooter(QStringLiteral("Global shortcuts are not available on this desktop."));
+    }
+    auto* note = new QLabel(QStringLiteral(
+        "Tessel also works from scripts: the tessel command and its D-Bus interface can turn "
+        "paper on or off, set a paper, snooze and switch the Focus filter. Run tessel --help "
+        "to see how."));
+    note->setWordWrap(true);
+    note->setForegroundRole(QPalette::PlaceholderText);
+    note->setContentsMargins(4, 0, 4, 0);
+    addWidget(note);
+}
 
 } // namespace tessel

@@ -6,6 +6,7 @@ namespace tessel {
 
 struct SettingsContext;
 
+// A recorder for each global shortcut action, and a word on scripting Tessel.
 class ShortcutsPane final : public FormPage {
     Q_OBJECT
 

@@ -1,0 +1,43 @@
+#include "ui/settings/PaperPicker.h"
+
+#include <QSignalBlocker>
+
+namespace tessel {
+
+PaperPicker::PaperPicker(QStringList noPaperChoices, QWidget* parent)
+    : QComboBox(parent)
+    , m_noPaperChoices(std::move(noPaperChoices)) {
+    connect(this, &QComboBox::activated, this, [this] { Q_EMIT picked(paperId()); });
+}
+
+void PaperPicker::showPaper(const QList<CustomPaper>& customPapers, const QString& paperId) {
+    const QSignalBlocker blocker(this);
+    fill(Paper::all(customPapers));
+    int index = findData(paperId);
+    if (index < 0 || paperId.isEmpty()) {
+        index = m_noPaperChoices.isEmpty() ? findData(QStringLiteral("kozo")) : 0;
+    }
+    setCurrentIndex(index);
+}
+
+void PaperPicker::fill(const QList<Paper>& papers) {
+    QStringList ids(m_noPaperChoices.size());
+    QStringList names = m_noPaperChoices;
+    for (const Paper& paper : papers) {
+        ids << paper.id;
+        names << paper.name;
+    }
+    bool same = count() == ids.size();
+    for (int i = 0; same && i < count(); ++i) {
+        same = itemData(i).toString() == ids[i] && itemText(i) == names[i];
+    }
+    if (same) {
+        return;
+    }
+    clear();
+    for (qsizetype i = 0; i < ids.size(); ++i) {
+        addItem(names[i], ids[i]);
+    }
+}
+
+} // namespace tessel

@@ -1,0 +1,33 @@
+#include "ui/settings/RadioPicker.h"
+
+#include <QButtonGroup>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace tessel {
+
+RadioPicker::RadioPicker(const QStringList& choices, QWidget* parent)
+    : QWidget(parent)
+    , m_group(new QButtonGroup(this)) {
+    auto* column = new QVBoxLayout(this);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(6);
+    for (qsizetype i = 0; i < choices.size(); ++i) {
+        auto* button = new QRadioButton(choices[i]);
+        m_group->addButton(button, static_cast<int>(i));
+        column->addWidget(button);
+    }
+    connect(m_group, &QButtonGroup::idClicked, this, &RadioPicker::chosen);
+}
+
+void RadioPicker::setCurrent(int index) {
+    if (QAbstractButton* button = m_group->button(index)) {
+        button->setChecked(true);
+    }
+}
+
+int RadioPicker::current() const {
+    return m_group->checkedId();
+}
+
+} // namespace tessel

@@ -1,0 +1,23 @@
+#include "ui/settings/WarningLabel.h"
+
+#include "ui/InterfacePalette.h"
+#include "ui/SectionHeading.h"
+
+namespace tessel {
+
+WarningLabel::WarningLabel(QWidget* parent)
+    : QLabel(parent) {
+    setWordWrap(true);
+    setFont(interfaceFont(*this, 9.5));
+    QPalette colours = palette();
+    colours.setColor(QPalette::WindowText, InterfacePalette::accent());
+    setPalette(colours);
+    hide();
+}
+
+void WarningLabel::say(const QString& text) {
+    setText(text);
+    setVisible(!text.isEmpty());
+}
+
+} // namespace tessel
