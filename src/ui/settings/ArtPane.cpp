@@ -5,12 +5,12 @@
 #include "moments/Gallery.h"
 #include "ui/FormSection.h"
 #include "ui/Toggle.h"
+#include "ui/settings/ActionButtons.h"
 #include "ui/settings/CollectionRow.h"
 #include "ui/settings/SettingsBinder.h"
 #include "ui/settings/SettingsContext.h"
 
 #include <QComboBox>
-#include <QHBoxLayout>
 #include <QPushButton>
 
 namespace tessel {
@@ -67,14 +67,9 @@ void ArtPane::addCollections() {
 }
 
 void ArtPane::addPreviewButton() {
-    auto* row = new QWidget;
-    auto* layout = new QHBoxLayout(row);
-    layout->setContentsMargins(0, 0, 0, 0);
-    auto* preview = new QPushButton(QStringLiteral("Preview Now"));
+    QPushButton* preview = actionButton(QStringLiteral("Preview Now"));
     connect(preview, &QPushButton::clicked, &m_binder->store(), &Store::showArtNow);
-    layout->addWidget(preview);
-    layout->addStretch();
-    addWidget(row);
+    addWidget(buttonRow({preview}));
 }
 
 } // namespace tessel

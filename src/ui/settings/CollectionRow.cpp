@@ -16,6 +16,8 @@ namespace tessel {
 
 namespace {
 
+constexpr int thumbnailGap = 6;
+
 QList<Painting> paintingsOf(const ArtLibrary& library, const QString& collection) {
     QList<Painting> found;
     for (const Painting& painting : library.paintings()) {
@@ -37,15 +39,26 @@ CollectionRow::CollectionRow(const gallery::Collection& collection, const ArtLib
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(6);
+    // The thumbnails take the same room in every row, so the names line up.
+    auto* gallery = new QHBoxLayout;
+    gallery->setSpacing(thumbnailGap);
     for (const Painting& painting : works.first(std::min<qsizetype>(thumbnails, works.size()))) {
-        row->addWidget(new ArtThumb(library, painting));
+        gallery->addWidget(new ArtThumb(library, painting));
     }
+    gallery->addStretch();
+    auto* thumbs = new QWidget;
+    thumbs->setLayout(gallery);
+    gallery->setContentsMargins(0, 0, 0, 0);
+    thumbs->setFixedWidth(thumbnails * ArtThumb::fixedSize.width() +
+                          (thumbnails - 1) * thumbnailGap);
+    row->addWidget(thumbs);
     row->addSpacing(8);
 
     auto* text = new QVBoxLayout;
     text->setSpacing(1);
     text->addWidget(new QLabel(collection.name));
-    m_count->setText(QStringLiteral("%1 works").arg(works.size()));
+    m_count->setText(works.size() == 1 ? QStringLiteral("1 work")
+                                       : QStringLiteral("%1 works").arg(works.size()));
     m_count->setFont(interfaceFont(*m_count, 10.5));
     text->addWidget(m_count);
     row->addLayout(text, 1);

@@ -3,6 +3,7 @@
 #include "core/Store.h"
 #include "ui/FloatSlider.h"
 #include "ui/FormSection.h"
+#include "ui/settings/ActionButtons.h"
 #include "ui/settings/SettingsBinder.h"
 #include "ui/settings/SettingsContext.h"
 
@@ -84,7 +85,7 @@ void FocusPane::addRestSection() {
         [](const Settings& s) { return s.restLength; },
         [](Settings& s, int seconds) { s.restLength = seconds; });
     section->addRow(QStringLiteral("For"), length);
-    auto* tryIt = new QPushButton(QStringLiteral("Try It Now"));
+    QPushButton* tryIt = actionButton(QStringLiteral("Try It Now"));
     connect(tryIt, &QPushButton::clicked, &m_binder->store(), &Store::showRestNow);
     section->addRow(QString(), tryIt);
     section->setFooter(QStringLiteral(

@@ -3,6 +3,7 @@
 #include "core/Store.h"
 #include "ui/FormSection.h"
 #include "ui/Toggle.h"
+#include "ui/settings/ActionButtons.h"
 #include "ui/settings/SettingsBinder.h"
 #include "ui/settings/SettingsContext.h"
 
@@ -110,24 +111,19 @@ void GeneralPane::addPrivacySection() {
 }
 
 void GeneralPane::addButtons(SettingsContext& context) {
-    auto* row = new QWidget;
-    auto* layout = new QHBoxLayout(row);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(10);
-    auto* welcome = new QPushButton(QStringLiteral("Show Welcome Again"));
+    QPushButton* welcome = actionButton(QStringLiteral("Show Welcome Again"));
     connect(welcome, &QPushButton::clicked, this, [show = context.showWelcome] {
         if (show) {
             show();
         }
     });
-    layout->addWidget(welcome);
+    QList<QPushButton*> buttons{welcome};
     if (context.checkForUpdates) {
-        auto* updates = new QPushButton(QStringLiteral("Check for Updates"));
+        QPushButton* updates = actionButton(QStringLiteral("Check for Updates"));
         connect(updates, &QPushButton::clicked, this, context.checkForUpdates);
-        layout->addWidget(updates);
+        buttons.append(updates);
     }
-    layout->addStretch();
-    addWidget(row);
+    addWidget(buttonRow(buttons));
 }
 
 } // namespace tessel

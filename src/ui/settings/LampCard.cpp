@@ -63,6 +63,8 @@ LampCard::LampCard(std::optional<Lamp> lamp, QWidget* parent)
     setFocusPolicy(Qt::StrongFocus);
     setAccessibleName(m_name);
     setAccessibleDescription(m_note);
+    // Long notes are cut short on narrow cards.
+    setToolTip(m_note);
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
 }
 

@@ -29,12 +29,18 @@ SlotEditor::SlotEditor(Store& store, bool night, QWidget* parent)
     heading->addWidget(m_name);
     heading->addWidget(m_hovered, 1);
 
+    // The name and the swatches stand in by the ruler's overhang, so that they line up with
+    // its scale and its heading.
+    auto* papers = new QVBoxLayout;
+    papers->setContentsMargins(WeightRuler::overhang, 0, WeightRuler::overhang, 0);
+    papers->setSpacing(14);
+    papers->addLayout(heading);
+    papers->addWidget(m_grid);
+
     auto* column = new QVBoxLayout(this);
-    column->setContentsMargins(2, 6, 2, 8);
-    column->setSpacing(14);
-    column->addLayout(heading);
-    column->addWidget(m_grid);
-    // The ruler's tick labels overhang its scale; the scale lines up with the swatches.
+    column->setContentsMargins(0, 6, 0, 8);
+    column->setSpacing(18);
+    column->addLayout(papers);
     column->addWidget(m_ruler, 0, Qt::AlignLeft);
 
     connect(m_binding, &SlotBinding::shown, this,
