@@ -8,6 +8,7 @@
 #include "ui/settings/SettingsContext.h"
 
 #include <QComboBox>
+#include <QGraphicsOpacityEffect>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -106,7 +107,12 @@ void GeneralPane::addPrivacySection() {
     m_binder->toggle(
         hide, [](const Settings& s) { return s.hideFromScreenshots; },
         [](Settings& s, bool on) { s.hideFromScreenshots = on; });
-    hide->setEnabled(false);
+    // The switch draws alike either way, so the whole row fades to read as unavailable.
+    QWidget* hideRow = hide->parentWidget();
+    hideRow->setEnabled(false);
+    auto* faded = new QGraphicsOpacityEffect(hideRow);
+    faded->setOpacity(0.45);
+    hideRow->setGraphicsEffect(faded);
     section->setFooter(QStringLiteral("This desktop does not let apps hide from screenshots."));
 }
 
