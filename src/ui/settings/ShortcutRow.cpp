@@ -8,12 +8,15 @@
 
 #include <QEvent>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QKeySequenceEdit>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSignalBlocker>
 #include <QToolButton>
 #include <QVBoxLayout>
+
+#include <functional>
 
 namespace tessel {
 
@@ -35,6 +38,25 @@ std::optional<QString> refusal(QKeyCombination keys) {
     return QStringLiteral("Hold Ctrl, Alt or Super with the key, or use a function key.");
 }
 
+// Qt's editor records up to four chords and announces them a second after the last; a
+// shortcut is a single chord, taken as soon as it is typed.
+class ChordEdit final : public QKeySequenceEdit {
+public:
+    explicit ChordEdit(std::function<void()> typed)
+        : m_typed(std::move(typed)) {}
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override {
+        QKeySequenceEdit::keyPressEvent(event);
+        if (!keySequence().isEmpty()) {
+            m_typed();
+        }
+    }
+
+private:
+    std::function<void()> m_typed;
+};
+
 } // namespace
 
 ShortcutRow::ShortcutRow(const QString& name, const QString& label, ShortcutRegistry* registry,
@@ -42,7 +64,7 @@ ShortcutRow::ShortcutRow(const QString& name, const QString& label, ShortcutRegi
     : QWidget(parent)
     , m_name(name)
     , m_registry(registry)
-    , m_edit(new QKeySequenceEdit)
+    , m_edit(new ChordEdit([this] { record(); }))
     , m_clear(new QToolButton)
     , m_problem(new WarningLabel) {
     auto* line = new QHBoxLayout;
@@ -65,12 +87,10 @@ ShortcutRow::ShortcutRow(const QString& name, const QString& label, ShortcutRegi
     column->addWidget(m_problem);
     setEnabled(registry != nullptr);
     showKeys(stored);
-    connect(m_edit, &QKeySequenceEdit::keySequenceChanged, this, &ShortcutRow::record);
     connect(m_clear, &QToolButton::clicked, this, &ShortcutRow::clear);
     paintClearSymbol();
 }
 
-// One chord is the whole combination: recording stops at the first.
 void ShortcutRow::record() {
     const QKeySequence typed = m_edit->keySequence();
     if (typed.isEmpty() || !m_registry) {

@@ -1,0 +1,144 @@
+#include "PaneTest.h"
+#include "ui/settings/AppChooser.h"
+#include "ui/settings/AppRow.h"
+#include "ui/settings/AppsPane.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QTimer>
+
+namespace tessel {
+namespace {
+
+class AppsPaneTest : public PaneTest {
+protected:
+    static QStringList shownApps(const QWidget& list) {
+        QStringList ids;
+        for (const AppRow* row : list.findChildren<AppRow*>()) {
+            if (!row->isHidden()) {
+                ids << row->appId();
+            }
+        }
+        return ids;
+    }
+
+    // Opens the section's running-app menu, returns what it offers and picks `choice`.
+    static QStringList pickRunningApp(const QWidget& list, const QString& choice) {
+        auto* opener = button<QPushButton>(list, QStringLiteral("Add Running App"));
+        QStringList offered;
+        QTimer::singleShot(0, opener, [&] {
+            for (QAction* action : opener->menu()->actions()) {
+                offered << action->text() + (action->isEnabled() ? "" : " (listed)");
+                if (action->text() == choice) {
+                    action->trigger();
+                }
+            }
+            opener->menu()->hide();
+        });
+        QTest::mouseClick(opener, Qt::LeftButton);
+        return offered;
+    }
+};
+
+TEST_F(AppsPaneTest, ShowPaperSwitchesListsAndKeepsTheHiddenOneStored) {
+    store->updateSettings([](Settings& s) { s.onlyApps = {QStringLiteral("org.gimp.GIMP")}; });
+    SettingsContext settingsContext = context();
+    AppsPane pane(settingsContext);
+    present(pane);
+    FormSection* excluded = section(pane, QStringLiteral("Paper steps aside for"));
+    FormSection* only = section(pane, QStringLiteral("Paper shows only in"));
+    ASSERT_TRUE(excluded && only);
+    EXPECT_TRUE(excluded->isVisibleTo(&pane));
+    EXPECT_FALSE(only->isVisibleTo(&pane));
+    EXPECT_EQ(shownApps(*excluded), Settings::defaultExcludedApps());
+
+    QTest::mouseClick(button(pane, QStringLiteral("Only in listed apps")), Qt::LeftButton);
+    EXPECT_EQ(store->settings().appMode, Settings::AppMode::onlyListed);
+    EXPECT_FALSE(excluded->isVisibleTo(&pane));
+    EXPECT_TRUE(only->isVisibleTo(&pane));
+    EXPECT_EQ(shownApps(*only), QStringList{"org.gimp.GIMP"});
+    EXPECT_EQ(store->settings().excludedApps, Settings::defaultExcludedApps());
+
+    store->updateSettings([](Settings& s) { s.appMode = Settings::AppMode::exceptListed; });
+    EXPECT_TRUE(excluded->isVisibleTo(&pane));
+    EXPECT_TRUE(button(pane, QStringLiteral("Everywhere except listed apps"))->isChecked());
+    EXPECT_EQ(store->settings().onlyApps, QStringList{"org.gimp.GIMP"});
+}
+
+TEST_F(AppsPaneTest, RowsNameInstalledAppsAndMarkMissingOnesWhichCanBeRemoved) {
+    platform.setInstalledApps({{"org.gimp.GIMP", "GIMP", "org.gimp.GIMP"}});
+    store->updateSettings([](Settings& s) {
+        s.excludedApps = {"org.gimp.GIMP", "com.example.Gone"};
+    });
+    SettingsContext settingsContext = context();
+    AppsPane pane(settingsContext);
+    present(pane);
+    const auto rows = pane.findChildren<AppRow*>();
+    ASSERT_EQ(rows.size(), 2);
+    EXPECT_TRUE(visibleTexts(*rows[0]).contains(u"GIMP"));
+    EXPECT_FALSE(visibleTexts(*rows[0]).contains(u"Not installed"));
+    EXPECT_EQ(visibleTexts(*rows[1]), QStringList({"com.example.Gone", "Not installed"}));
+
+    QTest::mouseClick(button(*rows[1], QStringLiteral("Remove")), Qt::LeftButton);
+    EXPECT_EQ(store->settings().excludedApps, QStringList{"org.gimp.GIMP"});
+    EXPECT_EQ(shownApps(*section(pane, QStringLiteral("Paper steps aside for"))),
+              QStringList{"org.gimp.GIMP"});
+}
+
+TEST_F(AppsPaneTest, RunningAppsAreOfferedOnceWithoutTesselAndRestoreDefaultsRefills) {
+    store->updateSettings([](Settings& s) { s.excludedApps.clear(); });
+    platform.setRunningApps({{Platform::ownAppId(), 10, "Tessel"},
+                             {"org.mozilla.firefox", 11, "Firefox"},
+                             {"org.mozilla.firefox", 12, "Firefox"},
+                             {std::nullopt, 13, "xterm"},
+                             {"dev.zed.Zed", 14, "Zed"},
+                             {"org.gnome.Calculator", 15, "Calculator"}});
+    SettingsContext settingsContext = context();
+    AppsPane pane(settingsContext);
+    present(pane);
+    FormSection* excluded = section(pane, QStringLiteral("Paper steps aside for"));
+
+    EXPECT_EQ(pickRunningApp(*excluded, QStringLiteral("Firefox")),
+              QStringList({"Calculator", "Firefox", "Zed"}));
+    EXPECT_EQ(pickRunningApp(*excluded, QStringLiteral("Zed")),
+              QStringList({"Calculator", "Firefox (listed)", "Zed"}));
+    EXPECT_EQ(store->settings().excludedApps, QStringList({"org.mozilla.firefox", "dev.zed.Zed"}));
+
+    QTest::mouseClick(button(*excluded, QStringLiteral("Restore Defaults")), Qt::LeftButton);
+    EXPECT_EQ(store->settings().excludedApps, Settings::defaultExcludedApps());
+}
+
+TEST_F(AppsPaneTest, PaperPerAppAddsWithKozoAndStoresThePickedPaper) {
+    platform.setInstalledApps(
+        {{"org.gimp.GIMP", "GIMP", ""}, {"org.inkscape.Inkscape", "Inkscape", ""}});
+    platform.setRunningApps({{"dev.zed.Zed", 14, "Zed"}});
+    store->updateSettings([](Settings& s) { s.appPapers = {{"org.gimp.GIMP", "no-such-paper"}}; });
+    SettingsContext settingsContext = context();
+    AppsPane pane(settingsContext);
+    present(pane);
+    FormSection* papered = section(pane, QStringLiteral("Paper per app"));
+    auto* gimp = named<QComboBox>(*papered, QStringLiteral("Paper for org.gimp.GIMP"));
+    ASSERT_NE(gimp, nullptr);
+    EXPECT_EQ(gimp->currentText(), Paper::find("kozo", {}).name);
+
+    pickRunningApp(*papered, QStringLiteral("Zed"));
+    QTest::mouseClick(button(*papered, QStringLiteral("Choose App...")), Qt::LeftButton);
+    auto* chooser = pane.findChild<AppChooser*>();
+    ASSERT_NE(chooser, nullptr);
+    QTest::keyClicks(chooser->findChild<QLineEdit*>(), QStringLiteral("inksc"));
+    QTest::mouseClick(button(*chooser, QStringLiteral("Add")), Qt::LeftButton);
+    EXPECT_EQ(store->settings().appPapers,
+              (QMap<QString, QString>{{"org.gimp.GIMP", "no-such-paper"},
+                                      {"dev.zed.Zed", "kozo"},
+                                      {"org.inkscape.Inkscape", "kozo"}}));
+
+    auto* zed = named<QComboBox>(*papered, QStringLiteral("Paper for dev.zed.Zed"));
+    ASSERT_NE(zed, nullptr);
+    QTest::keyClick(zed, Qt::Key_Down);
+    EXPECT_EQ(store->settings().appPapers.value("dev.zed.Zed"), Paper::builtIn()[1].id);
+}
+
+} // namespace
+} // namespace tessel

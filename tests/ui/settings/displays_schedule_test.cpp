@@ -1,0 +1,133 @@
+#include "PaneTest.h"
+#include "core/SunTimes.h"
+#include "ui/Toggle.h"
+#include "ui/settings/DisplaysPane.h"
+#include "ui/settings/SchedulePane.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QLocale>
+#include <QTimeEdit>
+
+namespace tessel {
+namespace {
+
+class DisplaysPaneTest : public PaneTest {
+protected:
+    void SetUp() override {
+        platform.setScreens({{"A", "Built-in Display", {0, 0, 1440, 900}, 2},
+                             {"B", "DELL U2720Q", {1440, 0, 2560, 1440}, 1}});
+        PaneTest::SetUp();
+    }
+};
+
+TEST_F(DisplaysPaneTest, ListsScreensWithTheirPixelSizesAndFollowsThem) {
+    SettingsContext settingsContext = context();
+    DisplaysPane pane(settingsContext);
+    present(pane);
+    const QStringList texts = visibleTexts(pane);
+    EXPECT_TRUE(texts.contains(u"2880 x 1800"));
+    EXPECT_TRUE(texts.contains(u"2560 x 1440"));
+    EXPECT_TRUE(texts.contains(u"DELL U2720Q"));
+
+    platform.setScreens({{"A", "Built-in Display", {0, 0, 1440, 900}, 2}});
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(visibleTexts(pane).contains(u"DELL U2720Q"));
+}
+
+TEST_F(DisplaysPaneTest, SwitchesAScreenOffAndOnAndPicksItsPaper) {
+    SettingsContext settingsContext = context();
+    DisplaysPane pane(settingsContext);
+    present(pane);
+    auto* dell = named<Toggle>(pane, QStringLiteral("Paper on DELL U2720Q on or off"));
+    ASSERT_NE(dell, nullptr);
+    EXPECT_TRUE(dell->isChecked());
+    QTest::mouseClick(dell, Qt::LeftButton);
+    EXPECT_EQ(store->settings().disabledDisplays, QSet<QString>{"B"});
+    QTest::mouseClick(dell, Qt::LeftButton);
+    EXPECT_TRUE(store->settings().disabledDisplays.isEmpty());
+
+    auto* picker = named<QComboBox>(pane, QStringLiteral("Paper on Built-in Display"));
+    ASSERT_NE(picker, nullptr);
+    EXPECT_EQ(picker->currentText(), u"Day / Night paper");
+    QTest::keyClick(picker, Qt::Key_Down);
+    EXPECT_EQ(store->settings().displayPapers.value("A"), Paper::builtIn()[0].id);
+    QTest::keyClick(picker, Qt::Key_Up);
+    EXPECT_FALSE(store->settings().displayPapers.contains("A"));
+
+    store->updateSettings([](Settings& s) { s.disabledDisplays = {"B"}; });
+    EXPECT_FALSE(dell->isChecked());
+}
+
+class SchedulePaneTest : public PaneTest {
+protected:
+    void SetUp() override {
+        PaneTest::SetUp();
+        settingsContext.emplace(context());
+        pane = std::make_unique<SchedulePane>(*settingsContext);
+        present(*pane);
+    }
+
+    void choose(const char* mode) {
+        QTest::mouseClick(button(*pane, QString::fromUtf8(mode)), Qt::LeftButton);
+    }
+
+    void findPlace(const QString& text) {
+        auto* city = named<QLineEdit>(*pane, QStringLiteral("City"));
+        city->clear();
+        QTest::keyClicks(city, text);
+        QTest::mouseClick(button(*pane, QStringLiteral("Set")), Qt::LeftButton);
+    }
+
+    std::optional<SettingsContext> settingsContext;
+    std::unique_ptr<SchedulePane> pane;
+};
+
+TEST_F(SchedulePaneTest, FindsAPlaceAndShowsTodaysSunTimesInShortTime) {
+    EXPECT_FALSE(named(*pane, QStringLiteral("City"))->isVisibleTo(pane.get()));
+    choose("From sunset to sunrise");
+    EXPECT_EQ(store->settings().schedule.mode, Schedule::Mode::sunsetToSunrise);
+    EXPECT_TRUE(named(*pane, QStringLiteral("City"))->isVisibleTo(pane.get()));
+
+    findPlace(QStringLiteral("Xyzzyville"));
+    EXPECT_TRUE(visibleTexts(*pane).contains(u"Couldn't find that place. Try a nearby city."));
+    EXPECT_TRUE(store->settings().schedule.place.isEmpty());
+
+    findPlace(QStringLiteral("Mumbai"));
+    const Schedule& schedule = store->settings().schedule;
+    ASSERT_TRUE(schedule.latitude && schedule.longitude);
+    const auto sun =
+        sunTimes(platform.now(), platform.timeZone(), *schedule.latitude, *schedule.longitude);
+    ASSERT_TRUE(sun);
+    const auto shortTime = [](const QDateTime& t) {
+        return QLocale().toString(t.toUTC().time(), QLocale::ShortFormat);
+    };
+    const QStringList texts = visibleTexts(*pane);
+    EXPECT_FALSE(texts.contains(u"Couldn't find that place. Try a nearby city."));
+    EXPECT_TRUE(texts.contains(QStringLiteral("Today in ") + schedule.place))
+        << texts.join(u'|').toStdString();
+    EXPECT_TRUE(texts.contains(QStringLiteral("Sunrise ") + shortTime(sun->sunrise) +
+                               QStringLiteral("   Sunset ") + shortTime(sun->sunset)));
+}
+
+TEST_F(SchedulePaneTest, SetHoursWriteMinutesAfterMidnight) {
+    EXPECT_FALSE(named(*pane, QStringLiteral("From"))->isVisibleTo(pane.get()));
+    choose("Between set hours");
+    auto* from = named<QTimeEdit>(*pane, QStringLiteral("From"));
+    auto* until = named<QTimeEdit>(*pane, QStringLiteral("Until"));
+    ASSERT_TRUE(from && until);
+    EXPECT_TRUE(from->isVisibleTo(pane.get()));
+    EXPECT_EQ(from->time(), QTime(18, 0));
+    from->setTime(QTime(21, 30));
+    until->setTime(QTime(6, 15));
+    EXPECT_EQ(store->settings().schedule.from, 21 * 60 + 30);
+    EXPECT_EQ(store->settings().schedule.to, 6 * 60 + 15);
+
+    store->updateSettings([](Settings& s) { s.schedule.to = 8 * 60; });
+    EXPECT_EQ(until->time(), QTime(8, 0));
+    choose("All the time");
+    EXPECT_FALSE(from->isVisibleTo(pane.get()));
+}
+
+} // namespace
+} // namespace tessel
