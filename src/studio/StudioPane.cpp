@@ -13,6 +13,9 @@ namespace tessel {
 
 namespace {
 
+// A label beside a 200 px slider, and the two Use as buttons side by side.
+constexpr int formMinimumWidth = 400;
+
 StudioPane::FileDialogs systemDialogs() {
     return {
         [](QWidget* parent, const QString& suggestedName) {
@@ -35,6 +38,8 @@ StudioPane::StudioPane(Store& store, QWidget* parent)
     , m_studio(new Studio(store, this))
     , m_dialogs(systemDialogs()) {
     auto* form = new StudioForm(*m_studio, store, this);
+    // The scrolling form would clip its rows rather than ask for room, so it asks here.
+    form->setMinimumWidth(formMinimumWidth);
     connect(form, &StudioForm::exportRequested, this, &StudioPane::exportPaper);
     connect(form, &StudioForm::importRequested, this, &StudioPane::importPaper);
     auto* layout = new QHBoxLayout(this);

@@ -21,7 +21,7 @@ protected:
                                   return nextPath;
                               },
                               [this](QWidget*) { return nextPath; }});
-        pane->resize(780, 900);
+        pane->resize(pane->minimumSizeHint().width(), 900);
         pane->show();
     }
 
