@@ -4,6 +4,7 @@
 #include "app/ShortcutRegistry.h"
 #include "core/Store.h"
 #include "ui/FormSection.h"
+#include "ui/SectionHeading.h"
 #include "ui/settings/SettingsContext.h"
 #include "ui/settings/ShortcutRow.h"
 
@@ -45,6 +46,7 @@ ShortcutsPane::ShortcutsPane(SettingsContext& context, QWidget* parent)
         "paper on or off, set a paper, snooze and switch the Focus filter. Run tessel --help "
         "to see how."));
     note->setWordWrap(true);
+    note->setFont(interfaceFont(*note, 10));
     note->setForegroundRole(QPalette::PlaceholderText);
     note->setContentsMargins(4, 0, 4, 0);
     addWidget(note);
