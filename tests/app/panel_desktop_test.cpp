@@ -4,6 +4,7 @@
 #include "core/SettingsJson.h"
 #include "platform/UserDefaults.h"
 
+#include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -22,13 +23,33 @@ protected:
         }
     }
 
-    int command(const QStringList& arguments) {
+    int command(const QStringList& arguments, QString* output = nullptr) {
         QProcess tessel;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(QStringLiteral("TESSEL_CONFIG_DIR"), config.path());
         tessel.setProcessEnvironment(environment);
         tessel.start(QStringLiteral(TESSEL_BINARY), arguments);
-        return tessel.waitForFinished(30000) ? tessel.exitCode() : -1;
+        if (!tessel.waitForFinished(30000)) {
+            return -1;
+        }
+        if (output) {
+            *output = QString::fromUtf8(tessel.readAllStandardOutput()).trimmed();
+        }
+        return tessel.exitCode();
+    }
+
+    // Waits for the paper over the area to finish changing; the picture it came to rest on.
+    QImage settled(QRect rect) const {
+        QImage last;
+        waitUntil(
+            [&] {
+                const QImage now = area(rect);
+                const bool same = now == last;
+                last = now;
+                return same;
+            },
+            std::chrono::seconds(30));
+        return last;
     }
 
     QImage area(QRect rect) const { return desktop->screenshot(rect); }
@@ -81,16 +102,7 @@ TEST_F(PanelDesktopTest, TheIconSitsInThePanelAndCommandsChangeThePaper) {
     ASSERT_EQ(command({QStringLiteral("on")}), 0);
     ASSERT_TRUE(waitUntil([&] { return !isPlainWhite(area(paper)); }, std::chrono::seconds(60)))
         << "paper did not show";
-    // Let the cross-fade settle before taking the first paper's look.
-    QImage kozo;
-    ASSERT_TRUE(waitUntil(
-        [&] {
-            const QImage now = area(paper);
-            const bool settled = now == kozo;
-            kozo = now;
-            return settled;
-        },
-        std::chrono::seconds(30)));
+    const QImage kozo = settled(paper);
 
     ASSERT_EQ(command({QStringLiteral("off")}), 0);
     ASSERT_TRUE(waitUntil([&] { return isPlainWhite(area(paper)); }, std::chrono::seconds(30)));
@@ -104,6 +116,52 @@ TEST_F(PanelDesktopTest, TheIconSitsInThePanelAndCommandsChangeThePaper) {
             return !isPlainWhite(now) && now != kozo;
         },
         std::chrono::seconds(60)));
+}
+
+// A paper made in the Studio and exported, imported here and chosen as the Day paper, shows
+// on screen as itself, not as the Kozo an unknown paper would fall back to.
+TEST_F(PanelDesktopTest, AnImportedPaperChosenAsTheDayPaperShowsOnScreen) {
+    test::ChildProcess trayer({"trayer", "--edge", "top", "--align", "right", "--widthtype",
+                               "pixel", "--width", "120", "--height", "32", "--SetDockType",
+                               "true"},
+                              logs.filePath(QStringLiteral("trayer.log")).toStdString());
+    const QRect paper(140, 140, 200, 200);
+    test::WindowSpec white;
+    white.geometry = paper.adjusted(-40, -40, 40, 40);
+    white.wmInstance = "white";
+    white.wmClass = "White";
+    desktop->openWindow(white);
+
+    QTemporaryDir documents;
+    const QString document = documents.filePath(QStringLiteral("Woven.tessel"));
+    QFile file(document);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(R"({"id":"custom","name":"Woven","recipe":{"cloud":0.1,"grain":0.2,"tooth":0,)"
+               R"("toothSize":24,"fibres":0,"fibreDensity":0,"fibreLength":60,"fibreWidth":0.8,)"
+               R"("flecks":0,"pattern":"linen","patternAmount":1,"warmth":0,"seed":424242}})");
+    file.close();
+    QString id;
+    ASSERT_EQ(command({QStringLiteral("import"), document}, &id), 0);
+    ASSERT_TRUE(id.startsWith(u"custom-")) << id.toStdString();
+    ASSERT_EQ(command({QStringLiteral("settings"), QStringLiteral("set"), QStringLiteral("day"),
+                       QStringLiteral(R"({"paper":"%1","gsm":300})").arg(id)}),
+              0);
+    ASSERT_EQ(command({QStringLiteral("settings"), QStringLiteral("set"),
+                       QStringLiteral("onboarded"), QStringLiteral("true")}),
+              0);
+
+    test::ChildProcess tessel({TESSEL_BINARY},
+                              logs.filePath(QStringLiteral("tessel.log")).toStdString(),
+                              {"TESSEL_CONFIG_DIR=" + config.path().toStdString()});
+    ASSERT_TRUE(waitUntil([&] { return !isPlainWhite(area(paper)); }, std::chrono::seconds(60)))
+        << "paper did not show";
+    const QImage woven = settled(paper);
+    ASSERT_TRUE(waitUntil([&] { return command({QStringLiteral("status")}) == 0; },
+                          std::chrono::seconds(30)));
+    ASSERT_EQ(command({QStringLiteral("paper"), QStringLiteral("kozo")}), 0);
+    EXPECT_TRUE(waitUntil([&] { return area(paper) != woven && !isPlainWhite(area(paper)); },
+                          std::chrono::seconds(60)))
+        << "the imported paper looked like Kozo";
 }
 
 } // namespace
