@@ -31,7 +31,7 @@ GeneralPane::GeneralPane(SettingsContext& context, QWidget* parent)
     , m_binder(new SettingsBinder(context.store, this)) {
     addPaperSection();
     addAppearanceSection();
-    addPrivacySection();
+    addSoundAndCaptureSection();
     addButtons(context);
 }
 
@@ -95,7 +95,7 @@ void GeneralPane::showNote() {
     m_note->setVisible(bySample && !m_store.screenAccess());
 }
 
-void GeneralPane::addPrivacySection() {
+void GeneralPane::addSoundAndCaptureSection() {
     FormSection* section = addSection();
     m_binder->toggle(
         section->addToggle(QStringLiteral("Sounds")), [](const Settings& s) { return s.sounds; },

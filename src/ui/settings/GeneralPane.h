@@ -2,13 +2,10 @@
 
 #include "ui/FormPage.h"
 
-class QComboBox;
-
 namespace tessel {
 
 class SettingsBinder;
 class Store;
-class Toggle;
 struct SettingsContext;
 
 class GeneralPane final : public FormPage {
@@ -20,7 +17,7 @@ public:
 private:
     void addPaperSection();
     void addAppearanceSection();
-    void addPrivacySection();
+    void addSoundAndCaptureSection();
     void addButtons(SettingsContext& context);
     QWidget* screenAccessNote();
     void showNote();
