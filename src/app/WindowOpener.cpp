@@ -16,7 +16,9 @@ namespace tessel {
 namespace {
 
 constexpr QSize welcomeSize(560, 640);
-constexpr QSize settingsSize(820, 600);
+// Wide enough for the Studio's form beside its 260-pixel sheet in the desktop's own font,
+// which runs wider than the 820 the layout was first drawn for.
+constexpr QSize settingsSize(840, 600);
 
 // Saves the frame whenever the window is closed or hidden.
 class FrameKeeper final : public QObject {
@@ -109,13 +111,12 @@ std::unique_ptr<QWidget> WindowOpener::makeWelcome() {
 std::unique_ptr<QWidget> WindowOpener::makeSettings() {
     auto window = std::make_unique<QWidget>(nullptr, Qt::Window);
     window->setWindowTitle(QStringLiteral("Tessel Settings"));
-    window->setMinimumSize(SettingsView::minimumSize);
     window->resize(settingsSize);
     // The size the user left it at last time; where it goes is the centre, as when new.
     if (const auto frame = m_store.platform().defaults().value(frameKey().toStdString());
         frame && frame->is_object()) {
         const QSize stored(frame->value("width", 0), frame->value("height", 0));
-        if (stored.width() >= window->minimumWidth() && stored.height() > 0) {
+        if (stored.width() >= SettingsView::minimumSize.width() && stored.height() > 0) {
             window->resize(stored.boundedTo(QSize(4096, 4096)));
         }
     }

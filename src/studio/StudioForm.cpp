@@ -72,6 +72,10 @@ StudioForm::StudioForm(Studio& studio, Store& store, QWidget* parent)
     addPatternSection(*page);
     addActionSection(*page);
 
+    // The scrolling page would clip its rows rather than ask for room, so the form asks; it
+    // keeps close to the sheet so that both fit the window's usual width.
+    page->setSideMargins(30, 2);
+    setMinimumWidth(page->contentWidth());
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(page);
@@ -154,7 +158,9 @@ void StudioForm::addActionSection(FormPage& page) {
     m_savedNote->setGraphicsEffect(hidden);
     tintSavedNote();
     section->addWidget(buttonRow({m_save, m_savedNote}, {}));
-    section->addWidget(buttonRow({day, night}, {}));
+    // One to a row: side by side they would widen the form past the window's usual width.
+    section->addWidget(buttonRow({day}, {}));
+    section->addWidget(buttonRow({night}, {}));
 
     auto* importButton = new PressButton(QStringLiteral("Import..."), PressButton::Kind::plain);
     auto* exportButton = new PressButton(QStringLiteral("Export..."), PressButton::Kind::plain);

@@ -13,9 +13,6 @@ namespace tessel {
 
 namespace {
 
-// A label beside a 200 px slider, and the two Use as buttons side by side.
-constexpr int formMinimumWidth = 400;
-
 StudioPane::FileDialogs systemDialogs() {
     return {
         [](QWidget* parent, const QString& suggestedName) {
@@ -38,13 +35,11 @@ StudioPane::StudioPane(Store& store, QWidget* parent)
     , m_studio(new Studio(store, this))
     , m_dialogs(systemDialogs()) {
     auto* form = new StudioForm(*m_studio, store, this);
-    // The scrolling form would clip its rows rather than ask for room, so it asks here.
-    form->setMinimumWidth(formMinimumWidth);
     connect(form, &StudioForm::exportRequested, this, &StudioPane::exportPaper);
     connect(form, &StudioForm::importRequested, this, &StudioPane::importPaper);
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(8);
+    layout->setSpacing(0);
     layout->addWidget(form, 1);
     layout->addWidget(new StudioSheet(*m_studio, this), 0, Qt::AlignTop);
 }

@@ -88,7 +88,7 @@ StudioSheet::StudioSheet(Studio& studio, QWidget* parent)
     showPreview();
 
     auto* column = new QVBoxLayout(this);
-    column->setContentsMargins(12, 12, 12, 24);
+    column->setContentsMargins(8, 12, 10, 24);
     column->setSpacing(28);
     column->addWidget(m_sheet, 0, Qt::AlignHCenter);
     column->addWidget(dayNight, 0, Qt::AlignHCenter);

@@ -2,6 +2,7 @@
 
 #include "ui/FormSection.h"
 
+#include <QScrollBar>
 #include <QVBoxLayout>
 
 namespace tessel {
@@ -25,6 +26,15 @@ FormSection* FormPage::addSection(const QString& title) {
     auto* section = new FormSection(title);
     addWidget(section);
     return section;
+}
+
+void FormPage::setSideMargins(int left, int right) {
+    const QMargins margins = m_column->contentsMargins();
+    m_column->setContentsMargins(left, margins.top(), right, margins.bottom());
+}
+
+int FormPage::contentWidth() const {
+    return widget()->minimumSizeHint().width() + verticalScrollBar()->sizeHint().width();
 }
 
 void FormPage::addWidget(QWidget* content) {

@@ -20,6 +20,10 @@ public:
     FormSection* addSection(const QString& title = {});
     // Free-standing content between sections, such as a grid of cards.
     void addWidget(QWidget* content);
+    // Room left and right of the sections, for pages that share their row with other content.
+    void setSideMargins(int left, int right);
+    // The width at which every section shows whole, the scroll bar included.
+    int contentWidth() const;
 
 private:
     QVBoxLayout* m_column;

@@ -67,10 +67,10 @@ TEST_F(Windows, HaveTheirSizesStylesAndTitles) {
     // Any other identifier means Settings.
     QWidget& settings = app->windows().open(QStringLiteral("papers"));
     EXPECT_EQ(&settings, window("settings"));
-    EXPECT_EQ(settings.size(), QSize(820, 600));
+    EXPECT_EQ(settings.size(), QSize(840, 600));
     EXPECT_EQ(settings.windowTitle(), QStringLiteral("Tessel Settings"));
-    EXPECT_LT(settings.minimumWidth(), 820);
-    EXPECT_GT(settings.maximumWidth(), 820);
+    EXPECT_LT(settings.minimumWidth(), 840);
+    EXPECT_GT(settings.maximumWidth(), 840);
     // Without a feed there is nothing to check.
     EXPECT_FALSE(button(&settings, QStringLiteral("Check for Updates")));
     QPushButton* again = button(&settings, QStringLiteral("Show Welcome Again"));

@@ -46,7 +46,6 @@ SettingsView::SettingsView(SettingsContext context, QWidget* parent)
     , m_subtitle(new QLabel)
     , m_detail(new QWidget)
     , m_stack(new QStackedLayout) {
-    setMinimumSize(minimumSize);
     setAutoFillBackground(true);
 
     auto* backdrop = new SidebarBackdrop;
@@ -93,6 +92,10 @@ void SettingsView::setPane(std::optional<Pane> pane) {
     if (changed) {
         rebuild(true);
     }
+}
+
+QSize SettingsView::minimumSizeHint() const {
+    return QWidget::minimumSizeHint().expandedTo(minimumSize);
 }
 
 void SettingsView::showEvent(QShowEvent* event) {

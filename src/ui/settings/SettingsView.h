@@ -33,6 +33,9 @@ public:
     // The view of the shown pane.
     QWidget* content() const { return m_content.get(); }
 
+    // At least minimumSize, more while a pane needs more room.
+    QSize minimumSizeHint() const override;
+
 protected:
     void showEvent(QShowEvent* event) override;
 

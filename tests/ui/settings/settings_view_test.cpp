@@ -1,3 +1,5 @@
+#include "studio/Studio.h"
+#include "studio/StudioPane.h"
 #include "ui/UiFixture.h"
 #include "ui/settings/PaneSidebar.h"
 #include "ui/settings/SettingsView.h"
@@ -69,11 +71,14 @@ TEST_F(SettingsViewTest, Snapshots) {
     for (const bool dark : {false, true}) {
         platform.setDark(dark);
         SettingsView view(context());
-        view.resize(820, 600);
+        view.resize(840, 600);
         view.show();
         for (const PaneInfo& info : paneInfos()) {
             view.setPane(info.pane);
             QCoreApplication::processEvents();
+            if (const auto* pane = qobject_cast<StudioPane*>(view.content())) {
+                ASSERT_TRUE(waitFor([pane] { return pane->studio().preview().has_value(); }));
+            }
             const QPixmap picture = view.grab();
             ASSERT_FALSE(picture.isNull());
             const QString name = info.title.toLower().replace(u' ', u'-');
