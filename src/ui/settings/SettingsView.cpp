@@ -107,7 +107,13 @@ void SettingsView::showEvent(QShowEvent* event) {
 }
 
 void SettingsView::followAppearance() {
-    setPalette(InterfacePalette::chrome(m_context.store.dark()));
+    const bool dark = m_context.store.dark();
+    QPalette palette = InterfacePalette::chrome(dark);
+    // Fields, lists and radio buttons are drawn on the base colour: a step apart from the
+    // window, or the desktop style's rings and frames vanish into it.
+    const QColor window = palette.color(QPalette::Window);
+    palette.setColor(QPalette::Base, dark ? window.lighter(190) : InterfacePalette::paperWhite());
+    setPalette(palette);
 }
 
 void SettingsView::rebuild(bool fade) {
