@@ -2,6 +2,9 @@
 
 #include "ui/FormSection.h"
 
+#include <QAbstractSpinBox>
+#include <QApplication>
+#include <QComboBox>
 #include <QScrollBar>
 #include <QVBoxLayout>
 
@@ -20,6 +23,25 @@ FormPage::FormPage(QWidget* parent)
     m_column->addStretch();
     setWidget(content);
     viewport()->setAutoFillBackground(false);
+    qApp->installEventFilter(this);
+}
+
+// A wheel turned while the pointer passes over a picker or a slider scrolls the page, as the
+// user meant, instead of changing a setting they never looked at; once they click the
+// control, it is theirs to turn.
+bool FormPage::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::Wheel) {
+        return false;
+    }
+    auto* control = qobject_cast<QWidget*>(watched);
+    const bool turnsAValue = qobject_cast<QComboBox*>(watched) ||
+                             qobject_cast<QAbstractSlider*>(watched) ||
+                             qobject_cast<QAbstractSpinBox*>(watched);
+    if (!turnsAValue || control->hasFocus() || !widget()->isAncestorOf(control)) {
+        return false;
+    }
+    QCoreApplication::sendEvent(verticalScrollBar(), event);
+    return true;
 }
 
 FormSection* FormPage::addSection(const QString& title) {

@@ -25,6 +25,9 @@ public:
     // The width at which every section shows whole, the scroll bar included.
     int contentWidth() const;
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     QVBoxLayout* m_column;
 };

@@ -1,10 +1,15 @@
 #include "ui/FloatSlider.h"
+#include "ui/FormPage.h"
 #include "ui/FormSection.h"
 #include "ui/Toggle.h"
 
+#include <QApplication>
+#include <QComboBox>
 #include <QLabel>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
+#include <QWheelEvent>
 
 #include <cmath>
 #include <gtest/gtest.h>
@@ -45,6 +50,35 @@ TEST(FormSections, NameTheirControlsAfterTheirRowsAndShowAFooterOnlyWithText) {
     EXPECT_FALSE(section.footer()->isHidden());
     section.setFooter({});
     EXPECT_TRUE(section.footer()->isHidden());
+}
+
+void turnWheel(QWidget& widget) {
+    const QPointF centre = QRectF(widget.rect()).center();
+    QWheelEvent wheel(centre, widget.mapToGlobal(centre), {}, QPoint(0, -120), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(&widget, &wheel);
+}
+
+TEST(FormPages, AWheelOverAPickerScrollsThePageUntilThePickerIsChosen) {
+    FormPage page;
+    page.resize(400, 200);
+    QComboBox* picker = nullptr;
+    for (int section = 0; section < 8; ++section) {
+        picker = new QComboBox;
+        picker->addItems({QStringLiteral("One"), QStringLiteral("Two"), QStringLiteral("Three")});
+        page.addSection()->addRow(QStringLiteral("Pick"), picker);
+    }
+    page.show();
+    picker = page.findChildren<QComboBox*>().at(1);
+    turnWheel(*picker);
+    EXPECT_EQ(picker->currentIndex(), 0);
+    EXPECT_GT(page.verticalScrollBar()->value(), 0);
+
+    page.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&page));
+    picker->setFocus();
+    turnWheel(*picker);
+    EXPECT_EQ(picker->currentIndex(), 1);
 }
 
 } // namespace
