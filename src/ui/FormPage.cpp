@@ -28,16 +28,26 @@ FormPage::FormPage(QWidget* parent)
 
 // A wheel turned while the pointer passes over a picker or a slider scrolls the page, as the
 // user meant, instead of changing a setting they never looked at; once they click the
-// control, it is theirs to turn.
+// control, it is theirs to turn. Such controls would also take the focus from the wheel
+// itself, so they are made to wait for a click or a tab.
 bool FormPage::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() != QEvent::Wheel) {
+    if (event->type() != QEvent::Wheel && event->type() != QEvent::Polish) {
         return false;
     }
     auto* control = qobject_cast<QWidget*>(watched);
     const bool turnsAValue = qobject_cast<QComboBox*>(watched) ||
                              qobject_cast<QAbstractSlider*>(watched) ||
                              qobject_cast<QAbstractSpinBox*>(watched);
-    if (!turnsAValue || control->hasFocus() || !widget()->isAncestorOf(control)) {
+    if (!turnsAValue || !widget()->isAncestorOf(control)) {
+        return false;
+    }
+    if (event->type() == QEvent::Polish) {
+        if (control->focusPolicy() == Qt::WheelFocus) {
+            control->setFocusPolicy(Qt::StrongFocus);
+        }
+        return false;
+    }
+    if (control->hasFocus()) {
         return false;
     }
     QCoreApplication::sendEvent(verticalScrollBar(), event);
