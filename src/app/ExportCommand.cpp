@@ -4,8 +4,8 @@
 #include "paper/HeightField.h"
 #include "paper/PaperDocument.h"
 #include "paper/TileShading.h"
+#include "studio/PaperFile.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 
@@ -86,17 +86,11 @@ ExportRequest parse(const QStringList& args) {
 // A paper id, built in or from the stored settings, or the path of a paper document.
 Recipe resolvePaper(const QString& paper) {
     if (QFileInfo(paper).isFile()) {
-        QFile file(paper);
-        if (!file.open(QIODevice::ReadOnly)) {
-            throw ExportError{QStringLiteral("cannot read %1: %2").arg(paper, file.errorString())};
+        const auto document = readPaperDocument(paper);
+        if (const auto* error = std::get_if<PaperFileError>(&document)) {
+            throw ExportError{describe(*error, paper)};
         }
-        const QByteArray bytes = file.readAll();
-        const auto document =
-            customPaperFromJson(Json::parse(bytes.cbegin(), bytes.cend(), nullptr, false));
-        if (!document) {
-            throw ExportError{QStringLiteral("%1 is not a valid paper document").arg(paper)};
-        }
-        return document->recipe;
+        return std::get<CustomPaper>(document).recipe;
     }
     const QList<CustomPaper> custom = storedSettings().customPapers;
     const Paper found = Paper::find(paper, custom);

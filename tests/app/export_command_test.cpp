@@ -95,6 +95,10 @@ TEST_F(ExportCommand, BadInputGivesOneLineAndFails) {
     ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
     bad.write(R"({"id": "x", "name": "X", "recipe": {"cloud": 1}})");
     bad.close();
+    QFile big(path("big.tessel"));
+    ASSERT_TRUE(big.open(QIODevice::WriteOnly));
+    big.write(QByteArray(1024 * 1024 + 1, ' '));
+    big.close();
     const QList<QStringList> cases = {
         {QStringLiteral("field"), QStringLiteral("kozo"), QStringLiteral("--size"),
          QStringLiteral("100"), QStringLiteral("-o"), path("x.f32")},
@@ -105,6 +109,7 @@ TEST_F(ExportCommand, BadInputGivesOneLineAndFails) {
         {QStringLiteral("tile"), QStringLiteral("kozo")},
         {QStringLiteral("tile"), QStringLiteral("vellum"), QStringLiteral("-o"), path("x.png")},
         {QStringLiteral("tile"), path("bad.tessel"), QStringLiteral("-o"), path("x.png")},
+        {QStringLiteral("tile"), path("big.tessel"), QStringLiteral("-o"), path("x.png")},
         {QStringLiteral("tile"), QStringLiteral("kozo"), QStringLiteral("-o"), path("x.jpg")},
         {QStringLiteral("tile"), QStringLiteral("kozo"), QStringLiteral("--gsm"),
          QStringLiteral("heavy"), QStringLiteral("-o"), path("x.png")},
