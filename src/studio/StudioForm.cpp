@@ -10,7 +10,6 @@
 #include "ui/PressButton.h"
 #include "ui/SectionHeading.h"
 
-#include <QEvent>
 #include <QGraphicsOpacityEffect>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -156,7 +155,8 @@ void StudioForm::addActionSection(FormPage& page) {
     auto* hidden = new QGraphicsOpacityEffect(m_savedNote);
     hidden->setOpacity(0);
     m_savedNote->setGraphicsEffect(hidden);
-    tintSavedNote();
+    // The palette's placeholder colour is the secondary tone, in either appearance.
+    m_savedNote->setForegroundRole(QPalette::PlaceholderText);
     section->addWidget(buttonRow({m_save, m_savedNote}, {}));
     // One to a row: side by side they would widen the form past the window's usual width.
     section->addWidget(buttonRow({day}, {}));
@@ -176,19 +176,6 @@ void StudioForm::addActionSection(FormPage& page) {
     connect(m_delete, &QPushButton::clicked, &m_studio, &Studio::remove);
     connect(importButton, &QPushButton::clicked, this, &StudioForm::importRequested);
     connect(exportButton, &QPushButton::clicked, this, &StudioForm::exportRequested);
-}
-
-void StudioForm::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::PaletteChange) {
-        tintSavedNote();
-    }
-    QWidget::changeEvent(event);
-}
-
-void StudioForm::tintSavedNote() {
-    QPalette quiet = m_savedNote->palette();
-    quiet.setColor(QPalette::WindowText, Tones::of(*this).secondary);
-    m_savedNote->setPalette(quiet);
 }
 
 void StudioForm::showRecipe() {

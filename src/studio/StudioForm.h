@@ -31,9 +31,6 @@ Q_SIGNALS:
     void importRequested();
     void exportRequested();
 
-protected:
-    void changeEvent(QEvent* event) override;
-
 private:
     struct SliderSpec {
         QString label;
@@ -54,7 +51,6 @@ private:
     void showRecipe();
     void showEditing();
     void fadeSavedNote();
-    void tintSavedNote();
 
     Studio& m_studio;
     Store& m_store;

@@ -4,7 +4,6 @@
 #include "ui/SectionHeading.h"
 #include "ui/Toggle.h"
 
-#include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
@@ -71,7 +70,8 @@ FormSection::FormSection(const QString& title, QWidget* parent)
     m_footer->setWordWrap(true);
     m_footer->setFont(interfaceFont(*m_footer, 10));
     m_footer->setContentsMargins(4, 0, 4, 0);
-    tintFooter();
+    // The palette's placeholder colour is the secondary tone, in either appearance.
+    m_footer->setForegroundRole(QPalette::PlaceholderText);
     m_footer->hide();
     layout->addWidget(m_footer);
 }
@@ -104,20 +104,6 @@ Toggle* FormSection::addToggle(const QString& label) {
 void FormSection::setFooter(const QString& text) {
     m_footer->setText(text);
     m_footer->setVisible(!text.isEmpty());
-}
-
-void FormSection::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::PaletteChange) {
-        tintFooter();
-    }
-    QWidget::changeEvent(event);
-}
-
-// Footers follow the window's appearance, a step quieter than the rows.
-void FormSection::tintFooter() {
-    QPalette footerPalette = m_footer->palette();
-    footerPalette.setColor(QPalette::WindowText, Tones::of(*this).secondary);
-    m_footer->setPalette(footerPalette);
 }
 
 QWidget* FormSection::addRow(QLayout* contents) {

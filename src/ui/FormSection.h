@@ -30,14 +30,10 @@ public:
 
     QLabel* footer() const { return m_footer; }
 
-protected:
-    void changeEvent(QEvent* event) override;
-
 private:
     class Card;
 
     QWidget* addRow(QLayout* contents);
-    void tintFooter();
 
     Card* m_card;
     QVBoxLayout* m_rows;

@@ -65,6 +65,26 @@ protected:
         return true;
     }
 
+    // A panel at the top right, 120 by 32, to hold Tessel's icon.
+    std::unique_ptr<test::ChildProcess> startTrayer() {
+        return std::make_unique<test::ChildProcess>(
+            std::vector<std::string>{"trayer", "--edge", "top", "--align", "right", "--widthtype",
+                                     "pixel", "--width", "120", "--height", "32", "--transparent",
+                                     "false", "--tint", "0x303030", "--SetDockType", "true"},
+            logs.filePath(QStringLiteral("trayer.log")).toStdString());
+    }
+
+    // A white window; the area inside it that paper shows over.
+    QRect openWhiteWindow() {
+        const QRect paper(140, 140, 200, 200);
+        test::WindowSpec white;
+        white.geometry = paper.adjusted(-40, -40, 40, 40);
+        white.wmInstance = "white";
+        white.wmClass = "White";
+        desktop->openWindow(white);
+        return paper;
+    }
+
     QTemporaryDir config;
     QTemporaryDir logs;
 };
@@ -72,16 +92,8 @@ protected:
 TEST_F(PanelDesktopTest, TheIconSitsInThePanelAndCommandsChangeThePaper) {
     const QImage screen = desktop->screenshot();
     const QRect tray(screen.width() - 120, 0, 120, 32);
-    test::ChildProcess trayer({"trayer", "--edge", "top", "--align", "right", "--widthtype",
-                               "pixel", "--width", "120", "--height", "32", "--transparent",
-                               "false", "--tint", "0x303030", "--SetDockType", "true"},
-                              logs.filePath(QStringLiteral("trayer.log")).toStdString());
-    const QRect paper(140, 140, 200, 200);
-    test::WindowSpec white;
-    white.geometry = paper.adjusted(-40, -40, 40, 40);
-    white.wmInstance = "white";
-    white.wmClass = "White";
-    desktop->openWindow(white);
+    const auto trayer = startTrayer();
+    const QRect paper = openWhiteWindow();
     ASSERT_TRUE(waitUntil([&] { return area(tray) != screen.copy(tray); }));
     const QImage emptyTray = area(tray);
 
@@ -121,16 +133,8 @@ TEST_F(PanelDesktopTest, TheIconSitsInThePanelAndCommandsChangeThePaper) {
 // A paper made in the Studio and exported, imported here and chosen as the Day paper, shows
 // on screen as itself, not as the Kozo an unknown paper would fall back to.
 TEST_F(PanelDesktopTest, AnImportedPaperChosenAsTheDayPaperShowsOnScreen) {
-    test::ChildProcess trayer({"trayer", "--edge", "top", "--align", "right", "--widthtype",
-                               "pixel", "--width", "120", "--height", "32", "--SetDockType",
-                               "true"},
-                              logs.filePath(QStringLiteral("trayer.log")).toStdString());
-    const QRect paper(140, 140, 200, 200);
-    test::WindowSpec white;
-    white.geometry = paper.adjusted(-40, -40, 40, 40);
-    white.wmInstance = "white";
-    white.wmClass = "White";
-    desktop->openWindow(white);
+    const auto trayer = startTrayer();
+    const QRect paper = openWhiteWindow();
 
     QTemporaryDir documents;
     const QString document = documents.filePath(QStringLiteral("Woven.tessel"));

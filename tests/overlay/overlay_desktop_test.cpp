@@ -188,6 +188,11 @@ TEST_F(OverlayOnDesktop, RulerKeepsABandClearAtThePointer) {
     WindowSpec white;
     white.geometry = QRect(100, 100, 1200, 800);
     desktop->openWindow(white);
+    // With a panel to sit in, Tessel opens no Settings window over the page at launch.
+    QTemporaryDir logs;
+    test::ChildProcess panel({"trayer", "--edge", "top", "--align", "right", "--widthtype", "pixel",
+                              "--width", "120", "--height", "32", "--SetDockType", "true"},
+                             logs.filePath(QStringLiteral("trayer.log")).toStdString());
     RunningTessel tessel(
         QStringLiteral(R"({"onboarded": true, "ruler": true, "rulerHeight": 60})"));
     windowUnderPointer(QPoint(600, 500));

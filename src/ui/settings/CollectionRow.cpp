@@ -2,12 +2,10 @@
 
 #include "moments/ArtLibrary.h"
 #include "moments/Gallery.h"
-#include "ui/InterfacePalette.h"
 #include "ui/SectionHeading.h"
 #include "ui/Toggle.h"
 #include "ui/settings/ArtThumb.h"
 
-#include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QVBoxLayout>
@@ -57,29 +55,15 @@ CollectionRow::CollectionRow(const gallery::Collection& collection, const ArtLib
     auto* text = new QVBoxLayout;
     text->setSpacing(1);
     text->addWidget(new QLabel(collection.name));
-    m_count->setText(works.size() == 1 ? QStringLiteral("1 work")
-                                       : QStringLiteral("%1 works").arg(works.size()));
+    m_count->setText(QStringLiteral("%1 works").arg(works.size()));
+    // The palette's placeholder colour is the secondary tone, in either appearance.
+    m_count->setForegroundRole(QPalette::PlaceholderText);
     m_count->setFont(interfaceFont(*m_count, 10.5));
     text->addWidget(m_count);
     row->addLayout(text, 1);
 
     m_toggle->setAccessibleName(collection.name);
     row->addWidget(m_toggle, 0, Qt::AlignVCenter);
-    tintCount();
-}
-
-void CollectionRow::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::PaletteChange) {
-        tintCount();
-    }
-    QWidget::changeEvent(event);
-}
-
-// The count is a step quieter than the name, in either appearance.
-void CollectionRow::tintCount() {
-    QPalette tinted = m_count->palette();
-    tinted.setColor(QPalette::WindowText, Tones::of(*this).secondary);
-    m_count->setPalette(tinted);
 }
 
 } // namespace tessel

@@ -26,12 +26,7 @@ public:
 
     Toggle* toggle() const { return m_toggle; }
 
-protected:
-    void changeEvent(QEvent* event) override;
-
 private:
-    void tintCount();
-
     Toggle* m_toggle;
     QLabel* m_count;
 };
