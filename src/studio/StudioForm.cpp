@@ -49,24 +49,24 @@ StudioForm::StudioForm(Studio& studio, Store& store, QWidget* parent)
     auto* page = new FormPage(this);
     addPaperSection(*page);
     FormSection* surface = page->addSection(QStringLiteral("Surface"));
-    for (const SliderSpec& spec : {
-             SliderSpec{QStringLiteral("Formation"), &Recipe::cloud, 0, 1},
-             SliderSpec{QStringLiteral("Grain"), &Recipe::grain, 0, 1},
-             SliderSpec{QStringLiteral("Tooth"), &Recipe::tooth, 0, 1},
-             SliderSpec{QStringLiteral("Tooth size"), &Recipe::toothSize, 6, 64},
-             SliderSpec{QStringLiteral("Flecks"), &Recipe::flecks, 0, 1},
-             SliderSpec{QStringLiteral("Warmth"), &Recipe::warmth, -1, 1},
+    for (const SliderField& field : {
+             SliderField{QStringLiteral("Formation"), &Recipe::cloud, 0, 1},
+             SliderField{QStringLiteral("Grain"), &Recipe::grain, 0, 1},
+             SliderField{QStringLiteral("Tooth"), &Recipe::tooth, 0, 1},
+             SliderField{QStringLiteral("Tooth size"), &Recipe::toothSize, 6, 64},
+             SliderField{QStringLiteral("Flecks"), &Recipe::flecks, 0, 1},
+             SliderField{QStringLiteral("Warmth"), &Recipe::warmth, -1, 1},
          }) {
-        addSlider(*surface, spec);
+        addSlider(*surface, field);
     }
     FormSection* fibres = page->addSection(QStringLiteral("Fibres"));
-    for (const SliderSpec& spec : {
-             SliderSpec{QStringLiteral("Fibres"), &Recipe::fibres, 0, 1},
-             SliderSpec{QStringLiteral("Density"), &Recipe::fibreDensity, 0, 1},
-             SliderSpec{QStringLiteral("Length"), &Recipe::fibreLength, 10, 200},
-             SliderSpec{QStringLiteral("Thickness"), &Recipe::fibreWidth, 0.3, 2},
+    for (const SliderField& field : {
+             SliderField{QStringLiteral("Fibres"), &Recipe::fibres, 0, 1},
+             SliderField{QStringLiteral("Density"), &Recipe::fibreDensity, 0, 1},
+             SliderField{QStringLiteral("Length"), &Recipe::fibreLength, 10, 200},
+             SliderField{QStringLiteral("Thickness"), &Recipe::fibreWidth, 0.3, 2},
          }) {
-        addSlider(*fibres, spec);
+        addSlider(*fibres, field);
     }
     addPatternSection(*page);
     addActionSection(*page);
@@ -115,16 +115,16 @@ void StudioForm::fillStartMenu() {
     }
 }
 
-FloatSlider* StudioForm::addSlider(FormSection& section, const SliderSpec& spec) {
-    auto* slider = new FloatSlider(spec.low, spec.high);
+FloatSlider* StudioForm::addSlider(FormSection& section, const SliderField& field) {
+    auto* slider = new FloatSlider(field.low, field.high);
     slider->setFixedWidth(controlWidth);
-    connect(slider, &FloatSlider::moved, this, [this, field = spec.field](double value) {
+    connect(slider, &FloatSlider::moved, this, [this, member = field.field](double value) {
         Recipe next = m_studio.recipe();
-        next.*field = static_cast<float>(value);
+        next.*member = static_cast<float>(value);
         m_studio.setRecipe(next);
     });
-    section.addRow(spec.label, slider);
-    m_sliders.append({slider, spec.field});
+    section.addRow(field.label, slider);
+    m_sliders.append({slider, field.field});
     return slider;
 }
 

@@ -32,7 +32,7 @@ Q_SIGNALS:
     void exportRequested();
 
 private:
-    struct SliderSpec {
+    struct SliderField {
         QString label;
         float Recipe::*field;
         double low;
@@ -44,7 +44,7 @@ private:
     };
 
     void addPaperSection(FormPage& page);
-    FloatSlider* addSlider(FormSection& section, const SliderSpec& spec);
+    FloatSlider* addSlider(FormSection& section, const SliderField& field);
     void addPatternSection(FormPage& page);
     void addActionSection(FormPage& page);
     void fillStartMenu();
