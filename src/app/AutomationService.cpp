@@ -178,6 +178,8 @@ void ApplicationAdaptor::Open(const QStringList& uris, const QVariantMap&,
             importPaper(settings, paper);
         }
     });
+    // The command line reads the new paper's id from the stored settings as soon as we reply.
+    m_service.store().flushSettings();
     m_service.store().makePreviews();
 }
 

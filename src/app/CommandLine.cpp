@@ -6,8 +6,11 @@
 #include "app/ShortcutCommand.h"
 #include "app/StoredSettings.h"
 #include "app/SunCommand.h"
+#include "core/SettingEdit.h"
 #include "core/SettingsJson.h"
+#include "paper/JsonText.h"
 #include "paper/Paper.h"
+#include "platform/FileAccess.h"
 #include "platform/UserDefaults.h"
 
 #include <QCoreApplication>
@@ -28,6 +31,7 @@ Commands:
                                 PATH holds a settings document; without it, your own settings.
   settings set KEY VALUE        Change one setting (VALUE as JSON, or plain text), e.g.
                                 'settings set onboarded true'. Read by Tessel when it starts.
+                                A value outside what the setting allows is refused.
   paper list                    List every paper: id, name and note, tab-separated.
   export tile PAPER [--gsm G] [--night] -o OUT.png|OUT.rgba
                                 Write the 1024 × 1024 tile: a PNG, or the raw premultiplied
@@ -72,18 +76,37 @@ int fail(QTextStream& err, const QString& message) {
     return 1;
 }
 
+// A settings document given by path is read as carefully as Tessel reads its own.
+constexpr qint64 maxShownDocumentBytes = 1024 * 1024;
+
+std::optional<Json> readSettingsDocument(const QString& path, QTextStream& err) {
+    const auto read = readFileBounded(path, maxShownDocumentBytes);
+    if (const auto* error = std::get_if<FileError>(&read)) {
+        fail(err, error->message);
+        return std::nullopt;
+    }
+    const QByteArray& bytes = std::get<QByteArray>(read);
+    auto document = parseJsonText(std::string_view(bytes.constData(), bytes.size()));
+    if (!document || !document->is_object()) {
+        fail(err, QStringLiteral("%1 is not a settings document (a JSON object)").arg(path));
+        return std::nullopt;
+    }
+    return document;
+}
+
 int showSettings(const QStringList& args, QTextStream& out, QTextStream& err) {
     Settings settings;
     if (args.isEmpty()) {
+        if (const auto problem = storedSettingsProblem()) {
+            err << "tessel: " << *problem << Qt::endl;
+        }
         settings = storedSettings();
     } else if (args.size() == 2 && args[0] == u"--file") {
-        QFile file(args[1]);
-        if (!file.open(QIODevice::ReadOnly)) {
-            return fail(err, QStringLiteral("cannot read %1: %2").arg(args[1], file.errorString()));
+        const auto document = readSettingsDocument(args[1], err);
+        if (!document) {
+            return 1;
         }
-        const QByteArray bytes = file.readAll();
-        const Json document = Json::parse(bytes.cbegin(), bytes.cend(), nullptr, false);
-        settings = settingsFromJson(document).value_or(Settings{});
+        settings = settingsFromJson(*document).value_or(Settings{});
     } else {
         return fail(err, QStringLiteral("usage: tessel settings show [--file PATH]"));
     }
@@ -92,29 +115,30 @@ int showSettings(const QStringList& args, QTextStream& out, QTextStream& err) {
 }
 
 // Changes one top-level field of the stored settings; the value is JSON, or else plain text.
+// A value the setting cannot take is refused and nothing is written.
 int setSetting(const QStringList& args, QTextStream& err) {
     if (args.size() != 2) {
         return fail(err, QStringLiteral("usage: tessel settings set KEY VALUE"));
     }
-    const std::string key = args[0].toStdString();
-    const Settings before = storedSettings();
-    const Json written = toJson(before);
-    Json value = Json::parse(args[1].toStdString(), nullptr, false);
-    if (value.is_discarded()) {
-        value = args[1].toStdString();
-    }
-    Json document = written;
-    document[key] = value;
-    const Settings after = settingsFromJson(document).value_or(before);
-    Settings withEveryKey;
-    withEveryKey.snoozedUntil = Instant{};
-    if (!toJson(withEveryKey).contains(key) ||
-        (after == before && value != written.value(key, Json()))) {
-        return fail(err, QStringLiteral("cannot set %1 to %2").arg(args[0], args[1]));
-    }
+    const std::string text = args[1].toStdString();
+    const auto value = parseJsonText(text).value_or(Json(text));
     UserDefaults defaults(UserDefaults::defaultDirectory());
-    if (!defaults.setValue("settings", toJson(after))) {
-        return fail(err, QStringLiteral("cannot write %1").arg(defaults.filePath()));
+    if (defaults.lastError()) {
+        return fail(err, *defaults.lastError());
+    }
+    const auto stored = defaults.value("settings");
+    const Settings before = stored ? settingsFromJson(*stored).value_or(Settings{}) : Settings{};
+    const auto after = withSetting(before, args[0].toStdString(), value);
+    if (const auto* refused = std::get_if<QString>(&after)) {
+        return fail(err, *refused);
+    }
+    if (!defaults.setValue("settings", toJson(std::get<Settings>(after)))) {
+        return fail(err, defaults.lastError().value_or(
+                             QStringLiteral("Couldn't write %1").arg(defaults.filePath())));
+    }
+    if (const auto aside = defaults.takeSetAsidePath()) {
+        err << "tessel: " << defaults.filePath() << " was unreadable; it is kept as " << *aside
+            << Qt::endl;
     }
     return 0;
 }

@@ -37,14 +37,16 @@ std::optional<QString> Intents::setPaper(Store& store, const QString& paper,
             .arg(heaviestGsm)
             .arg(*gsm);
     }
-    // One change at a time, in this order, as each is its own applied edit.
-    store.updateSettings([&](Settings& s) { s.day.paper = paper; });
-    store.updateSettings([&](Settings& s) { s.night.paper = paper; });
-    if (gsm) {
-        store.updateSettings([&](Settings& s) { s.day.gsm = *gsm; });
-        store.updateSettings([&](Settings& s) { s.night.gsm = *gsm; });
-    }
-    store.updateSettings([](Settings& s) { s.enabled = true; });
+    // One change, so Day and Night can never be stored apart.
+    store.updateSettings([&](Settings& s) {
+        s.day.paper = paper;
+        s.night.paper = paper;
+        if (gsm) {
+            s.day.gsm = *gsm;
+            s.night.gsm = *gsm;
+        }
+        s.enabled = true;
+    });
     return std::nullopt;
 }
 

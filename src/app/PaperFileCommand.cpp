@@ -65,7 +65,8 @@ int importFile(const QString& path, QTextStream& out, QTextStream& err) {
     const QString id = importPaper(settings, std::get<CustomPaper>(read));
     UserDefaults defaults(UserDefaults::defaultDirectory());
     if (!defaults.setValue("settings", toJson(settings))) {
-        return fail(err, QStringLiteral("Cannot write %1").arg(defaults.filePath()));
+        return fail(err, defaults.lastError().value_or(
+                             QStringLiteral("Couldn't write %1").arg(defaults.filePath())));
     }
     out << id << Qt::endl;
     return 0;
@@ -90,8 +91,8 @@ int exportFile(const QString& id, const QString& path, QTextStream& err) {
     if (!paper) {
         return fail(err, QStringLiteral("No paper with the id %1").arg(id));
     }
-    if (!writePaperDocument(path, *paper)) {
-        return fail(err, QStringLiteral("Cannot write %1").arg(path));
+    if (const auto error = writePaperDocument(path, *paper)) {
+        return fail(err, *error);
     }
     return 0;
 }

@@ -13,4 +13,14 @@ Settings storedSettings() {
     return stored ? settingsFromJson(*stored).value_or(Settings{}) : Settings{};
 }
 
+std::optional<QString> storedSettingsProblem() {
+    const UserDefaults defaults(UserDefaults::defaultDirectory());
+    if (defaults.unreadable()) {
+        return QStringLiteral("%1 is unreadable, so defaults are used; the next change keeps it "
+                              "aside")
+            .arg(defaults.filePath());
+    }
+    return defaults.lastError();
+}
+
 } // namespace tessel

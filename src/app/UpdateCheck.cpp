@@ -45,7 +45,8 @@ void UpdateCheck::check(bool interactive) {
     }
     // Stored before fetching, so a failed check also waits a day before the next one.
     const double now = static_cast<double>(m_platform.now().toMSecsSinceEpoch()) / 1000.0;
-    m_platform.defaults().setValue(lastCheckKey, now);
+    // A failed write is logged by the defaults; then the next launch simply checks again.
+    static_cast<void>(m_platform.defaults().setValue(lastCheckKey, now));
 
     QNetworkRequest request(m_feed);
     request.setTransferTimeout(transferTimeoutMs);

@@ -140,11 +140,12 @@ void WindowOpener::saveSettingsFrame() {
         return;
     }
     const QRect frame = settings->geometry();
-    m_store.platform().defaults().setValue(frameKey().toStdString(),
-                                           UserDefaults::Json{{"x", frame.x()},
-                                                              {"y", frame.y()},
-                                                              {"width", frame.width()},
-                                                              {"height", frame.height()}});
+    // A failed write is logged by the defaults; the window then opens where it did before.
+    static_cast<void>(m_store.platform().defaults().setValue(
+        frameKey().toStdString(), UserDefaults::Json{{"x", frame.x()},
+                                                     {"y", frame.y()},
+                                                     {"width", frame.width()},
+                                                     {"height", frame.height()}}));
 }
 
 } // namespace tessel

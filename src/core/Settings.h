@@ -10,6 +10,9 @@
 #include <QStringList>
 
 #include <optional>
+#include <string>
+#include <utility>
+#include <vector>
 
 namespace tessel {
 
@@ -52,6 +55,18 @@ struct ArtSettings {
     friend bool operator==(const ArtSettings&, const ArtSettings&) = default;
 };
 
+// Stored values this version cannot read, kept as their JSON text so that every save writes
+// them back as they were: a newer version's paper or schedule mode, a hand edit, keys this
+// version does not know. Nothing reads them; setting a field drops what was kept for it.
+struct KeptValues {
+    // Settings keys, known or not, whose stored value is written back in place of the field's.
+    std::vector<std::pair<std::string, std::string>> keys;
+    // Custom papers that did not read, by their place in the stored list.
+    std::vector<std::pair<int, std::string>> papers;
+
+    friend bool operator==(const KeptValues&, const KeptValues&) = default;
+};
+
 // Everything the user chooses, persisted whole as one JSON document.
 struct Settings {
     // Persisted by raw value; new cases go at the end.
@@ -85,6 +100,7 @@ struct Settings {
     bool haptics = true;
     QList<CustomPaper> customPapers;
     bool onboarded = false;
+    KeptValues kept;
 
     // Colour-critical graphics, photo and video applications, by app id prefix.
     static QStringList defaultExcludedApps();

@@ -13,24 +13,16 @@ namespace tessel {
 namespace {
 
 constexpr auto heartbeatInterval = std::chrono::seconds(30);
-constexpr const char* settingsKey = "settings";
 constexpr double longestSnoozeWait = 24 * 60 * 60;
 constexpr auto momentInterval = std::chrono::seconds(5);
-
-Settings loadSettings(const UserDefaults& defaults) {
-    const auto stored = defaults.value(settingsKey);
-    if (!stored) {
-        return {};
-    }
-    return settingsFromJson(*stored).value_or(Settings{});
-}
 
 } // namespace
 
 Store::Store(Platform& platform, std::unique_ptr<Overlay> overlay)
     : m_platform(platform)
     , m_overlay(std::move(overlay))
-    , m_settings(loadSettings(platform.defaults()))
+    , m_persistence(platform, [this] { Q_EMIT persistenceChanged(); })
+    , m_settings(m_persistence.load())
     , m_screenAccess(platform.screenCaptureAllowed())
     , m_snoozeTimer(platform.makeTimer([this] { refresh(); }))
     , m_minuteTimer(platform.makeTimer([this] { heartbeat(); }))
@@ -43,6 +35,7 @@ Store::Store(Platform& platform, std::unique_ptr<Overlay> overlay)
 Store::~Store() = default;
 
 void Store::setSettings(Settings settings) {
+    dropKeptValuesOfChangedFields(m_settings, settings);
     if (settings == m_settings) {
         return;
     }
@@ -52,7 +45,7 @@ void Store::setSettings(Settings settings) {
 }
 
 void Store::settingsDidChange(const Settings& previous) {
-    save();
+    m_persistence.changed(m_settings);
     refresh();
     if (m_settings.dayNight != previous.dayNight) {
         restartSampling();
@@ -60,10 +53,6 @@ void Store::settingsDidChange(const Settings& previous) {
     if (m_settings.focusSheet != previous.focusSheet || m_settings.ruler != previous.ruler) {
         updateTracking();
     }
-}
-
-void Store::save() {
-    m_platform.defaults().setValue(settingsKey, toJson(m_settings));
 }
 
 void Store::setEditingNight(bool night) {
@@ -108,6 +97,7 @@ void Store::start() {
         return;
     }
     m_started = true;
+    m_platform.defaults().removeAbandonedWrites();
     assign(m_dark, m_platform.systemIsDark(), [this] { Q_EMIT darkChanged(m_dark); });
     setEditingNight(m_dark);
     assign(m_onBattery, m_platform.onBatteryPower(),
@@ -181,9 +171,11 @@ bool Store::geocode(const QString& place) {
     if (!found) {
         return false;
     }
-    updateSettings([&](Settings& s) { s.schedule.place = found->displayName(); });
-    updateSettings([&](Settings& s) { s.schedule.latitude = found->latitude; });
-    updateSettings([&](Settings& s) { s.schedule.longitude = found->longitude; });
+    updateSettings([&](Settings& s) {
+        s.schedule.place = found->displayName();
+        s.schedule.latitude = found->latitude;
+        s.schedule.longitude = found->longitude;
+    });
     return true;
 }
 

@@ -5,6 +5,7 @@
 #include "core/Overlay.h"
 #include "core/PaperCache.h"
 #include "core/Settings.h"
+#include "core/SettingsPersistence.h"
 #include "platform/Platform.h"
 
 #include <QImage>
@@ -35,8 +36,13 @@ public:
     ~Store() override;
 
     const Settings& settings() const { return m_settings; }
-    // Saves and applies the record when it differs from the current one.
+    // Applies the record when it differs from the current one, and saves it (calmly: see
+    // SettingsPersistence).
     void setSettings(Settings settings);
+    // Writes a change still waiting to be saved; for quitting.
+    void flushSettings() { m_persistence.flush(); }
+    // Why the settings could not be saved, until a save succeeds.
+    const std::optional<QString>& saveError() const { return m_persistence.writeError(); }
     template <typename Edit> void updateSettings(Edit edit) {
         Settings next = m_settings;
         edit(next);
@@ -81,8 +87,8 @@ public:
     void snooze(std::optional<double> seconds);
     void snoozeUntilTomorrow();
 
-    // Looks the place up offline; when found, stores its name, latitude and longitude as three
-    // settings changes and returns true. Nothing changes when no place matches.
+    // Looks the place up offline; when found, stores its name, latitude and longitude as one
+    // settings change and returns true. Nothing changes when no place matches.
     bool geocode(const QString& place);
 
     void restartSampling();
@@ -111,10 +117,11 @@ Q_SIGNALS:
     void screenAccessChanged(bool access);
     void focusFilterChanged();
     void previewsChanged();
+    // saveError() changed, or an unreadable settings file was set aside.
+    void persistenceChanged();
 
 private:
     void settingsDidChange(const Settings& previous);
-    void save();
     Instant now() const;
     void installWatchers();
     void appearanceChanged();
@@ -133,6 +140,7 @@ private:
 
     Platform& m_platform;
     std::unique_ptr<Overlay> m_overlay;
+    SettingsPersistence m_persistence;
     Settings m_settings;
     bool m_editingNight = false;
     bool m_dark = false;

@@ -1,6 +1,7 @@
 #include "core/Store.h"
 #include "core/SunTimes.h"
 
+#include <QFileInfo>
 #include <QLocale>
 
 namespace tessel {
@@ -124,6 +125,13 @@ LayerMap Store::resolveLayers(const Settings& s, const ScreenMap& screens) const
 
 std::optional<QString> Store::status() const {
     const QDateTime time = m_platform.now();
+    if (m_persistence.writeError()) {
+        return QStringLiteral("Couldn't save settings");
+    }
+    if (const auto& aside = m_persistence.setAsidePath()) {
+        return QStringLiteral("Unreadable settings were set aside as ") +
+               QFileInfo(*aside).fileName();
+    }
     if (!m_settings.enabled) {
         return QStringLiteral("Off");
     }

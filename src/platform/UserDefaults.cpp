@@ -1,12 +1,22 @@
 #include "platform/UserDefaults.h"
 
+#include "paper/JsonText.h"
+#include "platform/FileAccess.h"
+#include "platform/PlatformLog.h"
+
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
+#include <QFileInfo>
 #include <QStandardPaths>
 
 namespace tessel {
+
+namespace {
+
+constexpr int indentWidth = 2;
+
+} // namespace
 
 QString UserDefaults::defaultDirectory() {
     const QString forced = qEnvironmentVariable("TESSEL_CONFIG_DIR");
@@ -35,7 +45,7 @@ std::optional<UserDefaults::Json> UserDefaults::value(const std::string& key) co
 }
 
 bool UserDefaults::setValue(const std::string& key, Json value) {
-    if (load() == FileState::unreadable && !moveUnreadableAside()) {
+    if (!prepareToWrite()) {
         return false;
     }
     m_values[key] = std::move(value);
@@ -43,28 +53,65 @@ bool UserDefaults::setValue(const std::string& key, Json value) {
 }
 
 bool UserDefaults::remove(const std::string& key) {
-    if (load() == FileState::unreadable && !moveUnreadableAside()) {
+    if (!prepareToWrite()) {
         return false;
     }
     m_values.erase(key);
     return save();
 }
 
+void UserDefaults::setAsideIfUnreadable() {
+    if (load() == FileState::unreadable) {
+        moveUnreadableAside();
+    }
+}
+
+void UserDefaults::removeAbandonedWrites() {
+    removeAbandonedTemporaries(filePath());
+}
+
 UserDefaults::FileState UserDefaults::load() {
-    QFile file(filePath());
-    if (!file.exists()) {
-        return FileState::absent;
+    m_state = readState();
+    return m_state;
+}
+
+UserDefaults::FileState UserDefaults::readState() {
+    const auto read = readFileBounded(filePath(), maxFileBytes);
+    if (const auto* error = std::get_if<FileError>(&read)) {
+        if (error->kind == FileError::Kind::tooLarge) {
+            return FileState::unreadable;
+        }
+        // A dangling link is not an absent file: writing would replace the link.
+        if (error->kind == FileError::Kind::missing && !QFileInfo(filePath()).isSymLink()) {
+            return FileState::absent;
+        }
+        m_error = error->kind == FileError::Kind::missing
+                      ? QStringLiteral("Couldn't read %1: it is a link to %2, which does not exist")
+                            .arg(filePath(), QFileInfo(filePath()).symLinkTarget())
+                      : error->message;
+        qCWarning(lcPlatform).noquote() << *m_error;
+        return FileState::inaccessible;
     }
-    if (!file.open(QIODevice::ReadOnly)) {
+    const QByteArray& bytes = std::get<QByteArray>(read);
+    auto parsed = parseJsonText(std::string_view(bytes.constData(), bytes.size()));
+    if (!parsed || !parsed->is_object()) {
         return FileState::unreadable;
     }
-    const QByteArray bytes = file.readAll();
-    Json parsed = Json::parse(bytes.cbegin(), bytes.cend(), nullptr, false);
-    if (parsed.is_discarded() || !parsed.is_object()) {
-        return FileState::unreadable;
-    }
-    m_values = std::move(parsed);
+    m_values = std::move(*parsed);
     return FileState::readable;
+}
+
+bool UserDefaults::prepareToWrite() {
+    switch (load()) {
+    case FileState::inaccessible:
+        return false;
+    case FileState::unreadable:
+        return moveUnreadableAside();
+    case FileState::absent:
+    case FileState::readable:
+        break;
+    }
+    return true;
 }
 
 bool UserDefaults::moveUnreadableAside() {
@@ -74,25 +121,33 @@ bool UserDefaults::moveUnreadableAside() {
     for (int n = 1; QFile::exists(aside); ++n) {
         aside = filePath() + QStringLiteral(".unreadable-%1-%2").arg(stamp).arg(n);
     }
-    return QFile::rename(filePath(), aside);
+    if (!QFile::rename(filePath(), aside)) {
+        m_error = QStringLiteral("Couldn't move the unreadable %1 aside").arg(filePath());
+        qCWarning(lcPlatform).noquote() << *m_error;
+        return false;
+    }
+    m_setAside = aside;
+    m_state = FileState::absent;
+    qCWarning(lcPlatform).noquote()
+        << QStringLiteral("%1 was unreadable; it is kept as %2").arg(filePath(), aside);
+    return true;
 }
 
 bool UserDefaults::save() {
     if (!QDir().mkpath(m_directory)) {
+        m_error = QStringLiteral("Couldn't make the folder %1").arg(m_directory);
+        qCWarning(lcPlatform).noquote() << *m_error;
         return false;
     }
-    // QSaveFile writes a temporary file beside the target, syncs it and renames it over.
-    QSaveFile file(filePath());
-    if (!file.open(QIODevice::WriteOnly)) {
+    const std::string text =
+        m_values.dump(indentWidth, ' ', false, Json::error_handler_t::replace) + '\n';
+    if (const auto error = writeFileAtomically(filePath(), QByteArray::fromStdString(text))) {
+        m_error = error->message;
+        qCWarning(lcPlatform).noquote() << *m_error;
         return false;
     }
-    const std::string text = m_values.dump(2, ' ', false, Json::error_handler_t::replace) + '\n';
-    if (file.write(text.data(), static_cast<qint64>(text.size())) !=
-        static_cast<qint64>(text.size())) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    m_error.reset();
+    return true;
 }
 
 } // namespace tessel

@@ -1,29 +1,22 @@
 #include "studio/PaperFile.h"
 
+#include "paper/JsonText.h"
 #include "paper/PaperDocument.h"
-
-#include <QFile>
-#include <QSaveFile>
+#include "platform/FileAccess.h"
 
 #include <nlohmann/json.hpp>
 
 namespace tessel {
 
 std::variant<CustomPaper, PaperFileError> readPaperDocument(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return PaperFileError::unreadable;
+    const auto read = readFileBounded(path, maxPaperDocumentBytes);
+    if (const auto* error = std::get_if<FileError>(&read)) {
+        return error->kind == FileError::Kind::tooLarge ? PaperFileError::tooLarge
+                                                        : PaperFileError::unreadable;
     }
-    if (file.size() > maxPaperDocumentBytes) {
-        return PaperFileError::tooLarge;
-    }
-    // The size can change between the check and the read, so the read is bounded too.
-    const QByteArray bytes = file.read(maxPaperDocumentBytes + 1);
-    if (bytes.size() > maxPaperDocumentBytes) {
-        return PaperFileError::tooLarge;
-    }
-    const Json json = Json::parse(bytes.cbegin(), bytes.cend(), nullptr, false);
-    if (const auto paper = customPaperFromJson(json)) {
+    const QByteArray& bytes = std::get<QByteArray>(read);
+    const auto json = parseJsonText(std::string_view(bytes.constData(), bytes.size()));
+    if (const auto paper = json ? customPaperFromJson(*json) : std::nullopt) {
         return *paper;
     }
     return PaperFileError::notAPaper;
@@ -45,13 +38,9 @@ QByteArray encodePaperDocument(const CustomPaper& paper) {
     return QByteArray::fromStdString(toJson(paper).dump());
 }
 
-bool writePaperDocument(const QString& path, const CustomPaper& paper) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        return false;
-    }
-    const QByteArray bytes = encodePaperDocument(paper);
-    return file.write(bytes) == bytes.size() && file.commit();
+std::optional<QString> writePaperDocument(const QString& path, const CustomPaper& paper) {
+    const auto error = writeFileAtomically(path, encodePaperDocument(paper));
+    return error ? std::optional(error->message) : std::nullopt;
 }
 
 } // namespace tessel

@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QString>
 
+#include <optional>
 #include <variant>
 
 namespace tessel {
@@ -24,7 +25,8 @@ QString describe(PaperFileError error, const QString& path);
 // Compact JSON with the keys id, name, recipe in that order.
 QByteArray encodePaperDocument(const CustomPaper& paper);
 
-// Replaces the file as a whole, so a reader never sees half a document.
-bool writePaperDocument(const QString& path, const CustomPaper& paper);
+// Replaces the file as a whole, so a reader never sees half a document, and a failed write
+// (a full disk) leaves the file as it was. Returns why it failed, or none.
+std::optional<QString> writePaperDocument(const QString& path, const CustomPaper& paper);
 
 } // namespace tessel

@@ -125,6 +125,7 @@ void PopoverView::connectControls() {
         connect(&m_store, changed, this, &PopoverView::showSheet);
     }
     connect(&m_store, &Store::frontAppChanged, this, &PopoverView::showSheet);
+    connect(&m_store, &Store::persistenceChanged, this, &PopoverView::showSheet);
 }
 
 void PopoverView::showStore() {

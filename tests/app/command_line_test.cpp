@@ -99,19 +99,54 @@ TEST_F(CommandLine, UnknownCommandsAndExtraArgumentsAreErrors) {
 namespace tessel {
 namespace {
 
-TEST_F(CommandLine, SettingsSetChangesOneFieldAndRefusesWhatDoesNotRead) {
-    const auto set = [](const char* key, const char* value) {
-        return run({QStringLiteral("settings"), QStringLiteral("set"), QString::fromLatin1(key),
-                    QString::fromLatin1(value)});
-    };
-    EXPECT_EQ(set("onboarded", "true").code, 0);
-    EXPECT_EQ(set("day", R"({"paper": "laid", "gsm": 90})").code, 0);
-    EXPECT_EQ(set("schedule", R"({"mode": "custom"})").code, 1);
-    EXPECT_EQ(set("rulerHeight", "tall").code, 1);
-    EXPECT_EQ(set("colour", "1").code, 1);
+Outcome setSetting(const char* key, const char* value) {
+    return run({QStringLiteral("settings"), QStringLiteral("set"), QString::fromLatin1(key),
+                QString::fromUtf8(value)});
+}
+
+QByteArray contents(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+TEST_F(CommandLine, SettingsSetChangesOneField) {
+    EXPECT_EQ(setSetting("onboarded", "true").code, 0);
+    EXPECT_EQ(setSetting("day", R"({"paper": "laid", "gsm": 90})").code, 0);
+    EXPECT_EQ(setSetting("snoozedUntil", "812345678").code, 0);
+    EXPECT_EQ(setSetting("snoozedUntil", "null").code, 0);
     const QString shown = run({QStringLiteral("settings"), QStringLiteral("show")}).out;
     EXPECT_TRUE(shown.contains(QStringLiteral("\"onboarded\":true")));
     EXPECT_TRUE(shown.contains(QStringLiteral(R"("day":{"paper":"laid","gsm":90.0})")));
+    EXPECT_FALSE(shown.contains(QStringLiteral("snoozedUntil")));
+}
+
+TEST_F(CommandLine, SettingsSetRefusesWhatTheSettingCannotTakeAndWritesNothing) {
+    ASSERT_EQ(setSetting("onboarded", "true").code, 0);
+    const QString file = dir.filePath(QStringLiteral("defaults.json"));
+    const QByteArray before = contents(file);
+    const struct {
+        const char* key;
+        const char* value;
+        const char* says;
+    } refused[] = {
+        {"day", R"({"paper": "kozo", "gsm": 1e308})", "gsm must be from 60 to 300"},
+        {"day", R"({"paper": "nosuch", "gsm": 100})", "nosuch is not a paper"},
+        {"day", R"({"paper": "kozo"})", R"(day must be an object with "paper" and "gsm")"},
+        {"restEvery", R"("abc")", "restEvery must be a whole number"},
+        {"restEvery", "35791395", "restEvery must be from 20 to 60"},
+        {"art", R"({"enabled": true, "idleMinutes": 2147483647, "collections": []})",
+         "idleMinutes must be from 1 to 30"},
+        {"schedule", R"({"mode": "custom"})", "schedule must be an object with"},
+        {"lamp", R"({"id": "torch", "strength": 0.5})", "torch is not a lamp"},
+        {"rulerHeight", "tall", "rulerHeight must be a number"},
+        {"colour", "1", "colour is not a setting"},
+    };
+    for (const auto& [key, value, says] : refused) {
+        const Outcome outcome = setSetting(key, value);
+        EXPECT_EQ(outcome.code, 1) << key << ' ' << value;
+        EXPECT_TRUE(outcome.err.contains(QString::fromUtf8(says))) << outcome.err.toStdString();
+        EXPECT_EQ(contents(file), before) << key << ' ' << value;
+    }
 }
 
 } // namespace

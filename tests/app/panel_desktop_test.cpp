@@ -100,7 +100,7 @@ TEST_F(PanelDesktopTest, TheIconSitsInThePanelAndCommandsChangeThePaper) {
     Settings settings;
     settings.onboarded = true;
     settings.enabled = false;
-    UserDefaults(config.path()).setValue("settings", toJson(settings));
+    ASSERT_TRUE(UserDefaults(config.path()).setValue("settings", toJson(settings)));
     test::ChildProcess tessel({TESSEL_BINARY},
                               logs.filePath(QStringLiteral("tessel.log")).toStdString(),
                               {"TESSEL_CONFIG_DIR=" + config.path().toStdString()});

@@ -73,8 +73,9 @@ protected:
 };
 
 TEST_F(ShortcutRegistryTest, StoredCombinationsRunTheirActions) {
-    platform.defaults().setValue("KeyboardShortcuts_togglePaper", *ShortcutKeys::toJson(ctrlAltP));
-    platform.defaults().setValue("KeyboardShortcuts_readingRuler", false);
+    ASSERT_TRUE(platform.defaults().setValue("KeyboardShortcuts_togglePaper",
+                                             *ShortcutKeys::toJson(ctrlAltP)));
+    ASSERT_TRUE(platform.defaults().setValue("KeyboardShortcuts_readingRuler", false));
     startStore();
     ShortcutRegistry registry(*store, hotKeys);
     EXPECT_TRUE(registry.registerAll().isEmpty());
@@ -98,7 +99,8 @@ TEST_F(ShortcutRegistryTest, ACombinationHeldElsewhereIsReportedAndNotStored) {
     hotKeys.press(ctrlAltR);
     EXPECT_TRUE(store->settings().ruler);
 
-    platform.defaults().setValue("KeyboardShortcuts_heavier", *ShortcutKeys::toJson(ctrlAltP));
+    ASSERT_TRUE(
+        platform.defaults().setValue("KeyboardShortcuts_heavier", *ShortcutKeys::toJson(ctrlAltP)));
     EXPECT_EQ(registry.registerAll(), QStringList{QStringLiteral("heavier: ") + *problem});
 }
 

@@ -32,7 +32,7 @@ protected:
     }
 
     void storeSettings(const Settings& settings) {
-        platform.defaults().setValue("settings", toJson(settings));
+        ASSERT_TRUE(platform.defaults().setValue("settings", toJson(settings)));
     }
 
     Store& makeStore() {

@@ -22,6 +22,7 @@ TEST(SettingsReader, FailsOnlyWhenTheDocumentIsNotAnObject) {
 TEST(SettingsReader, OneBadFieldKeepsItsDefaultAndSparesTheOthers) {
     Settings expected;
     expected.enabled = false;
+    expected.kept.keys = {{"rulerHeight", R"("tall")"}};
     EXPECT_EQ(read(R"({"enabled": false, "rulerHeight": "tall"})"), expected);
 
     EXPECT_EQ(read(R"({"dayNight": "dusk"})").dayNight, Settings::DayNight::system);
@@ -58,13 +59,63 @@ TEST(SettingsReader, NestedRecordsAreStrictAndFallBackWhole) {
     EXPECT_EQ(read(R"({"art": {"enabled": true, "idleMinutes": 3}})").art, ArtSettings{});
 }
 
-TEST(SettingsReader, OneBadCustomPaperEmptiesTheList) {
-    const char* document = R"({"customPapers": [
-        {"id": "a", "name": "A", "recipe": {"cloud": 1, "grain": 1, "tooth": 0, "toothSize": 24,
-          "fibres": 0, "fibreDensity": 0, "fibreLength": 60, "fibreWidth": 0.8, "flecks": 0,
-          "pattern": "none", "patternAmount": 0, "warmth": 0, "seed": 5}},
-        {"id": "b", "name": "B", "recipe": {"cloud": 1}}]})";
-    EXPECT_TRUE(read(document).customPapers.isEmpty());
+Json paperJson(const char* id, const char* pattern) {
+    return Json::parse(QStringLiteral(R"({"id": "%1", "name": "%1", "recipe": {"cloud": 1,
+        "grain": 1, "tooth": 0, "toothSize": 24, "fibres": 0, "fibreDensity": 0,
+        "fibreLength": 60, "fibreWidth": 0.8, "flecks": 0, "pattern": "%2",
+        "patternAmount": 0, "warmth": 0, "seed": 5}})")
+                           .arg(QLatin1String(id), QLatin1String(pattern))
+                           .toStdString());
+}
+
+// A newer version's document: what this one cannot read survives every save unchanged.
+class KeptValues : public ::testing::Test {
+protected:
+    const Json stored = {
+        {"customPapers",
+         {paperJson("a", "none"), paperJson("b", "hexagon"), paperJson("c", "laid"), 7}},
+        {"schedule",
+         {{"mode", "weekly"}, {"place", "Oslo"}, {"latitude", 59.9}, {"longitude", 10.7}}},
+        {"rulerHeight", "tall"},
+        {"enabled", false},
+        {"futureFeature", {{"depth", {1, 2, {{"x", nullptr}}}}}},
+    };
+    const Settings read = settingsFromJson(stored).value();
+};
+
+TEST_F(KeptValues, ReadablePapersAreOfferedAndTheRestWrittenBackInPlace) {
+    ASSERT_EQ(read.customPapers.size(), 2);
+    EXPECT_EQ(read.customPapers[0].id, QStringLiteral("a"));
+    EXPECT_EQ(read.customPapers[1].id, QStringLiteral("c"));
+    EXPECT_EQ(toJson(read)["customPapers"], stored["customPapers"]);
+}
+
+TEST_F(KeptValues, UnreadableFieldsAndUnknownKeysAreWrittenBackUntilSet) {
+    Settings next = read;
+    next.enabled = true;
+    next.sounds = false;
+    dropKeptValuesOfChangedFields(read, next);
+    const Json written = toJson(next);
+    for (const char* key : {"schedule", "rulerHeight", "futureFeature", "customPapers"}) {
+        EXPECT_EQ(written[key], stored[key]) << key;
+    }
+    EXPECT_EQ(written["enabled"], true);
+
+    Settings scheduled = next;
+    scheduled.schedule.mode = Schedule::Mode::custom;
+    scheduled.rulerHeight = 60;
+    dropKeptValuesOfChangedFields(next, scheduled);
+    const Json rewritten = toJson(scheduled);
+    EXPECT_EQ(rewritten["schedule"]["mode"], "custom");
+    EXPECT_EQ(rewritten["rulerHeight"], 60.0);
+    EXPECT_EQ(rewritten["futureFeature"], stored["futureFeature"]);
+}
+
+TEST_F(KeptValues, AListThatIsNotAListIsKeptWhole) {
+    const Json odd = {{"customPapers", "none yet"}};
+    const Settings s = settingsFromJson(odd).value();
+    EXPECT_TRUE(s.customPapers.isEmpty());
+    EXPECT_EQ(toJson(s)["customPapers"], "none yet");
 }
 
 TEST(SettingsReader, SnoozeAndLampAbsentMeanNone) {

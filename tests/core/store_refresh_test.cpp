@@ -160,6 +160,7 @@ TEST_F(StoreRefresh, EveryRealChangeIsSavedAndRefreshed) {
     EXPECT_EQ(savedSettings()->day, (Slot{felt, 200}));
     s.setEditingNight(true);
     s.setEditedSlot(Slot{QStringLiteral("graph"), 90});
+    platform.advance(SettingsPersistence::writeSpacing);
     EXPECT_EQ(savedSettings()->night, (Slot{QStringLiteral("graph"), 90}));
     EXPECT_EQ(savedSettings()->day, (Slot{felt, 200}));
 }

@@ -64,6 +64,7 @@ TEST_F(StoreSampling, LeavingScreenModeStopsSamplingAndForgetsJudgements) {
 
     s.updateSettings([](Settings& x) { x.dayNight = Settings::DayNight::system; });
     EXPECT_TRUE(s.displayDark().isEmpty());
+    platform.advance(SettingsPersistence::writeSpacing); // the save's spacing ends too
     EXPECT_EQ(platform.activeTimerCount(), timers - 1);
     EXPECT_FALSE(layers().value(QStringLiteral("A")).night);
 

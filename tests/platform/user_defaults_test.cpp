@@ -2,8 +2,10 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace tessel {
@@ -47,28 +49,96 @@ TEST(UserDefaults, KeysWrittenByAnotherProcessAreKept) {
     EXPECT_TRUE(UserDefaults(dir.path()).value("KeyboardShortcuts_toggle"));
 }
 
-TEST(UserDefaults, UnparseableFileIsMovedAsideBeforeTheNextSave) {
+QStringList setAside(const QString& folder) {
+    return QDir(folder).entryList({QStringLiteral("defaults.json.unreadable-*")}, QDir::Files);
+}
+
+QByteArray nested(int depth) {
+    return QByteArray("{\"settings\": ") + QByteArray(depth, '[') + QByteArray(depth, ']') + "}";
+}
+
+TEST(UserDefaults, UnreadableFilesAreMovedAsideWholeBeforeTheNextSave) {
+    const struct {
+        const char* what;
+        QByteArray bytes;
+    } unreadable[] = {
+        {"cut short", "{\"settings\": {"},
+        {"not an object", "[1, 2]"},
+        {"a number out of range", R"({"settings": {"customPapers": [{"cloud": 1e999}]}})"},
+        {"not UTF-8", "{\"settings\": {\"day\": \"caf\xe9\"}}"},
+        {"nested too deep", nested(300000)},
+        {"larger than the cap",
+         "{\"pad\": \"" + QByteArray(UserDefaults::maxFileBytes, 'x') + "\"}"},
+    };
+    for (const auto& [what, bytes] : unreadable) {
+        QTemporaryDir dir;
+        write(dir.filePath(QStringLiteral("defaults.json")), bytes);
+        UserDefaults defaults(dir.path());
+        EXPECT_TRUE(defaults.unreadable()) << what;
+        EXPECT_FALSE(defaults.value("settings")) << what;
+        ASSERT_TRUE(defaults.setValue("settings", Json{{"onboarded", true}})) << what;
+        EXPECT_EQ(UserDefaults(dir.path()).value("settings"), (Json{{"onboarded", true}})) << what;
+        const QStringList aside = setAside(dir.path());
+        ASSERT_EQ(aside.size(), 1) << what;
+        EXPECT_EQ(defaults.takeSetAsidePath(), dir.filePath(aside.first())) << what;
+        EXPECT_FALSE(defaults.takeSetAsidePath()) << what;
+        EXPECT_EQ(contents(dir.filePath(aside.first())), bytes) << what;
+    }
+}
+
+TEST(UserDefaults, AFileThatCannotBeReadIsNeverReplacedNorMoved) {
+    const struct {
+        const char* what;
+        std::function<void(const QString& path)> make;
+    } inaccessible[] = {
+        {"a dangling link",
+         [](const QString& path) {
+             ASSERT_TRUE(QFile::link(path + QStringLiteral(".gone"), path));
+         }},
+        {"a folder", [](const QString& path) { ASSERT_TRUE(QDir().mkpath(path)); }},
+    };
+    for (const auto& [what, make] : inaccessible) {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("defaults.json"));
+        make(path);
+        const QFileInfo before(path);
+        UserDefaults defaults(dir.path());
+        EXPECT_FALSE(defaults.setValue("settings", Json::object())) << what;
+        ASSERT_TRUE(defaults.lastError()) << what;
+        EXPECT_TRUE(defaults.lastError()->contains(path)) << defaults.lastError()->toStdString();
+        const QFileInfo after(path);
+        EXPECT_EQ(after.isSymLink(), before.isSymLink()) << what;
+        EXPECT_EQ(after.isDir(), before.isDir()) << what;
+        EXPECT_TRUE(setAside(dir.path()).isEmpty()) << what;
+    }
+}
+
+TEST(UserDefaults, ALinkedFileIsWrittenThroughTheLink) {
+    QTemporaryDir dir;
+    const QString real = dir.filePath(QStringLiteral("dotfiles/tessel.json"));
+    ASSERT_TRUE(QDir().mkpath(dir.filePath(QStringLiteral("dotfiles"))));
+    write(real, R"({"kept": 1})");
+    const QString folder = dir.filePath(QStringLiteral("config"));
+    ASSERT_TRUE(QDir().mkpath(folder));
+    ASSERT_TRUE(QFile::link(real, folder + QStringLiteral("/defaults.json")));
+
+    ASSERT_TRUE(UserDefaults(folder).setValue("settings", Json{{"sounds", false}}));
+    EXPECT_TRUE(QFileInfo(folder + QStringLiteral("/defaults.json")).isSymLink());
+    EXPECT_EQ(UserDefaults::Json::parse(contents(real).toStdString())["kept"], 1);
+    EXPECT_EQ(UserDefaults::Json::parse(contents(real).toStdString())["settings"],
+              (Json{{"sounds", false}}));
+}
+
+TEST(UserDefaults, WritesKilledMidwayAreClearedAtStartUp) {
     QTemporaryDir dir;
     UserDefaults defaults(dir.path());
-    const QByteArray overflow(R"({"settings": {"customPapers": [{"recipe": {"cloud": 1e999}}]}})");
-    for (const QByteArray& bad : {QByteArray("{\"settings\": {"), QByteArray("[1, 2]"), overflow}) {
-        write(defaults.filePath(), bad);
-        UserDefaults reopened(dir.path());
-        EXPECT_FALSE(reopened.value("settings"));
-        ASSERT_TRUE(reopened.setValue("settings", Json{{"onboarded", true}}));
-        EXPECT_EQ(UserDefaults(dir.path()).value("settings"), (Json{{"onboarded", true}}));
-    }
-    const QStringList aside =
-        QDir(dir.path())
-            .entryList({QStringLiteral("defaults.json.unreadable-*")}, QDir::Files, QDir::Name);
-    ASSERT_EQ(aside.size(), 3);
-    QList<QByteArray> kept;
-    for (const QString& name : aside) {
-        kept << contents(dir.filePath(name));
-    }
-    EXPECT_TRUE(kept.contains("{\"settings\": {"));
-    EXPECT_TRUE(kept.contains("[1, 2]"));
-    EXPECT_TRUE(kept.contains(overflow));
+    ASSERT_TRUE(defaults.setValue("settings", Json::object()));
+    write(dir.filePath(QStringLiteral("defaults.json.a1B2c3")), "{\"half");
+    write(dir.filePath(QStringLiteral("defaults.json.unreadable-20260101-000000")), "{");
+    defaults.removeAbandonedWrites();
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files),
+              (QStringList{QStringLiteral("defaults.json"),
+                           QStringLiteral("defaults.json.unreadable-20260101-000000")}));
 }
 
 TEST(UserDefaults, FolderThatCannotBeMadeReportsFailure) {
@@ -76,6 +146,7 @@ TEST(UserDefaults, FolderThatCannotBeMadeReportsFailure) {
     write(dir.filePath(QStringLiteral("blocker")), "a file where the folder should be");
     UserDefaults defaults(dir.filePath(QStringLiteral("blocker/tessel")));
     EXPECT_FALSE(defaults.setValue("settings", 1));
+    EXPECT_TRUE(defaults.lastError());
 }
 
 TEST(UserDefaults, ConfigFolderCanBeForced) {

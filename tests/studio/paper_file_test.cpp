@@ -14,8 +14,8 @@ TEST(PaperFile, WritesCompactDocumentsAndReadsOnlyPapers) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("paper.tessel"));
     const CustomPaper paper{QStringLiteral("custom-1"), QStringLiteral("Linen \"A\""), {}};
-    ASSERT_TRUE(writePaperDocument(path, paper));
-    ASSERT_TRUE(writePaperDocument(path, paper));
+    ASSERT_EQ(writePaperDocument(path, paper), std::nullopt);
+    ASSERT_EQ(writePaperDocument(path, paper), std::nullopt);
     EXPECT_TRUE(encodePaperDocument(paper).startsWith(
         R"({"id":"custom-1","name":"Linen \"A\"","recipe":{"cloud":)"));
     const auto read = readPaperDocument(path);

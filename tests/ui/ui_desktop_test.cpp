@@ -119,7 +119,7 @@ TEST_F(UiDesktopTest, ClickingThePanelIconOpensThePopover) {
                               logs.filePath(QStringLiteral("trayer.log")).toStdString());
     Settings onboarded;
     onboarded.onboarded = true;
-    UserDefaults(config.path()).setValue("settings", toJson(onboarded));
+    ASSERT_TRUE(UserDefaults(config.path()).setValue("settings", toJson(onboarded)));
     auto tessel = startTessel();
     // Until the popover opens, Tessel's only window on screen is the icon in the panel.
     QString icon;

@@ -1,0 +1,130 @@
+#include "StoreFixture.h"
+
+#include <QFile>
+#include <QSignalSpy>
+
+#include <csignal>
+#include <random>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace tessel {
+namespace {
+
+using namespace std::chrono_literals;
+
+TEST_F(StoreTest, ABurstOfChangesIsWrittenAtOnceAndAgainAfterTheLast) {
+    Store& s = startStore();
+    s.updateSettings([](Settings& x) { x.rulerHeight = 30; });
+    EXPECT_EQ(savedSettings()->rulerHeight, 30);
+
+    for (int height = 31; height <= 130; ++height) {
+        s.updateSettings([height](Settings& x) { x.rulerHeight = height; });
+    }
+    EXPECT_EQ(s.settings().rulerHeight, 130);
+    EXPECT_EQ(savedSettings()->rulerHeight, 30);
+
+    platform.advance(SettingsPersistence::writeSpacing);
+    EXPECT_EQ(savedSettings()->rulerHeight, 130);
+}
+
+TEST_F(StoreTest, FlushWritesAWaitingChangeAtOnce) {
+    Store& s = startStore();
+    s.updateSettings([](Settings& x) { x.sounds = false; });
+    s.updateSettings([](Settings& x) { x.haptics = false; });
+    EXPECT_TRUE(savedSettings()->haptics);
+    s.flushSettings();
+    EXPECT_FALSE(savedSettings()->haptics);
+}
+
+TEST(StorePersistence, AFailedSaveKeepsTheChangeAndSaysSoUntilASaveSucceeds) {
+    QTemporaryDir dir;
+    const QString blocker = dir.filePath(QStringLiteral("blocker"));
+    QFile file(blocker);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.close();
+    FakePlatform platform(blocker + QStringLiteral("/tessel"));
+    Store s(platform, std::make_unique<RecordingOverlay>());
+    s.start();
+    QSignalSpy announced(&s, &Store::persistenceChanged);
+
+    s.updateSettings([](Settings& x) { x.rest = true; });
+    EXPECT_TRUE(s.settings().rest);
+    EXPECT_EQ(s.status(), QStringLiteral("Couldn't save settings"));
+    EXPECT_TRUE(s.saveError());
+    EXPECT_EQ(announced.count(), 1);
+
+    ASSERT_TRUE(QFile::remove(blocker));
+    platform.advance(SettingsPersistence::writeSpacing);
+    s.updateSettings([](Settings& x) { x.ruler = true; });
+    EXPECT_FALSE(s.saveError());
+    EXPECT_NE(s.status(), QStringLiteral("Couldn't save settings"));
+    EXPECT_EQ(announced.count(), 2);
+    const auto stored = UserDefaults(blocker + QStringLiteral("/tessel")).value("settings");
+    ASSERT_TRUE(stored);
+    const Settings saved = settingsFromJson(*stored).value();
+    EXPECT_TRUE(saved.rest);
+    EXPECT_TRUE(saved.ruler);
+}
+
+// Writes Day and Night together, over and over, telling the parent after each write.
+[[noreturn]] void writeForever(const QString& folder, int progress) {
+    UserDefaults defaults(folder);
+    Settings settings = settingsFromJson(*defaults.value("settings")).value();
+    for (bool flip = false;; flip = !flip) {
+        const QString paper = flip ? QStringLiteral("laid") : QStringLiteral("graph");
+        settings.day.paper = paper;
+        settings.night.paper = paper;
+        if (defaults.setValue("settings", toJson(settings))) {
+            const char tick = 1;
+            static_cast<void>(::write(progress, &tick, 1));
+        }
+    }
+}
+
+TEST(SettingsCrashSafety, AWriterKilledAtAnyMomentLeavesAWholeFile) {
+    constexpr int kills = 200;
+    constexpr int customPapers = 40;
+    QTemporaryDir dir;
+    Settings seeded;
+    for (int i = 0; i < customPapers; ++i) {
+        seeded.customPapers.append({QStringLiteral("custom-%1").arg(i), QStringLiteral("P"), {}});
+    }
+    ASSERT_TRUE(UserDefaults(dir.path()).setValue("settings", toJson(seeded)));
+
+    std::mt19937 random(7);
+    for (int round = 0; round < kills; ++round) {
+        int pipeEnds[2];
+        ASSERT_EQ(::pipe(pipeEnds), 0);
+        const pid_t child = ::fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            ::close(pipeEnds[0]);
+            writeForever(dir.path(), pipeEnds[1]);
+        }
+        ::close(pipeEnds[1]);
+        // Let the writer finish a few saves, so the kill lands somewhere inside a later one.
+        char ticks[4];
+        const auto wanted = static_cast<size_t>(random() % sizeof ticks);
+        for (size_t got = 0; got < wanted;) {
+            const ssize_t n = ::read(pipeEnds[0], ticks, wanted - got);
+            ASSERT_GT(n, 0);
+            got += static_cast<size_t>(n);
+        }
+        ::kill(child, SIGKILL);
+        ::waitpid(child, nullptr, 0);
+        ::close(pipeEnds[0]);
+
+        const UserDefaults reread(dir.path());
+        ASSERT_FALSE(reread.unreadable()) << "round " << round;
+        const Settings stored = settingsFromJson(*reread.value("settings")).value();
+        ASSERT_EQ(stored.customPapers.size(), customPapers) << "round " << round;
+        ASSERT_EQ(stored.day.paper, stored.night.paper) << "round " << round;
+    }
+    UserDefaults(dir.path()).removeAbandonedWrites();
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files),
+              QStringList{QStringLiteral("defaults.json")});
+}
+
+} // namespace
+} // namespace tessel
