@@ -88,8 +88,9 @@ std::optional<Json> readSettingsDocument(const QString& path, QTextStream& err) 
     const QByteArray& bytes = std::get<QByteArray>(read);
     auto document = parseJsonText(std::string_view(bytes.constData(), bytes.size()));
     if (!document || !document->is_object()) {
-        fail(err, QStringLiteral("%1 is not a settings document (a JSON object)").arg(path));
-        return std::nullopt;
+        err << "tessel: " << path << " is not a settings document, so Tessel would use defaults"
+            << Qt::endl;
+        return Json::object();
     }
     return document;
 }
@@ -110,6 +111,8 @@ int showSettings(const QStringList& args, QTextStream& out, QTextStream& err) {
     } else {
         return fail(err, QStringLiteral("usage: tessel settings show [--file PATH]"));
     }
+    // What Tessel uses: values it keeps only to write back are not among them.
+    settings.kept = {};
     out << QString::fromStdString(toJson(settings).dump()) << Qt::endl;
     return 0;
 }

@@ -21,6 +21,8 @@ Settings SettingsPersistence::load() {
     UserDefaults& defaults = m_platform.defaults();
     defaults.setAsideIfUnreadable();
     m_setAside = defaults.takeSetAsidePath();
+    // A file we may not read is never replaced, so no change can be saved until it is fixed.
+    m_writeError = defaults.lastError();
     const auto stored = defaults.value(settingsKey);
     if (!stored) {
         return {};

@@ -63,7 +63,12 @@ TEST_F(CommandLine, UnreadableFileIsAnError) {
                                  QStringLiteral("--file"), dir.filePath(QStringLiteral("none"))});
     EXPECT_EQ(missing.code, 1);
     EXPECT_TRUE(missing.out.isEmpty());
-    EXPECT_TRUE(missing.err.contains(QStringLiteral("cannot read")));
+    EXPECT_TRUE(missing.err.contains(QStringLiteral("Couldn't read")));
+
+    const Outcome endless = run({QStringLiteral("settings"), QStringLiteral("show"),
+                                 QStringLiteral("--file"), QStringLiteral("/dev/zero")});
+    EXPECT_EQ(endless.code, 1);
+    EXPECT_TRUE(endless.err.contains(QStringLiteral("larger than"))) << endless.err.toStdString();
 }
 
 TEST_F(CommandLine, SettingsShowWithoutFileReadsTheStoredSettings) {

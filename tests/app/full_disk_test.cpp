@@ -85,7 +85,7 @@ INSTANTIATE_TEST_SUITE_P(
                                    "paper.tessel",
                                    {QStringLiteral("export-paper"), QStringLiteral("kozo"),
                                     QStringLiteral("$FOLDER/paper.tessel")}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& param) { return std::string(param.param.name); });
 
 } // namespace
 } // namespace tessel

@@ -21,17 +21,12 @@ protected:
     std::vector<Settings> changes;
 };
 
-TEST_F(IntentsTest, SetPaperChangesOneSettingAtATimeInOrder) {
+TEST_F(IntentsTest, SetPaperIsOneChangeOfBothSlotsAndTheSwitch) {
     ASSERT_FALSE(Intents::setPaper(*store, QStringLiteral("graph"), 200));
-    ASSERT_EQ(changes.size(), 5u);
-    EXPECT_EQ(changes[0].day, (Slot{QStringLiteral("graph"), 110}));
-    EXPECT_EQ(changes[0].night.paper, QStringLiteral("felt"));
-    EXPECT_EQ(changes[1].night, (Slot{QStringLiteral("graph"), 170}));
-    EXPECT_EQ(changes[2].day.gsm, 200);
-    EXPECT_EQ(changes[2].night.gsm, 170);
-    EXPECT_EQ(changes[3].night.gsm, 200);
-    EXPECT_FALSE(changes[3].enabled);
-    EXPECT_TRUE(changes[4].enabled);
+    ASSERT_EQ(changes.size(), 1u);
+    EXPECT_EQ(changes[0].day, (Slot{QStringLiteral("graph"), 200}));
+    EXPECT_EQ(changes[0].night, (Slot{QStringLiteral("graph"), 200}));
+    EXPECT_TRUE(changes[0].enabled);
     EXPECT_EQ(overlay->lastSync.layers.value(QStringLiteral("SCREEN-A")).paper,
               QStringLiteral("graph"));
 }

@@ -35,6 +35,7 @@ TEST_F(ShortcutActionsTest, TogglesInvertAndPersist) {
     EXPECT_TRUE(store->settings().focusSheet);
     EXPECT_TRUE(store->settings().ruler);
     EXPECT_TRUE(overlay->lastSync.layers.isEmpty());
+    platform.advance(SettingsPersistence::writeSpacing);
     const auto saved = settingsFromJson(*platform.defaults().value("settings"));
     ASSERT_TRUE(saved);
     EXPECT_FALSE(saved->enabled);
