@@ -32,7 +32,11 @@ Store::Store(Platform& platform, std::unique_ptr<Overlay> overlay)
     connect(&m_cache, &PaperCache::previewsChanged, this, &Store::previewsChanged);
 }
 
-Store::~Store() = default;
+// However Tessel ends in order (Quit, a signal, the session ending), nothing changed is lost.
+Store::~Store() {
+    blockSignals(true); // the windows that listen may be gone already
+    m_persistence.flush();
+}
 
 void Store::setSettings(Settings settings) {
     dropKeptValuesOfChangedFields(m_settings, settings);

@@ -28,13 +28,17 @@ TEST_F(StoreTest, ABurstOfChangesIsWrittenAtOnceAndAgainAfterTheLast) {
     EXPECT_EQ(savedSettings()->rulerHeight, 130);
 }
 
-TEST_F(StoreTest, FlushWritesAWaitingChangeAtOnce) {
+TEST_F(StoreTest, FlushAndTheStoresEndWriteAWaitingChangeAtOnce) {
     Store& s = startStore();
     s.updateSettings([](Settings& x) { x.sounds = false; });
     s.updateSettings([](Settings& x) { x.haptics = false; });
     EXPECT_TRUE(savedSettings()->haptics);
     s.flushSettings();
     EXPECT_FALSE(savedSettings()->haptics);
+
+    s.updateSettings([](Settings& x) { x.ruler = true; });
+    store.reset();
+    EXPECT_TRUE(savedSettings()->ruler);
 }
 
 TEST(StorePersistence, AFailedSaveKeepsTheChangeAndSaysSoUntilASaveSucceeds) {

@@ -33,7 +33,7 @@ protected:
         platform.setReduceMotion(true);
         Settings stored;
         stored.onboarded = true;
-        ASSERT_TRUE(platform.defaults().setValue("settings", toJson(stored)));
+        EXPECT_TRUE(platform.defaults().setValue("settings", toJson(stored)));
     }
 
     void start(ArtLibrary library = ArtLibrary(), ArtController::Random random = nullptr) {
