@@ -173,11 +173,15 @@ void ApplicationAdaptor::Open(const QStringList& uris, const QVariantMap&,
         }
         papers.append(std::get<CustomPaper>(read));
     }
-    m_service.store().updateSettings([&papers](Settings& settings) {
-        for (const CustomPaper& paper : papers) {
-            importPaper(settings, paper);
+    Settings settings = m_service.store().settings();
+    for (const CustomPaper& paper : papers) {
+        const auto imported = importPaper(settings, paper);
+        if (const auto* refusal = std::get_if<PaperRefusal>(&imported)) {
+            AutomationService::refuse(message, refusal->message);
+            return;
         }
-    });
+    }
+    m_service.store().setSettings(std::move(settings));
     // The command line reads the new paper's id from the stored settings as soon as we reply.
     m_service.store().flushSettings();
     m_service.store().makePreviews();

@@ -2,6 +2,7 @@
 
 #include "app/ExportCommand.h"
 #include "app/PaperFileCommand.h"
+#include "app/PrintableText.h"
 #include "app/RemoteCommand.h"
 #include "app/ShortcutCommand.h"
 #include "app/StoredSettings.h"
@@ -151,7 +152,8 @@ int listPapers(const QStringList& args, QTextStream& out, QTextStream& err) {
         return fail(err, QStringLiteral("usage: tessel paper list"));
     }
     for (const Paper& paper : Paper::all(storedSettings().customPapers)) {
-        out << paper.id << '\t' << paper.name << '\t' << paper.note << '\n';
+        out << printable(paper.id) << '\t' << printable(paper.name) << '\t' << printable(paper.note)
+            << '\n';
     }
     out.flush();
     return 0;

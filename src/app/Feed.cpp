@@ -1,12 +1,12 @@
 #include "app/Feed.h"
 
+#include "paper/JsonText.h"
+
 #include <nlohmann/json.hpp>
 
 namespace tessel {
 
 namespace {
-
-using Json = nlohmann::json;
 
 std::optional<QString> text(const Json& object, const char* key) {
     const auto found = object.find(key);
@@ -40,10 +40,14 @@ int compareNumbers(QStringView a, QStringView b) {
 } // namespace
 
 std::optional<Feed> Feed::decode(const QByteArray& body) {
-    const Json json = Json::parse(body.cbegin(), body.cend(), nullptr, false);
-    if (!json.is_object()) {
+    if (body.size() > maxBodyBytes) {
         return std::nullopt;
     }
+    const auto document = parseJsonText(std::string_view(body.constData(), body.size()));
+    if (!document || !document->is_object()) {
+        return std::nullopt;
+    }
+    const Json& json = *document;
     const auto version = text(json, "version");
     const auto url = text(json, "url");
     if (!version || !url) {

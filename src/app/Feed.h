@@ -16,8 +16,12 @@ struct Feed {
 
     friend bool operator==(const Feed&, const Feed&) = default;
 
-    // None unless the body is a JSON object with string "version" and "url", the url absolute
-    // and valid, and "notes", when present, a string. Other keys are ignored.
+    // A feed is a few lines; a longer body is not read on, and does not decode.
+    static constexpr qint64 maxBodyBytes = 1024 * 1024;
+
+    // None unless the body is at most maxBodyBytes of JSON, no deeper than maxJsonDepth: an
+    // object with string "version" and "url", the url absolute and valid, and "notes", when
+    // present, a string. Other keys are ignored.
     static std::optional<Feed> decode(const QByteArray& body);
 };
 

@@ -1,5 +1,6 @@
 #include "app/Intents.h"
 
+#include "core/SettingLimits.h"
 #include "core/Store.h"
 #include "paper/Paper.h"
 
@@ -31,10 +32,10 @@ std::optional<QString> Intents::setPaper(Store& store, const QString& paper,
     if (!isPaperChoice(paper)) {
         return unknownPaper(paper);
     }
-    if (gsm && (*gsm < lightestGsm || *gsm > heaviestGsm)) {
+    if (gsm && !limits::gsm.contains(*gsm)) {
         return QStringLiteral("Weight must be from %1 to %2 gsm, not %3.")
-            .arg(lightestGsm)
-            .arg(heaviestGsm)
+            .arg(limits::gsm.lowest)
+            .arg(limits::gsm.highest)
             .arg(*gsm);
     }
     // One change, so Day and Night can never be stored apart.
@@ -51,10 +52,10 @@ std::optional<QString> Intents::setPaper(Store& store, const QString& paper,
 }
 
 std::optional<QString> Intents::snooze(Store& store, int minutes) {
-    if (minutes < shortestSnooze || minutes > longestSnooze) {
+    if (!limits::snoozeMinutes.contains(minutes)) {
         return QStringLiteral("Minutes must be from %1 to %2, not %3.")
-            .arg(shortestSnooze)
-            .arg(longestSnooze)
+            .arg(limits::snoozeMinutes.lowest)
+            .arg(limits::snoozeMinutes.highest)
             .arg(minutes);
     }
     store.snooze(minutes * 60.0);

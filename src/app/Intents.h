@@ -12,10 +12,6 @@ class Store;
 // message refused its input and changed nothing.
 namespace Intents {
 
-inline constexpr int lightestGsm = 60;
-inline constexpr int heaviestGsm = 300;
-inline constexpr int shortestSnooze = 1;
-inline constexpr int longestSnooze = 720;
 inline constexpr int defaultSnooze = 15;
 
 // Only the built-in papers can be named; custom papers belong to their maker.

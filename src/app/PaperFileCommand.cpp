@@ -62,13 +62,16 @@ int importFile(const QString& path, QTextStream& out, QTextStream& err) {
         return fail(err, reply.errorMessage());
     }
     Settings settings = storedSettings();
-    const QString id = importPaper(settings, std::get<CustomPaper>(read));
+    const auto imported = importPaper(settings, std::get<CustomPaper>(read));
+    if (const auto* refusal = std::get_if<PaperRefusal>(&imported)) {
+        return fail(err, refusal->message);
+    }
     UserDefaults defaults(UserDefaults::defaultDirectory());
     if (!defaults.setValue("settings", toJson(settings))) {
         return fail(err, defaults.lastError().value_or(
                              QStringLiteral("Couldn't write %1").arg(defaults.filePath())));
     }
-    out << id << Qt::endl;
+    out << std::get<QString>(imported) << Qt::endl;
     return 0;
 }
 

@@ -1,6 +1,7 @@
 #include "app/RemoteCommand.h"
 
 #include "app/AutomationService.h"
+#include "core/SettingLimits.h"
 
 #include <QDBusArgument>
 #include <QDBusConnection>
@@ -71,8 +72,8 @@ int paper(const QStringList& args, QTextStream& err) {
     const auto gsm = args.size() == 3 ? wholeNumber(args[2]) : std::optional(0);
     // 0 would read as "no weight given", so it is refused here like any other bad weight.
     if (!gsm || (args.size() == 3 && *gsm == 0)) {
-        err << "tessel: Weight must be from 60 to 300 gsm, not " << args.value(2) << "."
-            << Qt::endl;
+        err << "tessel: Weight must be from " << limits::gsm.lowest << " to " << limits::gsm.highest
+            << " gsm, not " << args.value(2) << "." << Qt::endl;
         return 1;
     }
     return action(QStringLiteral("set-paper"), pair(args[0], *gsm), err);

@@ -1,5 +1,6 @@
 #include "app/ShortcutActions.h"
 
+#include "core/ShadedWeight.h"
 #include "core/Store.h"
 #include "paper/Paper.h"
 
@@ -10,8 +11,6 @@ namespace tessel {
 namespace {
 
 constexpr double weightStep = 20;
-constexpr double lightest = 60;
-constexpr double heaviest = 300;
 constexpr double snoozeSeconds = 3600;
 
 // The keyboard acts on the slot that is showing, not the one last edited in the popover.
@@ -35,7 +34,7 @@ void nextPaper(Store& store) {
 void reweigh(Store& store, double change) {
     followAppearance(store);
     Slot slot = store.editedSlot();
-    slot.gsm = std::clamp(slot.gsm + change, lightest, heaviest);
+    slot.gsm = shadedGsm(slot.gsm + change);
     store.setEditedSlot(slot);
 }
 

@@ -10,6 +10,7 @@ class Store;
 
 // What `tessel status` prints: the popover's status line ("On" while paper shows as chosen),
 // then one tab-separated line per screen with its identifier, name and layer or "no paper".
+// Each field is printable, so a name can split neither its line nor its fields.
 QString statusReport(Store& store, const LayerMap& layers);
 
 QString describeLayer(const Layer& layer);

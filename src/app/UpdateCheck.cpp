@@ -51,10 +51,19 @@ void UpdateCheck::check(bool interactive) {
     QNetworkRequest request(m_feed);
     request.setTransferTimeout(transferTimeoutMs);
     QNetworkReply* reply = m_network.get(request);
+    // A longer body is cut off, and then fails to decode like a broken feed.
+    connect(reply, &QNetworkReply::downloadProgress, reply, [reply](qint64 received, qint64 total) {
+        if (received > Feed::maxBodyBytes || total > Feed::maxBodyBytes) {
+            reply->abort();
+        }
+    });
     connect(reply, &QNetworkReply::finished, this, [this, reply, interactive] {
         reply->deleteLater();
-        // The status is not looked at: an error page fails to decode like a failed fetch.
-        conclude(reply->readAll(), interactive);
+        // The status is not looked at: an error page fails to decode like a failed fetch. An
+        // aborted reply is closed, and has nothing to read.
+        const QByteArray body =
+            reply->isOpen() ? reply->read(Feed::maxBodyBytes + 1) : QByteArray();
+        conclude(body, interactive);
     });
 }
 

@@ -42,7 +42,8 @@ void ArtController::tick() {
         return;
     }
     const Settings& settings = m_store.settings();
-    if (!settings.art.enabled || platform.idleSeconds() < artIdleMinutes(settings) * 60 ||
+    if (!settings.art.enabled ||
+        platform.idleSeconds() < static_cast<double>(artIdleTime(settings).count()) ||
         platform.displayKeptAwake()) {
         return;
     }

@@ -1,28 +1,19 @@
 #include "moments/MomentLimits.h"
 
-#include <algorithm>
+#include "core/SettingLimits.h"
 
 namespace tessel {
 
-namespace {
-
-// The shortest choices of the "Every", "For" and "After" pickers.
-constexpr int shortestRestEvery = 20;
-constexpr int shortestRestLength = 20;
-constexpr int shortestArtIdle = 1;
-
-} // namespace
-
-int restEveryMinutes(const Settings& settings) {
-    return std::max(settings.restEvery, shortestRestEvery);
+std::chrono::seconds restInterval(const Settings& settings) {
+    return std::chrono::minutes(limits::restEveryMinutes.range().clamp(settings.restEvery));
 }
 
-int restLengthSeconds(const Settings& settings) {
-    return std::max(settings.restLength, shortestRestLength);
+std::chrono::seconds restLength(const Settings& settings) {
+    return std::chrono::seconds(limits::restLengthSeconds.range().clamp(settings.restLength));
 }
 
-int artIdleMinutes(const Settings& settings) {
-    return std::max(settings.art.idleMinutes, shortestArtIdle);
+std::chrono::seconds artIdleTime(const Settings& settings) {
+    return std::chrono::minutes(limits::artIdleMinutes.range().clamp(settings.art.idleMinutes));
 }
 
 } // namespace tessel

@@ -10,6 +10,8 @@ namespace {
 constexpr double pollSeconds = 5;
 // Less idle than this is work going on.
 constexpr double activeIdleSeconds = 60;
+// An absence this many times the rest's length counts as a rest taken.
+constexpr double restsInAnAbsence = 3;
 constexpr std::chrono::milliseconds fadeIn{800};
 
 } // namespace
@@ -27,14 +29,15 @@ void RestController::tick() {
         return;
     }
     const double idle = m_store.platform().idleSeconds();
-    if (idle > 3 * restLengthSeconds(settings)) {
+    if (idle > restsInAnAbsence * static_cast<double>(restLength(settings).count())) {
         m_active = 0;
         return;
     }
     if (idle < activeIdleSeconds) {
         m_active += pollSeconds;
     }
-    if (m_active >= restEveryMinutes(settings) * 60 && !m_store.platform().displayKeptAwake()) {
+    if (m_active >= static_cast<double>(restInterval(settings).count()) &&
+        !m_store.platform().displayKeptAwake()) {
         start();
     }
 }
@@ -44,7 +47,8 @@ void RestController::start() {
     if (m_presenter->isShowing()) {
         return; // the rest on screen ends at its own time
     }
-    const int seconds = restLengthSeconds(m_store.settings());
+    const auto length = restLength(m_store.settings());
+    const int seconds = static_cast<int>(length.count());
     const bool night = m_store.dark();
     const QImage preview = m_store.previews().value(QStringLiteral("kozo"));
     Platform& platform = m_store.platform();
@@ -53,7 +57,7 @@ void RestController::start() {
             return std::make_unique<RestView>(platform, seconds, night, preview);
         },
         [this] { finish(); }, fadeIn);
-    m_endTimer->start(std::chrono::seconds(seconds), false);
+    m_endTimer->start(length, false);
 }
 
 void RestController::finish() {

@@ -1,5 +1,6 @@
 #include "paper/PaperDocument.h"
 
+#include "paper/PaperName.h"
 #include "paper/RecipeJson.h"
 
 #include <nlohmann/json.hpp>
@@ -28,7 +29,7 @@ std::optional<CustomPaper> customPaperFromJson(const Json& json) {
         return std::nullopt;
     }
     return CustomPaper{QString::fromStdString(id->get<std::string>()),
-                       QString::fromStdString(name->get<std::string>()), *decoded};
+                       cleanPaperName(QString::fromStdString(name->get<std::string>())), *decoded};
 }
 
 } // namespace tessel

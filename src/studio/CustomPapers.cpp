@@ -1,5 +1,8 @@
 #include "studio/CustomPapers.h"
 
+#include "core/SettingLimits.h"
+#include "paper/PaperName.h"
+
 #include <QUuid>
 
 namespace tessel {
@@ -9,22 +12,38 @@ QString newCustomPaperId() {
     return QStringLiteral("custom-") + uuid.left(8);
 }
 
-void storeCustomPaper(Settings& settings, const CustomPaper& paper) {
+std::optional<PaperRefusal> refuseNewPaper(const Settings& settings) {
+    if (settings.customPapers.size() < limits::customPapers) {
+        return std::nullopt;
+    }
+    return PaperRefusal{QStringLiteral("Tessel keeps at most %1 papers of your own. Delete one "
+                                       "to add another.")
+                            .arg(limits::customPapers)};
+}
+
+std::optional<PaperRefusal> storeCustomPaper(Settings& settings, const CustomPaper& paper) {
     for (CustomPaper& stored : settings.customPapers) {
         if (stored.id == paper.id) {
             stored = paper;
-            return;
+            return std::nullopt;
         }
     }
+    if (auto refusal = refuseNewPaper(settings)) {
+        return refusal;
+    }
     settings.customPapers.append(paper);
+    return std::nullopt;
 }
 
-QString importPaper(Settings& settings, CustomPaper document) {
+std::variant<QString, PaperRefusal> importPaper(Settings& settings, CustomPaper document) {
     document.id = newCustomPaperId();
+    document.name = cleanPaperName(document.name);
     if (document.name.isEmpty()) {
         document.name = QStringLiteral("My Paper");
     }
-    storeCustomPaper(settings, document);
+    if (auto refusal = storeCustomPaper(settings, document)) {
+        return *refusal;
+    }
     return document.id;
 }
 

@@ -2,17 +2,32 @@
 
 #include "core/Settings.h"
 
+#include <optional>
+#include <variant>
+
 namespace tessel {
+
+// Why a paper was not added, as one sentence for the user.
+struct PaperRefusal {
+    QString message;
+
+    friend bool operator==(const PaperRefusal&, const PaperRefusal&) = default;
+};
 
 // "custom-" and eight upper-case hex digits, fresh each call.
 QString newCustomPaperId();
 
-// Replaces the first paper with the same id, or adds it at the end.
-void storeCustomPaper(Settings& settings, const CustomPaper& paper);
+// Refuses one paper more once the settings hold limits::customPapers of them.
+std::optional<PaperRefusal> refuseNewPaper(const Settings& settings);
+
+// Replaces the first paper with the same id, or adds it at the end unless refuseNewPaper
+// refuses it; a refused paper changes nothing.
+std::optional<PaperRefusal> storeCustomPaper(Settings& settings, const CustomPaper& paper);
 
 // Stores the document's paper under a fresh id, so importing a file twice gives two papers.
-// An empty name becomes "My Paper". Returns the new id.
-QString importPaper(Settings& settings, CustomPaper document);
+// The name is cleaned, and an empty one becomes "My Paper". Returns the new id, or why the
+// paper was not added.
+std::variant<QString, PaperRefusal> importPaper(Settings& settings, CustomPaper document);
 
 // Removes every paper with the id; a slot that showed it falls back to Kozo at its weight.
 void deleteCustomPaper(Settings& settings, const QString& id);

@@ -2,6 +2,7 @@
 
 #include "core/Store.h"
 #include "paper/HeightField.h"
+#include "paper/PaperName.h"
 #include "paper/TileShading.h"
 #include "studio/CustomPapers.h"
 #include "studio/PaperFile.h"
@@ -102,10 +103,17 @@ void Studio::load(const QString& paperId) {
     }
 }
 
-void Studio::save() {
+bool Studio::save() {
+    setName(cleanPaperName(m_name));
     const QString id = m_editing.value_or(newCustomPaperId());
     const CustomPaper paper{id, m_name.isEmpty() ? untitledPaperName : m_name, m_recipe};
-    m_store.updateSettings([&paper](Settings& settings) { storeCustomPaper(settings, paper); });
+    std::optional<PaperRefusal> refusal;
+    m_store.updateSettings(
+        [&](Settings& settings) { refusal = storeCustomPaper(settings, paper); });
+    setRefusal(refusal ? refusal->message : QString());
+    if (refusal) {
+        return false;
+    }
     setEditing(id);
     // A swatch must never show another recipe than the paper's, so a preview still being made
     // is not handed over; the cache makes its own.
@@ -117,6 +125,7 @@ void Studio::save() {
     }
     setSaved(true);
     m_savedFade.start();
+    return true;
 }
 
 void Studio::useAsDay() {
@@ -128,8 +137,7 @@ void Studio::useAsNight() {
 }
 
 void Studio::useAs(Slot Settings::*slot) {
-    save();
-    if (m_editing) {
+    if (save() && m_editing) {
         m_store.updateSettings(
             [slot, id = *m_editing](Settings& settings) { (settings.*slot).paper = id; });
     }
@@ -143,6 +151,7 @@ void Studio::remove() {
         [id = *m_editing](Settings& settings) { deleteCustomPaper(settings, id); });
     setEditing(std::nullopt);
     setName(untitledPaperName);
+    setRefusal({});
 }
 
 void Studio::newVariation() {
@@ -165,6 +174,10 @@ bool Studio::importFrom(const QString& path) {
     if (!paper) {
         return false;
     }
+    if (const auto refusal = refuseNewPaper(m_store.settings())) {
+        setRefusal(refusal->message);
+        return false;
+    }
     setRecipe(paper->recipe);
     setName(paper->name);
     setEditing(std::nullopt);
@@ -184,6 +197,13 @@ void Studio::setSaved(bool saved) {
     if (saved != m_saved) {
         m_saved = saved;
         Q_EMIT savedChanged();
+    }
+}
+
+void Studio::setRefusal(const QString& refusal) {
+    if (refusal != m_refusal) {
+        m_refusal = refusal;
+        Q_EMIT refusalChanged();
     }
 }
 

@@ -33,13 +33,16 @@ public:
     void setNight(bool night);
     // True for a moment after each save.
     bool saved() const { return m_saved; }
+    // Why the last save or import added no paper; empty once one succeeds.
+    const QString& refusal() const { return m_refusal; }
 
     // Makes a preview of the current recipe after the usual pause.
     void schedulePreview();
 
     // Takes the paper's recipe; a custom paper is then edited in place, a built-in one copied.
     void load(const QString& paperId);
-    void save();
+    // Stores the paper under its cleaned name; false when a new paper is refused.
+    bool save();
     void useAsDay();
     void useAsNight();
     // Deletes the edited paper; the recipe stays for a new one.
@@ -51,7 +54,8 @@ public:
     // The document Export writes: the edited id or "custom", the name as typed.
     CustomPaper document() const;
     QString suggestedFileName() const;
-    // Imports a paper document as a new paper; false, with nothing changed, when it is not one.
+    // Imports a paper document as a new paper; false, with nothing changed, when it is not one
+    // or is refused.
     bool importFrom(const QString& path);
 
 Q_SIGNALS:
@@ -61,6 +65,7 @@ Q_SIGNALS:
     void previewChanged();
     void nightChanged();
     void savedChanged();
+    void refusalChanged();
     // A synthesis has begun on a worker thread.
     void synthesisStarted();
 
@@ -69,6 +74,7 @@ private:
     void publish(quint64 generation, const Recipe& recipe, const QImage& preview);
     void setEditing(std::optional<QString> id);
     void setSaved(bool saved);
+    void setRefusal(const QString& refusal);
     void useAs(Slot Settings::*slot);
 
     Store& m_store;
@@ -79,6 +85,7 @@ private:
     Recipe m_previewRecipe;
     bool m_night = false;
     bool m_saved = false;
+    QString m_refusal;
     quint64 m_generation = 0;
     QTimer m_debounce;
     QTimer m_savedFade;

@@ -1,6 +1,7 @@
 #include "studio/StudioForm.h"
 
 #include "core/Store.h"
+#include "paper/PaperName.h"
 #include "studio/PatternPicker.h"
 #include "studio/Studio.h"
 #include "ui/FloatSlider.h"
@@ -9,6 +10,7 @@
 #include "ui/InterfacePalette.h"
 #include "ui/PressButton.h"
 #include "ui/SectionHeading.h"
+#include "ui/WarningLabel.h"
 
 #include <QGraphicsOpacityEffect>
 #include <QHBoxLayout>
@@ -24,6 +26,7 @@ namespace {
 
 constexpr int controlWidth = 200;
 constexpr int noteFadeMs = 220;
+constexpr int menuTextWidth = 320;
 
 QWidget* buttonRow(const QList<QWidget*>& leading, const QList<QWidget*>& trailing) {
     auto* row = new QWidget;
@@ -38,6 +41,12 @@ QWidget* buttonRow(const QList<QWidget*>& leading, const QList<QWidget*>& traili
         layout->addWidget(widget);
     }
     return row;
+}
+
+// A menu would take "&" for a shortcut mark, and widen to fit any name.
+QString menuText(const QString& name, const QFontMetrics& metrics) {
+    return metrics.elidedText(name, Qt::ElideRight, menuTextWidth)
+        .replace(u'&', QStringLiteral("&&"));
 }
 
 } // namespace
@@ -95,6 +104,7 @@ StudioForm::StudioForm(Studio& studio, Store& store, QWidget* parent)
 void StudioForm::addPaperSection(FormPage& page) {
     FormSection* section = page.addSection();
     m_name = new QLineEdit(m_studio.name());
+    m_name->setMaxLength(maxPaperNameLength);
     m_name->setFixedWidth(controlWidth);
     connect(m_name, &QLineEdit::textEdited, &m_studio, &Studio::setName);
     section->addRow(QStringLiteral("Name"), m_name);
@@ -111,7 +121,7 @@ void StudioForm::addPaperSection(FormPage& page) {
 void StudioForm::fillStartMenu() {
     m_startMenu->clear();
     for (const Paper& paper : Paper::all(m_store.settings().customPapers)) {
-        m_startMenu->addAction(paper.name)->setData(paper.id);
+        m_startMenu->addAction(menuText(paper.name, m_startMenu->fontMetrics()))->setData(paper.id);
     }
 }
 
@@ -158,6 +168,13 @@ void StudioForm::addActionSection(FormPage& page) {
     // The palette's placeholder colour is the secondary tone, in either appearance.
     m_savedNote->setForegroundRole(QPalette::PlaceholderText);
     section->addWidget(buttonRow({m_save, m_savedNote}, {}));
+    m_refusal = new WarningLabel;
+    QWidget* refusalRow = section->addWidget(m_refusal);
+    refusalRow->hide();
+    connect(&m_studio, &Studio::refusalChanged, this, [this, refusalRow] {
+        m_refusal->say(m_studio.refusal());
+        refusalRow->setVisible(!m_studio.refusal().isEmpty());
+    });
     // One to a row: side by side they would widen the form past the window's usual width.
     section->addWidget(buttonRow({day}, {}));
     section->addWidget(buttonRow({night}, {}));

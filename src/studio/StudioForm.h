@@ -18,6 +18,7 @@ class FormSection;
 class PatternPicker;
 class Store;
 class Studio;
+class WarningLabel;
 
 // The Studio's controls, top to bottom: name and starting paper, the recipe's sliders by
 // group, and the buttons that save, use, import, export and delete the paper.
@@ -62,6 +63,7 @@ private:
     QPushButton* m_save = nullptr;
     QPushButton* m_delete = nullptr;
     QLabel* m_savedNote = nullptr;
+    WarningLabel* m_refusal = nullptr;
 };
 
 } // namespace tessel

@@ -10,6 +10,7 @@
 #include <QGraphicsDropShadowEffect>
 #include <QPainter>
 #include <QPainterPath>
+#include <QTextLayout>
 #include <QVBoxLayout>
 
 namespace tessel {
@@ -19,6 +20,29 @@ namespace {
 constexpr QSize sheetSize(260, 340);
 constexpr qreal sheetRadius = 16;
 constexpr int captionInset = 16;
+// More would cover the paper the caption names.
+constexpr int captionLines = 3;
+
+// The name wrapped to the width, its last line cut with an ellipsis when it needs more.
+QString captionText(const QString& name, const QFont& font, int width) {
+    QTextLayout layout(name, font);
+    QTextOption option;
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    layout.setTextOption(option);
+    const QFontMetrics metrics(font);
+    QStringList lines;
+    layout.beginLayout();
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(width);
+        if (lines.size() == captionLines - 1) {
+            lines << metrics.elidedText(name.mid(line.textStart()), Qt::ElideRight, width);
+            break;
+        }
+        lines << name.mid(line.textStart(), line.textLength()).trimmed();
+    }
+    layout.endLayout();
+    return lines.join(u'\n');
+}
 
 // Drawn over the sheet: its outline and the paper's name. Lets the pointer through, so the
 // light still follows it.
@@ -44,10 +68,12 @@ protected:
         const QColor ink =
             m_studio.night() ? InterfacePalette::paperWhite() : InterfacePalette::ink();
         painter.setPen(withAlpha(ink, 0.82));
-        painter.setFont(serifFont(*this, 26));
+        const QFont font = serifFont(*this, 26);
+        painter.setFont(font);
         const QRect text =
             rect().adjusted(captionInset, captionInset, -captionInset, -captionInset);
-        painter.drawText(text, Qt::AlignLeft | Qt::AlignBottom | Qt::TextWordWrap, name);
+        painter.drawText(text, Qt::AlignLeft | Qt::AlignBottom,
+                         captionText(name, font, text.width()));
     }
 
 private:

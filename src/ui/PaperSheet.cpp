@@ -1,5 +1,6 @@
 #include "ui/PaperSheet.h"
 
+#include "core/ShadedWeight.h"
 #include "moments/Typefaces.h"
 #include "ui/InterfacePalette.h"
 
@@ -13,6 +14,9 @@ namespace tessel {
 namespace {
 
 constexpr qreal inset = 16;
+constexpr qreal capsulePadding = 16;
+// Between the slot's label and the status beside it.
+constexpr qreal statusGap = 8;
 
 QFont spaced(QFont font, qreal spacing) {
     font.setLetterSpacing(QFont::AbsoluteSpacing, spacing);
@@ -35,7 +39,7 @@ PaperSheet::PaperSheet(QWidget* parent)
 
 void PaperSheet::setPaper(const Paper& paper, double gsm, bool night) {
     m_paper = paper;
-    m_gsm = static_cast<int>(std::trunc(gsm));
+    m_gsm = static_cast<int>(std::trunc(shadedGsm(gsm)));
     setNight(night);
     updateAccessibleName();
     update();
@@ -88,20 +92,24 @@ void PaperSheet::paintEvent(QPaintEvent* event) {
 }
 
 void PaperSheet::paintTop(QPainter& painter, const QColor& ink) {
-    painter.setFont(spaced(systemFont(10, QFont::DemiBold, *this), 1));
+    const QFont labelFont = spaced(systemFont(10, QFont::DemiBold, *this), 1);
+    painter.setFont(labelFont);
     painter.setPen(withAlpha(ink, 0.6));
     const QRectF row(inset, 14, width() - 2 * inset, 18);
     painter.drawText(row, Qt::AlignLeft | Qt::AlignVCenter, label());
-    paintStatus(painter, ink, row.right());
+    const qreal labelWidth = QFontMetricsF(labelFont).horizontalAdvance(label());
+    paintStatus(painter, ink, row.right(), row.width() - labelWidth - statusGap);
 }
 
-void PaperSheet::paintStatus(QPainter& painter, const QColor& ink, qreal right) {
+// The status names the app in front, so a long name is cut to the room beside the label.
+void PaperSheet::paintStatus(QPainter& painter, const QColor& ink, qreal right, qreal room) {
     if (m_statusPresence <= 0.001) {
         return;
     }
     const QFont font = systemFont(10.5, QFont::DemiBold, *this);
     const QFontMetricsF metrics(font);
-    const QSizeF size(metrics.horizontalAdvance(m_shownStatus) + 16, metrics.height() + 7);
+    const QString status = metrics.elidedText(m_shownStatus, Qt::ElideRight, room - capsulePadding);
+    const QSizeF size(metrics.horizontalAdvance(status) + capsulePadding, metrics.height() + 7);
     const QRectF capsule(QPointF(right - size.width(), 14 + (18 - size.height()) / 2), size);
     painter.save();
     painter.setOpacity(m_statusPresence);
@@ -114,7 +122,7 @@ void PaperSheet::paintStatus(QPainter& painter, const QColor& ink, qreal right) 
     painter.drawRoundedRect(capsule, size.height() / 2, size.height() / 2);
     painter.setFont(font);
     painter.setPen(withAlpha(ink, 0.8));
-    painter.drawText(capsule, Qt::AlignCenter, m_shownStatus);
+    painter.drawText(capsule, Qt::AlignCenter, status);
     painter.restore();
 }
 

@@ -32,7 +32,7 @@ protected:
 
 private:
     void paintTop(QPainter& painter, const QColor& ink);
-    void paintStatus(QPainter& painter, const QColor& ink, qreal right);
+    void paintStatus(QPainter& painter, const QColor& ink, qreal right, qreal room);
     void paintName(QPainter& painter, const QColor& ink);
     void paintWeight(QPainter& painter, const QColor& ink);
     void updateAccessibleName();

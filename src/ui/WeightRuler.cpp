@@ -1,5 +1,6 @@
 #include "ui/WeightRuler.h"
 
+#include "core/ShadedWeight.h"
 #include "ui/CrossFadeLabel.h"
 #include "ui/InterfacePalette.h"
 #include "ui/SectionHeading.h"
@@ -31,7 +32,7 @@ WeightRuler::WeightRuler(QWidget* parent)
     , m_class(new CrossFadeLabel(Qt::AlignRight, this))
     , m_thumb(new SpringAnimation({0.25, 1}, this))
     , m_dragEmphasis(new QVariantAnimation(this)) {
-    setRange(60, 300);
+    setRange(static_cast<int>(limits::gsm.lowest), static_cast<int>(limits::gsm.highest));
     setSingleStep(10);
     setPageStep(labelEvery);
     setOrientation(Qt::Horizontal);
@@ -85,7 +86,7 @@ QString WeightRuler::weightClass(double gsm) {
 
 void WeightRuler::setGsm(double gsm) {
     m_syncing = true;
-    setValue(static_cast<int>(std::lround(gsm)));
+    setValue(static_cast<int>(std::lround(shadedGsm(gsm))));
     m_syncing = false;
 }
 

@@ -77,16 +77,21 @@ TEST_F(CommandLine, SettingsShowWithoutFileReadsTheStoredSettings) {
     EXPECT_TRUE(shown.out.contains(QStringLiteral("\"onboarded\":true")));
 }
 
-TEST_F(CommandLine, PaperListIncludesCustomPapers) {
-    write(dir.filePath(QStringLiteral("defaults.json")), R"({"settings": {"customPapers": [
-        {"id": "mine", "name": "Mine", "recipe": {"cloud": 1, "grain": 1, "tooth": 0,
-         "toothSize": 24, "fibres": 0, "fibreDensity": 0, "fibreLength": 60, "fibreWidth": 0.8,
-         "flecks": 0, "pattern": "none", "patternAmount": 0, "warmth": 0, "seed": 5}}]}})");
+TEST_F(CommandLine, PaperListIncludesCustomPapersOneLineEach) {
+    const QByteArray recipe = R"({"cloud": 1, "grain": 1, "tooth": 0, "toothSize": 24,
+        "fibres": 0, "fibreDensity": 0, "fibreLength": 60, "fibreWidth": 0.8, "flecks": 0,
+        "pattern": "none", "patternAmount": 0, "warmth": 0, "seed": 5})";
+    write(dir.filePath(QStringLiteral("defaults.json")),
+          R"({"settings": {"customPapers": [{"id": "mine", "name": "Mine", "recipe": )" + recipe +
+              R"(}, {"id": "a\tb\nc\u001b[2J\\", "name": "Two\nlines", "recipe": )" + recipe +
+              "}]}}");
     const QStringList lines =
         run({QStringLiteral("paper"), QStringLiteral("list")}).out.split(u'\n', Qt::SkipEmptyParts);
-    ASSERT_EQ(lines.size(), 13);
+    ASSERT_EQ(lines.size(), 14);
     EXPECT_EQ(lines.first(), QStringLiteral("kozo\tKozo\tLong mulberry fibres, soft and even"));
-    EXPECT_EQ(lines.last(), QStringLiteral("mine\tMine\tYour paper"));
+    EXPECT_EQ(lines[12], QStringLiteral("mine\tMine\tYour paper"));
+    EXPECT_EQ(lines.last(), QStringLiteral(R"(a\tb\nc\e[2J\\)") + u'\t' +
+                                QStringLiteral("Two lines\tYour paper"));
 }
 
 TEST_F(CommandLine, UnknownCommandsAndExtraArgumentsAreErrors) {

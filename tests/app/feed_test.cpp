@@ -1,4 +1,5 @@
 #include "app/Feed.h"
+#include "paper/JsonText.h"
 
 #include <gtest/gtest.h>
 
@@ -32,6 +33,18 @@ TEST(Feed, RefusesAnythingElse) {
          }) {
         EXPECT_FALSE(Feed::decode(body)) << body;
     }
+}
+
+TEST(Feed, RefusesBodiesTooLargeOrTooDeep) {
+    const QByteArray feed = R"({"version": "1.4", "url": "https://corvane.com"})";
+    const QByteArray atLimit = feed + QByteArray(Feed::maxBodyBytes - feed.size(), ' ');
+    EXPECT_TRUE(Feed::decode(atLimit));
+    EXPECT_FALSE(Feed::decode(atLimit + ' '));
+
+    const qsizetype depth = 2 * maxJsonDepth;
+    const QByteArray deep = R"({"version": "1.4", "url": "https://corvane.com", "x": )" +
+                            QByteArray(depth, '[') + QByteArray(depth, ']') + '}';
+    EXPECT_FALSE(Feed::decode(deep));
 }
 
 TEST(Feed, ComparesVersionsNumerically) {

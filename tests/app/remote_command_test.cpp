@@ -46,6 +46,17 @@ TEST_F(RemoteCommands, StatusPrintsTheLineThenEachScreen) {
               QStringLiteral("Off\nSCREEN-A\tBuilt-in Display\tno paper\n"));
 }
 
+// A screen name can split neither its line nor its fields, and a hand-edited weight far
+// beyond the heaviest reads as the heaviest.
+TEST_F(RemoteCommands, StatusFieldsStayOnTheirLine) {
+    platform.setScreens({{"SCREEN-A", "Built-in\tDisplay\n\x1b[2J", {0, 0, 1440, 900}, 2}});
+    app->store().updateSettings([](Settings& s) { s.day.gsm = 1e308; });
+    const ChildRun shown = tessel({QStringLiteral("status")});
+    ASSERT_EQ(shown.code, 0) << shown.err.toStdString();
+    EXPECT_EQ(shown.out,
+              QStringLiteral("On\nSCREEN-A\tBuilt-in\\tDisplay\\n\\e[2J\tkozo 300 gsm day\n"));
+}
+
 TEST_F(RemoteCommands, RefusalsAreSaidPlainlyAndExitNonZero) {
     const Settings before = settings();
     const ChildRun heavy = tessel({QStringLiteral("paper"), QStringLiteral("graph"),

@@ -115,13 +115,15 @@ TEST_F(UpdateCheckTest, BrokenFeedsAndFailedFetchesAreReportedOnlyWhenAsked) {
         // Only https download pages are ever opened.
         {200, R"({"version": "2.0", "url": "http://corvane.com/d"})"},
         {200, R"({"version": "2.0", "url": "file:///bin/sh"})"},
+        {200, R"({"version": "2.0", "url": "https://corvane.com/d", "notes": ")" +
+                  QByteArray(Feed::maxBodyBytes, 'a') + R"("})"},
     };
     for (const auto& [status, body] : answers) {
         server.answer(status, body, status == 404 ? "text/html" : "application/json");
         check(*updates, false);
-        EXPECT_TRUE(alerts.shown.empty()) << body.constData();
+        EXPECT_TRUE(alerts.shown.empty()) << body.left(80).constData();
         check(*updates, true);
-        ASSERT_EQ(alerts.shown.size(), 1u) << body.constData();
+        ASSERT_EQ(alerts.shown.size(), 1u) << body.left(80).constData();
         EXPECT_EQ(alerts.shown[0], couldNotCheck);
         alerts.shown.clear();
     }

@@ -7,6 +7,7 @@
 #include <QJsonObject>
 #include <QTest>
 
+#include <climits>
 #include <random>
 
 namespace tessel {
@@ -164,6 +165,19 @@ TEST_F(Art, AnEmptyListShowsNothing) {
     art->show();
     platform.advance(1h);
     EXPECT_FALSE(showing());
+}
+
+TEST_F(Art, IdleMinutesBeyondThirtyActAsThirty) {
+    startWith(threeCollections);
+    for (const int minutes : {31, 35791395, INT_MAX}) {
+        edit([minutes](Settings& s) { s.art.idleMinutes = minutes; });
+        platform.advance(29min + 55s);
+        EXPECT_FALSE(showing()) << minutes;
+        platform.advance(5s);
+        EXPECT_TRUE(showing()) << minutes;
+        art->dismiss();
+        platform.setIdleSeconds(0);
+    }
 }
 
 TEST_F(Art, IdleMinutesBelowOneActAsOne) {

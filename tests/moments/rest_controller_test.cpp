@@ -3,6 +3,8 @@
 
 #include <QTest>
 
+#include <climits>
+
 namespace tessel {
 namespace {
 
@@ -117,6 +119,26 @@ TEST_F(Rest, ValuesBelowTheShortestChoiceActAsIt) {
     ASSERT_TRUE(resting());
     EXPECT_EQ(view().left(), 20);
     EXPECT_EQ(store->settings().restEvery, 0) << "the stored value stays";
+}
+
+TEST_F(Rest, ValuesBeyondTheLongestChoiceActAsIt) {
+    struct Case {
+        int every;
+        int length;
+    };
+    for (const Case c : {Case{61, 61}, Case{35791395, 1000}, Case{INT_MAX, INT_MAX}}) {
+        edit([&c](Settings& s) {
+            s.restEvery = c.every;
+            s.restLength = c.length;
+        });
+        workFor(59min + 55s);
+        EXPECT_FALSE(resting()) << c.every;
+        workFor(5s);
+        ASSERT_TRUE(resting()) << c.every;
+        EXPECT_EQ(view().left(), 60) << c.length;
+        platform.advance(60s);
+        EXPECT_FALSE(resting()) << c.length;
+    }
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 #include "WaitFor.h"
 #include "app/CommandLine.h"
 #include "app/StoredSettings.h"
+#include "core/SettingLimits.h"
 #include "studio/PaperFile.h"
 
 #include <QFile>
@@ -98,6 +99,21 @@ TEST_F(PaperFilesWhileRunning, ImportGoesThroughTheRunningTessel) {
     EXPECT_EQ(settings().customPapers[1].name, kitchen.name);
     const QString id = settings().customPapers[1].id;
     EXPECT_TRUE(waitFor([&] { return app->store().previews().contains(id); }));
+}
+
+TEST_F(PaperFilesWhileRunning, ImportIsRefusedWithTheReasonOnceTheLimitIsReached) {
+    app->store().updateSettings([](Settings& s) {
+        while (s.customPapers.size() < limits::customPapers) {
+            s.customPapers.append({QStringLiteral("custom-%1").arg(s.customPapers.size()), {}, {}});
+        }
+    });
+    const QString path =
+        writeFile(dir, QStringLiteral("kitchen.tessel"), encodePaperDocument(kitchen));
+    const ChildRun refused = tessel({QStringLiteral("import"), path});
+    EXPECT_EQ(refused.code, 1);
+    EXPECT_EQ(refused.err, QStringLiteral("tessel: Tessel keeps at most 500 papers of your own. "
+                                          "Delete one to add another.\n"));
+    EXPECT_EQ(settings().customPapers.size(), limits::customPapers);
 }
 
 TEST_F(PaperFilesWhileRunning, OpenRefusesAllWhenAnyIsNotAPaper) {

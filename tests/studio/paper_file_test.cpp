@@ -1,3 +1,4 @@
+#include "core/SettingLimits.h"
 #include "studio/CustomPapers.h"
 #include "studio/PaperFile.h"
 
@@ -33,12 +34,15 @@ TEST(PaperFile, WritesCompactDocumentsAndReadsOnlyPapers) {
 
 TEST(CustomPapers, ImportAddsUnderFreshIdsAndDeleteFreesBothSlots) {
     Settings settings;
-    const QString first = importPaper(settings, {QStringLiteral("custom-x"), {}, {}});
-    const QString second = importPaper(settings, {QStringLiteral("custom-x"), {}, {}});
+    const QString first =
+        std::get<QString>(importPaper(settings, {QStringLiteral("custom-x"), {}, {}}));
+    const QString second = std::get<QString>(
+        importPaper(settings, {QStringLiteral("custom-x"), QStringLiteral("\n\u202E "), {}}));
     EXPECT_NE(first, second);
     EXPECT_TRUE(QRegularExpression(QStringLiteral("^custom-[0-9A-F]{8}$")).match(first).hasMatch());
     ASSERT_EQ(settings.customPapers.size(), 2);
     EXPECT_EQ(settings.customPapers[0].name, QStringLiteral("My Paper"));
+    EXPECT_EQ(settings.customPapers[1].name, QStringLiteral("My Paper"));
 
     settings.customPapers.append({first, QStringLiteral("Twin"), {}});
     settings.day = {first, 90};
@@ -47,6 +51,35 @@ TEST(CustomPapers, ImportAddsUnderFreshIdsAndDeleteFreesBothSlots) {
     EXPECT_EQ(settings.customPapers.size(), 1);
     EXPECT_EQ(settings.day, (Slot{QStringLiteral("kozo"), 90}));
     EXPECT_EQ(settings.night, (Slot{QStringLiteral("kozo"), 240}));
+}
+
+TEST(CustomPapers, ANewPaperBeyondTheLimitIsRefusedAndChangesNothing) {
+    const PaperRefusal refusal{
+        QStringLiteral("Tessel keeps at most 500 papers of your own. Delete one to add another.")};
+    struct Case {
+        qsizetype stored;
+        bool added;
+    };
+    for (const Case c :
+         {Case{0, true}, Case{limits::customPapers - 1, true}, Case{limits::customPapers, false},
+          Case{limits::customPapers + 5, false}}) {
+        Settings settings;
+        for (qsizetype i = 0; i < c.stored; ++i) {
+            settings.customPapers.append({QStringLiteral("custom-%1").arg(i), {}, {}});
+        }
+        const Settings before = settings;
+        const auto imported = importPaper(settings, {QStringLiteral("custom-x"), {}, {}});
+        EXPECT_EQ(std::holds_alternative<QString>(imported), c.added) << c.stored;
+        EXPECT_EQ(settings.customPapers.size(), c.stored + (c.added ? 1 : 0)) << c.stored;
+        if (!c.added) {
+            EXPECT_EQ(std::get<PaperRefusal>(imported), refusal);
+            EXPECT_EQ(settings, before);
+            EXPECT_EQ(storeCustomPaper(settings, {QStringLiteral("custom-new"), {}, {}}), refusal);
+            const CustomPaper renamed{QStringLiteral("custom-0"), QStringLiteral("Kept"), {}};
+            EXPECT_FALSE(storeCustomPaper(settings, renamed)) << "a stored paper still changes";
+            EXPECT_EQ(settings.customPapers[0], renamed);
+        }
+    }
 }
 
 } // namespace

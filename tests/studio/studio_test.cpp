@@ -1,7 +1,9 @@
 #include "StudioFixture.h"
+#include "core/SettingLimits.h"
 #include "paper/HeightField.h"
 #include "paper/TileShading.h"
 #include "studio/PaperFile.h"
+#include "ui/WarningLabel.h"
 
 #include <QComboBox>
 #include <QRegularExpression>
@@ -40,7 +42,7 @@ TEST_F(StudioTest, SavingABuiltInMakesOneCustomPaperThatLaterSavesReplace) {
     EXPECT_EQ(studio().name(), QStringLiteral("Evening"));
 }
 
-TEST_F(StudioTest, AnEmptyNameSavesAsMyPaperAndExportsAsTyped) {
+TEST_F(StudioTest, AnEmptyNameSavesAsMyPaperExportsAsTypedAndNamesSaveCleaned) {
     typeName({});
     click(QStringLiteral("Save Paper"));
     ASSERT_EQ(customPapers().size(), 1);
@@ -55,6 +57,11 @@ TEST_F(StudioTest, AnEmptyNameSavesAsMyPaperAndExportsAsTyped) {
     EXPECT_TRUE(bytes.startsWith("{\"id\":\"" + customPapers()[0].id.toUtf8() +
                                  "\",\"name\":\"\",\"recipe\":{"))
         << bytes.constData();
+
+    studio().setName(QStringLiteral(" Two\nlines\u202E "));
+    click(QStringLiteral("Save Changes"));
+    EXPECT_EQ(customPapers()[0].name, QStringLiteral("Two lines"));
+    EXPECT_EQ(studio().name(), QStringLiteral("Two lines"));
 }
 
 TEST_F(StudioTest, DeletingTheNightPaperFallsBackToKozoAtTheSameWeight) {
@@ -102,6 +109,38 @@ TEST_F(StudioTest, ImportTakesOnlyPaperDocumentsAndAlwaysMakesANewPaper) {
         EXPECT_EQ(paper.recipe, document.recipe);
     }
     EXPECT_EQ(studio().editing(), customPapers()[1].id);
+}
+
+TEST_F(StudioTest, AtTheLimitNewPapersAreRefusedWithTheReasonButChangesSave) {
+    click(QStringLiteral("Save Paper"));
+    store->updateSettings([](Settings& s) {
+        while (s.customPapers.size() < limits::customPapers) {
+            s.customPapers.append({QStringLiteral("custom-%1").arg(s.customPapers.size()), {}, {}});
+        }
+    });
+    const Settings full = store->settings();
+    auto* reason = pane->findChild<WarningLabel*>();
+    ASSERT_TRUE(reason);
+    EXPECT_FALSE(reason->isVisibleTo(pane.get()));
+
+    startFrom(QStringLiteral("Felt"));
+    click(QStringLiteral("Save Paper"));
+    nextPath = writeFile(QStringLiteral("kitchen.tessel"),
+                         encodePaperDocument({QStringLiteral("custom-1"), QStringLiteral("Kitchen"),
+                                              Paper::find(QStringLiteral("graph"), {}).recipe}));
+    click(QStringLiteral("Import..."));
+    click(QStringLiteral("Use as Day Paper"));
+    EXPECT_EQ(store->settings(), full);
+    EXPECT_EQ(studio().name(), QStringLiteral("My Felt"));
+    EXPECT_FALSE(studio().editing());
+    EXPECT_TRUE(reason->isVisibleTo(pane.get()));
+    EXPECT_EQ(reason->text(), QStringLiteral("Tessel keeps at most 500 papers of your own. Delete "
+                                             "one to add another."));
+
+    startFrom(QStringLiteral("My Paper"));
+    click(QStringLiteral("Use as Day Paper"));
+    EXPECT_EQ(store->settings().day.paper, customPapers()[0].id);
+    EXPECT_FALSE(reason->isVisibleTo(pane.get()));
 }
 
 TEST_F(StudioTest, ExportThenImportKeepsTheRecipeExactly) {

@@ -1,4 +1,5 @@
 #include "UiFixture.h"
+#include "ui/ElidedLabel.h"
 #include "ui/InterfacePalette.h"
 #include "ui/LitPaper.h"
 #include "ui/PaperGrid.h"
@@ -29,6 +30,21 @@ TEST(Springs, StartAtRestAndSettleWithinTheirTime) {
             EXPECT_LT(highest, 1.05) << "the shared spring only just overshoots";
         }
     }
+}
+
+TEST(ElidedLabels, CutWhatDoesNotFitAndShowItWholeInTheTooltip) {
+    const QString name = QStringLiteral("<b>A very long paper name</b> that goes on and on");
+    ElidedLabel label(name);
+    EXPECT_EQ(label.textFormat(), Qt::PlainText);
+    label.show();
+    label.resize(label.minimumSizeHint().width() * 4, label.sizeHint().height());
+    EXPECT_TRUE(label.text().endsWith(QStringLiteral("\u2026"))) << label.text().toStdString();
+    EXPECT_EQ(label.fullText(), name);
+    EXPECT_TRUE(label.toolTip().contains(QStringLiteral("&lt;b&gt;A very long")));
+
+    label.resize(label.sizeHint());
+    EXPECT_EQ(label.text(), name);
+    EXPECT_TRUE(label.toolTip().isEmpty());
 }
 
 bool near(QPointF a, QPointF b) {

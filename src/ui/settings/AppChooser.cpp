@@ -1,5 +1,6 @@
 #include "ui/settings/AppChooser.h"
 
+#include "ui/ElidedLabel.h"
 #include "ui/settings/AppRow.h"
 
 #include <QDialogButtonBox>
@@ -30,7 +31,7 @@ AppChooser::AppChooser(const QList<InstalledApp>& apps, QWidget* parent)
     for (const InstalledApp& app : apps) {
         auto* item = new QListWidgetItem(app.name, m_list);
         item->setData(Qt::UserRole, app.id);
-        item->setToolTip(app.id);
+        item->setToolTip(plainToolTip(app.id));
         item->setIcon(QIcon(appIcon(app.icon, iconSize, devicePixelRatioF())));
     }
 

@@ -1,6 +1,7 @@
 #include "ui/settings/AppRow.h"
 
 #include "platform/Platform.h"
+#include "ui/ElidedLabel.h"
 #include "ui/InterfacePalette.h"
 #include "ui/SectionHeading.h"
 #include "ui/Symbol.h"
@@ -47,7 +48,7 @@ AppRow::AppRow(const Platform& platform, const QString& appId, QWidget* parent)
 
     auto* names = new QVBoxLayout;
     names->setSpacing(0);
-    auto* name = new QLabel(app ? app->name : appId);
+    auto* name = new ElidedLabel(app ? app->name : appId);
     name->setTextInteractionFlags(Qt::TextSelectableByMouse);
     names->addWidget(name);
     m_detail->setText(QStringLiteral("Not installed"));

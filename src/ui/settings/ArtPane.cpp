@@ -38,7 +38,7 @@ void ArtPane::addIdleSection() {
     // An idle time set outside Settings joins the list where it falls, rather than being
     // rounded to a neighbour the user never chose.
     m_binder->choice(
-        after, {1, 2, 5, 10, 15, 30}, &ArtPane::minutesLabel,
+        after, limits::artIdleMinutes, &ArtPane::minutesLabel,
         [](const Settings& s) { return s.art.idleMinutes; },
         [](Settings& s, int minutes) { s.art.idleMinutes = minutes; });
     section->addRow(QStringLiteral("After"), after);

@@ -1,6 +1,7 @@
 #include "ui/settings/ArtThumb.h"
 
 #include "moments/ArtLibrary.h"
+#include "ui/ElidedLabel.h"
 #include "ui/InterfacePalette.h"
 
 #include <QHash>
@@ -37,7 +38,7 @@ ArtThumb::ArtThumb(const ArtLibrary& library, const Painting& painting, QWidget*
     : QWidget(parent)
     , m_image(thumbnail(library, painting)) {
     setFixedSize(fixedSize);
-    setToolTip(shortTitle(painting.title));
+    setToolTip(plainToolTip(shortTitle(painting.title)));
 }
 
 void ArtThumb::paintEvent(QPaintEvent*) {

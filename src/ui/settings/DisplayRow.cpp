@@ -1,6 +1,7 @@
 #include "ui/settings/DisplayRow.h"
 
 #include "core/Settings.h"
+#include "ui/ElidedLabel.h"
 #include "ui/InterfacePalette.h"
 #include "ui/SectionHeading.h"
 #include "ui/Symbol.h"
@@ -40,7 +41,7 @@ DisplayRow::DisplayRow(const ScreenInfo& screen, bool first, QWidget* parent)
     m_picture->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     auto* names = new QVBoxLayout;
     names->setSpacing(0);
-    names->addWidget(new QLabel(screen.name));
+    names->addWidget(new ElidedLabel(screen.name));
     auto* size = new QLabel(pixelSize(screen));
     size->setFont(interfaceFont(*size, 9.5));
     size->setForegroundRole(QPalette::PlaceholderText);

@@ -16,8 +16,8 @@ namespace {
 
 constexpr int sliderWidth = 240;
 
-FloatSlider* slider(double low, double high) {
-    auto* slider = new FloatSlider(low, high);
+FloatSlider* slider(SettingRange<double> range) {
+    auto* slider = new FloatSlider(range.lowest, range.highest);
     slider->setFixedWidth(sliderWidth);
     return slider;
 }
@@ -44,7 +44,7 @@ void FocusPane::addSheetSection() {
         section->addToggle(QStringLiteral("Focus Sheet")),
         [](const Settings& s) { return s.focusSheet; },
         [](Settings& s, bool on) { s.focusSheet = on; });
-    FloatSlider* depth = slider(0.1, 1);
+    FloatSlider* depth = slider(limits::focusStrength);
     section->addRow(QStringLiteral("Depth"), depth);
     m_binder->slider(
         depth, [](const Settings& s) { return s.focusStrength; },
@@ -58,7 +58,7 @@ void FocusPane::addRulerSection() {
     m_binder->toggle(
         section->addToggle(QStringLiteral("Reading Ruler")),
         [](const Settings& s) { return s.ruler; }, [](Settings& s, bool on) { s.ruler = on; });
-    FloatSlider* band = slider(24, 120);
+    FloatSlider* band = slider(limits::rulerHeight);
     section->addRow(QStringLiteral("Band height"), band);
     m_binder->slider(
         band, [](const Settings& s) { return s.rulerHeight; },
@@ -74,14 +74,15 @@ void FocusPane::addRestSection() {
         [](Settings& s, bool on) { s.rest = on; });
     QComboBox* every = picker();
     m_binder->choice(
-        every, {20, 30, 45, 60},
+        every, limits::restEveryMinutes,
         [](int minutes) { return QStringLiteral("%1 minutes of use").arg(minutes); },
         [](const Settings& s) { return s.restEvery; },
         [](Settings& s, int minutes) { s.restEvery = minutes; });
     section->addRow(QStringLiteral("Every"), every);
     QComboBox* length = picker();
     m_binder->choice(
-        length, {20, 30, 60}, [](int seconds) { return QStringLiteral("%1 seconds").arg(seconds); },
+        length, limits::restLengthSeconds,
+        [](int seconds) { return QStringLiteral("%1 seconds").arg(seconds); },
         [](const Settings& s) { return s.restLength; },
         [](Settings& s, int seconds) { s.restLength = seconds; });
     section->addRow(QStringLiteral("For"), length);

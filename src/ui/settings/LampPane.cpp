@@ -20,7 +20,7 @@ constexpr int sliderWidth = 260;
 LampPane::LampPane(SettingsContext& context, QWidget* parent)
     : FormPage(parent)
     , m_binder(new SettingsBinder(context.store, this))
-    , m_strength(new FloatSlider(0.15, 1)) {
+    , m_strength(new FloatSlider(limits::lampStrength.lowest, limits::lampStrength.highest)) {
     addWidget(cardGrid());
     m_strength->setFixedWidth(sliderWidth);
     addSection()->addRow(QStringLiteral("Strength"), m_strength);

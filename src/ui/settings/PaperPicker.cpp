@@ -1,6 +1,7 @@
 #include "ui/settings/PaperPicker.h"
 
 #include <QSignalBlocker>
+#include <QStylePainter>
 
 namespace tessel {
 
@@ -18,6 +19,20 @@ void PaperPicker::showPaper(const QList<CustomPaper>& customPapers, const QStrin
         index = m_noPaperChoices.isEmpty() ? findData(QStringLiteral("kozo")) : 0;
     }
     setCurrentIndex(index);
+}
+
+// As QComboBox paints itself, with the current name cut to the field.
+void PaperPicker::paintEvent(QPaintEvent*) {
+    QStylePainter painter(this);
+    painter.setPen(palette().color(QPalette::Text));
+    QStyleOptionComboBox option;
+    initStyleOption(&option);
+    painter.drawComplexControl(QStyle::CC_ComboBox, option);
+    const QRect field =
+        style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, this);
+    option.currentText =
+        fontMetrics().elidedText(option.currentText, Qt::ElideRight, field.width());
+    painter.drawControl(QStyle::CE_ComboBoxLabel, option);
 }
 
 void PaperPicker::fill(const QList<Paper>& papers) {

@@ -7,7 +7,8 @@
 namespace tessel {
 
 // A drop-down of every paper, built-in then custom, with the paper ids as item data.
-// Leading choices that stand for no paper at all carry an empty id.
+// Leading choices that stand for no paper at all carry an empty id. A name too long for the
+// picker's width is cut with an ellipsis.
 class PaperPicker final : public QComboBox {
     Q_OBJECT
 
@@ -22,6 +23,9 @@ public:
 Q_SIGNALS:
     // The user picked a paper, or a no-paper choice (empty id).
     void picked(const QString& paperId);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     void fill(const QList<Paper>& papers);

@@ -2,10 +2,11 @@
 
 #include "core/Store.h"
 #include "core/SunTimes.h"
+#include "ui/ElidedLabel.h"
 #include "ui/FormSection.h"
+#include "ui/WarningLabel.h"
 #include "ui/settings/RadioPicker.h"
 #include "ui/settings/SettingsContext.h"
-#include "ui/settings/WarningLabel.h"
 
 #include <QCoreApplication>
 #include <QHBoxLayout>
@@ -38,7 +39,7 @@ SchedulePane::SchedulePane(SettingsContext& context, QWidget* parent)
     , m_city(new QLineEdit)
     , m_set(new QPushButton(QStringLiteral("Set")))
     , m_problem(new WarningLabel)
-    , m_today(new QLabel)
+    , m_today(new ElidedLabel)
     , m_sunTimes(new QLabel) {
     FormSection* section = addSection();
     section->addRow(QStringLiteral("Paper shows"), m_mode);
@@ -131,7 +132,7 @@ void SchedulePane::sync() {
     m_problemRow->setVisible(bySun && !m_problem->isHidden());
     m_sunRow->setVisible(bySun && placed);
     if (placed) {
-        m_today->setText(QStringLiteral("Today in ") + schedule.place);
+        m_today->setFullText(QStringLiteral("Today in ") + schedule.place);
         m_sunTimes->setText(sunTimesText());
     }
     m_fromRow->setVisible(byHours);

@@ -9,6 +9,7 @@ class QTimeEdit;
 
 namespace tessel {
 
+class ElidedLabel;
 class RadioPicker;
 class Store;
 class WarningLabel;
@@ -35,7 +36,7 @@ private:
     QLineEdit* m_city;
     QPushButton* m_set;
     WarningLabel* m_problem;
-    QLabel* m_today;
+    ElidedLabel* m_today;
     QLabel* m_sunTimes;
     QTimeEdit* m_from;
     QTimeEdit* m_until;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/SettingLimits.h"
 #include "core/Settings.h"
 
 #include <QList>
@@ -34,6 +35,12 @@ public:
     // Fills the box with the values, each labelled. A stored value that is none of them is
     // shown as one more item in its place in order, so it is neither lost nor misread.
     void choice(QComboBox* box, QList<int> values, Label label, Read<int> read, Write<int> write);
+    template <std::size_t N>
+    void choice(QComboBox* box, const SettingChoices<N>& choices, Label label, Read<int> read,
+                Write<int> write) {
+        choice(box, QList<int>(choices.values.cbegin(), choices.values.cend()), std::move(label),
+               std::move(read), std::move(write));
+    }
     // Anything else that shows settings: run now and after every change.
     void follow(std::function<void()> show);
 

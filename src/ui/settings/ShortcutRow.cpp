@@ -4,7 +4,7 @@
 #include "app/ShortcutRegistry.h"
 #include "ui/InterfacePalette.h"
 #include "ui/Symbol.h"
-#include "ui/settings/WarningLabel.h"
+#include "ui/WarningLabel.h"
 
 #include <QEvent>
 #include <QHBoxLayout>

@@ -2,6 +2,7 @@
 
 #include "core/Store.h"
 #include "ui/CrossFadeLabel.h"
+#include "ui/ElidedLabel.h"
 #include "ui/InterfacePalette.h"
 #include "ui/PaperGrid.h"
 #include "ui/SectionHeading.h"
@@ -10,14 +11,13 @@
 #include "ui/WeightRuler.h"
 
 #include <QHBoxLayout>
-#include <QLabel>
 #include <QVBoxLayout>
 
 namespace tessel {
 
 SlotEditor::SlotEditor(Store& store, bool night, QWidget* parent)
     : QWidget(parent)
-    , m_name(new QLabel(this))
+    , m_name(new ElidedLabel({}, Qt::ElideRight, this))
     , m_hovered(new CrossFadeLabel(Qt::AlignRight | Qt::AlignVCenter, this))
     , m_grid(new PaperGrid(PaperGrid::FitWidth{swatchGap}, this))
     , m_ruler(new WeightRuler(this))
@@ -44,13 +44,13 @@ SlotEditor::SlotEditor(Store& store, bool night, QWidget* parent)
     column->addWidget(m_ruler, 0, Qt::AlignLeft);
 
     connect(m_binding, &SlotBinding::shown, this,
-            [this] { m_name->setText(m_binding->paper().name); });
+            [this] { m_name->setFullText(m_binding->paper().name); });
     connect(m_grid, &PaperGrid::hoveredChanged, this, &SlotEditor::showHovered);
-    m_name->setText(m_binding->paper().name);
+    m_name->setFullText(m_binding->paper().name);
 }
 
 QString SlotEditor::shownName() const {
-    return m_name->text();
+    return m_name->fullText();
 }
 
 // The swatches carry no names: the one under the pointer is named beside the slot's own.

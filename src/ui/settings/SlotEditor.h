@@ -4,11 +4,10 @@
 
 #include <optional>
 
-class QLabel;
-
 namespace tessel {
 
 class CrossFadeLabel;
+class ElidedLabel;
 class PaperGrid;
 class SlotBinding;
 class Store;
@@ -30,7 +29,7 @@ public:
 private:
     void showHovered(const std::optional<QString>& paperId);
 
-    QLabel* m_name;
+    ElidedLabel* m_name;
     CrossFadeLabel* m_hovered;
     PaperGrid* m_grid;
     WeightRuler* m_ruler;

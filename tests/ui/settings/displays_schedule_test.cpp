@@ -2,6 +2,7 @@
 #include "core/SunTimes.h"
 #include "ui/Toggle.h"
 #include "ui/settings/DisplaysPane.h"
+#include "ui/settings/PapersPane.h"
 #include "ui/settings/SchedulePane.h"
 
 #include <QComboBox>
@@ -127,6 +128,38 @@ TEST_F(SchedulePaneTest, SetHoursWriteMinutesAfterMidnight) {
     EXPECT_EQ(until->time(), QTime(8, 0));
     choose("All the time");
     EXPECT_FALSE(from->isVisibleTo(pane.get()));
+}
+
+using MarkupNames = PaneTest;
+
+template <typename Pane> std::unique_ptr<QWidget> makePane(SettingsContext& context) {
+    return std::make_unique<Pane>(context);
+}
+
+// Qt would take these for markup, and show a picture or bold text instead of the name.
+TEST_F(MarkupNames, ShowAsTypedWhereverANameIsShown) {
+    const QString markup = QStringLiteral("<b>Bold</b><img src=/etc/hostname>");
+    platform.setScreens({{"A", markup, {0, 0, 1440, 900}, 2}});
+    store->updateSettings([&markup](Settings& s) {
+        s.customPapers.append({QStringLiteral("custom-1"), markup, Recipe{}});
+        s.day.paper = QStringLiteral("custom-1");
+        s.schedule = {Schedule::Mode::sunsetToSunrise, markup, 51.5, -0.1};
+    });
+    for (const auto& [pane, make] : {std::pair{"Papers", &makePane<PapersPane>},
+                                     std::pair{"Displays", &makePane<DisplaysPane>},
+                                     std::pair{"Schedule", &makePane<SchedulePane>}}) {
+        SettingsContext settingsContext = context();
+        const std::unique_ptr<QWidget> shown = make(settingsContext);
+        present(*shown);
+        int naming = 0;
+        for (const QLabel* label : shown->findChildren<QLabel*>()) {
+            if (label->isVisibleTo(shown.get()) && label->text().contains(markup)) {
+                EXPECT_EQ(label->textFormat(), Qt::PlainText) << pane;
+                ++naming;
+            }
+        }
+        EXPECT_GT(naming, 0) << pane;
+    }
 }
 
 } // namespace

@@ -5,7 +5,7 @@
 namespace tessel {
 
 // A line saying what went wrong, in the accent so it stands out in either appearance;
-// hidden while it has nothing to say.
+// hidden while it has nothing to say. Plain text, as it may quote what the user typed.
 class WarningLabel final : public QLabel {
     Q_OBJECT
 

@@ -1,4 +1,4 @@
-#include "ui/settings/WarningLabel.h"
+#include "ui/WarningLabel.h"
 
 #include "ui/InterfacePalette.h"
 #include "ui/SectionHeading.h"
@@ -7,6 +7,7 @@ namespace tessel {
 
 WarningLabel::WarningLabel(QWidget* parent)
     : QLabel(parent) {
+    setTextFormat(Qt::PlainText);
     setWordWrap(true);
     setFont(interfaceFont(*this, 9.5));
     QPalette colours = palette();
