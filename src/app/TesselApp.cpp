@@ -1,5 +1,6 @@
 #include "app/TesselApp.h"
 
+#include "app/AppLog.h"
 #include "app/LayerTap.h"
 #include "app/StatusReport.h"
 #include "moments/ArtController.h"
@@ -8,7 +9,6 @@
 #include <QCoreApplication>
 #include <QDBusConnection>
 #include <QDesktopServices>
-#include <QTextStream>
 
 namespace tessel {
 
@@ -58,9 +58,8 @@ void TesselApp::launch() {
         std::make_unique<RestController>(m_store, std::make_unique<MomentPresenter>(platform)));
     m_store.start();
     const QStringList problems = m_shortcuts.registerAll();
-    if (!problems.isEmpty()) {
-        QTextStream(stderr) << "tessel: some shortcuts are not available:\n  "
-                            << problems.join(QStringLiteral("\n  ")) << Qt::endl;
+    for (const QString& problem : problems) {
+        qCWarning(lcApp, "shortcut not available: %s", qUtf8Printable(problem));
     }
     m_updates.checkAtLaunch();
     // Without a panel to hold the icon, Settings is the only way in.

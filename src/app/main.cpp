@@ -1,3 +1,4 @@
+#include "app/AppLog.h"
 #include "app/CommandLine.h"
 #include "app/RemoteCommand.h"
 #include "app/TesselApp.h"
@@ -35,9 +36,14 @@ int runApplication(int argc, char** argv) {
     tessel::TesselApp tessel(platform, hotKeys, std::move(overlay),
                              tessel::UpdateCheck::configuredFeed(),
                              [controller] { controller->dropNext = true; });
-    if (tessel.publish() == tessel::TesselApp::Presence::alreadyRunning &&
+    const auto presence = tessel.publish();
+    if (presence == tessel::TesselApp::Presence::alreadyRunning &&
         tessel::activateRunningInstance()) {
         return 0;
+    }
+    if (presence != tessel::TesselApp::Presence::published) {
+        qCWarning(tessel::lcApp, "not on the session bus as %s: commands cannot reach this Tessel",
+                  qUtf8Printable(tessel::AutomationService::serviceName()));
     }
     tessel.launch();
     return QApplication::exec();
