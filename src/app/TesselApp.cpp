@@ -10,6 +10,8 @@
 #include <QDBusConnection>
 #include <QDesktopServices>
 
+#include <utility>
+
 namespace tessel {
 
 namespace {
@@ -47,7 +49,8 @@ TesselApp::Presence TesselApp::publish() {
     if (!QDBusConnection::sessionBus().isConnected()) {
         return Presence::noBus;
     }
-    return m_automation.publish() ? Presence::published : Presence::alreadyRunning;
+    m_published = m_automation.publish();
+    return m_published ? Presence::published : Presence::alreadyRunning;
 }
 
 void TesselApp::launch() {
@@ -76,6 +79,12 @@ void TesselApp::launch() {
 void TesselApp::reopen() {
     m_windows.open(m_store.settings().onboarded ? QStringLiteral("settings")
                                                 : QStringLiteral("welcome"));
+}
+
+void TesselApp::shutDown() {
+    if (std::exchange(m_published, false)) {
+        QDBusConnection::sessionBus().unregisterService(AutomationService::serviceName());
+    }
 }
 
 } // namespace tessel
