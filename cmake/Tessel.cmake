@@ -8,6 +8,18 @@ if(TESSEL_SANITIZE)
     add_link_options(-fsanitize=address,undefined)
 endif()
 
+option(TESSEL_BUILD_FUZZERS "Build the libFuzzer targets in fuzz/ (needs clang++)" OFF)
+
+if(TESSEL_BUILD_FUZZERS)
+    if(NOT CMAKE_CXX_COMPILER_ID STREQUAL "Clang")
+        message(FATAL_ERROR "TESSEL_BUILD_FUZZERS needs clang++: -DCMAKE_CXX_COMPILER=clang++")
+    endif()
+    # Every library is instrumented for coverage; only the fuzz targets take libFuzzer's main.
+    add_compile_options(-fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer
+        -fno-sanitize-recover=undefined)
+    add_link_options(-fsanitize=address,undefined)
+endif()
+
 add_compile_definitions(QT_DISABLE_DEPRECATED_UP_TO=0x060400 QT_NO_KEYWORDS)
 
 function(tessel_apply_warnings target)
@@ -39,4 +51,13 @@ function(tessel_test name)
     gtest_discover_tests(${name}
         PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" LABELS "${ARG_LABELS}"
         DISCOVERY_TIMEOUT 60)
+endfunction()
+
+# tessel_fuzzer(NAME SOURCES ... LIBS ...)
+function(tessel_fuzzer name)
+    cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+    add_executable(${name} ${ARG_SOURCES})
+    target_link_libraries(${name} PRIVATE ${ARG_LIBS})
+    target_link_options(${name} PRIVATE -fsanitize=fuzzer)
+    tessel_apply_warnings(${name})
 endfunction()

@@ -1,5 +1,6 @@
 #include "app/ShortcutRegistry.h"
 
+#include "app/AppLog.h"
 #include "app/ShortcutActions.h"
 #include "app/ShortcutKeys.h"
 #include "core/Store.h"
@@ -45,13 +46,19 @@ std::optional<QString> ShortcutRegistry::set(const QString& name, QKeyCombinatio
         }
         return problem(grab, keys);
     }
-    store(m_store.platform().defaults(), name, keys);
+    if (!store(m_store.platform().defaults(), name, keys)) {
+        qCWarning(lcApp, "%s is bound but not saved: Tessel forgets it on quitting",
+                  qUtf8Printable(name));
+    }
     return std::nullopt;
 }
 
 void ShortcutRegistry::clear(const QString& name) {
     m_hotKeys.unbind(name);
-    store(m_store.platform().defaults(), name, std::nullopt);
+    if (!store(m_store.platform().defaults(), name, std::nullopt)) {
+        qCWarning(lcApp, "%s is unbound but still saved: it returns when Tessel starts",
+                  qUtf8Printable(name));
+    }
 }
 
 std::optional<QKeyCombination> ShortcutRegistry::stored(const UserDefaults& defaults,

@@ -1,5 +1,6 @@
 #include "app/TesselApp.h"
 
+#include "app/AppLog.h"
 #include "app/LayerTap.h"
 #include "app/StatusReport.h"
 #include "moments/ArtController.h"
@@ -8,7 +9,8 @@
 #include <QCoreApplication>
 #include <QDBusConnection>
 #include <QDesktopServices>
-#include <QTextStream>
+
+#include <utility>
 
 namespace tessel {
 
@@ -47,7 +49,8 @@ TesselApp::Presence TesselApp::publish() {
     if (!QDBusConnection::sessionBus().isConnected()) {
         return Presence::noBus;
     }
-    return m_automation.publish() ? Presence::published : Presence::alreadyRunning;
+    m_published = m_automation.publish();
+    return m_published ? Presence::published : Presence::alreadyRunning;
 }
 
 void TesselApp::launch() {
@@ -58,9 +61,8 @@ void TesselApp::launch() {
         std::make_unique<RestController>(m_store, std::make_unique<MomentPresenter>(platform)));
     m_store.start();
     const QStringList problems = m_shortcuts.registerAll();
-    if (!problems.isEmpty()) {
-        QTextStream(stderr) << "tessel: some shortcuts are not available:\n  "
-                            << problems.join(QStringLiteral("\n  ")) << Qt::endl;
+    for (const QString& problem : problems) {
+        qCWarning(lcApp, "shortcut not available: %s", qUtf8Printable(problem));
     }
     m_updates.checkAtLaunch();
     // Without a panel to hold the icon, Settings is the only way in.
@@ -77,6 +79,14 @@ void TesselApp::launch() {
 void TesselApp::reopen() {
     m_windows.open(m_store.settings().onboarded ? QStringLiteral("settings")
                                                 : QStringLiteral("welcome"));
+}
+
+void TesselApp::shutDown() {
+    // Written before the name goes, so a Tessel started next reads the settings as they are.
+    m_store.flushSettings();
+    if (std::exchange(m_published, false)) {
+        QDBusConnection::sessionBus().unregisterService(AutomationService::serviceName());
+    }
 }
 
 } // namespace tessel

@@ -36,6 +36,9 @@ public:
     void launch();
     // What launching Tessel again while it runs does: Settings once onboarded, else Welcome.
     void reopen();
+    // The last word before the event loop ends: gives the bus name up at once, so that a
+    // Tessel started next can take it while this one is still tearing down.
+    void shutDown();
 
     Store& store() { return m_store; }
     WindowOpener& windows() { return m_windows; }
@@ -52,6 +55,7 @@ private:
     WindowOpener m_windows;
     TrayIcon m_tray;
     AutomationService m_automation;
+    bool m_published = false;
 };
 
 } // namespace tessel

@@ -1,5 +1,6 @@
 #include "app/WindowOpener.h"
 
+#include "app/AppLog.h"
 #include "app/MenuBarIcon.h"
 #include "core/Store.h"
 #include "platform/UserDefaults.h"
@@ -140,12 +141,13 @@ void WindowOpener::saveSettingsFrame() {
         return;
     }
     const QRect frame = settings->geometry();
-    // A failed write is logged by the defaults; the window then opens where it did before.
-    static_cast<void>(m_store.platform().defaults().setValue(
-        frameKey().toStdString(), UserDefaults::Json{{"x", frame.x()},
-                                                     {"y", frame.y()},
-                                                     {"width", frame.width()},
-                                                     {"height", frame.height()}}));
+    if (!m_store.platform().defaults().setValue(frameKey().toStdString(),
+                                                UserDefaults::Json{{"x", frame.x()},
+                                                                   {"y", frame.y()},
+                                                                   {"width", frame.width()},
+                                                                   {"height", frame.height()}})) {
+        qCWarning(lcApp, "cannot save where the Settings window stands");
+    }
 }
 
 } // namespace tessel

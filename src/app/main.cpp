@@ -1,4 +1,6 @@
+#include "app/AppLog.h"
 #include "app/CommandLine.h"
+#include "app/QuitSignals.h"
 #include "app/RemoteCommand.h"
 #include "app/TesselApp.h"
 #include "app/UpdateCheck.h"
@@ -28,6 +30,8 @@ int runApplication(int argc, char** argv) {
     if (tessel::activateRunningInstance()) {
         return 0;
     }
+    // Caught before the name is taken, so whoever sees the name may signal an orderly quit.
+    const tessel::QuitSignals quitSignals;
     tessel::X11Platform platform(tessel::UserDefaults::defaultDirectory());
     tessel::GlobalHotKeys hotKeys;
     auto overlay = std::make_unique<tessel::OverlayController>(platform);
@@ -35,10 +39,16 @@ int runApplication(int argc, char** argv) {
     tessel::TesselApp tessel(platform, hotKeys, std::move(overlay),
                              tessel::UpdateCheck::configuredFeed(),
                              [controller] { controller->dropNext = true; });
-    if (tessel.publish() == tessel::TesselApp::Presence::alreadyRunning &&
+    const auto presence = tessel.publish();
+    if (presence == tessel::TesselApp::Presence::alreadyRunning &&
         tessel::activateRunningInstance()) {
         return 0;
     }
+    if (presence != tessel::TesselApp::Presence::published) {
+        qCWarning(tessel::lcApp, "not on the session bus as %s: commands cannot reach this Tessel",
+                  qUtf8Printable(tessel::AutomationService::serviceName()));
+    }
+    QObject::connect(&app, &QCoreApplication::aboutToQuit, [&tessel] { tessel.shutDown(); });
     tessel.launch();
     return QApplication::exec();
 }

@@ -2,5 +2,9 @@
 
 #include <QLoggingCategory>
 
-// Warnings by default; QT_LOGGING_RULES="tessel.core.debug=true" shows the rest.
+namespace tessel {
+
+// "tessel.core": warnings by default; QT_LOGGING_RULES="tessel.core.debug=true" adds debug.
 Q_DECLARE_LOGGING_CATEGORY(lcCore)
+
+} // namespace tessel

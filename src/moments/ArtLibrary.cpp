@@ -1,5 +1,7 @@
 #include "moments/ArtLibrary.h"
 
+#include "moments/MomentsLog.h"
+
 #include <QDir>
 #include <QFile>
 
@@ -12,7 +14,12 @@ const QList<Painting>& ArtLibrary::paintings() const {
     if (!m_paintings) {
         QFile list(QDir(m_folder).filePath(QStringLiteral("art.json")));
         const QByteArray json = list.open(QIODevice::ReadOnly) ? list.readAll() : QByteArray();
-        m_paintings = paintingsFromJson(json).value_or(QList<Painting>());
+        m_paintings = paintingsFromJson(json);
+        if (!m_paintings) {
+            qCWarning(lcMoments, "no paintings: %s is missing or not a list of paintings",
+                      qUtf8Printable(list.fileName()));
+            m_paintings.emplace();
+        }
     }
     return *m_paintings;
 }
@@ -21,7 +28,11 @@ QImage ArtLibrary::image(const Painting& painting) const {
     if (painting.file.isEmpty()) {
         return {};
     }
-    return QImage(QDir(m_folder).filePath(painting.file));
+    QImage image(QDir(m_folder).filePath(painting.file));
+    if (image.isNull()) {
+        qCWarning(lcMoments, "cannot read the painting %s", qUtf8Printable(painting.file));
+    }
+    return image;
 }
 
 } // namespace tessel

@@ -1,5 +1,7 @@
 #include "moments/Typefaces.h"
 
+#include "moments/MomentsLog.h"
+
 #include <QFontDatabase>
 #include <QGuiApplication>
 
@@ -17,8 +19,12 @@ QFont sized(QFont font, double points, const QPaintDevice& device) {
 }
 
 bool minchoAvailable() {
-    return QFontDatabase::hasFamily(minchoFamily) ||
-           QFontDatabase::addApplicationFont(minchoFile) >= 0;
+    if (QFontDatabase::hasFamily(minchoFamily) ||
+        QFontDatabase::addApplicationFont(minchoFile) >= 0) {
+        return true;
+    }
+    qCWarning(lcMoments, "cannot load %s: moments use the system font", qUtf8Printable(minchoFile));
+    return false;
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 #include "overlay/SheetPainter.h"
 
+#include "overlay/OverlayLog.h"
+
 #include <QRadialGradient>
 
 #include <cmath>
@@ -44,6 +46,8 @@ QImage renderSheet(QSizeF size, double devicePixelRatio, const QImage& tile,
                        static_cast<int>(std::ceil(size.height() * devicePixelRatio)));
     QImage sheet(pixels, QImage::Format_ARGB32_Premultiplied);
     if (sheet.isNull()) {
+        qCWarning(lcOverlay, "no memory for a %dx%d sheet: the screen shows no paper",
+                  pixels.width(), pixels.height());
         return sheet;
     }
     sheet.setDevicePixelRatio(devicePixelRatio);

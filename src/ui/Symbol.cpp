@@ -1,6 +1,9 @@
 #include "ui/Symbol.h"
 
+#include "ui/UiLog.h"
+
 #include <QPainter>
+#include <QSet>
 #include <QStandardPaths>
 
 namespace tessel {
@@ -29,6 +32,16 @@ void findThemes() {
     }
 }
 
+// Symbols are drawn again on every repaint; saying so once a run is enough.
+void reportMissing(const QString& name) {
+    static QSet<QString> reported;
+    if (!reported.contains(name)) {
+        reported.insert(name);
+        qCWarning(lcUi, "no icon %s in the icon themes: its place stays blank",
+                  qUtf8Printable(name));
+    }
+}
+
 } // namespace
 
 QIcon themeIcon(const QString& name) {
@@ -43,6 +56,7 @@ QIcon themeIcon(const QString& name) {
 QPixmap symbol(const QString& name, const QColor& colour, int size, qreal pixelRatio) {
     QPixmap pixmap = themeIcon(name).pixmap(QSize(size, size), pixelRatio);
     if (pixmap.isNull()) {
+        reportMissing(name);
         return pixmap;
     }
     QPainter painter(&pixmap);

@@ -133,5 +133,14 @@ TEST_F(RemoteCommands, WithoutTesselTheyFailAndShortcutsWaitInTheDefaults) {
               QKeyCombination(Qt::MetaModifier, Qt::Key_Equal));
 }
 
+// Shutting down gives the name up before anything is torn down, so commands stop finding it.
+TEST_F(RemoteCommands, FindNoTesselOnceItShutsDown) {
+    ASSERT_EQ(tessel({QStringLiteral("status")}).code, 0);
+    app->shutDown();
+    const ChildRun status = tessel({QStringLiteral("status")});
+    EXPECT_EQ(status.code, 1);
+    EXPECT_TRUE(status.err.contains(u"Tessel is not running")) << status.err.toStdString();
+}
+
 } // namespace
 } // namespace tessel

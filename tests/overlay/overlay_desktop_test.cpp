@@ -121,6 +121,8 @@ TEST_F(OverlayOnDesktop, NoPaperBeforeOnboarding) {
     WindowSpec white;
     white.geometry = QRect(100, 100, 800, 600);
     desktop->openWindow(white);
+    // The compositor may not have drawn the window yet; grey root showing through is no paper.
+    ASSERT_TRUE(test::waitUntil([&] { return isWhite(pixel(overWindow)); }));
     RunningTessel tessel(QStringLiteral(R"({"onboarded": false})"));
     EXPECT_FALSE(test::waitUntil([&] { return !isWhite(pixel(overWindow)); }, 3s));
     EXPECT_TRUE(tessel.isRunning());

@@ -1,5 +1,7 @@
 #include "platform/x11/CompositorWatcher.h"
 
+#include "platform/PlatformLog.h"
+
 #include <xcb/xfixes.h>
 
 namespace tessel {
@@ -14,6 +16,8 @@ CompositorWatcher::CompositorWatcher(XConnection& x)
 
     const xcb_query_extension_reply_t* xfixes = xcb_get_extension_data(m_x.get(), &xcb_xfixes_id);
     if (!xfixes || !xfixes->present) {
+        qCWarning(lcPlatform, "the X server lacks XFIXES: a compositor starting or stopping "
+                              "goes unnoticed");
         return;
     }
     XReply<xcb_xfixes_query_version_reply_t>(xcb_xfixes_query_version_reply(

@@ -1,5 +1,7 @@
 #include "platform/x11/WorkspaceWatcher.h"
 
+#include "platform/PlatformLog.h"
+
 #include <xcb/screensaver.h>
 
 namespace tessel {
@@ -30,6 +32,7 @@ void WorkspaceWatcher::watchScreenSaver() {
     const xcb_query_extension_reply_t* saver =
         xcb_get_extension_data(m_x.get(), &xcb_screensaver_id);
     if (!saver || !saver->present) {
+        qCWarning(lcPlatform, "the X server lacks MIT-SCREEN-SAVER: screens waking go unnoticed");
         return;
     }
     xcb_screensaver_select_input(m_x.get(), m_x.root(), XCB_SCREENSAVER_EVENT_NOTIFY_MASK);

@@ -1,5 +1,6 @@
 #include "platform/x11/X11Platform.h"
 
+#include "platform/PlatformLog.h"
 #include "platform/QtTimer.h"
 #include "platform/x11/ActiveWindowWatcher.h"
 #include "platform/x11/AppIdentity.h"
@@ -190,7 +191,10 @@ bool X11Platform::compositorRunning() const {
 }
 
 void X11Platform::setLoginItem(bool on) {
-    setAutostart(on);
+    if (!setAutostart(on)) {
+        qCWarning(lcPlatform, "cannot %s the autostart entry %s", on ? "write" : "remove",
+                  qUtf8Printable(autostartEntryPath()));
+    }
 }
 
 bool X11Platform::isLoginItem() const {

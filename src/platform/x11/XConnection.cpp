@@ -1,19 +1,38 @@
 #include "platform/x11/XConnection.h"
 
+#include "platform/PlatformLog.h"
+
 #include <QAbstractEventDispatcher>
 #include <QCoreApplication>
 #include <QSocketNotifier>
 
 #include <algorithm>
+#include <utility>
 
 namespace tessel {
 
+namespace {
+
+// Each part that watches X opens its own connection, and they all fail alike; once is enough.
+void warnUnconnected(const QString& why) {
+    static bool warned = false;
+    if (!std::exchange(warned, true)) {
+        qCWarning(lcPlatform, "%s: windows, idle time and global shortcuts go unseen",
+                  qUtf8Printable(why));
+    }
+}
+
+} // namespace
+
 XConnection::XConnection() {
-    if (qEnvironmentVariableIsEmpty("DISPLAY")) {
+    const QString display = qEnvironmentVariable("DISPLAY");
+    if (display.isEmpty()) {
+        warnUnconnected(QStringLiteral("DISPLAY is not set"));
         return;
     }
     xcb_connection_t* connection = xcb_connect(nullptr, &m_screenNumber);
     if (xcb_connection_has_error(connection)) {
+        warnUnconnected(QStringLiteral("cannot connect to X display %1").arg(display));
         xcb_disconnect(connection);
         return;
     }
@@ -22,6 +41,8 @@ XConnection::XConnection() {
         xcb_screen_next(&it);
     }
     if (it.rem == 0) {
+        warnUnconnected(
+            QStringLiteral("X display %1 has no screen %2").arg(display).arg(m_screenNumber));
         xcb_disconnect(connection);
         return;
     }
@@ -100,6 +121,7 @@ void XConnection::dispatchPending() {
     }
     if (xcb_connection_has_error(m_connection)) {
         // The server went away; a dead socket would otherwise wake us forever.
+        qCWarning(lcPlatform, "lost the connection to the X display");
         m_notifier->setEnabled(false);
     }
 }

@@ -1,0 +1,7 @@
+#include "moments/MomentsLog.h"
+
+namespace tessel {
+
+Q_LOGGING_CATEGORY(lcMoments, "tessel.moments", QtWarningMsg)
+
+} // namespace tessel

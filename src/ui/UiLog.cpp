@@ -1,0 +1,7 @@
+#include "ui/UiLog.h"
+
+namespace tessel {
+
+Q_LOGGING_CATEGORY(lcUi, "tessel.ui", QtWarningMsg)
+
+} // namespace tessel
