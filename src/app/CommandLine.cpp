@@ -2,22 +2,15 @@
 
 #include "app/ExportCommand.h"
 #include "app/PaperFileCommand.h"
-#include "app/PrintableText.h"
 #include "app/RemoteCommand.h"
+#include "app/SettingsCommand.h"
 #include "app/ShortcutCommand.h"
-#include "app/StoredSettings.h"
 #include "app/SunCommand.h"
-#include "core/SettingEdit.h"
-#include "core/SettingsJson.h"
-#include "paper/JsonText.h"
-#include "paper/Paper.h"
-#include "platform/FileAccess.h"
-#include "platform/UserDefaults.h"
 
 #include <QCoreApplication>
-#include <QFile>
 
-#include <nlohmann/json.hpp>
+#include <algorithm>
+#include <array>
 
 namespace tessel {
 
@@ -72,91 +65,47 @@ Options:
   -v, --version                 Show the version.
 )";
 
-int fail(QTextStream& err, const QString& message) {
-    err << "tessel: " << message << Qt::endl;
-    return 1;
+bool always(const QStringList&) {
+    return true;
 }
 
-// A settings document given by path is read as carefully as Tessel reads its own.
-constexpr qint64 maxShownDocumentBytes = 1024 * 1024;
-
-std::optional<Json> readSettingsDocument(const QString& path, QTextStream& err) {
-    const auto read = readFileBounded(path, maxShownDocumentBytes);
-    if (const auto* error = std::get_if<FileError>(&read)) {
-        fail(err, error->message);
-        return std::nullopt;
-    }
-    const QByteArray& bytes = std::get<QByteArray>(read);
-    auto document = parseJsonText(std::string_view(bytes.constData(), bytes.size()));
-    if (!document || !document->is_object()) {
-        err << "tessel: " << path << " is not a settings document, so Tessel would use defaults"
-            << Qt::endl;
-        return Json::object();
-    }
-    return document;
+bool never(const QStringList&) {
+    return false;
 }
 
-int showSettings(const QStringList& args, QTextStream& out, QTextStream& err) {
-    Settings settings;
-    if (args.isEmpty()) {
-        if (const auto problem = storedSettingsProblem()) {
-            err << "tessel: " << *problem << Qt::endl;
-        }
-        settings = storedSettings();
-    } else if (args.size() == 2 && args[0] == u"--file") {
-        const auto document = readSettingsDocument(args[1], err);
-        if (!document) {
-            return 1;
-        }
-        settings = settingsFromJson(*document).value_or(Settings{});
-    } else {
-        return fail(err, QStringLiteral("usage: tessel settings show [--file PATH]"));
-    }
-    // What Tessel uses: values it keeps only to write back are not among them.
-    settings.kept = {};
-    out << QString::fromStdString(toJson(settings).dump()) << Qt::endl;
-    return 0;
+bool unlessListing(const QStringList& arguments) {
+    return arguments.value(1) != u"list";
 }
 
-// Changes one top-level field of the stored settings; the value is JSON, or else plain text.
-// A value the setting cannot take is refused and nothing is written.
-int setSetting(const QStringList& args, QTextStream& err) {
-    if (args.size() != 2) {
-        return fail(err, QStringLiteral("usage: tessel settings set KEY VALUE"));
-    }
-    const std::string text = args[1].toStdString();
-    const auto value = parseJsonText(text).value_or(Json(text));
-    UserDefaults defaults(UserDefaults::defaultDirectory());
-    if (defaults.lastError()) {
-        return fail(err, *defaults.lastError());
-    }
-    const auto stored = defaults.value("settings");
-    const Settings before = stored ? settingsFromJson(*stored).value_or(Settings{}) : Settings{};
-    const auto after = withSetting(before, args[0].toStdString(), value);
-    if (const auto* refused = std::get_if<QString>(&after)) {
-        return fail(err, *refused);
-    }
-    if (!defaults.setValue("settings", toJson(std::get<Settings>(after)))) {
-        return fail(err, defaults.lastError().value_or(
-                             QStringLiteral("Couldn't write %1").arg(defaults.filePath())));
-    }
-    if (const auto aside = defaults.takeSetAsidePath()) {
-        err << "tessel: " << defaults.filePath() << " was unreadable; it is kept as " << *aside
-            << Qt::endl;
-    }
-    return 0;
-}
+struct Subcommand {
+    const char* name;
+    int (*run)(const QStringList& arguments, const CommandIO& io);
+    // Whether it talks to the running Tessel over the session bus.
+    bool (*usesBus)(const QStringList& arguments);
+};
 
-int listPapers(const QStringList& args, QTextStream& out, QTextStream& err) {
-    if (!args.isEmpty()) {
-        return fail(err, QStringLiteral("usage: tessel paper list"));
-    }
-    for (const Paper& paper : Paper::all(storedSettings().customPapers)) {
-        out << printable(paper.id) << '\t' << printable(paper.name) << '\t' << printable(paper.note)
-            << '\n';
-    }
-    out.flush();
-    return 0;
+constexpr std::array subcommands{
+    Subcommand{"settings", runSettingsCommand, never},
+    Subcommand{"paper", runPaperCommand, unlessListing},
+    Subcommand{"export", runExportCommand, never},
+    Subcommand{"export-paper", runExportPaperCommand, never},
+    Subcommand{"sun", runSunCommand, never},
+    Subcommand{"on", runSwitchCommand, always},
+    Subcommand{"off", runSwitchCommand, always},
+    Subcommand{"snooze", runSnoozeCommand, always},
+    Subcommand{"focus-filter", runFocusFilterCommand, always},
+    Subcommand{"status", runStatusCommand, always},
+    Subcommand{"rest", runMomentCommand, always},
+    Subcommand{"art", runMomentCommand, always},
+    Subcommand{"import", runImportCommand, always},
+    Subcommand{"shortcut", runShortcutCommand, always},
+};
+
+const Subcommand* find(const QStringList& arguments) {
+    const QString name = arguments.value(0);
+    const auto it = std::find_if(subcommands.cbegin(), subcommands.cend(),
+                                 [&name](const auto& c) { return name == QLatin1String(c.name); });
+    return it == subcommands.cend() ? nullptr : &*it;
 }
 
 } // namespace
@@ -166,45 +115,28 @@ std::optional<int> runCommandLine(const QStringList& arguments, QTextStream& out
     if (arguments.isEmpty()) {
         return std::nullopt;
     }
+    const CommandIO io{out, err};
     const QString& first = arguments.first();
-    const QStringList rest = arguments.mid(2);
     if (first == u"-h" || first == u"--help" || first == u"help") {
         out << usage;
         out.flush();
-        return 0;
+        return commandSucceeded;
     }
     if (first == u"-v" || first == u"--version") {
         out << "tessel " << QCoreApplication::applicationVersion() << Qt::endl;
-        return 0;
+        return commandSucceeded;
     }
-    const QString second = arguments.value(1);
-    if (first == u"settings" && second == u"show") {
-        return showSettings(rest, out, err);
+    if (const Subcommand* command = find(arguments)) {
+        return command->run(arguments, io);
     }
-    if (first == u"settings" && second == u"set") {
-        return setSetting(rest, err);
-    }
-    if (first == u"paper" && second == u"list") {
-        return listPapers(rest, out, err);
-    }
-    if (first == u"shortcut") {
-        return runShortcutCommand(arguments.mid(1), out, err);
-    }
-    if (const auto paperFile = runPaperFileCommand(arguments, out, err)) {
-        return paperFile;
-    }
-    if (const auto remote = runRemoteCommand(arguments, out, err)) {
-        return remote;
-    }
-    if (first == u"sun") {
-        return runSun(arguments.mid(1), out, err);
-    }
-    if (first == u"export") {
-        return runExport(arguments.mid(1), out, err);
-    }
-    return fail(
-        err,
-        QStringLiteral("unknown command '%1'. Try 'tessel --help'.").arg(arguments.join(u' ')));
+    return io.fail(
+        QStringLiteral("unknown command '%1'. Try 'tessel --help'.").arg(arguments.join(u' ')),
+        commandMisused);
+}
+
+bool needsSessionBus(const QStringList& arguments) {
+    const Subcommand* command = find(arguments);
+    return command && command->usesBus(arguments);
 }
 
 } // namespace tessel

@@ -11,4 +11,7 @@ namespace tessel {
 // when the arguments ask for the application itself.
 std::optional<int> runCommandLine(const QStringList& arguments, QTextStream& out, QTextStream& err);
 
+// Whether the command talks to the running Tessel, and so needs the session bus.
+bool needsSessionBus(const QStringList& arguments);
+
 } // namespace tessel

@@ -4,15 +4,17 @@
 #include "paper/HeightField.h"
 #include "paper/PaperDocument.h"
 #include "paper/TileShading.h"
+#include "platform/FileAccess.h"
 #include "studio/PaperFile.h"
 
+#include <QBuffer>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <bit>
 #include <cmath>
 #include <cstring>
 #include <nlohmann/json.hpp>
+#include <variant>
 
 namespace tessel {
 
@@ -31,86 +33,92 @@ struct ExportRequest {
     int size = tileSize;
 };
 
-// Thrown inside this file only, to turn any bad input into one line on stderr.
-struct ExportError {
-    QString message;
-};
+const QString form =
+    QStringLiteral("tessel export tile|field|preview PAPER [--gsm G] [--night] [--size N] -o OUT");
+constexpr int fieldSizeStep = 128;
 
-QString takeValue(const QStringList& args, qsizetype& i) {
-    if (i + 1 >= args.size()) {
-        throw ExportError{QStringLiteral("%1 needs a value").arg(args[i])};
+// The request, or the exit status after saying what is wrong.
+std::variant<ExportRequest, int> parse(const QStringList& arguments, const CommandIO& io) {
+    QCommandLineParser parser;
+    const QCommandLineOption output({QStringLiteral("o"), QStringLiteral("output")}, QString(),
+                                    QStringLiteral("OUT"));
+    const QCommandLineOption gsm(QStringLiteral("gsm"), QString(), QStringLiteral("G"));
+    const QCommandLineOption night(QStringLiteral("night"));
+    const QCommandLineOption size(QStringLiteral("size"), QString(), QStringLiteral("N"));
+    parser.addOptions({output, gsm, night, size});
+    const auto positional = io.parse(parser, arguments.mid(1), form);
+    if (!positional) {
+        return commandMisused;
     }
-    return args[++i];
-}
-
-ExportRequest parse(const QStringList& args) {
+    if (positional->size() != 2) {
+        return io.usage(form);
+    }
     ExportRequest request;
-    if (args.size() < 2) {
-        throw ExportError{QStringLiteral("usage: tessel export tile|field|preview PAPER -o OUT")};
-    }
-    request.what = args[0];
-    request.paper = args[1];
+    request.what = positional->at(0);
+    request.paper = positional->at(1);
     if (request.what != u"tile" && request.what != u"field" && request.what != u"preview") {
-        throw ExportError{
-            QStringLiteral("cannot export '%1': choose tile, field or preview").arg(request.what)};
+        return io.fail(
+            QStringLiteral("cannot export '%1': choose tile, field or preview").arg(request.what));
     }
-    for (qsizetype i = 2; i < args.size(); ++i) {
-        const QString& flag = args[i];
-        bool ok = true;
-        if (flag == u"-o" || flag == u"--output") {
-            request.output = takeValue(args, i);
-        } else if (flag == u"--gsm" && request.what == u"tile") {
-            request.gsm = takeValue(args, i).toDouble(&ok);
-            ok = ok && std::isfinite(request.gsm);
-        } else if (flag == u"--night" && request.what == u"tile") {
-            request.night = true;
-        } else if (flag == u"--size" && request.what == u"field") {
-            request.size = takeValue(args, i).toInt(&ok);
-            ok = ok && request.size > 0 && request.size % 128 == 0 && request.size <= largestField;
-        } else {
-            throw ExportError{
-                QStringLiteral("unknown option '%1' for export %2").arg(flag, request.what)};
-        }
-        if (!ok) {
-            throw ExportError{flag == u"--size"
-                                  ? QStringLiteral("--size must be a multiple of 128 up to 4096")
-                                  : QStringLiteral("--gsm must be a number")};
+    const bool tile = request.what == u"tile";
+    const bool field = request.what == u"field";
+    for (const auto& [option, allowed] : {std::pair{&gsm, tile}, {&night, tile}, {&size, field}}) {
+        if (parser.isSet(*option) && !allowed) {
+            return io.fail(QStringLiteral("unknown option '--%1' for export %2")
+                               .arg(option->names().first(), request.what));
         }
     }
+    bool ok = true;
+    if (parser.isSet(gsm)) {
+        request.gsm = parser.value(gsm).toDouble(&ok);
+        if (!ok || !std::isfinite(request.gsm)) {
+            return io.fail(QStringLiteral("--gsm must be a number"));
+        }
+    }
+    request.night = parser.isSet(night);
+    if (parser.isSet(size)) {
+        request.size = parser.value(size).toInt(&ok);
+        if (!ok || request.size <= 0 || request.size % fieldSizeStep != 0 ||
+            request.size > largestField) {
+            return io.fail(QStringLiteral("--size must be a multiple of 128 up to 4096"));
+        }
+    }
+    request.output = parser.value(output);
     if (request.output.isEmpty()) {
-        throw ExportError{QStringLiteral("missing -o OUT")};
+        return io.usage(form);
     }
     return request;
 }
 
-// A paper id, built in or from the stored settings, or the path of a paper document.
-Recipe resolvePaper(const QString& paper) {
+// A paper id, built in or from the stored settings, or the path of a paper document; or
+// why it is neither.
+std::variant<Recipe, QString> resolvePaper(const QString& paper) {
     if (QFileInfo(paper).isFile()) {
         const auto document = readPaperDocument(paper);
         if (const auto* error = std::get_if<PaperFileError>(&document)) {
-            throw ExportError{describe(*error, paper)};
+            return describe(*error, paper);
         }
         return std::get<CustomPaper>(document).recipe;
     }
-    const QList<CustomPaper> custom = storedSettings().customPapers;
-    const Paper found = Paper::find(paper, custom);
+    const Paper found = Paper::find(paper, storedSettings().customPapers);
     if (found.id != paper) {
-        throw ExportError{QStringLiteral("no paper or paper document named '%1'").arg(paper)};
+        return QStringLiteral("no paper or paper document named '%1'").arg(paper);
     }
     return found.recipe;
 }
 
-void writeBytes(const QString& path, const char* data, qsizetype size) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(data, size) != size || !file.commit()) {
-        throw ExportError{QStringLiteral("cannot write %1: %2").arg(path, file.errorString())};
-    }
+std::optional<QString> writeBytes(const QString& path, const char* data, qsizetype size) {
+    const auto error = writeFileAtomically(path, QByteArray(data, size));
+    return error ? std::optional(error->message) : std::nullopt;
 }
 
-void writeImage(const QString& path, const QImage& image) {
-    if (image.isNull() || !image.save(path, "PNG")) {
-        throw ExportError{QStringLiteral("cannot write %1").arg(path)};
+std::optional<QString> writeImage(const QString& path, const QImage& image) {
+    QByteArray png;
+    QBuffer buffer(&png);
+    if (image.isNull() || !buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "PNG")) {
+        return QStringLiteral("cannot encode the image for %1").arg(path);
     }
+    return writeBytes(path, png.constData(), png.size());
 }
 
 QImage fieldAsGrey16(const std::vector<float>& field, int n) {
@@ -126,58 +134,59 @@ QImage fieldAsGrey16(const std::vector<float>& field, int n) {
     return image;
 }
 
-void exportTile(const ExportRequest& request, const Recipe& recipe) {
+std::optional<QString> exportTile(const ExportRequest& request, const Recipe& recipe) {
     const QImage tile = shadeTile(heightField(recipe, tileSize), tileSize, request.night,
                                   request.gsm, recipe.warmth);
     if (request.output.endsWith(u".rgba")) {
-        writeBytes(request.output, reinterpret_cast<const char*>(tile.constBits()),
-                   tile.sizeInBytes());
-    } else if (request.output.endsWith(u".png")) {
-        writeImage(request.output, tile.convertToFormat(QImage::Format_RGBA8888));
-    } else {
-        throw ExportError{QStringLiteral("a tile is written as .png or .rgba")};
+        return writeBytes(request.output, reinterpret_cast<const char*>(tile.constBits()),
+                          tile.sizeInBytes());
     }
+    if (request.output.endsWith(u".png")) {
+        return writeImage(request.output, tile.convertToFormat(QImage::Format_RGBA8888));
+    }
+    return QStringLiteral("a tile is written as .png or .rgba");
 }
 
-void exportField(const ExportRequest& request, const Recipe& recipe) {
+std::optional<QString> exportField(const ExportRequest& request, const Recipe& recipe) {
     const std::vector<float> field = heightField(recipe, request.size);
     if (request.output.endsWith(u".f32")) {
         static_assert(std::endian::native == std::endian::little, "raw floats are little-endian");
-        writeBytes(request.output, reinterpret_cast<const char*>(field.data()),
-                   static_cast<qsizetype>(field.size() * sizeof(float)));
-    } else if (request.output.endsWith(u".png")) {
-        writeImage(request.output, fieldAsGrey16(field, request.size));
-    } else {
-        throw ExportError{QStringLiteral("a height field is written as .f32 or .png")};
+        return writeBytes(request.output, reinterpret_cast<const char*>(field.data()),
+                          static_cast<qsizetype>(field.size() * sizeof(float)));
     }
+    if (request.output.endsWith(u".png")) {
+        return writeImage(request.output, fieldAsGrey16(field, request.size));
+    }
+    return QStringLiteral("a height field is written as .f32 or .png");
 }
 
-void exportPreview(const ExportRequest& request, const Recipe& recipe) {
+std::optional<QString> exportPreview(const ExportRequest& request, const Recipe& recipe) {
     if (!request.output.endsWith(u".png")) {
-        throw ExportError{QStringLiteral("a preview is written as .png")};
+        return QStringLiteral("a preview is written as .png");
     }
-    writeImage(request.output, previewImage(heightField(recipe, previewSize), previewSize));
+    return writeImage(request.output, previewImage(heightField(recipe, previewSize), previewSize));
 }
 
 } // namespace
 
-int runExport(const QStringList& arguments, QTextStream& out, QTextStream& err) {
-    try {
-        const ExportRequest request = parse(arguments);
-        const Recipe recipe = resolvePaper(request.paper);
-        if (request.what == u"tile") {
-            exportTile(request, recipe);
-        } else if (request.what == u"field") {
-            exportField(request, recipe);
-        } else {
-            exportPreview(request, recipe);
-        }
-        out << request.output << Qt::endl;
-        return 0;
-    } catch (const ExportError& error) {
-        err << "tessel: " << error.message << Qt::endl;
-        return 1;
+int runExportCommand(const QStringList& arguments, const CommandIO& io) {
+    const auto parsed = parse(arguments, io);
+    if (const auto* status = std::get_if<int>(&parsed)) {
+        return *status;
     }
+    const auto& request = std::get<ExportRequest>(parsed);
+    const auto recipe = resolvePaper(request.paper);
+    if (const auto* error = std::get_if<QString>(&recipe)) {
+        return io.fail(*error);
+    }
+    const auto write = request.what == u"tile"    ? exportTile
+                       : request.what == u"field" ? exportField
+                                                  : exportPreview;
+    if (const auto error = write(request, std::get<Recipe>(recipe))) {
+        return io.fail(*error);
+    }
+    io.out << request.output << Qt::endl;
+    return commandSucceeded;
 }
 
 } // namespace tessel

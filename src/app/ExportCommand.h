@@ -1,12 +1,11 @@
 #pragma once
 
-#include <QStringList>
-#include <QTextStream>
+#include "app/CommandIO.h"
 
 namespace tessel {
 
 // `tessel export tile|field|preview PAPER ...`: a paper's tile, height field or grey preview
 // written to a file, for use elsewhere and for checking the engine from outside.
-int runExport(const QStringList& arguments, QTextStream& out, QTextStream& err);
+int runExportCommand(const QStringList& arguments, const CommandIO& io);
 
 } // namespace tessel

@@ -1,16 +1,15 @@
 #pragma once
 
-#include <QStringList>
-#include <QTextStream>
-
-#include <optional>
+#include "app/CommandIO.h"
 
 namespace tessel {
 
-// `tessel import FILE` and `tessel export-paper ID FILE`. Import hands the file to a running
-// Tessel, so that its settings are not overwritten behind its back, and edits the stored
-// settings only when none runs. Returns none for any other command. Needs a QCoreApplication.
-std::optional<int> runPaperFileCommand(const QStringList& arguments, QTextStream& out,
-                                       QTextStream& err);
+// `tessel import FILE` hands the file to a running Tessel, so that its settings are not
+// overwritten behind its back, and edits the stored settings only when none runs. Needs a
+// QCoreApplication.
+int runImportCommand(const QStringList& arguments, const CommandIO& io);
+
+// `tessel export-paper ID FILE`: a paper as a .tessel document.
+int runExportPaperCommand(const QStringList& arguments, const CommandIO& io);
 
 } // namespace tessel

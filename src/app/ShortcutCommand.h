@@ -1,13 +1,12 @@
 #pragma once
 
-#include <QStringList>
-#include <QTextStream>
+#include "app/CommandIO.h"
 
 namespace tessel {
 
 // `tessel shortcut set NAME COMBO | clear NAME | list`. A running Tessel binds the
 // combination at once and reports a clash; otherwise the defaults file is changed and
 // Tessel binds it when it starts. Needs a QCoreApplication.
-int runShortcutCommand(const QStringList& arguments, QTextStream& out, QTextStream& err);
+int runShortcutCommand(const QStringList& arguments, const CommandIO& io);
 
 } // namespace tessel

@@ -1,7 +1,7 @@
 #include "app/AppLog.h"
+#include "app/BusClient.h"
 #include "app/CommandLine.h"
 #include "app/QuitSignals.h"
-#include "app/RemoteCommand.h"
 #include "app/TesselApp.h"
 #include "app/UpdateCheck.h"
 #include "overlay/OverlayController.h"
@@ -27,7 +27,7 @@ int runApplication(int argc, char** argv) {
     QApplication::setQuitOnLastWindowClosed(false);
 
     // A second launch only asks the running Tessel to show itself.
-    if (tessel::activateRunningInstance()) {
+    if (tessel::BusClient().activate()) {
         return 0;
     }
     // Caught before the name is taken, so whoever sees the name may signal an orderly quit.
@@ -40,8 +40,7 @@ int runApplication(int argc, char** argv) {
                              tessel::UpdateCheck::configuredFeed(),
                              [controller] { controller->dropNext = true; });
     const auto presence = tessel.publish();
-    if (presence == tessel::TesselApp::Presence::alreadyRunning &&
-        tessel::activateRunningInstance()) {
+    if (presence == tessel::TesselApp::Presence::alreadyRunning && tessel::BusClient().activate()) {
         return 0;
     }
     if (presence != tessel::TesselApp::Presence::published) {

@@ -94,12 +94,12 @@ TEST_F(CommandLine, PaperListIncludesCustomPapersOneLineEach) {
                                 QStringLiteral("Two lines\tYour paper"));
 }
 
-TEST_F(CommandLine, UnknownCommandsAndExtraArgumentsAreErrors) {
-    EXPECT_EQ(run({QStringLiteral("frobnicate")}).code, 1);
-    EXPECT_EQ(run({QStringLiteral("paper"), QStringLiteral("list"), QStringLiteral("x")}).code, 1);
+TEST_F(CommandLine, UnknownCommandsAndExtraArgumentsAreMisuse) {
+    EXPECT_EQ(run({QStringLiteral("frobnicate")}).code, 2);
+    EXPECT_EQ(run({QStringLiteral("paper"), QStringLiteral("list"), QStringLiteral("x")}).code, 2);
     EXPECT_EQ(
         run({QStringLiteral("settings"), QStringLiteral("show"), QStringLiteral("--file")}).code,
-        1);
+        2);
     EXPECT_EQ(run({QStringLiteral("--help")}).code, 0);
 }
 

@@ -1,3 +1,4 @@
+#include "app/CommandIO.h"
 #include "app/CommandLine.h"
 #include "paper/HeightField.h"
 #include "paper/PaperDocument.h"
@@ -99,26 +100,35 @@ TEST_F(ExportCommand, BadInputGivesOneLineAndFails) {
     ASSERT_TRUE(big.open(QIODevice::WriteOnly));
     big.write(QByteArray(1024 * 1024 + 1, ' '));
     big.close();
-    const QList<QStringList> cases = {
-        {QStringLiteral("field"), QStringLiteral("kozo"), QStringLiteral("--size"),
-         QStringLiteral("100"), QStringLiteral("-o"), path("x.f32")},
-        {QStringLiteral("field"), QStringLiteral("kozo"), QStringLiteral("--size"),
-         QStringLiteral("4224"), QStringLiteral("-o"), path("x.f32")},
-        {QStringLiteral("tile"), QStringLiteral("kozo"), QStringLiteral("--shiny"),
-         QStringLiteral("-o"), path("x.png")},
-        {QStringLiteral("tile"), QStringLiteral("kozo")},
-        {QStringLiteral("tile"), QStringLiteral("vellum"), QStringLiteral("-o"), path("x.png")},
-        {QStringLiteral("tile"), path("bad.tessel"), QStringLiteral("-o"), path("x.png")},
-        {QStringLiteral("tile"), path("big.tessel"), QStringLiteral("-o"), path("x.png")},
-        {QStringLiteral("tile"), QStringLiteral("kozo"), QStringLiteral("-o"), path("x.jpg")},
-        {QStringLiteral("tile"), QStringLiteral("kozo"), QStringLiteral("--gsm"),
-         QStringLiteral("heavy"), QStringLiteral("-o"), path("x.png")},
-        {QStringLiteral("poster"), QStringLiteral("kozo"), QStringLiteral("-o"), path("x.png")},
+    const QString kozo = QStringLiteral("kozo");
+    const QString to = QStringLiteral("-o");
+    const struct {
+        QStringList args;
+        int status;
+    } cases[] = {
+        {{QStringLiteral("field"), kozo, QStringLiteral("--size"), QStringLiteral("100"), to,
+          path("x.f32")},
+         commandFailed},
+        {{QStringLiteral("field"), kozo, QStringLiteral("--size"), QStringLiteral("4224"), to,
+          path("x.f32")},
+         commandFailed},
+        {{QStringLiteral("tile"), kozo, QStringLiteral("--shiny"), to, path("x.png")},
+         commandMisused},
+        {{QStringLiteral("tile"), kozo}, commandMisused},
+        {{QStringLiteral("tile"), QStringLiteral("vellum"), to, path("x.png")}, commandFailed},
+        {{QStringLiteral("tile"), path("bad.tessel"), to, path("x.png")}, commandFailed},
+        {{QStringLiteral("tile"), path("big.tessel"), to, path("x.png")}, commandFailed},
+        {{QStringLiteral("tile"), kozo, to, path("x.jpg")}, commandFailed},
+        {{QStringLiteral("tile"), kozo, QStringLiteral("--gsm"), QStringLiteral("heavy"), to,
+          path("x.png")},
+         commandFailed},
+        {{QStringLiteral("poster"), kozo, to, path("x.png")}, commandFailed},
     };
-    for (const QStringList& args : cases) {
+    for (const auto& [args, status] : cases) {
         errors.clear();
-        EXPECT_EQ(run(args), 1) << args.join(u' ').toStdString();
+        EXPECT_EQ(run(args), status) << args.join(u' ').toStdString();
         EXPECT_EQ(errors.count(u'\n'), 1) << errors.toStdString();
+        EXPECT_TRUE(errors.startsWith(QStringLiteral("tessel: "))) << errors.toStdString();
     }
     EXPECT_FALSE(QFile::exists(path("x.f32")));
     EXPECT_FALSE(QFile::exists(path("x.png")));

@@ -60,10 +60,10 @@ TEST(SunCommand, UnknownPlacesAndBadArgumentsFail) {
     const Printed nowhere = sun({QStringLiteral("--place"), QStringLiteral("Xyzzyville")});
     EXPECT_EQ(nowhere.code, 1);
     EXPECT_EQ(nowhere.err.trimmed(),
-              QStringLiteral("Couldn't find that place. Try a nearby city."));
+              QStringLiteral("tessel: Couldn't find that place. Try a nearby city."));
     EXPECT_TRUE(nowhere.lines.isEmpty());
 
-    EXPECT_EQ(sun({QStringLiteral("--lat"), QStringLiteral("10")}).code, 1);
+    EXPECT_EQ(sun({QStringLiteral("--lat"), QStringLiteral("10")}).code, 2);
     EXPECT_EQ(sun({QStringLiteral("--lat"), QStringLiteral("95"), QStringLiteral("--lon"),
                    QStringLiteral("0")})
                   .code,
@@ -75,7 +75,7 @@ TEST(SunCommand, UnknownPlacesAndBadArgumentsFail) {
     EXPECT_EQ(sun({QStringLiteral("--place"), QStringLiteral("Oslo"), QStringLiteral("--lat"),
                    QStringLiteral("1")})
                   .code,
-              1);
+              2);
 }
 
 } // namespace
