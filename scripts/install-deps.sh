@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
     # build
-    cmake ninja-build g++ pkg-config clang-format
+    cmake ninja-build g++ pkg-config clang-format ccache
     qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins
     nlohmann-json3-dev libx11-dev libxcb1-dev libgeonames-dev
     libxcb-xfixes0-dev libxcb-render0-dev libxcb-screensaver0-dev libxcb-randr0-dev

@@ -41,8 +41,7 @@ std::size_t qHash(const Recipe& recipe, std::size_t seed = 0) noexcept;
 
 } // namespace tessel
 
-template <>
-struct std::hash<tessel::Recipe> {
+template <> struct std::hash<tessel::Recipe> {
     std::size_t operator()(const tessel::Recipe& recipe) const noexcept {
         return tessel::qHash(recipe);
     }

@@ -1,11 +1,10 @@
 #include "paper/RecipeJson.h"
 
-#include <nlohmann/json.hpp>
-
 #include <array>
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
+#include <nlohmann/json.hpp>
 #include <span>
 
 namespace tessel {

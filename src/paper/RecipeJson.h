@@ -1,8 +1,7 @@
 #pragma once
 
-#include "paper/Recipe.h"
-
 #include "paper/Json.h"
+#include "paper/Recipe.h"
 
 #include <optional>
 

@@ -52,11 +52,11 @@ uint32_t TestDesktop::openWindow(const WindowSpec& wanted) {
         mask |= XCB_CW_COLORMAP;
         values.push_back(colormap);
     }
-    xcb_create_window(m_connection, depth, window, m_root, static_cast<int16_t>(wanted.geometry.x()),
-                      static_cast<int16_t>(wanted.geometry.y()),
-                      static_cast<uint16_t>(wanted.geometry.width()),
-                      static_cast<uint16_t>(wanted.geometry.height()), 0,
-                      XCB_WINDOW_CLASS_INPUT_OUTPUT, visual, mask, values.data());
+    xcb_create_window(
+        m_connection, depth, window, m_root, static_cast<int16_t>(wanted.geometry.x()),
+        static_cast<int16_t>(wanted.geometry.y()), static_cast<uint16_t>(wanted.geometry.width()),
+        static_cast<uint16_t>(wanted.geometry.height()), 0, XCB_WINDOW_CLASS_INPUT_OUTPUT, visual,
+        mask, values.data());
 
     const auto setText = [&](const char* property, uint32_t type, const QByteArray& text) {
         xcb_change_property(m_connection, XCB_PROP_MODE_REPLACE, window, atom(property), type, 8,
