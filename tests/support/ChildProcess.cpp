@@ -7,8 +7,8 @@
 #include <csignal>
 #include <cstdlib>
 #include <fcntl.h>
-#include <spawn.h>
 #include <stdexcept>
+#include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -17,6 +17,10 @@ extern char** environ;
 namespace tessel::test {
 
 namespace {
+
+constexpr mode_t logMode = 0644;
+// A descriptor handed to the child arrives as its fd 3.
+constexpr int passedFd = 3;
 
 bool waitForExit(pid_t pid, std::chrono::milliseconds grace) {
     const QDeadlineTimer deadline(grace);
@@ -32,19 +36,29 @@ bool waitForExit(pid_t pid, std::chrono::milliseconds grace) {
     }
 }
 
+// Between fork and exec only async-signal-safe calls: everything else is prepared before.
+[[noreturn]] void becomeChild(char* const* args, char* const* env, const char* logPath, int passFd,
+                              pid_t parent) {
+    // Should the test die, by a crash or a kill, the kernel ends this child too.
+    if (::prctl(PR_SET_PDEATHSIG, SIGKILL) != 0 || ::getppid() != parent) {
+        ::_exit(EXIT_FAILURE);
+    }
+    const int input = ::open("/dev/null", O_RDONLY);
+    const int log = ::open(logPath, O_WRONLY | O_CREAT | O_APPEND, logMode);
+    if (input < 0 || log < 0 || ::dup2(input, STDIN_FILENO) < 0 || ::dup2(log, STDOUT_FILENO) < 0 ||
+        ::dup2(log, STDERR_FILENO) < 0 || (passFd >= 0 && ::dup2(passFd, passedFd) < 0)) {
+        ::_exit(EXIT_FAILURE);
+    }
+    ::execvpe(args[0], args, env);
+    constexpr char cannotRun[] = "cannot run this program\n";
+    static_cast<void>(::write(STDERR_FILENO, cannotRun, sizeof cannotRun - 1));
+    ::_exit(EXIT_FAILURE);
+}
+
 } // namespace
 
 ChildProcess::ChildProcess(const std::vector<std::string>& argv, const std::string& logPath,
                            const std::vector<std::string>& environment, int passFd) {
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
-    posix_spawn_file_actions_addopen(&actions, 1, logPath.c_str(), O_WRONLY | O_CREAT | O_APPEND,
-                                     0644);
-    posix_spawn_file_actions_adddup2(&actions, 1, 2);
-    if (passFd >= 0) {
-        posix_spawn_file_actions_adddup2(&actions, passFd, 3);
-    }
     std::vector<char*> args;
     for (const std::string& arg : argv) {
         args.push_back(const_cast<char*>(arg.c_str()));
@@ -58,9 +72,12 @@ ChildProcess::ChildProcess(const std::vector<std::string>& argv, const std::stri
         env.push_back(*entry);
     }
     env.push_back(nullptr);
-    const int error = posix_spawnp(&m_pid, args[0], &actions, nullptr, args.data(), env.data());
-    posix_spawn_file_actions_destroy(&actions);
-    if (error != 0) {
+    const pid_t parent = ::getpid();
+    m_pid = ::fork();
+    if (m_pid == 0) {
+        becomeChild(args.data(), env.data(), logPath.c_str(), passFd, parent);
+    }
+    if (m_pid < 0) {
         m_pid = -1;
         throw std::runtime_error("cannot start " + argv.front());
     }
