@@ -17,6 +17,7 @@ cmake --install "$1" --prefix "$prefix" >/dev/null
 share=$prefix/share
 test -x "$prefix/bin/tessel"
 test -s "$share/icons/hicolor/scalable/apps/com.corvane.Tessel.svg"
+test -s "$share/icons/hicolor/symbolic/apps/com.corvane.Tessel-symbolic.svg"
 desktop-file-validate "$share/applications/com.corvane.Tessel.desktop"
 appstreamcli validate --no-net "$share/metainfo/com.corvane.Tessel.metainfo.xml"
 
