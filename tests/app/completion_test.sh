@@ -45,7 +45,7 @@ cases=(
     "tessel export field graph --|--size"
     "tessel export preview graph -o $scratch/a|$scratch/a paper.tessel"
     "tessel paper l|laid linen list"
-    "tessel paper ${own:0:8}|$own"
+    "tessel export-paper ${own:0:8}|$own"
     "tessel paper graph |--gsm"
     "tessel paper graph --gsm |"
     "tessel paper list |"
