@@ -17,6 +17,10 @@ cmake --install "$1" --prefix "$prefix" >/dev/null
 share=$prefix/share
 test -x "$prefix/bin/tessel"
 test -s "$share/icons/hicolor/scalable/apps/com.corvane.Tessel.svg"
+test -s "$share/icons/hicolor/symbolic/apps/com.corvane.Tessel-symbolic.svg"
+test -s "$share/man/man1/tessel.1.gz"
+test -s "$share/bash-completion/completions/tessel"
+test -s "$share/doc/tessel/copyright"
 desktop-file-validate "$share/applications/com.corvane.Tessel.desktop"
 appstreamcli validate --no-net "$share/metainfo/com.corvane.Tessel.metainfo.xml"
 
