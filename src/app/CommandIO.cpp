@@ -18,7 +18,7 @@ std::optional<QStringList> CommandIO::parse(QCommandLineParser& parser,
     parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsOptions);
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     if (!parser.parse(QStringList{QStringLiteral("tessel")} + arguments)) {
-        fail(parser.errorText() + QStringLiteral(". usage: ") + form, commandMisused);
+        fail(parser.errorText() + QStringLiteral(" usage: ") + form, commandMisused);
         return std::nullopt;
     }
     return parser.positionalArguments();
