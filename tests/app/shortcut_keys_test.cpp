@@ -1,7 +1,7 @@
 #include "AppFixture.h"
 #include "app/ShortcutKeys.h"
 #include "app/ShortcutRegistry.h"
-#include "platform/fake/FakeHotKeys.h"
+#include "doubles/FakeHotKeys.h"
 
 namespace tessel {
 namespace {

@@ -1,6 +1,6 @@
 #include "AppFixture.h"
 #include "app/TesselApp.h"
-#include "platform/fake/FakeHotKeys.h"
+#include "doubles/FakeHotKeys.h"
 #include "ui/PopoverFooter.h"
 #include "ui/PopoverHeader.h"
 #include "ui/QuietButton.h"

@@ -1,4 +1,4 @@
-#include "platform/fake/FakePlatform.h"
+#include "doubles/FakePlatform.h"
 
 #include <algorithm>
 

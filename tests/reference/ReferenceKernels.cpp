@@ -1,4 +1,4 @@
-#include "paper/ReferenceKernels.h"
+#include "reference/ReferenceKernels.h"
 
 #include "paper/SplitMix64.h"
 
