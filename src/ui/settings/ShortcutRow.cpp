@@ -1,7 +1,7 @@
 #include "ui/settings/ShortcutRow.h"
 
-#include "app/ShortcutKeys.h"
-#include "app/ShortcutRegistry.h"
+#include "shortcuts/ShortcutKeys.h"
+#include "shortcuts/ShortcutRegistry.h"
 #include "ui/InterfacePalette.h"
 #include "ui/Symbol.h"
 #include "ui/WarningLabel.h"

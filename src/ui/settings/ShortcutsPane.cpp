@@ -1,8 +1,8 @@
 #include "ui/settings/ShortcutsPane.h"
 
-#include "app/ShortcutActions.h"
-#include "app/ShortcutRegistry.h"
 #include "core/Store.h"
+#include "shortcuts/ShortcutActions.h"
+#include "shortcuts/ShortcutRegistry.h"
 #include "ui/FormSection.h"
 #include "ui/SectionHeading.h"
 #include "ui/settings/SettingsContext.h"

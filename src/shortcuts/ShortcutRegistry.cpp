@@ -1,10 +1,10 @@
-#include "app/ShortcutRegistry.h"
+#include "shortcuts/ShortcutRegistry.h"
 
-#include "app/AppLog.h"
-#include "app/ShortcutActions.h"
-#include "app/ShortcutKeys.h"
 #include "core/Store.h"
 #include "platform/UserDefaults.h"
+#include "shortcuts/ShortcutActions.h"
+#include "shortcuts/ShortcutKeys.h"
+#include "shortcuts/ShortcutsLog.h"
 
 namespace tessel {
 
@@ -47,7 +47,7 @@ std::optional<QString> ShortcutRegistry::set(const QString& name, QKeyCombinatio
         return problem(grab, keys);
     }
     if (!store(m_store.platform().defaults(), name, keys)) {
-        qCWarning(lcApp, "%s is bound but not saved: Tessel forgets it on quitting",
+        qCWarning(lcShortcuts, "%s is bound but not saved: Tessel forgets it on quitting",
                   qUtf8Printable(name));
     }
     return std::nullopt;
@@ -56,7 +56,7 @@ std::optional<QString> ShortcutRegistry::set(const QString& name, QKeyCombinatio
 void ShortcutRegistry::clear(const QString& name) {
     m_hotKeys.unbind(name);
     if (!store(m_store.platform().defaults(), name, std::nullopt)) {
-        qCWarning(lcApp, "%s is unbound but still saved: it returns when Tessel starts",
+        qCWarning(lcShortcuts, "%s is unbound but still saved: it returns when Tessel starts",
                   qUtf8Printable(name));
     }
 }

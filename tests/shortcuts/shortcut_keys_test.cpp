@@ -1,7 +1,7 @@
-#include "AppFixture.h"
-#include "app/ShortcutKeys.h"
-#include "app/ShortcutRegistry.h"
+#include "app/AppFixture.h"
 #include "doubles/FakeHotKeys.h"
+#include "shortcuts/ShortcutKeys.h"
+#include "shortcuts/ShortcutRegistry.h"
 
 namespace tessel {
 namespace {

@@ -1,4 +1,4 @@
-#include "app/ShortcutActions.h"
+#include "shortcuts/ShortcutActions.h"
 
 #include "core/ShadedWeight.h"
 #include "core/Store.h"

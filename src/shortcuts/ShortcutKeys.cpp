@@ -1,4 +1,4 @@
-#include "app/ShortcutKeys.h"
+#include "shortcuts/ShortcutKeys.h"
 
 #include <QKeySequence>
 #include <QStringList>

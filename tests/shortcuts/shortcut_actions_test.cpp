@@ -1,5 +1,5 @@
-#include "AppFixture.h"
-#include "app/ShortcutActions.h"
+#include "app/AppFixture.h"
+#include "shortcuts/ShortcutActions.h"
 
 namespace tessel {
 namespace {
