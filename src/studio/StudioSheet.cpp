@@ -1,7 +1,7 @@
 #include "studio/StudioSheet.h"
 
 #include "studio/Studio.h"
-#include "ui/InterfacePalette.h"
+#include "style/InterfacePalette.h"
 #include "ui/LitPaper.h"
 #include "ui/SectionHeading.h"
 #include "ui/SlotSwitch.h"
@@ -61,7 +61,7 @@ protected:
         QPainter painter(this);
         painter.setRenderHint(QPainter::Antialiasing);
         const QRectF edge = QRectF(rect()).adjusted(0.25, 0.25, -0.25, -0.25);
-        painter.setPen(QPen(withAlpha(Tones::of(*this).primary, 0.08), 0.5));
+        painter.setPen(QPen(withAlpha(Tones::of(palette()).primary, 0.08), 0.5));
         painter.drawRoundedRect(edge, sheetRadius, sheetRadius);
         const QString name =
             m_studio.name().isEmpty() ? QStringLiteral("Untitled") : m_studio.name();

@@ -1,7 +1,7 @@
 #include "ui/CrossFadeLabel.h"
 
-#include "moments/Easing.h"
-#include "ui/InterfacePalette.h"
+#include "style/Easing.h"
+#include "style/InterfacePalette.h"
 
 #include <QPainter>
 #include <QVariantAnimation>
@@ -49,7 +49,7 @@ QSize CrossFadeLabel::sizeHint() const {
 void CrossFadeLabel::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setFont(font());
-    const QColor colour = Tones::of(*this).secondary;
+    const QColor colour = Tones::of(palette()).secondary;
     const QRect area = rect();
     const auto draw = [&](const QString& text, qreal opacity) {
         if (!text.isEmpty() && opacity > 0) {

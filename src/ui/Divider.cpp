@@ -1,6 +1,6 @@
 #include "ui/Divider.h"
 
-#include "ui/InterfacePalette.h"
+#include "style/InterfacePalette.h"
 
 #include <QPainter>
 
@@ -14,7 +14,7 @@ Divider::Divider(QWidget* parent)
 
 void Divider::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.fillRect(rect(), withAlpha(Tones::of(*this).primary, 0.12 * 0.6));
+    painter.fillRect(rect(), withAlpha(Tones::of(palette()).primary, 0.12 * 0.6));
 }
 
 } // namespace tessel

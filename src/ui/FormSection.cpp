@@ -1,6 +1,6 @@
 #include "ui/FormSection.h"
 
-#include "ui/InterfacePalette.h"
+#include "style/InterfacePalette.h"
 #include "ui/SectionHeading.h"
 #include "ui/Toggle.h"
 
@@ -29,7 +29,7 @@ protected:
     void paintEvent(QPaintEvent*) override {
         QPainter painter(this);
         painter.setRenderHint(QPainter::Antialiasing);
-        const Tones tones = Tones::of(*this);
+        const Tones tones = Tones::of(palette());
         const QRectF card = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
         painter.setPen(QPen(withAlpha(tones.primary, 0.09), 1));
         painter.setBrush(palette().color(QPalette::AlternateBase));

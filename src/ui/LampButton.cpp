@@ -1,6 +1,6 @@
 #include "ui/LampButton.h"
 
-#include "ui/InterfacePalette.h"
+#include "style/InterfacePalette.h"
 #include "ui/PressScale.h"
 
 #include <QPainter>
@@ -50,7 +50,7 @@ void LampButton::paintEvent(QPaintEvent*) {
     } else {
         paintNoLamp(painter, face);
     }
-    const Tones tones = Tones::of(*this);
+    const Tones tones = Tones::of(palette());
     if (isChecked()) {
         painter.setBrush(Qt::NoBrush);
         painter.setPen(QPen(tones.primary, 1.5));
@@ -83,7 +83,7 @@ void LampButton::paintLamp(QPainter& painter, const QRectF& face) const {
 }
 
 void LampButton::paintNoLamp(QPainter& painter, const QRectF& face) const {
-    const QColor line = Tones::of(*this).secondary;
+    const QColor line = Tones::of(palette()).secondary;
     painter.setBrush(Qt::NoBrush);
     painter.setPen(QPen(line, 1.2));
     painter.drawEllipse(face.adjusted(0.6, 0.6, -0.6, -0.6));

@@ -1,8 +1,8 @@
 #include "ui/PaperSheet.h"
 
 #include "core/ShadedWeight.h"
-#include "moments/Typefaces.h"
-#include "ui/InterfacePalette.h"
+#include "style/InterfacePalette.h"
+#include "style/Typefaces.h"
 
 #include <QPainter>
 #include <QVariantAnimation>

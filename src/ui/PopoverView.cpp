@@ -1,8 +1,8 @@
 #include "ui/PopoverView.h"
 
 #include "core/Store.h"
+#include "style/InterfacePalette.h"
 #include "ui/Divider.h"
-#include "ui/InterfacePalette.h"
 #include "ui/LampRow.h"
 #include "ui/PaperGrid.h"
 #include "ui/PaperSheet.h"
@@ -186,7 +186,7 @@ void PopoverView::keyPressEvent(QKeyEvent* event) {
 void PopoverView::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), palette().color(QPalette::Window));
-    painter.setPen(withAlpha(Tones::of(*this).primary, 0.16));
+    painter.setPen(withAlpha(Tones::of(palette()).primary, 0.16));
     painter.drawRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5));
 }
 

@@ -1,6 +1,6 @@
 #include "ui/PressButton.h"
 
-#include "ui/InterfacePalette.h"
+#include "style/InterfacePalette.h"
 #include "ui/PressScale.h"
 #include "ui/SectionHeading.h"
 
@@ -26,7 +26,7 @@ void PressButton::paintEvent(QPaintEvent*) {
     painter.setRenderHint(QPainter::Antialiasing);
     const QRectF bounds = QRectF(rect()).adjusted(1, 1, -1, -1);
     m_press->scaled(painter, bounds);
-    const Tones tones = Tones::of(*this);
+    const Tones tones = Tones::of(palette());
     const bool hovered = underMouse();
     const qreal radius = bounds.height() / 2;
     QColor label = tones.primary;

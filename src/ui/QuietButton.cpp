@@ -1,6 +1,6 @@
 #include "ui/QuietButton.h"
 
-#include "ui/InterfacePalette.h"
+#include "style/InterfacePalette.h"
 #include "ui/SectionHeading.h"
 
 #include <QMenu>
@@ -54,7 +54,7 @@ QSize QuietButton::sizeHint() const {
 void QuietButton::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    const Tones tones = Tones::of(*this);
+    const Tones tones = Tones::of(palette());
     const QColor ink = isDown() || underMouse() || hasFocus() ? tones.primary : tones.secondary;
     const QRectF bounds(rect());
     qreal x = 2;

@@ -1,6 +1,6 @@
 #include "ui/SectionHeading.h"
 
-#include "moments/Typefaces.h"
+#include "style/Typefaces.h"
 #include "ui/CrossFadeLabel.h"
 
 namespace tessel {

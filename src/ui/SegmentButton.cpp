@@ -1,6 +1,6 @@
 #include "ui/SegmentButton.h"
 
-#include "ui/InterfacePalette.h"
+#include "style/InterfacePalette.h"
 #include "ui/SectionHeading.h"
 
 #include <QPainter>
@@ -35,7 +35,7 @@ void SegmentButton::nextCheckState() {}
 void SegmentButton::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    const Tones tones = Tones::of(*this);
+    const Tones tones = Tones::of(palette());
     const QColor ink = isChecked() || underMouse() ? tones.primary : tones.secondary;
     const QRectF bounds(rect());
     const qreal textWidth = fontMetrics().horizontalAdvance(text());

@@ -1,6 +1,6 @@
 #include "ui/SlotSwitch.h"
 
-#include "ui/InterfacePalette.h"
+#include "style/InterfacePalette.h"
 #include "ui/SegmentButton.h"
 #include "ui/Spring.h"
 
@@ -70,7 +70,7 @@ void SlotSwitch::paintEvent(QPaintEvent*) {
     }
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    const Tones tones = Tones::of(*this);
+    const Tones tones = Tones::of(palette());
     const QRectF track = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
     painter.setPen(Qt::NoPen);
     painter.setBrush(withAlpha(tones.primary, 0.06));

@@ -1,6 +1,6 @@
 #include "ui/StepTransition.h"
 
-#include "moments/Easing.h"
+#include "style/Easing.h"
 
 #include <QGraphicsOpacityEffect>
 #include <QParallelAnimationGroup>

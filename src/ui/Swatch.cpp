@@ -1,7 +1,7 @@
 #include "ui/Swatch.h"
 
 #include "paper/LitPreview.h"
-#include "ui/InterfacePalette.h"
+#include "style/InterfacePalette.h"
 #include "ui/PressScale.h"
 #include "ui/Spring.h"
 
@@ -88,7 +88,7 @@ void Swatch::paintEvent(QPaintEvent*) {
     painter.drawImage(bounds.topLeft(), m_rendered);
     painter.restore();
 
-    const Tones tones = Tones::of(*this);
+    const Tones tones = Tones::of(palette());
     const bool hovered = underMouse() || hasFocus();
     painter.setPen(QPen(hovered ? withAlpha(tones.primary, 0.3) : QColor(0, 0, 0, 20), 0.5));
     painter.drawPath(shape);

@@ -1,6 +1,6 @@
 #include "ui/Toggle.h"
 
-#include "ui/InterfacePalette.h"
+#include "style/InterfacePalette.h"
 
 #include <QPainter>
 #include <QVariantAnimation>
@@ -36,7 +36,7 @@ void Toggle::paintEvent(QPaintEvent*) {
     painter.setRenderHint(QPainter::Antialiasing);
     const QRectF track = QRectF(rect()).adjusted(1, 1, -1, -1);
     const qreal radius = track.height() / 2;
-    const QColor off = withAlpha(Tones::of(*this).primary, 0.16);
+    const QColor off = withAlpha(Tones::of(palette()).primary, 0.16);
     const QColor on = InterfacePalette::accent();
     const auto mix = [this](float a, float b) {
         return a + (b - a) * static_cast<float>(m_position);

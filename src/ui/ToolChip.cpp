@@ -1,6 +1,6 @@
 #include "ui/ToolChip.h"
 
-#include "ui/InterfacePalette.h"
+#include "style/InterfacePalette.h"
 #include "ui/PressScale.h"
 #include "ui/SectionHeading.h"
 
@@ -39,7 +39,7 @@ void ToolChip::paintEvent(QPaintEvent*) {
     painter.setRenderHint(QPainter::Antialiasing);
     const QRectF bounds = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
     m_press->scaled(painter, bounds);
-    const Tones tones = Tones::of(*this);
+    const Tones tones = Tones::of(palette());
     const bool on = isChecked();
     const bool hovered = underMouse() || hasFocus();
     painter.setPen(on ? Qt::NoPen : QPen(withAlpha(tones.primary, hovered ? 0.22 : 0.1), 1));

@@ -1,8 +1,8 @@
 #include "ui/WeightRuler.h"
 
 #include "core/ShadedWeight.h"
+#include "style/InterfacePalette.h"
 #include "ui/CrossFadeLabel.h"
-#include "ui/InterfacePalette.h"
 #include "ui/SectionHeading.h"
 #include "ui/Spring.h"
 
@@ -176,7 +176,7 @@ void WeightRuler::paintEvent(QPaintEvent*) {
 }
 
 void WeightRuler::paintTicks(QPainter& painter, const QRectF& area) {
-    const QColor primary = Tones::of(*this).primary;
+    const QColor primary = Tones::of(palette()).primary;
     const double span = maximum() - minimum();
     for (int tick = minimum(); tick <= maximum(); tick += singleStep()) {
         const qreal x = area.left() + (tick - minimum()) / span * area.width();
@@ -190,7 +190,7 @@ void WeightRuler::paintThumb(QPainter& painter, const QRectF& area) {
     const double span = maximum() - minimum();
     const qreal x = area.left() + (m_shown - minimum()) / span * area.width();
     const QRectF thumb(x - 1.5, area.bottom() - 19, 3, 22);
-    const QColor rest = Tones::of(*this).primary;
+    const QColor rest = Tones::of(palette()).primary;
     const QColor accent = InterfacePalette::accent();
     const auto mix = [this](qreal a, qreal b) { return a + (b - a) * m_emphasis; };
     const QColor colour = QColor::fromRgbF(static_cast<float>(mix(rest.redF(), accent.redF())),
@@ -203,7 +203,7 @@ void WeightRuler::paintThumb(QPainter& painter, const QRectF& area) {
 
 void WeightRuler::paintLabels(QPainter& painter, const QRectF& area) {
     painter.setFont(interfaceFont(*this, 9, QFont::Medium));
-    painter.setPen(Tones::of(*this).tertiary);
+    painter.setPen(Tones::of(palette()).tertiary);
     const double span = maximum() - minimum();
     for (int tick = minimum(); tick <= maximum(); tick += labelEvery) {
         const qreal x = area.left() + (tick - minimum()) / span * area.width();

@@ -1,6 +1,6 @@
 #include "ui/WelcomeText.h"
 
-#include "ui/InterfacePalette.h"
+#include "style/InterfacePalette.h"
 #include "ui/SectionHeading.h"
 
 namespace tessel {

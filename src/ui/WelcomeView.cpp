@@ -1,7 +1,7 @@
 #include "ui/WelcomeView.h"
 
 #include "core/Store.h"
-#include "ui/InterfacePalette.h"
+#include "style/InterfacePalette.h"
 #include "ui/PressButton.h"
 #include "ui/StepTransition.h"
 #include "ui/WelcomeIntro.h"

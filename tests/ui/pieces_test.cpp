@@ -1,6 +1,6 @@
 #include "UiFixture.h"
+#include "style/InterfacePalette.h"
 #include "ui/ElidedLabel.h"
-#include "ui/InterfacePalette.h"
 #include "ui/LitPaper.h"
 #include "ui/PaperGrid.h"
 #include "ui/PaperSheet.h"

@@ -1,8 +1,8 @@
 #include "ui/settings/AppRow.h"
 
 #include "platform/Platform.h"
+#include "style/InterfacePalette.h"
 #include "ui/ElidedLabel.h"
-#include "ui/InterfacePalette.h"
 #include "ui/SectionHeading.h"
 #include "ui/Symbol.h"
 
@@ -80,7 +80,7 @@ void AppRow::changeEvent(QEvent* event) {
 
 // Symbols are tinted to the palette, so they are painted again when it changes.
 void AppRow::paintSymbols() {
-    const Tones tones = Tones::of(*this);
+    const Tones tones = Tones::of(palette());
     const qreal ratio = devicePixelRatioF();
     QPixmap picture = appIcon(m_icon, iconSize, ratio);
     if (picture.isNull()) {

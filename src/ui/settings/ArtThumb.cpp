@@ -1,8 +1,8 @@
 #include "ui/settings/ArtThumb.h"
 
 #include "moments/ArtLibrary.h"
+#include "style/InterfacePalette.h"
 #include "ui/ElidedLabel.h"
-#include "ui/InterfacePalette.h"
 
 #include <QHash>
 #include <QPainter>
@@ -50,7 +50,7 @@ void ArtThumb::paintEvent(QPaintEvent*) {
     shape.addRoundedRect(frame, cornerRadius, cornerRadius);
     painter.setClipPath(shape);
     if (m_image.isNull()) {
-        painter.fillPath(shape, withAlpha(Tones::of(*this).primary, 0.08));
+        painter.fillPath(shape, withAlpha(Tones::of(palette()).primary, 0.08));
     } else {
         // Centred and cropped, keeping the painting's proportions.
         const QSizeF shown =
@@ -59,7 +59,7 @@ void ArtThumb::paintEvent(QPaintEvent*) {
         painter.drawImage(target, m_image);
     }
     painter.setClipping(false);
-    painter.setPen(QPen(withAlpha(Tones::of(*this).primary, 0.12), 1));
+    painter.setPen(QPen(withAlpha(Tones::of(palette()).primary, 0.12), 1));
     painter.setBrush(Qt::NoBrush);
     painter.drawPath(shape);
 }

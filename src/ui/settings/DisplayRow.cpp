@@ -1,8 +1,8 @@
 #include "ui/settings/DisplayRow.h"
 
 #include "core/Settings.h"
+#include "style/InterfacePalette.h"
 #include "ui/ElidedLabel.h"
-#include "ui/InterfacePalette.h"
 #include "ui/SectionHeading.h"
 #include "ui/Symbol.h"
 #include "ui/Toggle.h"
@@ -80,7 +80,7 @@ void DisplayRow::changeEvent(QEvent* event) {
 
 void DisplayRow::paintSymbol() {
     m_picture->setPixmap(
-        symbol(m_symbol, Tones::of(*this).secondary, symbolSize, devicePixelRatioF()));
+        symbol(m_symbol, Tones::of(palette()).secondary, symbolSize, devicePixelRatioF()));
 }
 
 } // namespace tessel

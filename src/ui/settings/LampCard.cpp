@@ -1,7 +1,7 @@
 #include "ui/settings/LampCard.h"
 
-#include "overlay/SheetPainter.h"
-#include "ui/InterfacePalette.h"
+#include "style/InterfacePalette.h"
+#include "style/LampLayerPainter.h"
 #include "ui/SectionHeading.h"
 
 #include <QFontMetrics>
@@ -88,7 +88,7 @@ QRectF LampCard::previewRect() const {
 void LampCard::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    const Tones tones = Tones::of(*this);
+    const Tones tones = Tones::of(palette());
     const QRectF card = QRectF(rect()).adjusted(1, 1, -1, -1);
     painter.setPen(QPen(withAlpha(tones.primary, underMouse() ? 0.16 : 0.09), 1));
     painter.setBrush(palette().color(QPalette::AlternateBase));
@@ -116,7 +116,7 @@ void LampCard::paintPreview(QPainter& painter, const QRectF& sheet) const {
         const qreal side = 22;
         paintBulbOff(painter,
                      QRectF(sheet.center() - QPointF(side / 2, side / 2), QSizeF(side, side)),
-                     Tones::of(*this).secondary);
+                     Tones::of(palette()).secondary);
     }
     painter.restore();
     painter.setPen(QPen(QColor(0, 0, 0, dark ? 60 : 24), 0.8));
@@ -125,7 +125,7 @@ void LampCard::paintPreview(QPainter& painter, const QRectF& sheet) const {
 }
 
 void LampCard::paintText(QPainter& painter, const QRectF& below) const {
-    const Tones tones = Tones::of(*this);
+    const Tones tones = Tones::of(palette());
     const QFont name = nameFont(*this);
     const QFont note = noteFont(*this);
     const QFontMetrics nameMetrics(name);

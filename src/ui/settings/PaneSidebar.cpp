@@ -1,6 +1,6 @@
 #include "ui/settings/PaneSidebar.h"
 
-#include "ui/InterfacePalette.h"
+#include "style/InterfacePalette.h"
 #include "ui/SectionHeading.h"
 #include "ui/Symbol.h"
 
@@ -26,7 +26,7 @@ public:
     void paint(QPainter* painter, const QStyleOptionViewItem& option,
                const QModelIndex& index) const override {
         const auto* list = qobject_cast<const QWidget*>(option.widget);
-        const Tones tones = Tones::of(*list);
+        const Tones tones = Tones::of(list->palette());
         const QRectF row = QRectF(option.rect).adjusted(8, 1, -8, -1);
         painter->save();
         painter->setRenderHint(QPainter::Antialiasing);

@@ -1,6 +1,6 @@
 #include "ui/settings/RowList.h"
 
-#include "ui/InterfacePalette.h"
+#include "style/InterfacePalette.h"
 
 #include <QPainter>
 #include <QVBoxLayout>
@@ -40,7 +40,7 @@ QList<QWidget*> RowList::rows() const {
 
 void RowList::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.setPen(QPen(withAlpha(Tones::of(*this).primary, 0.08), 1));
+    painter.setPen(QPen(withAlpha(Tones::of(palette()).primary, 0.08), 1));
     const QList<QWidget*> shown = rows();
     for (qsizetype i = 1; i < shown.size(); ++i) {
         const qreal y = shown[i]->geometry().top() - 0.5;

@@ -1,7 +1,7 @@
 #include "ui/settings/SettingsView.h"
 
 #include "core/Store.h"
-#include "ui/InterfacePalette.h"
+#include "style/InterfacePalette.h"
 #include "ui/SectionHeading.h"
 #include "ui/settings/PaneFactory.h"
 #include "ui/settings/PaneSidebar.h"
@@ -29,7 +29,7 @@ public:
 protected:
     void paintEvent(QPaintEvent*) override {
         QPainter painter(this);
-        const Tones tones = Tones::of(*this);
+        const Tones tones = Tones::of(palette());
         painter.fillRect(rect(), withAlpha(tones.primary, 0.035));
         painter.setPen(withAlpha(tones.primary, 0.1));
         painter.drawLine(QPointF(width() - 0.5, 0), QPointF(width() - 0.5, height()));

@@ -2,7 +2,7 @@
 
 #include "shortcuts/ShortcutKeys.h"
 #include "shortcuts/ShortcutRegistry.h"
-#include "ui/InterfacePalette.h"
+#include "style/InterfacePalette.h"
 #include "ui/Symbol.h"
 #include "ui/WarningLabel.h"
 
@@ -131,8 +131,8 @@ void ShortcutRow::changeEvent(QEvent* event) {
 }
 
 void ShortcutRow::paintClearSymbol() {
-    m_clear->setIcon(symbol(QStringLiteral("edit-clear-symbolic"), Tones::of(*this).secondary, 16,
-                            devicePixelRatioF()));
+    m_clear->setIcon(symbol(QStringLiteral("edit-clear-symbolic"), Tones::of(palette()).secondary,
+                            16, devicePixelRatioF()));
 }
 
 } // namespace tessel

@@ -1,9 +1,9 @@
 #include "ui/settings/SlotEditor.h"
 
 #include "core/Store.h"
+#include "style/InterfacePalette.h"
 #include "ui/CrossFadeLabel.h"
 #include "ui/ElidedLabel.h"
-#include "ui/InterfacePalette.h"
 #include "ui/PaperGrid.h"
 #include "ui/SectionHeading.h"
 #include "ui/SlotBinding.h"

@@ -1,4 +1,4 @@
-#include "moments/Easing.h"
+#include "style/Easing.h"
 
 #include <QPointF>
 

@@ -1,6 +1,4 @@
-#include "ui/InterfacePalette.h"
-
-#include <QWidget>
+#include "style/InterfacePalette.h"
 
 namespace tessel {
 
@@ -43,8 +41,8 @@ QPalette InterfacePalette::chrome(bool dark) {
     return palette;
 }
 
-Tones Tones::of(const QWidget& widget) {
-    const QColor text = widget.palette().color(QPalette::WindowText);
+Tones Tones::of(const QPalette& palette) {
+    const QColor text = palette.color(QPalette::WindowText);
     return {text, withAlpha(text, 0.56), withAlpha(text, 0.32)};
 }
 

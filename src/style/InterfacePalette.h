@@ -3,8 +3,6 @@
 #include <QColor>
 #include <QPalette>
 
-class QWidget;
-
 namespace tessel {
 
 // The few colours the popover, Settings and Welcome are drawn from, opaque sRGB.
@@ -22,13 +20,13 @@ QPalette chrome(bool dark);
 
 } // namespace InterfacePalette
 
-// Text and line colours by emphasis, read from a widget's palette so that they follow it.
+// Text and line colours by emphasis, read from a palette so that they follow a widget's own.
 struct Tones {
     QColor primary;
     QColor secondary;
     QColor tertiary;
 
-    static Tones of(const QWidget& widget);
+    static Tones of(const QPalette& palette);
 };
 
 // The primary colour at an opacity, for fills and rings.

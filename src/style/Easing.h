@@ -4,7 +4,8 @@
 
 namespace tessel {
 
-// The curves moments move by: cubic Béziers as the desktop's own animations use them.
+// The curves moments and the interface move by: cubic Béziers as the desktop's own animations use
+// them.
 QEasingCurve easeOut();
 QEasingCurve easeInOut();
 

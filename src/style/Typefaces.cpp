@@ -1,6 +1,6 @@
-#include "moments/Typefaces.h"
+#include "style/Typefaces.h"
 
-#include "moments/MomentsLog.h"
+#include "style/StyleLog.h"
 
 #include <QFontDatabase>
 #include <QGuiApplication>
@@ -12,7 +12,7 @@ namespace {
 const QString minchoFamily = QStringLiteral("Shippori Mincho");
 const QString minchoFile = QStringLiteral(":/tessel/fonts/ShipporiMincho-Regular.woff2");
 
-// Point sizes count 1/72 inch at the device's resolution; moments measure in logical pixels.
+// Point sizes count 1/72 inch at the device's resolution; Tessel measures in logical pixels.
 QFont sized(QFont font, double points, const QPaintDevice& device) {
     font.setPointSizeF(points * 72.0 / device.logicalDpiY());
     return font;
@@ -23,7 +23,8 @@ bool minchoAvailable() {
         QFontDatabase::addApplicationFont(minchoFile) >= 0) {
         return true;
     }
-    qCWarning(lcMoments, "cannot load %s: moments use the system font", qUtf8Printable(minchoFile));
+    qCWarning(lcStyle, "cannot load %s: its text is set in the system font",
+              qUtf8Printable(minchoFile));
     return false;
 }
 
