@@ -1,8 +1,8 @@
 #include "ui/settings/ArtPane.h"
 
+#include "art/ArtLibrary.h"
+#include "art/Gallery.h"
 #include "core/Store.h"
-#include "moments/ArtLibrary.h"
-#include "moments/Gallery.h"
 #include "ui/FormSection.h"
 #include "ui/Toggle.h"
 #include "ui/settings/ActionButtons.h"

@@ -1,6 +1,6 @@
 #include "ui/settings/ArtThumb.h"
 
-#include "moments/ArtLibrary.h"
+#include "art/ArtLibrary.h"
 #include "style/InterfacePalette.h"
 #include "ui/ElidedLabel.h"
 

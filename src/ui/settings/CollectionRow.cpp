@@ -1,7 +1,7 @@
 #include "ui/settings/CollectionRow.h"
 
-#include "moments/ArtLibrary.h"
-#include "moments/Gallery.h"
+#include "art/ArtLibrary.h"
+#include "art/Gallery.h"
 #include "ui/SectionHeading.h"
 #include "ui/Toggle.h"
 #include "ui/settings/ArtThumb.h"

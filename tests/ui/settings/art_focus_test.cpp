@@ -1,4 +1,4 @@
-#include "moments/Gallery.h"
+#include "art/Gallery.h"
 #include "ui/Toggle.h"
 #include "ui/settings/ArtPane.h"
 #include "ui/settings/FocusPane.h"

@@ -1,6 +1,6 @@
-#include "moments/ArtLibrary.h"
+#include "art/ArtLibrary.h"
 
-#include "moments/MomentsLog.h"
+#include "art/ArtLog.h"
 
 #include <QDir>
 #include <QFile>
@@ -16,7 +16,7 @@ const QList<Painting>& ArtLibrary::paintings() const {
         const QByteArray json = list.open(QIODevice::ReadOnly) ? list.readAll() : QByteArray();
         m_paintings = paintingsFromJson(json);
         if (!m_paintings) {
-            qCWarning(lcMoments, "no paintings: %s is missing or not a list of paintings",
+            qCWarning(lcArt, "no paintings: %s is missing or not a list of paintings",
                       qUtf8Printable(list.fileName()));
             m_paintings.emplace();
         }
@@ -30,7 +30,7 @@ QImage ArtLibrary::image(const Painting& painting) const {
     }
     QImage image(QDir(m_folder).filePath(painting.file));
     if (image.isNull()) {
-        qCWarning(lcMoments, "cannot read the painting %s", qUtf8Printable(painting.file));
+        qCWarning(lcArt, "cannot read the painting %s", qUtf8Printable(painting.file));
     }
     return image;
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "moments/Painting.h"
+#include "art/Painting.h"
 
 #include <QImage>
 

@@ -1,4 +1,4 @@
-#include "moments/Gallery.h"
+#include "art/Gallery.h"
 
 namespace tessel::gallery {
 

@@ -1,4 +1,4 @@
-#include "moments/Painting.h"
+#include "art/Painting.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
