@@ -2,10 +2,10 @@
 
 #include "studio/Studio.h"
 #include "style/InterfacePalette.h"
-#include "ui/LitPaper.h"
-#include "ui/SectionHeading.h"
-#include "ui/SlotSwitch.h"
-#include "ui/Spring.h"
+#include "ui/kit/LitPaper.h"
+#include "ui/kit/SectionHeading.h"
+#include "ui/kit/SlotSwitch.h"
+#include "ui/kit/Spring.h"
 
 #include <QGraphicsDropShadowEffect>
 #include <QPainter>

@@ -1,6 +1,6 @@
 #include "ui/settings/AppChooser.h"
 
-#include "ui/ElidedLabel.h"
+#include "ui/kit/ElidedLabel.h"
 #include "ui/settings/AppRow.h"
 
 #include <QDialogButtonBox>

@@ -2,9 +2,9 @@
 
 #include "platform/Platform.h"
 #include "style/InterfacePalette.h"
-#include "ui/ElidedLabel.h"
-#include "ui/SectionHeading.h"
-#include "ui/Symbol.h"
+#include "ui/kit/ElidedLabel.h"
+#include "ui/kit/SectionHeading.h"
+#include "ui/kit/Symbol.h"
 
 #include <QEvent>
 #include <QFileInfo>

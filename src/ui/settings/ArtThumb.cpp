@@ -2,7 +2,7 @@
 
 #include "art/ArtLibrary.h"
 #include "style/InterfacePalette.h"
-#include "ui/ElidedLabel.h"
+#include "ui/kit/ElidedLabel.h"
 
 #include <QHash>
 #include <QPainter>

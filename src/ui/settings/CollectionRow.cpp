@@ -2,8 +2,8 @@
 
 #include "art/ArtLibrary.h"
 #include "art/Gallery.h"
-#include "ui/SectionHeading.h"
-#include "ui/Toggle.h"
+#include "ui/kit/SectionHeading.h"
+#include "ui/kit/Toggle.h"
 #include "ui/settings/ArtThumb.h"
 
 #include <QHBoxLayout>

@@ -2,10 +2,10 @@
 
 #include "core/Settings.h"
 #include "style/InterfacePalette.h"
-#include "ui/ElidedLabel.h"
-#include "ui/SectionHeading.h"
-#include "ui/Symbol.h"
-#include "ui/Toggle.h"
+#include "ui/kit/ElidedLabel.h"
+#include "ui/kit/SectionHeading.h"
+#include "ui/kit/Symbol.h"
+#include "ui/kit/Toggle.h"
 #include "ui/settings/PaperPicker.h"
 
 #include <QEvent>

@@ -1,8 +1,8 @@
 #include "ui/settings/FocusPane.h"
 
 #include "core/Store.h"
-#include "ui/FloatSlider.h"
-#include "ui/FormSection.h"
+#include "ui/kit/FloatSlider.h"
+#include "ui/kit/FormSection.h"
 #include "ui/settings/ActionButtons.h"
 #include "ui/settings/SettingsBinder.h"
 #include "ui/settings/SettingsContext.h"

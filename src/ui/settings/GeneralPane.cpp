@@ -1,8 +1,8 @@
 #include "ui/settings/GeneralPane.h"
 
 #include "core/Store.h"
-#include "ui/FormSection.h"
-#include "ui/Toggle.h"
+#include "ui/kit/FormSection.h"
+#include "ui/kit/Toggle.h"
 #include "ui/settings/ActionButtons.h"
 #include "ui/settings/SettingsBinder.h"
 #include "ui/settings/SettingsContext.h"

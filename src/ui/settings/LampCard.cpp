@@ -2,7 +2,7 @@
 
 #include "style/InterfacePalette.h"
 #include "style/LampLayerPainter.h"
-#include "ui/SectionHeading.h"
+#include "ui/kit/SectionHeading.h"
 
 #include <QFontMetrics>
 #include <QPainter>

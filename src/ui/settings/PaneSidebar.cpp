@@ -1,8 +1,8 @@
 #include "ui/settings/PaneSidebar.h"
 
 #include "style/InterfacePalette.h"
-#include "ui/SectionHeading.h"
-#include "ui/Symbol.h"
+#include "ui/kit/SectionHeading.h"
+#include "ui/kit/Symbol.h"
 
 #include <QPainter>
 #include <QStyledItemDelegate>

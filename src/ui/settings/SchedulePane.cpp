@@ -2,9 +2,9 @@
 
 #include "core/Store.h"
 #include "core/SunTimes.h"
-#include "ui/ElidedLabel.h"
-#include "ui/FormSection.h"
-#include "ui/WarningLabel.h"
+#include "ui/kit/ElidedLabel.h"
+#include "ui/kit/FormSection.h"
+#include "ui/kit/WarningLabel.h"
 #include "ui/settings/RadioPicker.h"
 #include "ui/settings/SettingsContext.h"
 

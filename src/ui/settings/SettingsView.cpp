@@ -2,7 +2,7 @@
 
 #include "core/Store.h"
 #include "style/InterfacePalette.h"
-#include "ui/SectionHeading.h"
+#include "ui/kit/SectionHeading.h"
 #include "ui/settings/PaneFactory.h"
 #include "ui/settings/PaneSidebar.h"
 

@@ -3,8 +3,8 @@
 #include "shortcuts/ShortcutKeys.h"
 #include "shortcuts/ShortcutRegistry.h"
 #include "style/InterfacePalette.h"
-#include "ui/Symbol.h"
-#include "ui/WarningLabel.h"
+#include "ui/kit/Symbol.h"
+#include "ui/kit/WarningLabel.h"
 
 #include <QEvent>
 #include <QHBoxLayout>

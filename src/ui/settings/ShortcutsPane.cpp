@@ -3,8 +3,8 @@
 #include "core/Store.h"
 #include "shortcuts/ShortcutActions.h"
 #include "shortcuts/ShortcutRegistry.h"
-#include "ui/FormSection.h"
-#include "ui/SectionHeading.h"
+#include "ui/kit/FormSection.h"
+#include "ui/kit/SectionHeading.h"
 #include "ui/settings/SettingsContext.h"
 #include "ui/settings/ShortcutRow.h"
 

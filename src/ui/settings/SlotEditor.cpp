@@ -2,13 +2,13 @@
 
 #include "core/Store.h"
 #include "style/InterfacePalette.h"
-#include "ui/CrossFadeLabel.h"
-#include "ui/ElidedLabel.h"
-#include "ui/PaperGrid.h"
-#include "ui/SectionHeading.h"
-#include "ui/SlotBinding.h"
-#include "ui/Swatch.h"
-#include "ui/WeightRuler.h"
+#include "ui/kit/CrossFadeLabel.h"
+#include "ui/kit/ElidedLabel.h"
+#include "ui/kit/PaperGrid.h"
+#include "ui/kit/SectionHeading.h"
+#include "ui/kit/SlotBinding.h"
+#include "ui/kit/Swatch.h"
+#include "ui/kit/WeightRuler.h"
 
 #include <QHBoxLayout>
 #include <QVBoxLayout>

@@ -1,0 +1,53 @@
+#include "ui/kit/PressButton.h"
+
+#include "style/InterfacePalette.h"
+#include "ui/kit/PressScale.h"
+#include "ui/kit/SectionHeading.h"
+
+#include <QPainter>
+
+namespace tessel {
+
+PressButton::PressButton(const QString& text, Kind kind, QWidget* parent)
+    : QPushButton(text, parent)
+    , m_kind(kind)
+    , m_press(new PressScale(*this)) {
+    setAttribute(Qt::WA_Hover);
+    setCursor(Qt::PointingHandCursor);
+    setFont(interfaceFont(*this, 13, kind == Kind::prominent ? QFont::DemiBold : QFont::Medium));
+}
+
+QSize PressButton::sizeHint() const {
+    return {fontMetrics().horizontalAdvance(text()) + 44, fontMetrics().height() + 18};
+}
+
+void PressButton::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QRectF bounds = QRectF(rect()).adjusted(1, 1, -1, -1);
+    m_press->scaled(painter, bounds);
+    const Tones tones = Tones::of(palette());
+    const bool hovered = underMouse();
+    const qreal radius = bounds.height() / 2;
+    QColor label = tones.primary;
+    if (m_kind == Kind::prominent) {
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(withAlpha(tones.primary, hovered ? 0.86 : 1));
+        painter.drawRoundedRect(bounds, radius, radius);
+        label = palette().color(QPalette::Window);
+    } else {
+        painter.setPen(QPen(withAlpha(tones.primary, hovered ? 0.35 : 0.18), 1));
+        painter.setBrush(hovered ? withAlpha(tones.primary, 0.04) : QColor(Qt::transparent));
+        painter.drawRoundedRect(bounds.adjusted(0.5, 0.5, -0.5, -0.5), radius, radius);
+    }
+    if (hasFocus()) {
+        painter.setPen(QPen(withAlpha(InterfacePalette::accent(), 0.7), 1.5));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRoundedRect(bounds.adjusted(-0.25, -0.25, 0.25, 0.25), radius, radius);
+    }
+    painter.setPen(label);
+    painter.setFont(font());
+    painter.drawText(bounds, Qt::AlignCenter, text());
+}
+
+} // namespace tessel
