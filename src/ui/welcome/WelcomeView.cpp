@@ -79,7 +79,6 @@ void WelcomeView::setStep(int step) {
     if (PressButton* button = defaultButton()) {
         button->setFocus();
     }
-    Q_EMIT stepChanged(step);
 }
 
 // Onboarded first, so that leaving now never brings the Welcome back; then the paper goes on

@@ -50,9 +50,6 @@ public:
     WelcomePaperStep& nightStep() const { return *m_night; }
     WelcomePanelStep& panelStep() const { return *m_panel; }
 
-Q_SIGNALS:
-    void stepChanged(int step);
-
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
