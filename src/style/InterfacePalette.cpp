@@ -1,5 +1,7 @@
 #include "style/InterfacePalette.h"
 
+#include "style/Metrics.h"
+
 namespace tessel {
 
 QColor InterfacePalette::accent() {
@@ -33,7 +35,7 @@ QPalette InterfacePalette::chrome(bool dark) {
         palette.setColor(role, text);
     }
     palette.setColor(QPalette::AlternateBase, dark ? background.lighter(130) : paperWhite());
-    palette.setColor(QPalette::PlaceholderText, withAlpha(text, 0.56));
+    palette.setColor(QPalette::PlaceholderText, withAlpha(text, metrics::secondaryText));
     palette.setColor(QPalette::Highlight, accent());
     palette.setColor(QPalette::HighlightedText, paperWhite());
     palette.setColor(QPalette::ToolTipBase, dark ? paperWhite() : ink());
@@ -43,7 +45,7 @@ QPalette InterfacePalette::chrome(bool dark) {
 
 Tones Tones::of(const QPalette& palette) {
     const QColor text = palette.color(QPalette::WindowText);
-    return {text, withAlpha(text, 0.56), withAlpha(text, 0.32)};
+    return {text, withAlpha(text, metrics::secondaryText), withAlpha(text, metrics::tertiaryText)};
 }
 
 QColor withAlpha(QColor colour, qreal alpha) {

@@ -8,6 +8,13 @@
 
 namespace tessel {
 
+namespace {
+
+// Spaced capitals measure a shade narrower than they draw.
+constexpr int capitalsSlack = 4;
+
+} // namespace
+
 CrossFadeLabel::CrossFadeLabel(Qt::Alignment alignment, QWidget* parent)
     : QWidget(parent)
     , m_alignment(alignment)
@@ -42,8 +49,7 @@ void CrossFadeLabel::setText(const QString& text) {
 
 QSize CrossFadeLabel::sizeHint() const {
     const QFontMetrics metrics(font());
-    // A little slack: spaced capitals measure a shade narrower than they draw.
-    return {metrics.horizontalAdvance(m_text) + 4, metrics.height()};
+    return {metrics.horizontalAdvance(m_text) + capitalsSlack, metrics.height()};
 }
 
 void CrossFadeLabel::paintEvent(QPaintEvent*) {

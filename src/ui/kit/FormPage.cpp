@@ -1,5 +1,6 @@
 #include "ui/kit/FormPage.h"
 
+#include "style/Metrics.h"
 #include "ui/kit/FormSection.h"
 
 #include <QAbstractSpinBox>
@@ -10,6 +11,14 @@
 
 namespace tessel {
 
+namespace {
+
+constexpr int sideMargin = 28;
+constexpr int bottomMargin = 24;
+constexpr int sectionGap = 22;
+
+} // namespace
+
 FormPage::FormPage(QWidget* parent)
     : QScrollArea(parent) {
     setFrameShape(QFrame::NoFrame);
@@ -18,8 +27,8 @@ FormPage::FormPage(QWidget* parent)
     auto* content = new QWidget;
     content->setAutoFillBackground(false);
     m_column = new QVBoxLayout(content);
-    m_column->setContentsMargins(28, 4, 28, 24);
-    m_column->setSpacing(22);
+    m_column->setContentsMargins(sideMargin, metrics::tightGap, sideMargin, bottomMargin);
+    m_column->setSpacing(sectionGap);
     m_column->addStretch();
     setWidget(content);
     viewport()->setAutoFillBackground(false);

@@ -1,6 +1,7 @@
 #include "ui/kit/FormSection.h"
 
 #include "style/InterfacePalette.h"
+#include "style/Metrics.h"
 #include "ui/kit/SectionHeading.h"
 #include "ui/kit/Toggle.h"
 
@@ -15,7 +16,7 @@ namespace tessel {
 namespace {
 
 constexpr int rowPadding = 12;
-constexpr qreal cardRadius = 9;
+constexpr int rowHeight = 40;
 
 } // namespace
 
@@ -30,11 +31,11 @@ protected:
         QPainter painter(this);
         painter.setRenderHint(QPainter::Antialiasing);
         const Tones tones = Tones::of(palette());
-        const QRectF card = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
-        painter.setPen(QPen(withAlpha(tones.primary, 0.09), 1));
+        const QRectF card = metrics::lineBounds(rect());
+        painter.setPen(QPen(withAlpha(tones.primary, metrics::cardEdge), 1));
         painter.setBrush(palette().color(QPalette::AlternateBase));
-        painter.drawRoundedRect(card, cardRadius, cardRadius);
-        painter.setPen(QPen(withAlpha(tones.primary, 0.08), 1));
+        painter.drawRoundedRect(card, metrics::controlRadius, metrics::controlRadius);
+        painter.setPen(QPen(withAlpha(tones.primary, metrics::hairline), 1));
         const QWidget* previous = nullptr;
         for (const QObject* child : children()) {
             const auto* row = qobject_cast<const QWidget*>(child);
@@ -42,7 +43,7 @@ protected:
                 continue;
             }
             if (previous) {
-                const qreal y = row->geometry().top() - 0.5;
+                const qreal y = row->geometry().top() - metrics::halfLine;
                 painter.drawLine(QPointF(rowPadding, y), QPointF(width() - rowPadding, y));
             }
             previous = row;
@@ -57,19 +58,19 @@ FormSection::FormSection(const QString& title, QWidget* parent)
     , m_footer(new QLabel(this)) {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(6);
+    layout->setSpacing(metrics::smallGap);
     if (!title.isEmpty()) {
         auto* heading = new QLabel(title, this);
-        heading->setFont(interfaceFont(*heading, 11, QFont::DemiBold));
-        heading->setContentsMargins(4, 0, 0, 0);
+        heading->setFont(interfaceFont(*heading, metrics::labelText, QFont::DemiBold));
+        heading->setContentsMargins(metrics::tightGap, 0, 0, 0);
         layout->addWidget(heading);
     }
     m_rows->setContentsMargins(0, 0, 0, 0);
     m_rows->setSpacing(0);
     layout->addWidget(m_card);
     m_footer->setWordWrap(true);
-    m_footer->setFont(interfaceFont(*m_footer, 10));
-    m_footer->setContentsMargins(4, 0, 4, 0);
+    m_footer->setFont(interfaceFont(*m_footer, metrics::footnoteText));
+    m_footer->setContentsMargins(metrics::tightGap, 0, metrics::tightGap, 0);
     // The palette's placeholder colour is the secondary tone, in either appearance.
     m_footer->setForegroundRole(QPalette::PlaceholderText);
     m_footer->hide();
@@ -108,10 +109,10 @@ void FormSection::setFooter(const QString& text) {
 
 QWidget* FormSection::addRow(QLayout* contents) {
     auto* row = new QWidget(m_card);
-    contents->setContentsMargins(rowPadding, 8, rowPadding, 8);
-    contents->setSpacing(12);
+    contents->setContentsMargins(rowPadding, metrics::gap, rowPadding, metrics::gap);
+    contents->setSpacing(metrics::wideGap);
     row->setLayout(contents);
-    row->setMinimumHeight(40);
+    row->setMinimumHeight(rowHeight);
     m_rows->addWidget(row);
     return row;
 }

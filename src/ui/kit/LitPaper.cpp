@@ -1,6 +1,7 @@
 #include "ui/kit/LitPaper.h"
 
 #include "paper/LitPreview.h"
+#include "style/Metrics.h"
 #include "ui/kit/Spring.h"
 
 #include <QMouseEvent>
@@ -124,8 +125,8 @@ void LitPaper::paintEvent(QPaintEvent*) {
     // A hairline edge, so a day sheet still parts from a light window.
     painter.setPen(QPen(QColor(0, 0, 0, m_night ? 70 : 22), 1));
     painter.setBrush(Qt::NoBrush);
-    const QRectF edge = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
-    painter.drawRoundedRect(edge, m_radius - 0.5, m_radius - 0.5);
+    painter.drawRoundedRect(metrics::lineBounds(rect()), m_radius - metrics::halfLine,
+                            m_radius - metrics::halfLine);
 }
 
 } // namespace tessel

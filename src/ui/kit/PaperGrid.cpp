@@ -1,5 +1,6 @@
 #include "ui/kit/PaperGrid.h"
 
+#include "style/Metrics.h"
 #include "ui/kit/CrossFadeLabel.h"
 #include "ui/kit/FlowGridLayout.h"
 #include "ui/kit/SectionHeading.h"
@@ -12,11 +13,17 @@
 
 namespace tessel {
 
+namespace {
+
+constexpr int headingGap = 10;
+
+} // namespace
+
 PaperGrid::PaperGrid(QWidget* parent)
     : QWidget(parent)
     , m_hoveredName(new CrossFadeLabel(Qt::AlignRight, this))
     , m_grid(new QGridLayout) {
-    m_hoveredName->setFont(interfaceFont(*this, 11, QFont::Medium));
+    m_hoveredName->setFont(interfaceFont(*this, metrics::labelText, QFont::Medium));
     auto* heading = new QHBoxLayout;
     heading->setContentsMargins(0, 0, 0, 0);
     heading->addWidget(sectionHeading(QStringLiteral("PAPER"), this));
@@ -29,7 +36,7 @@ PaperGrid::PaperGrid(QWidget* parent)
 
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(0, 0, 0, 0);
-    column->setSpacing(10);
+    column->setSpacing(headingGap);
     column->addLayout(heading);
     column->addLayout(m_grid);
 }

@@ -1,6 +1,7 @@
 #include "ui/kit/PressButton.h"
 
 #include "style/InterfacePalette.h"
+#include "style/Metrics.h"
 #include "ui/kit/PressScale.h"
 #include "ui/kit/SectionHeading.h"
 
@@ -8,17 +9,30 @@
 
 namespace tessel {
 
+namespace {
+
+constexpr QSize textPadding(44, 18);
+// The outline and the face change under the pointer.
+constexpr qreal outline = 0.18;
+constexpr qreal hoveredOutline = 0.35;
+constexpr qreal hoveredFace = 0.86;
+constexpr qreal focusStrength = 0.7;
+
+} // namespace
+
 PressButton::PressButton(const QString& text, Kind kind, QWidget* parent)
     : QPushButton(text, parent)
     , m_kind(kind)
     , m_press(new PressScale(*this)) {
     setAttribute(Qt::WA_Hover);
     setCursor(Qt::PointingHandCursor);
-    setFont(interfaceFont(*this, 13, kind == Kind::prominent ? QFont::DemiBold : QFont::Medium));
+    setFont(interfaceFont(*this, metrics::buttonText,
+                          kind == Kind::prominent ? QFont::DemiBold : QFont::Medium));
 }
 
 QSize PressButton::sizeHint() const {
-    return {fontMetrics().horizontalAdvance(text()) + 44, fontMetrics().height() + 18};
+    return {fontMetrics().horizontalAdvance(text()) + textPadding.width(),
+            fontMetrics().height() + textPadding.height()};
 }
 
 void PressButton::paintEvent(QPaintEvent*) {
@@ -32,16 +46,18 @@ void PressButton::paintEvent(QPaintEvent*) {
     QColor label = tones.primary;
     if (m_kind == Kind::prominent) {
         painter.setPen(Qt::NoPen);
-        painter.setBrush(withAlpha(tones.primary, hovered ? 0.86 : 1));
+        painter.setBrush(withAlpha(tones.primary, hovered ? hoveredFace : 1));
         painter.drawRoundedRect(bounds, radius, radius);
         label = palette().color(QPalette::Window);
     } else {
-        painter.setPen(QPen(withAlpha(tones.primary, hovered ? 0.35 : 0.18), 1));
-        painter.setBrush(hovered ? withAlpha(tones.primary, 0.04) : QColor(Qt::transparent));
-        painter.drawRoundedRect(bounds.adjusted(0.5, 0.5, -0.5, -0.5), radius, radius);
+        painter.setPen(QPen(withAlpha(tones.primary, hovered ? hoveredOutline : outline), 1));
+        painter.setBrush(hovered ? withAlpha(tones.primary, metrics::hoverWash)
+                                 : QColor(Qt::transparent));
+        painter.drawRoundedRect(metrics::lineBounds(bounds), radius, radius);
     }
     if (hasFocus()) {
-        painter.setPen(QPen(withAlpha(InterfacePalette::accent(), 0.7), 1.5));
+        painter.setPen(
+            QPen(withAlpha(InterfacePalette::accent(), focusStrength), metrics::focusRingWidth));
         painter.setBrush(Qt::NoBrush);
         painter.drawRoundedRect(bounds.adjusted(-0.25, -0.25, 0.25, 0.25), radius, radius);
     }

@@ -1,14 +1,21 @@
 #include "ui/kit/SectionHeading.h"
 
+#include "style/Metrics.h"
 #include "style/Typefaces.h"
 #include "ui/kit/CrossFadeLabel.h"
 
 namespace tessel {
 
+namespace {
+
+constexpr qreal capitalsSpacing = 1.1;
+
+} // namespace
+
 CrossFadeLabel* sectionHeading(const QString& text, QWidget* parent) {
     auto* heading = new CrossFadeLabel(Qt::AlignLeft, parent);
-    QFont font = interfaceFont(*heading, 10.5, QFont::DemiBold);
-    font.setLetterSpacing(QFont::AbsoluteSpacing, 1.1);
+    QFont font = interfaceFont(*heading, metrics::smallText, QFont::DemiBold);
+    font.setLetterSpacing(QFont::AbsoluteSpacing, capitalsSpacing);
     heading->setFont(font);
     heading->setText(text);
     heading->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);

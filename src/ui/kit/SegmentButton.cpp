@@ -1,6 +1,7 @@
 #include "ui/kit/SegmentButton.h"
 
 #include "style/InterfacePalette.h"
+#include "style/Metrics.h"
 #include "ui/kit/SectionHeading.h"
 
 #include <QPainter>
@@ -10,7 +11,11 @@ namespace tessel {
 namespace {
 
 constexpr qreal glyphSize = 13;
-constexpr qreal glyphGap = 6;
+constexpr qreal glyphGap = metrics::smallGap;
+constexpr int textPadding = 40;
+constexpr int buttonHeight = 30;
+constexpr qreal focusInset = 3;
+constexpr qreal focusRadius = 6;
 
 } // namespace
 
@@ -21,12 +26,12 @@ SegmentButton::SegmentButton(const QString& text, Glyph glyph, QWidget* parent)
     setCheckable(true);
     setAttribute(Qt::WA_Hover);
     setFocusPolicy(Qt::TabFocus);
-    setFont(interfaceFont(*this, 12, QFont::Medium));
+    setFont(interfaceFont(*this, metrics::controlText, QFont::Medium));
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
 }
 
 QSize SegmentButton::sizeHint() const {
-    return {fontMetrics().horizontalAdvance(text()) + 40, 30};
+    return {fontMetrics().horizontalAdvance(text()) + textPadding, buttonHeight};
 }
 
 // The switch sets which half is chosen.
@@ -44,13 +49,14 @@ void SegmentButton::paintEvent(QPaintEvent*) {
               QRectF(left, bounds.center().y() - glyphSize / 2, glyphSize, glyphSize), ink);
     painter.setPen(ink);
     painter.setFont(font());
-    painter.drawText(
-        QRectF(left + glyphSize + glyphGap, bounds.top(), textWidth + 2, bounds.height()),
-        Qt::AlignLeft | Qt::AlignVCenter, text());
+    painter.drawText(QRectF(left + glyphSize + glyphGap, bounds.top(), textWidth + metrics::hairGap,
+                            bounds.height()),
+                     Qt::AlignLeft | Qt::AlignVCenter, text());
     if (hasFocus()) {
-        painter.setPen(QPen(withAlpha(InterfacePalette::accent(), 0.6), 1.2));
+        painter.setPen(QPen(withAlpha(InterfacePalette::accent(), metrics::focusRing), 1.2));
         painter.setBrush(Qt::NoBrush);
-        painter.drawRoundedRect(bounds.adjusted(3, 3, -3, -3), 6, 6);
+        painter.drawRoundedRect(bounds.adjusted(focusInset, focusInset, -focusInset, -focusInset),
+                                focusRadius, focusRadius);
     }
 }
 

@@ -1,6 +1,7 @@
 #include "ui/kit/SlotSwitch.h"
 
 #include "style/InterfacePalette.h"
+#include "style/Metrics.h"
 #include "ui/kit/SegmentButton.h"
 #include "ui/kit/Spring.h"
 
@@ -12,6 +13,10 @@ namespace tessel {
 namespace {
 
 constexpr int padding = 3;
+constexpr qreal trackRadius = 10;
+constexpr qreal markRadius = 8;
+// The chosen half rests on a soft shadow this far below it.
+constexpr qreal shadowDrop = 0.75;
 
 } // namespace
 
@@ -71,17 +76,17 @@ void SlotSwitch::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     const Tones tones = Tones::of(palette());
-    const QRectF track = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
+    const QRectF track = metrics::lineBounds(rect());
     painter.setPen(Qt::NoPen);
-    painter.setBrush(withAlpha(tones.primary, 0.06));
-    painter.drawRoundedRect(track, 10, 10);
+    painter.setBrush(withAlpha(tones.primary, metrics::quietWash));
+    painter.drawRoundedRect(track, trackRadius, trackRadius);
 
     const bool dark = palette().color(QPalette::Window).lightnessF() < 0.5;
-    const QRectF mark = m_mark.adjusted(0.5, 0.5, -0.5, -0.5);
+    const QRectF mark = metrics::lineBounds(m_mark);
     painter.setBrush(QColor(0, 0, 0, dark ? 60 : 14));
-    painter.drawRoundedRect(mark.translated(0, 0.75), 8, 8);
-    painter.setBrush(dark ? withAlpha(tones.primary, 0.16) : QColor(255, 255, 255));
-    painter.drawRoundedRect(mark, 8, 8);
+    painter.drawRoundedRect(mark.translated(0, shadowDrop), markRadius, markRadius);
+    painter.setBrush(dark ? withAlpha(tones.primary, metrics::rule) : QColor(255, 255, 255));
+    painter.drawRoundedRect(mark, markRadius, markRadius);
 }
 
 } // namespace tessel

@@ -2,6 +2,7 @@
 
 #include "paper/LitPreview.h"
 #include "style/InterfacePalette.h"
+#include "style/Metrics.h"
 #include "ui/kit/PressScale.h"
 #include "ui/kit/Spring.h"
 
@@ -12,7 +13,12 @@ namespace tessel {
 
 namespace {
 
-constexpr qreal cornerRadius = 9;
+constexpr qreal cornerRadius = metrics::controlRadius;
+// The face sits inside the button, leaving room for the ring that marks the choice.
+constexpr qreal faceInset = 2.5;
+constexpr qreal ringReach = 1.75;
+constexpr qreal ringWidth = 1.5;
+constexpr qreal edgeWidth = 0.5;
 // The light stays put up and to the left, so every swatch in a grid reads alike.
 constexpr QPointF fixedLight(-10, -30);
 constexpr float reliefStrength = 1.4f;
@@ -80,9 +86,9 @@ void Swatch::paintEvent(QPaintEvent*) {
     const QRectF bounds(rect());
     m_press->scaled(painter, bounds);
 
-    const QRectF face = bounds.adjusted(2.5, 2.5, -2.5, -2.5);
+    const QRectF face = bounds.adjusted(faceInset, faceInset, -faceInset, -faceInset);
     QPainterPath shape;
-    shape.addRoundedRect(face, cornerRadius - 2.5, cornerRadius - 2.5);
+    shape.addRoundedRect(face, cornerRadius - faceInset, cornerRadius - faceInset);
     painter.save();
     painter.setClipPath(shape);
     painter.drawImage(bounds.topLeft(), m_rendered);
@@ -90,13 +96,13 @@ void Swatch::paintEvent(QPaintEvent*) {
 
     const Tones tones = Tones::of(palette());
     const bool hovered = underMouse() || hasFocus();
-    painter.setPen(QPen(hovered ? withAlpha(tones.primary, 0.3) : QColor(0, 0, 0, 20), 0.5));
+    painter.setPen(QPen(hovered ? withAlpha(tones.primary, 0.3) : QColor(0, 0, 0, 20), edgeWidth));
     painter.drawPath(shape);
     if (m_ring > 0.01) {
-        painter.setPen(QPen(withAlpha(tones.primary, std::min(m_ring, 1.0)), 1.5));
-        const qreal grow = 1.75 * std::min(m_ring, 1.2);
-        painter.drawRoundedRect(face.adjusted(-grow, -grow, grow, grow), cornerRadius - 2.5 + grow,
-                                cornerRadius - 2.5 + grow);
+        painter.setPen(QPen(withAlpha(tones.primary, std::min(m_ring, 1.0)), ringWidth));
+        const qreal grow = ringReach * std::min(m_ring, 1.2);
+        const qreal radius = cornerRadius - faceInset + grow;
+        painter.drawRoundedRect(face.adjusted(-grow, -grow, grow, grow), radius, radius);
     }
 }
 

@@ -1,11 +1,19 @@
 #include "ui/kit/Toggle.h"
 
 #include "style/InterfacePalette.h"
+#include "style/Metrics.h"
 
 #include <QPainter>
 #include <QVariantAnimation>
 
 namespace tessel {
+
+namespace {
+
+constexpr qreal knobInset = 2;
+constexpr qreal shadowDrop = 0.5;
+
+} // namespace
 
 Toggle::Toggle(QWidget* parent)
     : QAbstractButton(parent)
@@ -36,7 +44,7 @@ void Toggle::paintEvent(QPaintEvent*) {
     painter.setRenderHint(QPainter::Antialiasing);
     const QRectF track = QRectF(rect()).adjusted(1, 1, -1, -1);
     const qreal radius = track.height() / 2;
-    const QColor off = withAlpha(Tones::of(palette()).primary, 0.16);
+    const QColor off = withAlpha(Tones::of(palette()).primary, metrics::rule);
     const QColor on = InterfacePalette::accent();
     const auto mix = [this](float a, float b) {
         return a + (b - a) * static_cast<float>(m_position);
@@ -47,17 +55,17 @@ void Toggle::paintEvent(QPaintEvent*) {
                                       mix(off.alphaF(), on.alphaF())));
     painter.drawRoundedRect(track, radius, radius);
 
-    const qreal knob = track.height() - 4;
-    const qreal x = track.left() + 2 + (track.width() - knob - 4) * m_position;
+    const qreal knob = track.height() - 2 * knobInset;
+    const qreal x = track.left() + knobInset + (track.width() - knob - 2 * knobInset) * m_position;
     painter.setBrush(QColor(0, 0, 0, 30));
-    painter.drawEllipse(QRectF(x, track.top() + 2.5, knob, knob));
+    painter.drawEllipse(QRectF(x, track.top() + knobInset + shadowDrop, knob, knob));
     painter.setBrush(Qt::white);
-    painter.drawEllipse(QRectF(x, track.top() + 2, knob, knob));
+    painter.drawEllipse(QRectF(x, track.top() + knobInset, knob, knob));
     if (hasFocus()) {
         painter.setBrush(Qt::NoBrush);
-        painter.setPen(QPen(withAlpha(InterfacePalette::accent(), 0.6), 1));
-        painter.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), radius + 0.5,
-                                radius + 0.5);
+        painter.setPen(QPen(withAlpha(InterfacePalette::accent(), metrics::focusRing), 1));
+        painter.drawRoundedRect(metrics::lineBounds(rect()), radius + metrics::halfLine,
+                                radius + metrics::halfLine);
     }
 }
 

@@ -1,6 +1,7 @@
 #include "ui/kit/WarningLabel.h"
 
 #include "style/InterfacePalette.h"
+#include "style/Metrics.h"
 #include "ui/kit/SectionHeading.h"
 
 namespace tessel {
@@ -9,7 +10,7 @@ WarningLabel::WarningLabel(QWidget* parent)
     : QLabel(parent) {
     setTextFormat(Qt::PlainText);
     setWordWrap(true);
-    setFont(interfaceFont(*this, 9.5));
+    setFont(interfaceFont(*this, metrics::noteText));
     QPalette colours = palette();
     colours.setColor(QPalette::WindowText, InterfacePalette::accent());
     setPalette(colours);

@@ -2,6 +2,7 @@
 
 #include "core/ShadedWeight.h"
 #include "style/InterfacePalette.h"
+#include "style/Metrics.h"
 #include "ui/kit/CrossFadeLabel.h"
 #include "ui/kit/SectionHeading.h"
 #include "ui/kit/Spring.h"
@@ -24,6 +25,20 @@ constexpr qreal scaleHeight = 16;
 constexpr qreal labelGap = 6;
 constexpr qreal labelHeight = 12;
 constexpr int labelEvery = 60;
+constexpr qreal labelWidth = 28;
+constexpr qreal tickLabelText = 9;
+constexpr int preferredScaleWidth = 240;
+constexpr qreal majorTick = 14;
+constexpr qreal minorTick = 8;
+// Ticks up to the weight shown stand out; the rest recede.
+constexpr qreal reachedTick = 0.85;
+constexpr qreal unreachedTick = 0.2;
+constexpr QSizeF thumbSize(3, 22);
+// How far the thumb reaches below the scale.
+constexpr qreal thumbDrop = 3;
+// The focus ring leaves room for the thumb above the ticks.
+constexpr QMarginsF focusMargins(4, 6, 4, 4);
+constexpr qreal focusRadius = 4;
 
 } // namespace
 
@@ -40,7 +55,7 @@ WeightRuler::WeightRuler(QWidget* parent)
     setAccessibleName(QStringLiteral("Paper weight"));
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
 
-    m_class->setFont(interfaceFont(*this, 11, QFont::Medium));
+    m_class->setFont(interfaceFont(*this, metrics::labelText, QFont::Medium));
     auto* heading = new QHBoxLayout;
     heading->setContentsMargins(0, 0, 0, 0);
     heading->addWidget(sectionHeading(QStringLiteral("WEIGHT"), this));
@@ -99,8 +114,9 @@ QRectF WeightRuler::scale() const {
 }
 
 QSize WeightRuler::sizeHint() const {
-    const int height = static_cast<int>(scaleTop + scaleHeight + labelGap + labelHeight + 2);
-    return {240 + 2 * overhang, height};
+    const int height =
+        static_cast<int>(scaleTop + scaleHeight + labelGap + labelHeight + metrics::hairGap);
+    return {preferredScaleWidth + 2 * overhang, height};
 }
 
 void WeightRuler::valueShown(int shown) {
@@ -171,7 +187,7 @@ void WeightRuler::paintEvent(QPaintEvent*) {
     if (hasFocus()) {
         painter.setPen(QPen(withAlpha(InterfacePalette::accent(), 0.5), 1));
         painter.setBrush(Qt::NoBrush);
-        painter.drawRoundedRect(area.adjusted(-4, -6, 4, 4), 4, 4);
+        painter.drawRoundedRect(area + focusMargins, focusRadius, focusRadius);
     }
 }
 
@@ -180,16 +196,18 @@ void WeightRuler::paintTicks(QPainter& painter, const QRectF& area) {
     const double span = maximum() - minimum();
     for (int tick = minimum(); tick <= maximum(); tick += singleStep()) {
         const qreal x = area.left() + (tick - minimum()) / span * area.width();
-        const qreal tall = (tick % labelEvery == 0) ? 14 : 8;
-        painter.fillRect(QRectF(x - 0.5, area.bottom() - tall, 1, tall),
-                         withAlpha(primary, tick <= m_shown + 0.5 ? 0.85 : 0.2));
+        const qreal tall = (tick % labelEvery == 0) ? majorTick : minorTick;
+        painter.fillRect(QRectF(x - metrics::halfLine, area.bottom() - tall, 1, tall),
+                         withAlpha(primary, tick <= m_shown + 0.5 ? reachedTick : unreachedTick));
     }
 }
 
 void WeightRuler::paintThumb(QPainter& painter, const QRectF& area) {
     const double span = maximum() - minimum();
     const qreal x = area.left() + (m_shown - minimum()) / span * area.width();
-    const QRectF thumb(x - 1.5, area.bottom() - 19, 3, 22);
+    const QRectF thumb(
+        QPointF(x - thumbSize.width() / 2, area.bottom() + thumbDrop - thumbSize.height()),
+        thumbSize);
     const QColor rest = Tones::of(palette()).primary;
     const QColor accent = InterfacePalette::accent();
     const auto mix = [this](qreal a, qreal b) { return a + (b - a) * m_emphasis; };
@@ -198,17 +216,18 @@ void WeightRuler::paintThumb(QPainter& painter, const QRectF& area) {
                                            static_cast<float>(mix(rest.blueF(), accent.blueF())));
     painter.setPen(Qt::NoPen);
     painter.setBrush(colour);
-    painter.drawRoundedRect(thumb, 1.5, 1.5);
+    painter.drawRoundedRect(thumb, thumbSize.width() / 2, thumbSize.width() / 2);
 }
 
 void WeightRuler::paintLabels(QPainter& painter, const QRectF& area) {
-    painter.setFont(interfaceFont(*this, 9, QFont::Medium));
+    painter.setFont(interfaceFont(*this, tickLabelText, QFont::Medium));
     painter.setPen(Tones::of(palette()).tertiary);
     const double span = maximum() - minimum();
     for (int tick = minimum(); tick <= maximum(); tick += labelEvery) {
         const qreal x = area.left() + (tick - minimum()) / span * area.width();
-        painter.drawText(QRectF(x - 14, area.bottom() + labelGap, 28, labelHeight), Qt::AlignCenter,
-                         QString::number(tick));
+        painter.drawText(
+            QRectF(x - labelWidth / 2, area.bottom() + labelGap, labelWidth, labelHeight),
+            Qt::AlignCenter, QString::number(tick));
     }
 }
 
