@@ -6,6 +6,12 @@
 
 namespace tessel {
 
+namespace {
+
+constexpr qreal strength = 0.072;
+
+} // namespace
+
 Divider::Divider(QWidget* parent)
     : QWidget(parent) {
     setFixedHeight(1);
@@ -14,7 +20,7 @@ Divider::Divider(QWidget* parent)
 
 void Divider::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.fillRect(rect(), withAlpha(Tones::of(palette()).primary, 0.12 * 0.6));
+    painter.fillRect(rect(), withAlpha(Tones::of(palette()).primary, strength));
 }
 
 } // namespace tessel

@@ -2,6 +2,7 @@
 
 #include "core/ShadedWeight.h"
 #include "style/InterfacePalette.h"
+#include "style/Metrics.h"
 #include "style/Typefaces.h"
 
 #include <QPainter>
@@ -16,7 +17,24 @@ namespace {
 constexpr qreal inset = 16;
 constexpr qreal capsulePadding = 16;
 // Between the slot's label and the status beside it.
-constexpr qreal statusGap = 8;
+constexpr qreal statusGap = metrics::gap;
+// The top row: the slot's label, and the status in a capsule beside it.
+constexpr qreal topRow = 14;
+constexpr qreal topRowHeight = 18;
+constexpr qreal labelText = 10;
+constexpr qreal labelSpacing = 1;
+constexpr qreal labelStrength = 0.6;
+constexpr qreal capsuleExtra = 7;
+constexpr qreal capsuleStrength = 0.8;
+// A status arriving grows from this scale as it fades in.
+constexpr qreal statusArrivalScale = 0.8;
+constexpr qreal nameText = 38;
+constexpr qreal nameTop = 40;
+constexpr qreal noteStrength = 0.55;
+constexpr qreal weightText = 28;
+constexpr qreal weightBaseline = 18;
+constexpr qreal unitStrength = 0.5;
+constexpr float reliefStrength = 1.4f;
 
 QFont spaced(QFont font, qreal spacing) {
     font.setLetterSpacing(QFont::AbsoluteSpacing, spacing);
@@ -28,7 +46,7 @@ QFont spaced(QFont font, qreal spacing) {
 PaperSheet::PaperSheet(QWidget* parent)
     : LitPaper(parent)
     , m_statusAnimation(new QVariantAnimation(this)) {
-    setStrength(1.4f);
+    setStrength(reliefStrength);
     m_statusAnimation->setDuration(220);
     m_statusAnimation->setEasingCurve(QEasingCurve::OutCubic);
     connect(m_statusAnimation, &QVariantAnimation::valueChanged, this, [this](const QVariant& v) {
@@ -92,10 +110,10 @@ void PaperSheet::paintEvent(QPaintEvent* event) {
 }
 
 void PaperSheet::paintTop(QPainter& painter, const QColor& ink) {
-    const QFont labelFont = spaced(systemFont(10, QFont::DemiBold, *this), 1);
+    const QFont labelFont = spaced(systemFont(labelText, QFont::DemiBold, *this), labelSpacing);
     painter.setFont(labelFont);
-    painter.setPen(withAlpha(ink, 0.6));
-    const QRectF row(inset, 14, width() - 2 * inset, 18);
+    painter.setPen(withAlpha(ink, labelStrength));
+    const QRectF row(inset, topRow, width() - 2 * inset, topRowHeight);
     painter.drawText(row, Qt::AlignLeft | Qt::AlignVCenter, label());
     const qreal labelWidth = QFontMetricsF(labelFont).horizontalAdvance(label());
     paintStatus(painter, ink, row.right(), row.width() - labelWidth - statusGap);
@@ -106,59 +124,62 @@ void PaperSheet::paintStatus(QPainter& painter, const QColor& ink, qreal right, 
     if (m_statusPresence <= 0.001) {
         return;
     }
-    const QFont font = systemFont(10.5, QFont::DemiBold, *this);
-    const QFontMetricsF metrics(font);
-    const QString status = metrics.elidedText(m_shownStatus, Qt::ElideRight, room - capsulePadding);
-    const QSizeF size(metrics.horizontalAdvance(status) + capsulePadding, metrics.height() + 7);
-    const QRectF capsule(QPointF(right - size.width(), 14 + (18 - size.height()) / 2), size);
+    const QFont font = systemFont(metrics::smallText, QFont::DemiBold, *this);
+    const QFontMetricsF measure(font);
+    const QString status = measure.elidedText(m_shownStatus, Qt::ElideRight, room - capsulePadding);
+    const QSizeF size(measure.horizontalAdvance(status) + capsulePadding,
+                      measure.height() + capsuleExtra);
+    const QRectF capsule(QPointF(right - size.width(), topRow + (topRowHeight - size.height()) / 2),
+                         size);
     painter.save();
     painter.setOpacity(m_statusPresence);
-    const qreal scale = 0.8 + 0.2 * m_statusPresence;
+    const qreal scale = statusArrivalScale + (1 - statusArrivalScale) * m_statusPresence;
     painter.translate(capsule.center());
     painter.scale(scale, scale);
     painter.translate(-capsule.center());
     painter.setPen(Qt::NoPen);
-    painter.setBrush(withAlpha(ink, 0.08));
+    painter.setBrush(withAlpha(ink, metrics::hairline));
     painter.drawRoundedRect(capsule, size.height() / 2, size.height() / 2);
     painter.setFont(font);
-    painter.setPen(withAlpha(ink, 0.8));
+    painter.setPen(withAlpha(ink, capsuleStrength));
     painter.drawText(capsule, Qt::AlignCenter, status);
     painter.restore();
 }
 
 void PaperSheet::paintName(QPainter& painter, const QColor& ink) {
-    const QFont nameFont = mincho(38, *this);
+    const QFont nameFont = mincho(nameText, *this);
     const QFontMetricsF nameMetrics(nameFont);
-    const qreal nameTop = 40;
     painter.setFont(nameFont);
     painter.setPen(ink);
     const QRectF nameRow(inset, nameTop, width() - 2 * inset, nameMetrics.height());
     painter.drawText(nameRow, Qt::AlignLeft | Qt::AlignVCenter,
                      nameMetrics.elidedText(m_paper.name, Qt::ElideRight, nameRow.width()));
 
-    const QFont noteFont = systemFont(11.5, QFont::Medium, *this);
+    const QFont noteFont = systemFont(metrics::chipText, QFont::Medium, *this);
     const QFontMetricsF noteMetrics(noteFont);
     painter.setFont(noteFont);
-    painter.setPen(withAlpha(ink, 0.55));
-    const QRectF noteRow(inset, nameRow.bottom() + 2, nameRow.width(), noteMetrics.height());
+    painter.setPen(withAlpha(ink, noteStrength));
+    const QRectF noteRow(inset, nameRow.bottom() + metrics::hairGap, nameRow.width(),
+                         noteMetrics.height());
     painter.drawText(noteRow, Qt::AlignLeft | Qt::AlignVCenter,
                      noteMetrics.elidedText(m_paper.note, Qt::ElideRight, noteRow.width()));
 }
 
 void PaperSheet::paintWeight(QPainter& painter, const QColor& ink) {
-    const QFont numberFont = mincho(28, *this);
+    const QFont numberFont = mincho(weightText, *this);
     const QFontMetricsF numberMetrics(numberFont);
     const QString number = QString::number(m_gsm);
-    const qreal baseline = height() - 18;
+    const qreal baseline = height() - weightBaseline;
     painter.setFont(numberFont);
     painter.setPen(ink);
     painter.drawText(QPointF(inset, baseline), number);
 
-    const QFont unitFont = spaced(systemFont(10, QFont::DemiBold, *this), 1);
+    const QFont unitFont = spaced(systemFont(labelText, QFont::DemiBold, *this), labelSpacing);
     painter.setFont(unitFont);
-    painter.setPen(withAlpha(ink, 0.5));
-    painter.drawText(QPointF(inset + numberMetrics.horizontalAdvance(number) + 6, baseline),
-                     QStringLiteral("GSM"));
+    painter.setPen(withAlpha(ink, unitStrength));
+    painter.drawText(
+        QPointF(inset + numberMetrics.horizontalAdvance(number) + metrics::smallGap, baseline),
+        QStringLiteral("GSM"));
 }
 
 } // namespace tessel

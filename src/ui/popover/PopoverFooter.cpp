@@ -1,11 +1,19 @@
 #include "ui/popover/PopoverFooter.h"
 
 #include "core/Store.h"
+#include "style/Metrics.h"
 #include "ui/popover/QuietButton.h"
 
 #include <QHBoxLayout>
 
 namespace tessel {
+
+namespace {
+
+constexpr int rowPadding = 10;
+constexpr int buttonGap = 14;
+
+} // namespace
 
 PopoverFooter::PopoverFooter(Store& store, QWidget* parent)
     : QWidget(parent)
@@ -23,8 +31,8 @@ PopoverFooter::PopoverFooter(Store& store, QWidget* parent)
     m_quit->setToolTip(QStringLiteral("Quit Tessel (Ctrl+Q)"));
 
     auto* row = new QHBoxLayout(this);
-    row->setContentsMargins(18, 10, 18, 10);
-    row->setSpacing(14);
+    row->setContentsMargins(metrics::edge, rowPadding, metrics::edge, rowPadding);
+    row->setSpacing(buttonGap);
     row->addWidget(m_snooze);
     row->addWidget(m_resume);
     row->addStretch();

@@ -2,6 +2,7 @@
 
 #include "core/Store.h"
 #include "style/InterfacePalette.h"
+#include "style/Metrics.h"
 #include "ui/kit/PaperGrid.h"
 #include "ui/kit/SlotBinding.h"
 #include "ui/kit/SlotSwitch.h"
@@ -28,6 +29,10 @@ namespace tessel {
 namespace {
 
 constexpr int sheetHeight = 188;
+// The sheet and the switch reach nearer the sides than the controls below them.
+constexpr int sheetSide = 14;
+constexpr int sectionGap = 14;
+constexpr int rulerGap = 16;
 
 // The reading tools, each with the setting its chip switches.
 struct Tool {
@@ -63,13 +68,14 @@ PopoverView::PopoverView(Store& store, Actions actions)
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(0);
     column->addWidget(m_header);
-    column->addWidget(padded(m_sheet, {14, 0, 14, 0}));
-    column->addWidget(padded(m_slotSwitch, {14, 12, 14, 0}));
-    column->addWidget(padded(m_grid, {18, 18, 18, 0}));
-    column->addWidget(
-        padded(m_ruler, {18 - WeightRuler::overhang, 16, 18 - WeightRuler::overhang, 0}));
-    column->addWidget(padded(m_lamps, {18, 14, 18, 0}));
-    column->addWidget(padded(toolChips(), {18, 14, 18, 14}));
+    using metrics::edge;
+    const int rulerSide = edge - WeightRuler::overhang;
+    column->addWidget(padded(m_sheet, {sheetSide, 0, sheetSide, 0}));
+    column->addWidget(padded(m_slotSwitch, {sheetSide, metrics::wideGap, sheetSide, 0}));
+    column->addWidget(padded(m_grid, {edge, edge, edge, 0}));
+    column->addWidget(padded(m_ruler, {rulerSide, rulerGap, rulerSide, 0}));
+    column->addWidget(padded(m_lamps, {edge, sectionGap, edge, 0}));
+    column->addWidget(padded(toolChips(), {edge, sectionGap, edge, sectionGap}));
     column->addWidget(new Divider(this));
     column->addWidget(m_footer);
 
@@ -92,7 +98,7 @@ QWidget* PopoverView::toolChips() {
     auto* row = new QWidget(this);
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(8);
+    layout->setSpacing(metrics::gap);
     for (const Tool& tool : tools) {
         auto* chip = new ToolChip(QString::fromLatin1(tool.title), tool.glyph, row);
         connect(chip, &QAbstractButton::clicked, this, [this, setting = tool.setting](bool on) {
@@ -186,8 +192,8 @@ void PopoverView::keyPressEvent(QKeyEvent* event) {
 void PopoverView::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), palette().color(QPalette::Window));
-    painter.setPen(withAlpha(Tones::of(palette()).primary, 0.16));
-    painter.drawRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5));
+    painter.setPen(withAlpha(Tones::of(palette()).primary, metrics::rule));
+    painter.drawRect(metrics::lineBounds(rect()));
 }
 
 } // namespace tessel

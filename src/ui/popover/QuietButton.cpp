@@ -1,6 +1,7 @@
 #include "ui/popover/QuietButton.h"
 
 #include "style/InterfacePalette.h"
+#include "style/Metrics.h"
 #include "ui/kit/SectionHeading.h"
 
 #include <QMenu>
@@ -13,6 +14,9 @@ namespace {
 constexpr qreal glyphSize = 12;
 constexpr qreal glyphGap = 5;
 constexpr qreal chevronSize = 9;
+// The chevron sits a point low, level with the text's x-height.
+constexpr qreal chevronDrop = 1;
+constexpr int verticalPadding = 8;
 
 } // namespace
 
@@ -23,10 +27,10 @@ QuietButton::QuietButton(const QString& text, std::optional<Glyph> glyph, QWidge
     setAttribute(Qt::WA_Hover);
     setFocusPolicy(Qt::TabFocus);
     setCursor(Qt::PointingHandCursor);
-    setFont(interfaceFont(*this, 12, QFont::Medium));
+    setFont(interfaceFont(*this, metrics::controlText, QFont::Medium));
     connect(this, &QAbstractButton::clicked, this, [this] {
         if (m_menu) {
-            m_menu->popup(mapToGlobal(QPoint(0, height() + 2)));
+            m_menu->popup(mapToGlobal(QPoint(0, height() + metrics::hairGap)));
         }
     });
 }
@@ -42,13 +46,14 @@ qreal QuietButton::contentWidth() const {
         width += glyphSize + glyphGap;
     }
     if (m_menu) {
-        width += chevronSize + 2;
+        width += chevronSize + metrics::hairGap;
     }
     return width;
 }
 
 QSize QuietButton::sizeHint() const {
-    return {static_cast<int>(std::ceil(contentWidth())) + 4, fontMetrics().height() + 8};
+    return {static_cast<int>(std::ceil(contentWidth())) + 2 * metrics::hairGap,
+            fontMetrics().height() + verticalPadding};
 }
 
 void QuietButton::paintEvent(QPaintEvent*) {
@@ -57,7 +62,7 @@ void QuietButton::paintEvent(QPaintEvent*) {
     const Tones tones = Tones::of(palette());
     const QColor ink = isDown() || underMouse() || hasFocus() ? tones.primary : tones.secondary;
     const QRectF bounds(rect());
-    qreal x = 2;
+    qreal x = metrics::hairGap;
     if (m_glyph) {
         drawGlyph(painter, *m_glyph,
                   QRectF(x, bounds.center().y() - glyphSize / 2, glyphSize, glyphSize), ink);
@@ -70,7 +75,8 @@ void QuietButton::paintEvent(QPaintEvent*) {
                      text());
     if (m_menu) {
         drawGlyph(painter, Glyph::chevronDown,
-                  QRectF(x + textWidth + 2, bounds.center().y() - chevronSize / 2 + 1, chevronSize,
+                  QRectF(x + textWidth + metrics::hairGap,
+                         bounds.center().y() - chevronSize / 2 + chevronDrop, chevronSize,
                          chevronSize),
                   ink);
     }
