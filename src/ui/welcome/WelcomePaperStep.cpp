@@ -1,6 +1,7 @@
 #include "ui/welcome/WelcomePaperStep.h"
 
 #include "core/Store.h"
+#include "style/Metrics.h"
 #include "ui/kit/LitPaper.h"
 #include "ui/kit/PaperGrid.h"
 #include "ui/kit/PressButton.h"
@@ -16,6 +17,13 @@ namespace tessel {
 namespace {
 
 constexpr QSize sheetSize(160, 170);
+constexpr int buttonWidth = 120;
+constexpr int sheetGap = 16;
+constexpr int sideMargin = 40;
+constexpr int topMargin = 40;
+constexpr int bottomMargin = 32;
+constexpr int rulerGap = 26;
+constexpr qreal leadText = 13;
 
 } // namespace
 
@@ -30,28 +38,28 @@ WelcomePaperStep::WelcomePaperStep(Store& store, bool night, const Texts& texts,
     m_sheet->setFixedSize(sheetSize);
     m_sheet->setNight(night);
     m_next->setDefault(true);
-    m_next->setMinimumWidth(120);
+    m_next->setMinimumWidth(buttonWidth);
 
     auto* papers = new QHBoxLayout;
-    papers->setSpacing(16);
+    papers->setSpacing(sheetGap);
     papers->addWidget(m_sheet, 0, Qt::AlignTop);
     papers->addWidget(m_grid, 0, Qt::AlignTop);
 
     // The ruler's labels overhang its scale, so it alone reaches into the side margins.
-    const int side = 40 - WeightRuler::overhang;
+    const int side = sideMargin - WeightRuler::overhang;
     const auto inset = [](QLayout* layout) {
         layout->setContentsMargins(WeightRuler::overhang, 0, WeightRuler::overhang, 0);
         return layout;
     };
     auto* column = new QVBoxLayout(this);
-    column->setContentsMargins(side, 40, side, 32);
+    column->setContentsMargins(side, topMargin, side, bottomMargin);
     column->setSpacing(0);
-    column->addWidget(welcomeTitle(texts.title, 30, 0, this));
-    column->addSpacing(8);
-    column->addWidget(welcomeText(texts.text, 13, this, true));
+    column->addWidget(welcomeTitle(texts.title, welcome::stepTitle, 0, this));
+    column->addSpacing(metrics::gap);
+    column->addWidget(welcomeText(texts.text, leadText, this, true));
     column->addStretch(1);
     column->addLayout(inset(papers));
-    column->addSpacing(26);
+    column->addSpacing(rulerGap);
     column->addWidget(m_ruler);
     column->addStretch(1);
     auto* buttons = new QHBoxLayout;
