@@ -19,6 +19,7 @@ constexpr qreal faceInset = 2.5;
 constexpr qreal ringReach = 1.75;
 constexpr qreal ringWidth = 1.5;
 constexpr qreal edgeWidth = 0.5;
+constexpr qreal hoveredEdge = 0.3;
 // The light stays put up and to the left, so every swatch in a grid reads alike.
 constexpr QPointF fixedLight(-10, -30);
 constexpr float reliefStrength = 1.4f;
@@ -96,7 +97,8 @@ void Swatch::paintEvent(QPaintEvent*) {
 
     const Tones tones = Tones::of(palette());
     const bool hovered = underMouse() || hasFocus();
-    painter.setPen(QPen(hovered ? withAlpha(tones.primary, 0.3) : QColor(0, 0, 0, 20), edgeWidth));
+    painter.setPen(
+        QPen(hovered ? withAlpha(tones.primary, hoveredEdge) : QColor(0, 0, 0, 20), edgeWidth));
     painter.drawPath(shape);
     if (m_ring > 0.01) {
         painter.setPen(QPen(withAlpha(tones.primary, std::min(m_ring, 1.0)), ringWidth));

@@ -39,6 +39,7 @@ constexpr qreal thumbDrop = 3;
 // The focus ring leaves room for the thumb above the ticks.
 constexpr QMarginsF focusMargins(4, 6, 4, 4);
 constexpr qreal focusRadius = 4;
+constexpr qreal focusStrength = 0.5;
 
 } // namespace
 
@@ -185,7 +186,7 @@ void WeightRuler::paintEvent(QPaintEvent*) {
     paintThumb(painter, area);
     paintLabels(painter, area);
     if (hasFocus()) {
-        painter.setPen(QPen(withAlpha(InterfacePalette::accent(), 0.5), 1));
+        painter.setPen(QPen(withAlpha(InterfacePalette::accent(), focusStrength), 1));
         painter.setBrush(Qt::NoBrush);
         painter.drawRoundedRect(area + focusMargins, focusRadius, focusRadius);
     }
