@@ -5,10 +5,10 @@
 #include "paper/Normalise.h"
 #include "paper/Paper.h"
 #include "paper/PatternField.h"
-#include "paper/ReferenceKernels.h"
 #include "paper/SplitMix64.h"
 #include "paper/StrokeLayers.h"
 #include "paper/ValueNoise.h"
+#include "reference/ReferenceKernels.h"
 
 #include <benchmark/benchmark.h>
 #include <vector>

@@ -1,8 +1,8 @@
 #include "paper/HeightField.h"
 #include "paper/LitPreview.h"
 #include "paper/Paper.h"
-#include "paper/ReferenceKernels.h"
 #include "paper/TileShading.h"
+#include "reference/ReferenceKernels.h"
 
 #include <QThreadPool>
 

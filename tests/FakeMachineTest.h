@@ -1,9 +1,9 @@
 #pragma once
 
-#include "core/RecordingOverlay.h"
 #include "core/SettingsJson.h"
 #include "core/Store.h"
-#include "platform/fake/FakePlatform.h"
+#include "doubles/FakePlatform.h"
+#include "doubles/RecordingOverlay.h"
 
 #include <QTemporaryDir>
 

@@ -1,10 +1,10 @@
 #include "app/AutomationService.h"
 
 #include "app/Intents.h"
-#include "app/ShortcutActions.h"
-#include "app/ShortcutKeys.h"
-#include "app/ShortcutRegistry.h"
 #include "core/Store.h"
+#include "shortcuts/ShortcutActions.h"
+#include "shortcuts/ShortcutKeys.h"
+#include "shortcuts/ShortcutRegistry.h"
 #include "studio/CustomPapers.h"
 #include "studio/PaperFile.h"
 

@@ -1,10 +1,10 @@
 #include "app/ShortcutCommand.h"
 
 #include "app/BusClient.h"
-#include "app/ShortcutActions.h"
-#include "app/ShortcutKeys.h"
-#include "app/ShortcutRegistry.h"
 #include "platform/UserDefaults.h"
+#include "shortcuts/ShortcutActions.h"
+#include "shortcuts/ShortcutKeys.h"
+#include "shortcuts/ShortcutRegistry.h"
 
 namespace tessel {
 

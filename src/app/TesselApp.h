@@ -1,12 +1,12 @@
 #pragma once
 
 #include "app/AutomationService.h"
-#include "app/ShortcutRegistry.h"
 #include "app/TrayIcon.h"
 #include "app/UpdateCheck.h"
 #include "app/WidgetAlerts.h"
 #include "app/WindowOpener.h"
 #include "core/Store.h"
+#include "shortcuts/ShortcutRegistry.h"
 
 #include <QUrl>
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/MenuBarIcon.h"
-#include "ui/PopoverView.h"
+#include "ui/popover/PopoverView.h"
 
 #include <QObject>
 #include <QSystemTrayIcon>

@@ -4,8 +4,8 @@
 #include "app/MenuBarIcon.h"
 #include "core/Store.h"
 #include "platform/UserDefaults.h"
-#include "ui/WelcomeView.h"
 #include "ui/settings/SettingsView.h"
+#include "ui/welcome/WelcomeView.h"
 
 #include <QEvent>
 #include <QGuiApplication>

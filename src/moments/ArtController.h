@@ -1,8 +1,8 @@
 #pragma once
 
+#include "art/ArtLibrary.h"
 #include "core/MomentController.h"
 #include "core/Store.h"
-#include "moments/ArtLibrary.h"
 #include "moments/MomentPresenter.h"
 
 #include <QDateTime>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "moments/Gallery.h"
+#include "art/Gallery.h"
 
 #include <QImage>
 #include <QSizeF>

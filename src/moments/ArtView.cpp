@@ -1,7 +1,7 @@
 #include "moments/ArtView.h"
 
-#include "moments/Easing.h"
-#include "moments/Typefaces.h"
+#include "style/Easing.h"
+#include "style/Typefaces.h"
 
 #include <QFontMetricsF>
 #include <QPauseAnimation>

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "art/Painting.h"
 #include "moments/ArtLayout.h"
 #include "moments/MomentView.h"
-#include "moments/Painting.h"
 #include "moments/SoftShadow.h"
 #include "platform/Platform.h"
 

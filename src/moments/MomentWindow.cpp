@@ -1,6 +1,6 @@
 #include "moments/MomentWindow.h"
 
-#include "moments/Easing.h"
+#include "style/Easing.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>

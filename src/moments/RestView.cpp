@@ -1,8 +1,8 @@
 #include "moments/RestView.h"
 
-#include "moments/Easing.h"
-#include "moments/Typefaces.h"
 #include "paper/LitPreview.h"
+#include "style/Easing.h"
+#include "style/Typefaces.h"
 
 #include <QFontMetricsF>
 

@@ -14,6 +14,4 @@ namespace tessel {
 QImage renderSheet(QSizeF size, double devicePixelRatio, const QImage& tile,
                    const QList<LampLayer>& lamp);
 
-void paintLampLayer(QPainter& painter, const LampLayer& layer);
-
 } // namespace tessel

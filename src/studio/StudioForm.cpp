@@ -4,13 +4,13 @@
 #include "paper/PaperName.h"
 #include "studio/PatternPicker.h"
 #include "studio/Studio.h"
-#include "ui/FloatSlider.h"
-#include "ui/FormPage.h"
-#include "ui/FormSection.h"
-#include "ui/InterfacePalette.h"
-#include "ui/PressButton.h"
-#include "ui/SectionHeading.h"
-#include "ui/WarningLabel.h"
+#include "style/InterfacePalette.h"
+#include "ui/kit/FloatSlider.h"
+#include "ui/kit/FormPage.h"
+#include "ui/kit/FormSection.h"
+#include "ui/kit/PressButton.h"
+#include "ui/kit/SectionHeading.h"
+#include "ui/kit/WarningLabel.h"
 
 #include <QGraphicsOpacityEffect>
 #include <QHBoxLayout>

@@ -1,11 +1,11 @@
 #include "studio/StudioSheet.h"
 
 #include "studio/Studio.h"
-#include "ui/InterfacePalette.h"
-#include "ui/LitPaper.h"
-#include "ui/SectionHeading.h"
-#include "ui/SlotSwitch.h"
-#include "ui/Spring.h"
+#include "style/InterfacePalette.h"
+#include "ui/kit/LitPaper.h"
+#include "ui/kit/SectionHeading.h"
+#include "ui/kit/SlotSwitch.h"
+#include "ui/kit/Spring.h"
 
 #include <QGraphicsDropShadowEffect>
 #include <QPainter>
@@ -61,7 +61,7 @@ protected:
         QPainter painter(this);
         painter.setRenderHint(QPainter::Antialiasing);
         const QRectF edge = QRectF(rect()).adjusted(0.25, 0.25, -0.25, -0.25);
-        painter.setPen(QPen(withAlpha(Tones::of(*this).primary, 0.08), 0.5));
+        painter.setPen(QPen(withAlpha(Tones::of(palette()).primary, 0.08), 0.5));
         painter.drawRoundedRect(edge, sheetRadius, sheetRadius);
         const QString name =
             m_studio.name().isEmpty() ? QStringLiteral("Untitled") : m_studio.name();

@@ -3,7 +3,7 @@
 #include "AppFixture.h"
 #include "ChildRun.h"
 #include "app/TesselApp.h"
-#include "platform/fake/FakeHotKeys.h"
+#include "doubles/FakeHotKeys.h"
 
 #include <QDBusConnection>
 #include <QStandardPaths>

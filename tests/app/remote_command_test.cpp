@@ -1,5 +1,5 @@
 #include "RunningTessel.h"
-#include "app/ShortcutKeys.h"
+#include "shortcuts/ShortcutKeys.h"
 
 namespace tessel {
 namespace {

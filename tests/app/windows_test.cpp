@@ -1,10 +1,10 @@
 #include "AppFixture.h"
 #include "app/TesselApp.h"
-#include "platform/fake/FakeHotKeys.h"
-#include "ui/PopoverFooter.h"
-#include "ui/PopoverHeader.h"
-#include "ui/QuietButton.h"
-#include "ui/Toggle.h"
+#include "doubles/FakeHotKeys.h"
+#include "ui/kit/Toggle.h"
+#include "ui/popover/PopoverFooter.h"
+#include "ui/popover/PopoverHeader.h"
+#include "ui/popover/QuietButton.h"
 
 #include <QPushButton>
 

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "core/RecordingOverlay.h"
 #include "core/SettingsJson.h"
 #include "core/Store.h"
+#include "doubles/FakePlatform.h"
+#include "doubles/RecordingOverlay.h"
 #include "moments/ArtController.h"
 #include "moments/RestController.h"
-#include "platform/fake/FakePlatform.h"
 
 #include <QTemporaryDir>
 

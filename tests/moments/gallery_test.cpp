@@ -1,7 +1,7 @@
+#include "art/ArtLibrary.h"
+#include "art/Gallery.h"
+#include "art/Painting.h"
 #include "moments/ArtLayout.h"
-#include "moments/ArtLibrary.h"
-#include "moments/Gallery.h"
-#include "moments/Painting.h"
 
 #include <QMap>
 #include <QSet>

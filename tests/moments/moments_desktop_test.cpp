@@ -1,6 +1,6 @@
 #include "DesktopTest.h"
 #include "FakeDesktopServices.h"
-#include "moments/ArtLibrary.h"
+#include "art/ArtLibrary.h"
 #include "moments/ArtView.h"
 #include "moments/MomentPresenter.h"
 #include "platform/x11/IdleProbes.h"

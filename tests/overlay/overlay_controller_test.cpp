@@ -1,6 +1,6 @@
 #include "WaitFor.h"
+#include "doubles/FakePlatform.h"
 #include "overlay/OverlayController.h"
-#include "platform/fake/FakePlatform.h"
 
 #include <QTemporaryDir>
 

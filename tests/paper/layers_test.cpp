@@ -2,10 +2,10 @@
 #include "paper/CellularBumps.h"
 #include "paper/NoiseLayers.h"
 #include "paper/PatternField.h"
-#include "paper/ReferenceKernels.h"
 #include "paper/SplitMix64.h"
 #include "paper/StrokeLayers.h"
 #include "paper/ValueNoise.h"
+#include "reference/ReferenceKernels.h"
 
 #include <algorithm>
 #include <cmath>

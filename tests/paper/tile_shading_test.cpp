@@ -1,7 +1,7 @@
 #include "paper/HeightField.h"
 #include "paper/Paper.h"
-#include "paper/ReferenceKernels.h"
 #include "paper/TileShading.h"
+#include "reference/ReferenceKernels.h"
 
 #include <array>
 #include <cmath>

@@ -1,5 +1,5 @@
 #include "StudioFixture.h"
-#include "ui/InterfacePalette.h"
+#include "style/InterfacePalette.h"
 
 #include <QDir>
 

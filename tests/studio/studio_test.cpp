@@ -3,7 +3,7 @@
 #include "paper/HeightField.h"
 #include "paper/TileShading.h"
 #include "studio/PaperFile.h"
-#include "ui/WarningLabel.h"
+#include "ui/kit/WarningLabel.h"
 
 #include <QComboBox>
 #include <QRegularExpression>

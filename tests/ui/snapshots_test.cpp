@@ -1,6 +1,6 @@
 #include "UiFixture.h"
-#include "ui/PopoverView.h"
-#include "ui/WelcomeView.h"
+#include "ui/popover/PopoverView.h"
+#include "ui/welcome/WelcomeView.h"
 
 #include <QDir>
 

@@ -9,6 +9,7 @@ namespace {
 
 constexpr int minimumHeight = 30;
 constexpr int textPadding = 24;
+constexpr int buttonGap = 10;
 
 } // namespace
 
@@ -24,7 +25,7 @@ QWidget* buttonRow(const QList<QPushButton*>& buttons) {
     auto* row = new QWidget;
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(10);
+    layout->setSpacing(buttonGap);
     for (QPushButton* button : buttons) {
         layout->addWidget(button);
     }

@@ -1,6 +1,7 @@
 #include "ui/settings/AppAdders.h"
 
 #include "platform/Platform.h"
+#include "style/Metrics.h"
 #include "ui/settings/AppChooser.h"
 #include "ui/settings/AppRow.h"
 
@@ -48,7 +49,7 @@ AppAdders::AppAdders(Platform& platform, QWidget* parent)
     auto* choose = new QPushButton(QStringLiteral("Choose App..."));
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(0, 0, 0, 0);
-    row->setSpacing(8);
+    row->setSpacing(metrics::gap);
     row->addWidget(running);
     row->addWidget(choose);
     row->addStretch();
@@ -67,7 +68,7 @@ void AppAdders::fillMenu() {
         const auto installed = m_platform.installedApp(id);
         const QString icon = installed ? installed->icon : QString();
         QAction* action = m_menu->addAction(name);
-        action->setIcon(QIcon(appIcon(icon, 16, devicePixelRatioF())));
+        action->setIcon(QIcon(appIcon(icon, metrics::symbolSize, devicePixelRatioF())));
         action->setEnabled(!m_listed.contains(id));
         connect(action, &QAction::triggered, this, [this, id] { Q_EMIT chosen(id); });
     }

@@ -1,6 +1,7 @@
 #include "ui/settings/AppChooser.h"
 
-#include "ui/ElidedLabel.h"
+#include "style/Metrics.h"
+#include "ui/kit/ElidedLabel.h"
 #include "ui/settings/AppRow.h"
 
 #include <QDialogButtonBox>
@@ -14,6 +15,7 @@ namespace tessel {
 namespace {
 
 constexpr int iconSize = 24;
+constexpr QSize startSize(360, 440);
 
 } // namespace
 
@@ -22,7 +24,7 @@ AppChooser::AppChooser(const QList<InstalledApp>& apps, QWidget* parent)
     , m_search(new QLineEdit)
     , m_list(new QListWidget) {
     setWindowTitle(QStringLiteral("Choose App"));
-    resize(360, 440);
+    resize(startSize);
     m_search->setPlaceholderText(QStringLiteral("Search apps"));
     m_search->setAccessibleName(QStringLiteral("Search apps"));
     m_search->setClearButtonEnabled(true);

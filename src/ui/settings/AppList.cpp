@@ -1,5 +1,6 @@
 #include "ui/settings/AppList.h"
 
+#include "style/Metrics.h"
 #include "ui/settings/AppRow.h"
 #include "ui/settings/RowList.h"
 
@@ -8,13 +9,19 @@
 
 namespace tessel {
 
+namespace {
+
+constexpr int emptyHeight = 24;
+
+} // namespace
+
 AppList::AppList(const Platform& platform, QWidget* parent)
     : QWidget(parent)
     , m_platform(platform)
     , m_rows(new RowList)
     , m_empty(new QLabel(QStringLiteral("No apps yet."))) {
     m_empty->setForegroundRole(QPalette::PlaceholderText);
-    m_empty->setMinimumHeight(24);
+    m_empty->setMinimumHeight(emptyHeight);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);

@@ -1,10 +1,11 @@
 #include "ui/settings/AppRow.h"
 
 #include "platform/Platform.h"
-#include "ui/ElidedLabel.h"
-#include "ui/InterfacePalette.h"
-#include "ui/SectionHeading.h"
-#include "ui/Symbol.h"
+#include "style/InterfacePalette.h"
+#include "style/Metrics.h"
+#include "ui/kit/ElidedLabel.h"
+#include "ui/kit/SectionHeading.h"
+#include "ui/kit/Symbol.h"
 
 #include <QEvent>
 #include <QFileInfo>
@@ -19,6 +20,9 @@ namespace {
 
 constexpr int iconSize = 20;
 constexpr int rowHeight = 36;
+constexpr int columnGap = 10;
+// A symbol in place of a missing app icon is drawn a little smaller, to match its weight.
+constexpr int symbolShrink = 2;
 
 } // namespace
 
@@ -41,8 +45,8 @@ AppRow::AppRow(const Platform& platform, const QString& appId, QWidget* parent)
     m_installed = app.has_value();
     m_icon = app ? app->icon : QString();
     setMinimumHeight(rowHeight);
-    m_layout->setContentsMargins(0, 2, 0, 2);
-    m_layout->setSpacing(10);
+    m_layout->setContentsMargins(0, metrics::hairGap, 0, metrics::hairGap);
+    m_layout->setSpacing(columnGap);
     m_picture->setFixedSize(iconSize, iconSize);
     m_layout->addWidget(m_picture);
 
@@ -52,7 +56,7 @@ AppRow::AppRow(const Platform& platform, const QString& appId, QWidget* parent)
     name->setTextInteractionFlags(Qt::TextSelectableByMouse);
     names->addWidget(name);
     m_detail->setText(QStringLiteral("Not installed"));
-    m_detail->setFont(interfaceFont(*m_detail, 9.5));
+    m_detail->setFont(interfaceFont(*m_detail, metrics::noteText));
     m_detail->setForegroundRole(QPalette::PlaceholderText);
     m_detail->setVisible(!m_installed);
     names->addWidget(m_detail);
@@ -80,16 +84,18 @@ void AppRow::changeEvent(QEvent* event) {
 
 // Symbols are tinted to the palette, so they are painted again when it changes.
 void AppRow::paintSymbols() {
-    const Tones tones = Tones::of(*this);
+    const Tones tones = Tones::of(palette());
     const qreal ratio = devicePixelRatioF();
     QPixmap picture = appIcon(m_icon, iconSize, ratio);
     if (picture.isNull()) {
-        picture = symbol(QStringLiteral("application-x-executable-symbolic"),
-                         m_installed ? tones.secondary : tones.tertiary, iconSize - 2, ratio);
+        picture =
+            symbol(QStringLiteral("application-x-executable-symbolic"),
+                   m_installed ? tones.secondary : tones.tertiary, iconSize - symbolShrink, ratio);
     }
     m_picture->setPixmap(picture);
     m_picture->setAlignment(Qt::AlignCenter);
-    m_remove->setIcon(symbol(QStringLiteral("list-remove-symbolic"), tones.secondary, 16, ratio));
+    m_remove->setIcon(symbol(QStringLiteral("list-remove-symbolic"), tones.secondary,
+                             metrics::symbolSize, ratio));
 }
 
 } // namespace tessel

@@ -1,7 +1,7 @@
 #include "ui/settings/AppsPane.h"
 
 #include "core/Store.h"
-#include "ui/FormSection.h"
+#include "ui/kit/FormSection.h"
 #include "ui/settings/AppAdders.h"
 #include "ui/settings/AppList.h"
 #include "ui/settings/AppRow.h"

@@ -1,10 +1,11 @@
 #include "ui/settings/ArtPane.h"
 
+#include "art/ArtLibrary.h"
+#include "art/Gallery.h"
 #include "core/Store.h"
-#include "moments/ArtLibrary.h"
-#include "moments/Gallery.h"
-#include "ui/FormSection.h"
-#include "ui/Toggle.h"
+#include "style/Metrics.h"
+#include "ui/kit/FormSection.h"
+#include "ui/kit/Toggle.h"
 #include "ui/settings/ActionButtons.h"
 #include "ui/settings/CollectionRow.h"
 #include "ui/settings/SettingsBinder.h"
@@ -14,6 +15,12 @@
 #include <QPushButton>
 
 namespace tessel {
+
+namespace {
+
+constexpr int pickerWidth = 140;
+
+} // namespace
 
 ArtPane::ArtPane(SettingsContext& context, QWidget* parent)
     : FormPage(parent)
@@ -34,7 +41,7 @@ void ArtPane::addIdleSection() {
         [](const Settings& s) { return s.art.enabled; },
         [](Settings& s, bool on) { s.art.enabled = on; });
     auto* after = new QComboBox;
-    after->setMinimumWidth(140);
+    after->setMinimumWidth(pickerWidth);
     // An idle time set outside Settings joins the list where it falls, rather than being
     // rounded to a neighbour the user never chose.
     m_binder->choice(

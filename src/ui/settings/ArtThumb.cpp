@@ -1,8 +1,9 @@
 #include "ui/settings/ArtThumb.h"
 
-#include "moments/ArtLibrary.h"
-#include "ui/ElidedLabel.h"
-#include "ui/InterfacePalette.h"
+#include "art/ArtLibrary.h"
+#include "style/InterfacePalette.h"
+#include "style/Metrics.h"
+#include "ui/kit/ElidedLabel.h"
 
 #include <QHash>
 #include <QPainter>
@@ -15,6 +16,7 @@ namespace {
 constexpr qreal cornerRadius = 5;
 // Enough pixels for a sharp thumbnail on a screen at twice the scale.
 constexpr int pixelScale = 2;
+constexpr qreal frameStrength = 0.12;
 
 // Paintings are decoded once a run: the pane is built afresh each time it is shown.
 QImage thumbnail(const ArtLibrary& library, const Painting& painting) {
@@ -45,12 +47,12 @@ void ArtThumb::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    const QRectF frame = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
+    const QRectF frame = metrics::lineBounds(rect());
     QPainterPath shape;
     shape.addRoundedRect(frame, cornerRadius, cornerRadius);
     painter.setClipPath(shape);
     if (m_image.isNull()) {
-        painter.fillPath(shape, withAlpha(Tones::of(*this).primary, 0.08));
+        painter.fillPath(shape, withAlpha(Tones::of(palette()).primary, metrics::hairline));
     } else {
         // Centred and cropped, keeping the painting's proportions.
         const QSizeF shown =
@@ -59,7 +61,7 @@ void ArtThumb::paintEvent(QPaintEvent*) {
         painter.drawImage(target, m_image);
     }
     painter.setClipping(false);
-    painter.setPen(QPen(withAlpha(Tones::of(*this).primary, 0.12), 1));
+    painter.setPen(QPen(withAlpha(Tones::of(palette()).primary, frameStrength), 1));
     painter.setBrush(Qt::NoBrush);
     painter.drawPath(shape);
 }

@@ -1,9 +1,10 @@
 #include "ui/settings/CollectionRow.h"
 
-#include "moments/ArtLibrary.h"
-#include "moments/Gallery.h"
-#include "ui/SectionHeading.h"
-#include "ui/Toggle.h"
+#include "art/ArtLibrary.h"
+#include "art/Gallery.h"
+#include "style/Metrics.h"
+#include "ui/kit/SectionHeading.h"
+#include "ui/kit/Toggle.h"
 #include "ui/settings/ArtThumb.h"
 
 #include <QHBoxLayout>
@@ -36,7 +37,7 @@ CollectionRow::CollectionRow(const gallery::Collection& collection, const ArtLib
     const QList<Painting> works = paintingsOf(library, collection.id);
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(0, 0, 0, 0);
-    row->setSpacing(6);
+    row->setSpacing(metrics::smallGap);
     // The thumbnails take the same room in every row, so the names line up.
     auto* gallery = new QHBoxLayout;
     gallery->setSpacing(thumbnailGap);
@@ -50,7 +51,7 @@ CollectionRow::CollectionRow(const gallery::Collection& collection, const ArtLib
     thumbs->setFixedWidth(thumbnails * ArtThumb::fixedSize.width() +
                           (thumbnails - 1) * thumbnailGap);
     row->addWidget(thumbs);
-    row->addSpacing(8);
+    row->addSpacing(metrics::gap);
 
     auto* text = new QVBoxLayout;
     text->setSpacing(1);
@@ -58,7 +59,7 @@ CollectionRow::CollectionRow(const gallery::Collection& collection, const ArtLib
     m_count->setText(QStringLiteral("%1 works").arg(works.size()));
     // The palette's placeholder colour is the secondary tone, in either appearance.
     m_count->setForegroundRole(QPalette::PlaceholderText);
-    m_count->setFont(interfaceFont(*m_count, 10.5));
+    m_count->setFont(interfaceFont(*m_count, metrics::smallText));
     text->addWidget(m_count);
     row->addLayout(text, 1);
 

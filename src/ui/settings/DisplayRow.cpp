@@ -1,11 +1,12 @@
 #include "ui/settings/DisplayRow.h"
 
 #include "core/Settings.h"
-#include "ui/ElidedLabel.h"
-#include "ui/InterfacePalette.h"
-#include "ui/SectionHeading.h"
-#include "ui/Symbol.h"
-#include "ui/Toggle.h"
+#include "style/InterfacePalette.h"
+#include "style/Metrics.h"
+#include "ui/kit/ElidedLabel.h"
+#include "ui/kit/SectionHeading.h"
+#include "ui/kit/Symbol.h"
+#include "ui/kit/Toggle.h"
 #include "ui/settings/PaperPicker.h"
 
 #include <QEvent>
@@ -20,6 +21,7 @@ namespace {
 constexpr int symbolSize = 20;
 constexpr int symbolColumn = 30;
 constexpr int pickerWidth = 170;
+constexpr int rowHeight = 44;
 
 QString pixelSize(const ScreenInfo& screen) {
     const QSize pixels = (screen.frame.size() * screen.devicePixelRatio).toSize();
@@ -36,14 +38,14 @@ DisplayRow::DisplayRow(const ScreenInfo& screen, bool first, QWidget* parent)
     , m_picture(new QLabel)
     , m_picker(new PaperPicker({QStringLiteral("Day / Night paper")}))
     , m_toggle(new Toggle) {
-    setMinimumHeight(44);
+    setMinimumHeight(rowHeight);
     m_picture->setFixedWidth(symbolColumn);
     m_picture->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     auto* names = new QVBoxLayout;
     names->setSpacing(0);
     names->addWidget(new ElidedLabel(screen.name));
     auto* size = new QLabel(pixelSize(screen));
-    size->setFont(interfaceFont(*size, 9.5));
+    size->setFont(interfaceFont(*size, metrics::noteText));
     size->setForegroundRole(QPalette::PlaceholderText);
     names->addWidget(size);
 
@@ -51,8 +53,8 @@ DisplayRow::DisplayRow(const ScreenInfo& screen, bool first, QWidget* parent)
     m_picker->setAccessibleName(QStringLiteral("Paper on %1").arg(screen.name));
     m_toggle->setAccessibleName(QStringLiteral("Paper on %1 on or off").arg(screen.name));
     auto* row = new QHBoxLayout(this);
-    row->setContentsMargins(0, 4, 0, 4);
-    row->setSpacing(12);
+    row->setContentsMargins(0, metrics::tightGap, 0, metrics::tightGap);
+    row->setSpacing(metrics::wideGap);
     row->addWidget(m_picture);
     row->addLayout(names, 1);
     row->addWidget(m_picker);
@@ -80,7 +82,7 @@ void DisplayRow::changeEvent(QEvent* event) {
 
 void DisplayRow::paintSymbol() {
     m_picture->setPixmap(
-        symbol(m_symbol, Tones::of(*this).secondary, symbolSize, devicePixelRatioF()));
+        symbol(m_symbol, Tones::of(palette()).secondary, symbolSize, devicePixelRatioF()));
 }
 
 } // namespace tessel

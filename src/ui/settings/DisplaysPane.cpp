@@ -1,7 +1,7 @@
 #include "ui/settings/DisplaysPane.h"
 
 #include "core/Store.h"
-#include "ui/FormSection.h"
+#include "ui/kit/FormSection.h"
 #include "ui/settings/DisplayRow.h"
 #include "ui/settings/RowList.h"
 #include "ui/settings/SettingsContext.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/FormPage.h"
+#include "ui/kit/FormPage.h"
 
 namespace tessel {
 

@@ -1,8 +1,9 @@
 #include "ui/settings/FocusPane.h"
 
 #include "core/Store.h"
-#include "ui/FloatSlider.h"
-#include "ui/FormSection.h"
+#include "style/Metrics.h"
+#include "ui/kit/FloatSlider.h"
+#include "ui/kit/FormSection.h"
 #include "ui/settings/ActionButtons.h"
 #include "ui/settings/SettingsBinder.h"
 #include "ui/settings/SettingsContext.h"
@@ -15,6 +16,7 @@ namespace tessel {
 namespace {
 
 constexpr int sliderWidth = 240;
+constexpr int pickerWidth = 190;
 
 FloatSlider* slider(SettingRange<double> range) {
     auto* slider = new FloatSlider(range.lowest, range.highest);
@@ -24,7 +26,7 @@ FloatSlider* slider(SettingRange<double> range) {
 
 QComboBox* picker() {
     auto* box = new QComboBox;
-    box->setMinimumWidth(190);
+    box->setMinimumWidth(pickerWidth);
     return box;
 }
 

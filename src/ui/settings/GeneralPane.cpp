@@ -1,8 +1,9 @@
 #include "ui/settings/GeneralPane.h"
 
 #include "core/Store.h"
-#include "ui/FormSection.h"
-#include "ui/Toggle.h"
+#include "style/Metrics.h"
+#include "ui/kit/FormSection.h"
+#include "ui/kit/Toggle.h"
 #include "ui/settings/ActionButtons.h"
 #include "ui/settings/SettingsBinder.h"
 #include "ui/settings/SettingsContext.h"
@@ -16,6 +17,9 @@
 namespace tessel {
 
 namespace {
+
+constexpr int pickerWidth = 200;
+constexpr qreal unavailableOpacity = 0.45;
 
 QString dayNightLabel(int mode) {
     return static_cast<Settings::DayNight>(mode) == Settings::DayNight::screen
@@ -58,7 +62,7 @@ void GeneralPane::addPaperSection() {
 void GeneralPane::addAppearanceSection() {
     FormSection* section = addSection();
     auto* follow = new QComboBox;
-    follow->setMinimumWidth(200);
+    follow->setMinimumWidth(pickerWidth);
     m_binder->choice(
         follow,
         {static_cast<int>(Settings::DayNight::system),
@@ -84,7 +88,7 @@ QWidget* GeneralPane::screenAccessNote() {
     connect(allow, &QPushButton::clicked, &m_store, &Store::restartSampling);
     auto* layout = new QHBoxLayout(note);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(12);
+    layout->setSpacing(metrics::wideGap);
     layout->addWidget(text, 1);
     layout->addWidget(allow, 0, Qt::AlignVCenter);
     return note;
@@ -111,7 +115,7 @@ void GeneralPane::addSoundAndCaptureSection() {
     QWidget* hideRow = hide->parentWidget();
     hideRow->setEnabled(false);
     auto* faded = new QGraphicsOpacityEffect(hideRow);
-    faded->setOpacity(0.45);
+    faded->setOpacity(unavailableOpacity);
     hideRow->setGraphicsEffect(faded);
     section->setFooter(QStringLiteral("This desktop does not let apps hide from screenshots."));
 }

@@ -1,8 +1,9 @@
 #include "ui/settings/LampCard.h"
 
-#include "overlay/SheetPainter.h"
-#include "ui/InterfacePalette.h"
-#include "ui/SectionHeading.h"
+#include "style/InterfacePalette.h"
+#include "style/LampLayerPainter.h"
+#include "style/Metrics.h"
+#include "ui/kit/SectionHeading.h"
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -12,19 +13,29 @@ namespace tessel {
 
 namespace {
 
-constexpr qreal cardRadius = 14;
+constexpr qreal cardRadius = metrics::cardRadius;
 constexpr qreal previewRadius = 10;
-constexpr int padding = 4;
-constexpr int textGap = 8;
+constexpr int padding = metrics::tightGap;
+constexpr int textGap = metrics::gap;
+constexpr int textInset = metrics::smallGap;
+constexpr int bottomExtra = 6;
+constexpr qreal nameText = 12.5;
+constexpr qreal bulbSide = 22;
+constexpr qreal checkedWidth = 2;
+constexpr qreal previewEdgeWidth = 0.8;
+// The focus ring stands inside the checked outline, a quieter accent.
+constexpr qreal focusInset = 3.5;
+constexpr qreal focusStrength = 0.45;
+constexpr qreal focusRadius = 11;
 // Previews show each lamp at full strength, so that the small sheets tell them apart.
 constexpr double previewStrength = 1;
 
 QFont nameFont(const QWidget& widget) {
-    return interfaceFont(widget, 12.5, QFont::Medium);
+    return interfaceFont(widget, nameText, QFont::Medium);
 }
 
 QFont noteFont(const QWidget& widget) {
-    return interfaceFont(widget, 11);
+    return interfaceFont(widget, metrics::labelText);
 }
 
 bool darkChrome(const QWidget& widget) {
@@ -76,9 +87,9 @@ std::optional<QString> LampCard::lampId() const {
 void LampCard::nextCheckState() {}
 
 QSize LampCard::sizeHint() const {
-    const int text =
-        QFontMetrics(nameFont(*this)).height() + 2 + QFontMetrics(noteFont(*this)).height();
-    return {minimumWidth, padding + previewHeight + textGap + text + padding + 6};
+    const int text = QFontMetrics(nameFont(*this)).height() + metrics::hairGap +
+                     QFontMetrics(noteFont(*this)).height();
+    return {minimumWidth, padding + previewHeight + textGap + text + padding + bottomExtra};
 }
 
 QRectF LampCard::previewRect() const {
@@ -88,15 +99,17 @@ QRectF LampCard::previewRect() const {
 void LampCard::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    const Tones tones = Tones::of(*this);
+    const Tones tones = Tones::of(palette());
     const QRectF card = QRectF(rect()).adjusted(1, 1, -1, -1);
-    painter.setPen(QPen(withAlpha(tones.primary, underMouse() ? 0.16 : 0.09), 1));
+    painter.setPen(
+        QPen(withAlpha(tones.primary, underMouse() ? metrics::rule : metrics::cardEdge), 1));
     painter.setBrush(palette().color(QPalette::AlternateBase));
     painter.drawRoundedRect(card, cardRadius, cardRadius);
     const QRectF sheet = previewRect();
     paintPreview(painter, sheet);
-    paintText(painter, QRectF(sheet.left() + 6, sheet.bottom() + textGap, sheet.width() - 12,
-                              height() - sheet.bottom() - textGap - padding));
+    paintText(painter,
+              QRectF(sheet.left() + textInset, sheet.bottom() + textGap,
+                     sheet.width() - 2 * textInset, height() - sheet.bottom() - textGap - padding));
     paintOutline(painter);
 }
 
@@ -113,19 +126,19 @@ void LampCard::paintPreview(QPainter& painter, const QRectF& sheet) const {
             paintLampLayer(painter, layer);
         }
     } else {
-        const qreal side = 22;
         paintBulbOff(painter,
-                     QRectF(sheet.center() - QPointF(side / 2, side / 2), QSizeF(side, side)),
-                     Tones::of(*this).secondary);
+                     QRectF(sheet.center() - QPointF(bulbSide / 2, bulbSide / 2),
+                            QSizeF(bulbSide, bulbSide)),
+                     Tones::of(palette()).secondary);
     }
     painter.restore();
-    painter.setPen(QPen(QColor(0, 0, 0, dark ? 60 : 24), 0.8));
+    painter.setPen(QPen(QColor(0, 0, 0, dark ? 60 : 24), previewEdgeWidth));
     painter.setBrush(Qt::NoBrush);
     painter.drawPath(shape);
 }
 
 void LampCard::paintText(QPainter& painter, const QRectF& below) const {
-    const Tones tones = Tones::of(*this);
+    const Tones tones = Tones::of(palette());
     const QFont name = nameFont(*this);
     const QFont note = noteFont(*this);
     const QFontMetrics nameMetrics(name);
@@ -138,8 +151,8 @@ void LampCard::paintText(QPainter& painter, const QRectF& below) const {
                      nameMetrics.elidedText(m_name, Qt::ElideRight, w));
     painter.setFont(note);
     painter.setPen(tones.secondary);
-    painter.drawText(QRectF(below.left(), below.top() + nameMetrics.height() + 2, below.width(),
-                            noteMetrics.height()),
+    painter.drawText(QRectF(below.left(), below.top() + nameMetrics.height() + metrics::hairGap,
+                            below.width(), noteMetrics.height()),
                      Qt::AlignLeft | Qt::AlignVCenter,
                      noteMetrics.elidedText(m_note, Qt::ElideRight, w));
 }
@@ -148,13 +161,15 @@ void LampCard::paintText(QPainter& painter, const QRectF& below) const {
 void LampCard::paintOutline(QPainter& painter) const {
     painter.setBrush(Qt::NoBrush);
     if (isChecked()) {
-        painter.setPen(QPen(InterfacePalette::accent(), 2));
+        painter.setPen(QPen(InterfacePalette::accent(), checkedWidth));
         painter.drawRoundedRect(QRectF(rect()).adjusted(1, 1, -1, -1), cardRadius, cardRadius);
     }
     if (hasFocus()) {
-        painter.setPen(QPen(withAlpha(InterfacePalette::accent(), 0.45), 1.5));
-        painter.drawRoundedRect(QRectF(rect()).adjusted(3.5, 3.5, -3.5, -3.5), cardRadius - 3,
-                                cardRadius - 3);
+        painter.setPen(
+            QPen(withAlpha(InterfacePalette::accent(), focusStrength), metrics::focusRingWidth));
+        painter.drawRoundedRect(
+            QRectF(rect()).adjusted(focusInset, focusInset, -focusInset, -focusInset), focusRadius,
+            focusRadius);
     }
 }
 

@@ -1,9 +1,9 @@
 #include "ui/settings/LampPane.h"
 
 #include "core/Store.h"
-#include "ui/FloatSlider.h"
-#include "ui/FlowGridLayout.h"
-#include "ui/FormSection.h"
+#include "ui/kit/FloatSlider.h"
+#include "ui/kit/FlowGridLayout.h"
+#include "ui/kit/FormSection.h"
 #include "ui/settings/LampCard.h"
 #include "ui/settings/SettingsBinder.h"
 #include "ui/settings/SettingsContext.h"

@@ -1,6 +1,6 @@
 #include "ui/settings/PapersPane.h"
 
-#include "ui/FormSection.h"
+#include "ui/kit/FormSection.h"
 #include "ui/settings/SettingsContext.h"
 #include "ui/settings/SlotEditor.h"
 

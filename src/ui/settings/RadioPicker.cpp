@@ -1,5 +1,7 @@
 #include "ui/settings/RadioPicker.h"
 
+#include "style/Metrics.h"
+
 #include <QButtonGroup>
 #include <QRadioButton>
 #include <QVBoxLayout>
@@ -11,7 +13,7 @@ RadioPicker::RadioPicker(const QStringList& choices, QWidget* parent)
     , m_group(new QButtonGroup(this)) {
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(0, 0, 0, 0);
-    column->setSpacing(6);
+    column->setSpacing(metrics::smallGap);
     for (qsizetype i = 0; i < choices.size(); ++i) {
         auto* button = new QRadioButton(choices[i]);
         m_group->addButton(button, static_cast<int>(i));

@@ -1,6 +1,7 @@
 #include "ui/settings/RowList.h"
 
-#include "ui/InterfacePalette.h"
+#include "style/InterfacePalette.h"
+#include "style/Metrics.h"
 
 #include <QPainter>
 #include <QVBoxLayout>
@@ -40,10 +41,10 @@ QList<QWidget*> RowList::rows() const {
 
 void RowList::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.setPen(QPen(withAlpha(Tones::of(*this).primary, 0.08), 1));
+    painter.setPen(QPen(withAlpha(Tones::of(palette()).primary, metrics::hairline), 1));
     const QList<QWidget*> shown = rows();
     for (qsizetype i = 1; i < shown.size(); ++i) {
-        const qreal y = shown[i]->geometry().top() - 0.5;
+        const qreal y = shown[i]->geometry().top() - metrics::halfLine;
         painter.drawLine(QPointF(0, y), QPointF(width(), y));
     }
 }

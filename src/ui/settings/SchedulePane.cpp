@@ -2,9 +2,10 @@
 
 #include "core/Store.h"
 #include "core/SunTimes.h"
-#include "ui/ElidedLabel.h"
-#include "ui/FormSection.h"
-#include "ui/WarningLabel.h"
+#include "style/Metrics.h"
+#include "ui/kit/ElidedLabel.h"
+#include "ui/kit/FormSection.h"
+#include "ui/kit/WarningLabel.h"
 #include "ui/settings/RadioPicker.h"
 #include "ui/settings/SettingsContext.h"
 
@@ -64,7 +65,7 @@ QWidget* SchedulePane::placeControls() {
     auto* controls = new QWidget;
     auto* row = new QHBoxLayout(controls);
     row->setContentsMargins(0, 0, 0, 0);
-    row->setSpacing(8);
+    row->setSpacing(metrics::gap);
     m_city->setPlaceholderText(QStringLiteral("e.g. Mumbai"));
     m_city->setAccessibleName(QStringLiteral("City"));
     m_city->setFixedWidth(cityWidth);

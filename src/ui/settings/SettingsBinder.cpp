@@ -1,8 +1,8 @@
 #include "ui/settings/SettingsBinder.h"
 
 #include "core/Store.h"
-#include "ui/FloatSlider.h"
-#include "ui/Toggle.h"
+#include "ui/kit/FloatSlider.h"
+#include "ui/kit/Toggle.h"
 
 #include <QComboBox>
 #include <QSignalBlocker>

@@ -1,8 +1,9 @@
 #include "ui/settings/SettingsView.h"
 
 #include "core/Store.h"
-#include "ui/InterfacePalette.h"
-#include "ui/SectionHeading.h"
+#include "style/InterfacePalette.h"
+#include "style/Metrics.h"
+#include "ui/kit/SectionHeading.h"
 #include "ui/settings/PaneFactory.h"
 #include "ui/settings/PaneSidebar.h"
 
@@ -20,6 +21,12 @@ namespace tessel {
 namespace {
 
 constexpr int crossFadeMs = 200;
+constexpr qreal dividerStrength = 0.1;
+constexpr QMargins sidebarMargins(0, 16, 0, 12);
+constexpr qreal titleText = 24;
+constexpr int detailTop = 22;
+constexpr QMargins headerMargins(30, 0, 30, 16);
+constexpr int baseLightness = 190;
 
 // The sidebar's backdrop: a shade apart from the detail, divided by a hairline.
 class SidebarBackdrop final : public QWidget {
@@ -29,10 +36,11 @@ public:
 protected:
     void paintEvent(QPaintEvent*) override {
         QPainter painter(this);
-        const Tones tones = Tones::of(*this);
-        painter.fillRect(rect(), withAlpha(tones.primary, 0.035));
-        painter.setPen(withAlpha(tones.primary, 0.1));
-        painter.drawLine(QPointF(width() - 0.5, 0), QPointF(width() - 0.5, height()));
+        const Tones tones = Tones::of(palette());
+        painter.fillRect(rect(), withAlpha(tones.primary, metrics::faintWash));
+        painter.setPen(withAlpha(tones.primary, dividerStrength));
+        const qreal x = width() - metrics::halfLine;
+        painter.drawLine(QPointF(x, 0), QPointF(x, height()));
     }
 };
 
@@ -50,18 +58,18 @@ SettingsView::SettingsView(SettingsContext context, QWidget* parent)
 
     auto* backdrop = new SidebarBackdrop;
     auto* side = new QVBoxLayout(backdrop);
-    side->setContentsMargins(0, 16, 0, 12);
+    side->setContentsMargins(sidebarMargins);
     side->addWidget(m_sidebar);
 
-    m_title->setFont(serifFont(*m_title, 24));
-    m_subtitle->setFont(interfaceFont(*m_subtitle, 10.5));
+    m_title->setFont(serifFont(*m_title, titleText));
+    m_subtitle->setFont(interfaceFont(*m_subtitle, metrics::smallText));
     m_subtitle->setForegroundRole(QPalette::PlaceholderText);
     auto* detail = new QVBoxLayout(m_detail);
-    detail->setContentsMargins(0, 22, 0, 0);
+    detail->setContentsMargins(0, detailTop, 0, 0);
     detail->setSpacing(0);
     auto* header = new QVBoxLayout;
-    header->setContentsMargins(30, 0, 30, 16);
-    header->setSpacing(2);
+    header->setContentsMargins(headerMargins);
+    header->setSpacing(metrics::hairGap);
     header->addWidget(m_title);
     header->addWidget(m_subtitle);
     detail->addLayout(header);
@@ -112,7 +120,8 @@ void SettingsView::followAppearance() {
     // Fields, lists and radio buttons are drawn on the base colour: a step apart from the
     // window, or the desktop style's rings and frames vanish into it.
     const QColor window = palette.color(QPalette::Window);
-    palette.setColor(QPalette::Base, dark ? window.lighter(190) : InterfacePalette::paperWhite());
+    palette.setColor(QPalette::Base,
+                     dark ? window.lighter(baseLightness) : InterfacePalette::paperWhite());
     setPalette(palette);
 }
 

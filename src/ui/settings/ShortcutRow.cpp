@@ -1,10 +1,11 @@
 #include "ui/settings/ShortcutRow.h"
 
-#include "app/ShortcutKeys.h"
-#include "app/ShortcutRegistry.h"
-#include "ui/InterfacePalette.h"
-#include "ui/Symbol.h"
-#include "ui/WarningLabel.h"
+#include "shortcuts/ShortcutKeys.h"
+#include "shortcuts/ShortcutRegistry.h"
+#include "style/InterfacePalette.h"
+#include "style/Metrics.h"
+#include "ui/kit/Symbol.h"
+#include "ui/kit/WarningLabel.h"
 
 #include <QEvent>
 #include <QHBoxLayout>
@@ -68,7 +69,7 @@ ShortcutRow::ShortcutRow(const QString& name, const QString& label, ShortcutRegi
     , m_clear(new QToolButton)
     , m_problem(new WarningLabel) {
     auto* line = new QHBoxLayout;
-    line->setSpacing(8);
+    line->setSpacing(metrics::gap);
     line->addWidget(new QLabel(label), 1);
     m_edit->setAccessibleName(label);
     m_edit->setFixedWidth(editWidth);
@@ -82,7 +83,7 @@ ShortcutRow::ShortcutRow(const QString& name, const QString& label, ShortcutRegi
     line->addWidget(m_clear);
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(0, 0, 0, 0);
-    column->setSpacing(4);
+    column->setSpacing(metrics::tightGap);
     column->addLayout(line);
     column->addWidget(m_problem);
     setEnabled(registry != nullptr);
@@ -131,8 +132,8 @@ void ShortcutRow::changeEvent(QEvent* event) {
 }
 
 void ShortcutRow::paintClearSymbol() {
-    m_clear->setIcon(symbol(QStringLiteral("edit-clear-symbolic"), Tones::of(*this).secondary, 16,
-                            devicePixelRatioF()));
+    m_clear->setIcon(symbol(QStringLiteral("edit-clear-symbolic"), Tones::of(palette()).secondary,
+                            metrics::symbolSize, devicePixelRatioF()));
 }
 
 } // namespace tessel

@@ -1,10 +1,11 @@
 #include "ui/settings/ShortcutsPane.h"
 
-#include "app/ShortcutActions.h"
-#include "app/ShortcutRegistry.h"
 #include "core/Store.h"
-#include "ui/FormSection.h"
-#include "ui/SectionHeading.h"
+#include "shortcuts/ShortcutActions.h"
+#include "shortcuts/ShortcutRegistry.h"
+#include "style/Metrics.h"
+#include "ui/kit/FormSection.h"
+#include "ui/kit/SectionHeading.h"
 #include "ui/settings/SettingsContext.h"
 #include "ui/settings/ShortcutRow.h"
 
@@ -46,9 +47,9 @@ ShortcutsPane::ShortcutsPane(SettingsContext& context, QWidget* parent)
         "paper on or off, set a paper, snooze and switch the Focus filter. Run tessel --help "
         "to see how."));
     note->setWordWrap(true);
-    note->setFont(interfaceFont(*note, 10));
+    note->setFont(interfaceFont(*note, metrics::footnoteText));
     note->setForegroundRole(QPalette::PlaceholderText);
-    note->setContentsMargins(4, 0, 4, 0);
+    note->setContentsMargins(metrics::tightGap, 0, metrics::tightGap, 0);
     addWidget(note);
 }
 

@@ -1,19 +1,28 @@
 #include "ui/settings/SlotEditor.h"
 
 #include "core/Store.h"
-#include "ui/CrossFadeLabel.h"
-#include "ui/ElidedLabel.h"
-#include "ui/InterfacePalette.h"
-#include "ui/PaperGrid.h"
-#include "ui/SectionHeading.h"
-#include "ui/SlotBinding.h"
-#include "ui/Swatch.h"
-#include "ui/WeightRuler.h"
+#include "style/InterfacePalette.h"
+#include "style/Metrics.h"
+#include "ui/kit/CrossFadeLabel.h"
+#include "ui/kit/ElidedLabel.h"
+#include "ui/kit/PaperGrid.h"
+#include "ui/kit/SectionHeading.h"
+#include "ui/kit/SlotBinding.h"
+#include "ui/kit/Swatch.h"
+#include "ui/kit/WeightRuler.h"
 
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
 namespace tessel {
+
+namespace {
+
+constexpr qreal nameText = 20;
+constexpr int gridGap = 14;
+constexpr int rulerGap = 18;
+
+} // namespace
 
 SlotEditor::SlotEditor(Store& store, bool night, QWidget* parent)
     : QWidget(parent)
@@ -22,8 +31,8 @@ SlotEditor::SlotEditor(Store& store, bool night, QWidget* parent)
     , m_grid(new PaperGrid(PaperGrid::FitWidth{swatchGap}, this))
     , m_ruler(new WeightRuler(this))
     , m_binding(new SlotBinding(store, *m_grid, *m_ruler, night)) {
-    m_name->setFont(serifFont(*m_name, 20));
-    m_hovered->setFont(interfaceFont(*this, 11, QFont::Medium));
+    m_name->setFont(serifFont(*m_name, nameText));
+    m_hovered->setFont(interfaceFont(*this, metrics::labelText, QFont::Medium));
     auto* heading = new QHBoxLayout;
     heading->setContentsMargins(0, 0, 0, 0);
     heading->addWidget(m_name);
@@ -33,13 +42,13 @@ SlotEditor::SlotEditor(Store& store, bool night, QWidget* parent)
     // its scale and its heading.
     auto* papers = new QVBoxLayout;
     papers->setContentsMargins(WeightRuler::overhang, 0, WeightRuler::overhang, 0);
-    papers->setSpacing(14);
+    papers->setSpacing(gridGap);
     papers->addLayout(heading);
     papers->addWidget(m_grid);
 
     auto* column = new QVBoxLayout(this);
-    column->setContentsMargins(0, 6, 0, 8);
-    column->setSpacing(18);
+    column->setContentsMargins(0, metrics::smallGap, 0, metrics::gap);
+    column->setSpacing(rulerGap);
     column->addLayout(papers);
     column->addWidget(m_ruler, 0, Qt::AlignLeft);
 

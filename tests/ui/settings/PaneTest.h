@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ui/FormSection.h"
 #include "ui/UiFixture.h"
+#include "ui/kit/FormSection.h"
 #include "ui/settings/SettingsContext.h"
 
 #include <QLabel>

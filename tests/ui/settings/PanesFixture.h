@@ -2,8 +2,8 @@
 
 #include "moments/ArtController.h"
 #include "moments/RestController.h"
-#include "ui/FloatSlider.h"
 #include "ui/UiFixture.h"
+#include "ui/kit/FloatSlider.h"
 #include "ui/settings/SettingsContext.h"
 
 #include <QComboBox>

@@ -1,5 +1,5 @@
-#include "moments/Gallery.h"
-#include "ui/Toggle.h"
+#include "art/Gallery.h"
+#include "ui/kit/Toggle.h"
 #include "ui/settings/ArtPane.h"
 #include "ui/settings/FocusPane.h"
 #include "ui/settings/PanesFixture.h"

@@ -1,6 +1,6 @@
 #include "PaneTest.h"
 #include "core/SunTimes.h"
-#include "ui/Toggle.h"
+#include "ui/kit/Toggle.h"
 #include "ui/settings/DisplaysPane.h"
 #include "ui/settings/PapersPane.h"
 #include "ui/settings/SchedulePane.h"

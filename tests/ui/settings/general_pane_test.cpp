@@ -1,4 +1,4 @@
-#include "ui/Toggle.h"
+#include "ui/kit/Toggle.h"
 #include "ui/settings/GeneralPane.h"
 #include "ui/settings/PanesFixture.h"
 

@@ -1,6 +1,6 @@
 #include "PaneTest.h"
-#include "app/ShortcutRegistry.h"
-#include "platform/fake/FakeHotKeys.h"
+#include "doubles/FakeHotKeys.h"
+#include "shortcuts/ShortcutRegistry.h"
 #include "ui/settings/ShortcutsPane.h"
 
 #include <QKeySequenceEdit>

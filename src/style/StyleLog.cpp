@@ -1,0 +1,7 @@
+#include "style/StyleLog.h"
+
+namespace tessel {
+
+Q_LOGGING_CATEGORY(lcStyle, "tessel.style", QtWarningMsg)
+
+} // namespace tessel

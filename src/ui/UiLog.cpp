@@ -1,7 +1,0 @@
-#include "ui/UiLog.h"
-
-namespace tessel {
-
-Q_LOGGING_CATEGORY(lcUi, "tessel.ui", QtWarningMsg)
-
-} // namespace tessel

@@ -1,0 +1,121 @@
+#include "app/AppFixture.h"
+#include "shortcuts/ShortcutActions.h"
+
+namespace tessel {
+namespace {
+
+class ShortcutActionsTest : public AppFixture {
+protected:
+    void run(const char* name) {
+        ASSERT_TRUE(ShortcutActions::run(*store, QString::fromLatin1(name)));
+    }
+    Settings withSlots(Slot day, Slot night) {
+        Settings s;
+        s.onboarded = true;
+        s.day = std::move(day);
+        s.night = std::move(night);
+        return s;
+    }
+};
+
+TEST_F(ShortcutActionsTest, NamesAreTheSevenStoredActions) {
+    EXPECT_EQ(ShortcutActions::names(),
+              QStringList({"togglePaper", "snoozeHour", "nextPaper", "heavier", "lighter",
+                           "focusSheet", "readingRuler"}));
+    startStore();
+    EXPECT_FALSE(ShortcutActions::run(*store, QStringLiteral("nextpaper")));
+}
+
+TEST_F(ShortcutActionsTest, TogglesInvertAndPersist) {
+    startStore();
+    run("togglePaper");
+    run("focusSheet");
+    run("readingRuler");
+    EXPECT_FALSE(store->settings().enabled);
+    EXPECT_TRUE(store->settings().focusSheet);
+    EXPECT_TRUE(store->settings().ruler);
+    EXPECT_TRUE(overlay->lastSync.layers.isEmpty());
+    platform.advance(SettingsPersistence::writeSpacing);
+    const auto saved = settingsFromJson(*platform.defaults().value("settings"));
+    ASSERT_TRUE(saved);
+    EXPECT_FALSE(saved->enabled);
+    EXPECT_TRUE(saved->ruler);
+
+    run("togglePaper");
+    EXPECT_TRUE(store->settings().enabled);
+    EXPECT_EQ(overlay->lastSync.layers.size(), 1);
+}
+
+TEST_F(ShortcutActionsTest, SnoozeHourSnoozesThenCancels) {
+    startStore();
+    run("snoozeHour");
+    ASSERT_TRUE(store->settings().snoozedUntil);
+    EXPECT_DOUBLE_EQ(
+        Instant::fromDateTime(platform.now()).secondsUntil(*store->settings().snoozedUntil), 3600);
+    platform.advance(std::chrono::minutes(20));
+    run("snoozeHour");
+    EXPECT_FALSE(store->settings().snoozedUntil);
+    EXPECT_FALSE(store->isSnoozed());
+}
+
+TEST_F(ShortcutActionsTest, NextPaperWrapsAndTreatsUnknownPapersAsFirst) {
+    const QList<Paper>& papers = Paper::builtIn();
+    storeSettings(withSlots({papers.last().id, 140}, {QStringLiteral("felt"), 150}));
+    startStore();
+    run("nextPaper");
+    EXPECT_EQ(store->settings().day, (Slot{papers.first().id, 140}));
+    run("nextPaper");
+    EXPECT_EQ(store->settings().day.paper, papers[1].id);
+
+    store->updateSettings([](Settings& s) { s.day.paper = QStringLiteral("deleted-custom"); });
+    run("nextPaper");
+    EXPECT_EQ(store->settings().day, (Slot{papers[1].id, 140}));
+    EXPECT_EQ(store->settings().night, (Slot{QStringLiteral("felt"), 150}));
+}
+
+TEST_F(ShortcutActionsTest, NextPaperIncludesCustomPapers) {
+    Settings s = withSlots({Paper::builtIn().last().id, 120}, {QStringLiteral("felt"), 150});
+    s.customPapers = {CustomPaper{QStringLiteral("mine"), QStringLiteral("Mine"), {}}};
+    storeSettings(s);
+    startStore();
+    run("nextPaper");
+    EXPECT_EQ(store->settings().day.paper, QStringLiteral("mine"));
+}
+
+TEST_F(ShortcutActionsTest, ActionsFollowTheAppearanceFirst) {
+    storeSettings(withSlots({QStringLiteral("kozo"), 120}, {QStringLiteral("felt"), 150}));
+    startStore();
+    store->setEditingNight(true); // the popover left on Night while the desktop is light
+    run("heavier");
+    EXPECT_FALSE(store->editingNight());
+    EXPECT_EQ(store->settings().day.gsm, 140);
+    EXPECT_EQ(store->settings().night.gsm, 150);
+
+    platform.setDark(true);
+    store->setEditingNight(false);
+    run("lighter");
+    EXPECT_TRUE(store->editingNight());
+    EXPECT_EQ(store->settings().night, (Slot{QStringLiteral("felt"), 130}));
+    run("nextPaper");
+    EXPECT_EQ(store->settings().night.paper, QStringLiteral("newsprint"));
+}
+
+TEST_F(ShortcutActionsTest, WeightsStayWithinSixtyAndThreeHundred) {
+    struct Case {
+        const char* action;
+        double from;
+        double to;
+    };
+    for (const Case& c :
+         {Case{"heavier", 300, 300}, Case{"heavier", 290, 300}, Case{"heavier", 120, 140},
+          Case{"lighter", 60, 60}, Case{"lighter", 70, 60}, Case{"lighter", 300, 280}}) {
+        storeSettings(withSlots({QStringLiteral("laid"), c.from}, {QStringLiteral("felt"), 150}));
+        startStore();
+        run(c.action);
+        EXPECT_EQ(store->settings().day, (Slot{QStringLiteral("laid"), c.to}))
+            << c.action << " from " << c.from;
+    }
+}
+
+} // namespace
+} // namespace tessel

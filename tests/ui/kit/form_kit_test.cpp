@@ -1,0 +1,85 @@
+#include "ui/kit/FloatSlider.h"
+#include "ui/kit/FormPage.h"
+#include "ui/kit/FormSection.h"
+#include "ui/kit/Toggle.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QTest>
+#include <QWheelEvent>
+
+#include <cmath>
+#include <gtest/gtest.h>
+
+namespace tessel {
+namespace {
+
+TEST(FloatSliders, ShowValuesQuietlyAndKeepThemInRange) {
+    FloatSlider slider(6, 64);
+    QSignalSpy moved(&slider, &FloatSlider::moved);
+    slider.setValue(17.25);
+    EXPECT_DOUBLE_EQ(slider.value(), 17.25) << "a value set from outside is kept exactly";
+    slider.setValue(200);
+    EXPECT_DOUBLE_EQ(slider.value(), 64);
+    slider.setValue(std::nan(""));
+    EXPECT_DOUBLE_EQ(slider.value(), 6);
+    EXPECT_EQ(moved.count(), 0);
+}
+
+TEST(FloatSliders, AnnounceWhatTheUserChooses) {
+    FloatSlider slider(-1, 1);
+    slider.setValue(0);
+    QSignalSpy moved(&slider, &FloatSlider::moved);
+    QTest::keyClick(&slider, Qt::Key_End);
+    ASSERT_EQ(moved.count(), 1);
+    EXPECT_DOUBLE_EQ(moved.at(0).at(0).toDouble(), 1);
+    EXPECT_DOUBLE_EQ(slider.value(), 1);
+    QTest::keyClick(&slider, Qt::Key_PageDown);
+    EXPECT_NEAR(slider.value(), 0.8, 1e-9);
+}
+
+TEST(FormSections, NameTheirControlsAfterTheirRowsAndShowAFooterOnlyWithText) {
+    FormSection section(QStringLiteral("Collections"));
+    Toggle* toggle = section.addToggle(QStringLiteral("Paper on"));
+    EXPECT_EQ(toggle->accessibleName(), u"Paper on");
+    EXPECT_TRUE(section.footer()->isHidden());
+    section.setFooter(QStringLiteral("Any touch brings your work back."));
+    EXPECT_FALSE(section.footer()->isHidden());
+    section.setFooter({});
+    EXPECT_TRUE(section.footer()->isHidden());
+}
+
+void turnWheel(QWidget& widget) {
+    const QPointF centre = QRectF(widget.rect()).center();
+    QWheelEvent wheel(centre, widget.mapToGlobal(centre), {}, QPoint(0, -120), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(&widget, &wheel);
+}
+
+TEST(FormPages, AWheelOverAPickerScrollsThePageUntilThePickerIsChosen) {
+    FormPage page;
+    page.resize(400, 200);
+    QComboBox* picker = nullptr;
+    for (int section = 0; section < 8; ++section) {
+        picker = new QComboBox;
+        picker->addItems({QStringLiteral("One"), QStringLiteral("Two"), QStringLiteral("Three")});
+        page.addSection()->addRow(QStringLiteral("Pick"), picker);
+    }
+    page.show();
+    picker = page.findChildren<QComboBox*>().at(1);
+    turnWheel(*picker);
+    EXPECT_EQ(picker->currentIndex(), 0);
+    EXPECT_GT(page.verticalScrollBar()->value(), 0);
+
+    page.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&page));
+    picker->setFocus();
+    turnWheel(*picker);
+    EXPECT_EQ(picker->currentIndex(), 1);
+}
+
+} // namespace
+} // namespace tessel

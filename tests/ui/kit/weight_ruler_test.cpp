@@ -1,0 +1,112 @@
+#include "ui/UiFixture.h"
+#include "ui/kit/WeightRuler.h"
+
+#include <QAccessible>
+
+#include <cmath>
+#include <limits>
+
+namespace tessel {
+namespace {
+
+TEST(WeightRulerRule, MapsThePointerToAStepOfTheScale) {
+    const double w = 304;
+    const struct {
+        double x;
+        double gsm;
+    } cases[] = {
+        {0, 60},
+        {-40, 60},
+        {std::numeric_limits<double>::quiet_NaN(), 60},
+        {w, 300},
+        {w + 50, 300},
+        {0.52 * w, 180},
+        // 65 lies halfway between two steps and rounds away from zero.
+        {w * 5 / 240, 70},
+        {w * 4.9 / 240, 60},
+        {w / 2, 180},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(WeightRuler::valueAt(c.x, w, 60, 300, 10), c.gsm) << "x = " << c.x;
+    }
+}
+
+TEST(WeightRulerRule, NamesTheWeightClassAtItsBounds) {
+    const struct {
+        double gsm;
+        const char* name;
+    } cases[] = {{60, "Light"},          {99.9, "Light"},       {100, "Text weight"},
+                 {169.9, "Text weight"}, {170, "Cover weight"}, {239.9, "Cover weight"},
+                 {240, "Board"},         {300, "Board"}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(WeightRuler::weightClass(c.gsm), QString::fromLatin1(c.name)) << c.gsm;
+    }
+}
+
+class WeightRulerWidget : public UiTest {
+protected:
+    WeightRulerWidget() {
+        ruler.resize(304 + 2 * WeightRuler::overhang, ruler.sizeHint().height());
+        ruler.show();
+        QObject::connect(&ruler, &WeightRuler::chosen, [this](double gsm) { chosen.append(gsm); });
+    }
+
+    QPoint at(double fraction) const {
+        const QRectF scale = ruler.scale();
+        return QPointF(scale.left() + fraction * scale.width(), scale.center().y()).toPoint();
+    }
+
+    WeightRuler ruler;
+    QList<double> chosen;
+};
+
+TEST_F(WeightRulerWidget, PressesChooseTheWeightUnderThePointer) {
+    ruler.setGsm(120);
+    EXPECT_TRUE(chosen.isEmpty()) << "showing a weight is not a choice";
+    QTest::mouseClick(&ruler, Qt::LeftButton, {}, at(0));
+    QTest::mouseClick(&ruler, Qt::LeftButton, {}, at(0.52));
+    QTest::mouseClick(&ruler, Qt::LeftButton, {}, QPoint(ruler.width() - 1, 10));
+    EXPECT_EQ(chosen, (QList<double>{60, 180, 300}));
+    EXPECT_EQ(ruler.shownClass(), QStringLiteral("Board"));
+}
+
+TEST_F(WeightRulerWidget, AFullDragPassesEveryStepOnce) {
+    ruler.setGsm(60);
+    QTest::mousePress(&ruler, Qt::LeftButton, {}, at(0));
+    for (int x = at(0).x(); x <= at(1).x() + 20; ++x) {
+        QTest::mouseMove(&ruler, QPoint(x, at(0).y()));
+    }
+    QTest::mouseRelease(&ruler, Qt::LeftButton, {}, at(1) + QPoint(20, 0));
+    QList<double> expected;
+    for (int gsm = 70; gsm <= 300; gsm += 10) {
+        expected.append(gsm);
+    }
+    // With the 60 it started on, 25 values.
+    EXPECT_EQ(chosen, expected);
+}
+
+TEST_F(WeightRulerWidget, ArrowKeysStepTheWeight) {
+    ruler.setGsm(120);
+    ruler.setFocus();
+    QTest::keyClick(&ruler, Qt::Key_Right);
+    QTest::keyClick(&ruler, Qt::Key_Left);
+    QTest::keyClick(&ruler, Qt::Key_Left);
+    EXPECT_EQ(chosen, (QList<double>{130, 120, 110}));
+}
+
+TEST_F(WeightRulerWidget, IsASliderNamedPaperWeightToAssistiveTechnology) {
+    ruler.setGsm(150);
+    QAccessibleInterface* access = QAccessible::queryAccessibleInterface(&ruler);
+    ASSERT_TRUE(access);
+    EXPECT_EQ(access->role(), QAccessible::Slider);
+    EXPECT_EQ(access->text(QAccessible::Name), QStringLiteral("Paper weight"));
+    QAccessibleValueInterface* value = access->valueInterface();
+    ASSERT_TRUE(value);
+    EXPECT_EQ(value->minimumValue().toInt(), 60);
+    EXPECT_EQ(value->maximumValue().toInt(), 300);
+    EXPECT_EQ(value->minimumStepSize().toInt(), 10);
+    EXPECT_EQ(value->currentValue().toInt(), 150);
+}
+
+} // namespace
+} // namespace tessel

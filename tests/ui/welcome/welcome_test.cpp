@@ -1,0 +1,127 @@
+#include "ui/UiFixture.h"
+#include "ui/kit/LitPaper.h"
+#include "ui/kit/PaperGrid.h"
+#include "ui/kit/PressButton.h"
+#include "ui/kit/Swatch.h"
+#include "ui/kit/WeightRuler.h"
+#include "ui/welcome/WelcomeIntro.h"
+#include "ui/welcome/WelcomePanelStep.h"
+#include "ui/welcome/WelcomePaperStep.h"
+#include "ui/welcome/WelcomeView.h"
+
+namespace tessel {
+namespace {
+
+class Welcome : public UiTest {
+protected:
+    Welcome() {
+        Settings fresh;
+        fresh.enabled = false;
+        storeSettings(fresh);
+    }
+
+    WelcomeView& open() {
+        startStore();
+        WelcomeView::Actions actions;
+        actions.dropIn = [this] {
+            events.append(QStringLiteral("drop in"));
+            syncsAtDropIn = overlay->syncCount;
+        };
+        actions.openSettings = [this] { events.append(QStringLiteral("settings")); };
+        actions.close = [this] { events.append(QStringLiteral("close")); };
+        actions.panelIcon = [](qreal scale, const QColor& ink) {
+            QImage icon(QSize(14, 16) * scale, QImage::Format_ARGB32_Premultiplied);
+            icon.fill(ink);
+            return icon;
+        };
+        view = std::make_unique<WelcomeView>(*store, actions);
+        QObject::connect(store.get(), &Store::settingsChanged, [this] {
+            const Settings& s = store->settings();
+            events.append(
+                QStringLiteral("onboarded %1 enabled %2").arg(s.onboarded).arg(s.enabled));
+        });
+        view->show();
+        return *view;
+    }
+
+    void choose(WelcomePaperStep& step, const char* paper, double rulerFraction) {
+        Swatch* swatch = button<Swatch>(step, QString::fromLatin1(paper));
+        ASSERT_TRUE(swatch);
+        swatch->click();
+        const QRectF scale = step.ruler().scale();
+        QTest::mouseClick(
+            &step.ruler(), Qt::LeftButton, {},
+            QPointF(scale.left() + rulerFraction * scale.width(), scale.center().y()).toPoint());
+    }
+
+    std::unique_ptr<WelcomeView> view;
+    QStringList events;
+    int syncsAtDropIn = -1;
+};
+
+TEST_F(Welcome, ReturnLaysThePaperDownAndStepOneFollowsAfterAMoment) {
+    open();
+    EXPECT_EQ(view->step(), 0);
+    EXPECT_TRUE(view->intro().layItDown()->isDefault());
+    const int syncsBefore = overlay->syncCount;
+    QTest::keyClick(view.get(), Qt::Key_Return);
+
+    EXPECT_EQ(events,
+              (QStringList{QStringLiteral("onboarded 1 enabled 0"),
+                           QStringLiteral("onboarded 1 enabled 1"), QStringLiteral("drop in")}));
+    EXPECT_GE(syncsAtDropIn, syncsBefore);
+    EXPECT_GT(overlay->syncCount, syncsAtDropIn) << "a refresh after the drop-in was asked for";
+    EXPECT_FALSE(overlay->lastSync.layers.isEmpty() && overlay->lastSync.pending.isEmpty())
+        << "the screen gets paper";
+
+    platform.advance(std::chrono::milliseconds(1399));
+    EXPECT_EQ(view->step(), 0);
+    platform.advance(std::chrono::milliseconds(1));
+    EXPECT_EQ(view->step(), 1);
+}
+
+TEST_F(Welcome, StepsOneAndTwoEditTheDayAndThenTheNightSlot) {
+    open();
+    view->setStep(1);
+    choose(view->dayStep(), "Gampi", 0);
+    EXPECT_EQ(store->settings().day, (Slot{QStringLiteral("gampi"), 60}));
+    EXPECT_EQ(store->settings().night, Settings().night);
+
+    QTest::keyClick(view.get(), Qt::Key_Return);
+    EXPECT_EQ(view->step(), 2);
+    choose(view->nightStep(), "Blotting", 1);
+    EXPECT_EQ(store->settings().night, (Slot{QStringLiteral("blotting"), 300}));
+    EXPECT_EQ(store->settings().day, (Slot{QStringLiteral("gampi"), 60}));
+    EXPECT_TRUE(view->nightStep().sheet().night());
+    EXPECT_FALSE(view->dayStep().sheet().night());
+    EXPECT_EQ(view->nightStep().next()->text(), QStringLiteral("Done"));
+
+    view->nightStep().next()->click();
+    EXPECT_EQ(view->step(), 3);
+}
+
+TEST_F(Welcome, TheLastStepOpensSettingsOrSimplyCloses) {
+    open();
+    view->setStep(3);
+    view->panelStep().openSettings()->click();
+    EXPECT_EQ(events.mid(events.size() - 2),
+              (QStringList{QStringLiteral("close"), QStringLiteral("settings")}));
+    events.clear();
+    QTest::keyClick(view.get(), Qt::Key_Return);
+    EXPECT_EQ(events, QStringList{QStringLiteral("close")});
+    EXPECT_EQ(view->panelStep().start()->text(), QStringLiteral("Start Using Tessel"));
+}
+
+TEST_F(Welcome, ShowsOneStepAtATimeOnceTheTransitionEnds) {
+    open();
+    view->setStep(2);
+    ASSERT_TRUE(waitFor([this] {
+        return view->page(2)->isVisible() && !view->page(0)->isVisible() &&
+               !view->page(2)->graphicsEffect() && view->page(2)->pos() == QPoint(0, 0);
+    }));
+    EXPECT_FALSE(view->page(1)->isVisible());
+    EXPECT_FALSE(view->page(3)->isVisible());
+}
+
+} // namespace
+} // namespace tessel
