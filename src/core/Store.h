@@ -4,8 +4,10 @@
 #include "core/MomentController.h"
 #include "core/Overlay.h"
 #include "core/PaperCache.h"
+#include "core/ScreenSampler.h"
 #include "core/Settings.h"
 #include "core/SettingsPersistence.h"
+#include "core/WindowTracker.h"
 #include "platform/Platform.h"
 
 #include <QImage>
@@ -103,9 +105,6 @@ public:
     Overlay& overlay() { return *m_overlay; }
     Platform& platform() { return m_platform; }
 
-    // Average sRGB luma of an image drawn into a 32 × 20 sample, 0 (black) to 1 (white).
-    static double luminance(const QImage& image);
-
 Q_SIGNALS:
     void settingsChanged();
     void editingNightChanged(bool night);
@@ -134,7 +133,6 @@ private:
     Recipe recipeOf(const QString& paperId) const;
     LayerMap resolveLayers(const Settings& effective, const ScreenMap& screens) const;
     void sampleScreens();
-    void track();
 
     template <typename T, typename Signal> void assign(T& field, T value, Signal changed);
 
@@ -153,13 +151,13 @@ private:
     PaperCache m_cache;
     std::unique_ptr<Timer> m_snoozeTimer;
     std::unique_ptr<Timer> m_minuteTimer;
-    std::unique_ptr<Timer> m_trackTimer;
-    std::unique_ptr<Timer> m_sampleTimer;
     std::unique_ptr<MomentController> m_art;
     std::unique_ptr<MomentController> m_rest;
     std::unique_ptr<Timer> m_artTimer;
     std::unique_ptr<Timer> m_restTimer;
     std::optional<qint32> m_frontPID;
+    ScreenSampler m_sampler;
+    WindowTracker m_tracker;
     bool m_started = false;
 };
 
