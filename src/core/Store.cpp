@@ -213,7 +213,7 @@ Instant Store::now() const {
 }
 
 bool Store::isSnoozed() const {
-    return m_settings.snoozedUntil && *m_settings.snoozedUntil > now();
+    return tessel::isSnoozed(m_settings, m_platform.now());
 }
 
 void Store::snooze(std::optional<double> seconds) {

@@ -4,6 +4,7 @@
 #include "core/MomentController.h"
 #include "core/Overlay.h"
 #include "core/PaperCache.h"
+#include "core/Resolution.h"
 #include "core/ScreenSampler.h"
 #include "core/Settings.h"
 #include "core/SettingsPersistence.h"
@@ -18,14 +19,6 @@
 #include <optional>
 
 namespace tessel {
-
-// An automation override: paper off, or one paper for both slots. Never saved.
-struct FocusFilter {
-    bool on = true;
-    std::optional<QString> paper;
-
-    friend bool operator==(const FocusFilter&, const FocusFilter&) = default;
-};
 
 // The one observable state object: the user's settings, what Tessel knows of the machine,
 // and the decision of which paper each screen shows. Lives on the main thread.
@@ -80,8 +73,6 @@ public:
 
     // The one-line state for the popover, or none when paper shows as chosen.
     std::optional<QString> status() const;
-    // Whether the application rules let paper show over this app.
-    static bool allowsApp(const Settings& settings, const std::optional<QString>& appId);
     ScreenMap screensByID() const;
 
     bool isSnoozed() const;
@@ -131,7 +122,8 @@ private:
     std::optional<QImage> tile(const Layer& layer);
     void pruneHeights(const LayerMap& layers);
     Recipe recipeOf(const QString& paperId) const;
-    LayerMap resolveLayers(const Settings& effective, const ScreenMap& screens) const;
+    MachineState machineState(const ScreenMap& screens) const;
+    QString frontAppName() const;
     void sampleScreens();
 
     template <typename T, typename Signal> void assign(T& field, T value, Signal changed);

@@ -16,11 +16,7 @@ class StoreSampling : public StoreTest {
 protected:
     Store& startSampling(bool dark) {
         platform.setDark(dark);
-        Settings s;
-        s.onboarded = true;
-        s.dayNight = Settings::DayNight::screen;
-        storeSettings(s);
-        return startStore();
+        return startWith([](Settings& s) { s.dayNight = Settings::DayNight::screen; });
     }
     bool judgedDark() { return store->displayDark().value(QStringLiteral("A")); }
 };
