@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QMap>
 #include <QString>
 
 #include <optional>
@@ -16,5 +17,8 @@ struct Layer {
 
     friend bool operator==(const Layer&, const Layer&) = default;
 };
+
+// By screen identifier; a screen without an entry shows no paper.
+using LayerMap = QMap<QString, Layer>;
 
 } // namespace tessel

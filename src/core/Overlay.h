@@ -12,7 +12,6 @@
 namespace tessel {
 
 using ScreenMap = QMap<QString, ScreenInfo>;
-using LayerMap = QMap<QString, Layer>;
 using TileMap = QMap<QString, QImage>;
 
 // What the Store hands the overlay windows after each refresh.

@@ -26,8 +26,8 @@ Store::Store(Platform& platform, std::unique_ptr<Overlay> overlay)
     , m_screenAccess(platform.screenCaptureAllowed())
     , m_snoozeTimer(platform.makeTimer([this] { refresh(); }))
     , m_minuteTimer(platform.makeTimer([this] { heartbeat(); }))
-    , m_trackTimer(platform.makeTimer([this] { track(); }))
-    , m_sampleTimer(platform.makeTimer([this] { sampleScreens(); })) {
+    , m_sampler(platform, [this] { sampleScreens(); })
+    , m_tracker(platform, *m_overlay, m_settings, m_frontPID) {
     connect(&m_cache, &PaperCache::heightFieldArrived, this, &Store::refresh);
     connect(&m_cache, &PaperCache::previewsChanged, this, &Store::previewsChanged);
 }
@@ -170,6 +170,31 @@ void Store::activeAppChanged(const std::optional<AppInfo>& app) {
     refresh();
 }
 
+void Store::restartSampling() {
+    m_sampler.stop();
+    assign(m_screenAccess, m_platform.screenCaptureAllowed(),
+           [this] { Q_EMIT screenAccessChanged(m_screenAccess); });
+    if (m_settings.dayNight == Settings::DayNight::screen && m_screenAccess) {
+        m_sampler.start();
+        sampleScreens();
+        return;
+    }
+    assign(m_displayDark, {}, [this] { Q_EMIT displayDarkChanged(); });
+}
+
+void Store::sampleScreens() {
+    QMap<QString, bool> judged = m_sampler.judge(screensByID().keys(), m_displayDark, m_dark);
+    if (judged == m_displayDark) {
+        return;
+    }
+    assign(m_displayDark, std::move(judged), [this] { Q_EMIT displayDarkChanged(); });
+    refresh();
+}
+
+void Store::updateTracking() {
+    m_tracker.update(m_paperVisible);
+}
+
 bool Store::geocode(const QString& place) {
     const auto found = findPlace(place);
     if (!found) {
@@ -188,7 +213,7 @@ Instant Store::now() const {
 }
 
 bool Store::isSnoozed() const {
-    return m_settings.snoozedUntil && *m_settings.snoozedUntil > now();
+    return tessel::isSnoozed(m_settings, m_platform.now());
 }
 
 void Store::snooze(std::optional<double> seconds) {

@@ -4,8 +4,11 @@
 #include "core/MomentController.h"
 #include "core/Overlay.h"
 #include "core/PaperCache.h"
+#include "core/Resolution.h"
+#include "core/ScreenSampler.h"
 #include "core/Settings.h"
 #include "core/SettingsPersistence.h"
+#include "core/WindowTracker.h"
 #include "platform/Platform.h"
 
 #include <QImage>
@@ -16,14 +19,6 @@
 #include <optional>
 
 namespace tessel {
-
-// An automation override: paper off, or one paper for both slots. Never saved.
-struct FocusFilter {
-    bool on = true;
-    std::optional<QString> paper;
-
-    friend bool operator==(const FocusFilter&, const FocusFilter&) = default;
-};
 
 // The one observable state object: the user's settings, what Tessel knows of the machine,
 // and the decision of which paper each screen shows. Lives on the main thread.
@@ -78,8 +73,6 @@ public:
 
     // The one-line state for the popover, or none when paper shows as chosen.
     std::optional<QString> status() const;
-    // Whether the application rules let paper show over this app.
-    static bool allowsApp(const Settings& settings, const std::optional<QString>& appId);
     ScreenMap screensByID() const;
 
     bool isSnoozed() const;
@@ -102,9 +95,6 @@ public:
 
     Overlay& overlay() { return *m_overlay; }
     Platform& platform() { return m_platform; }
-
-    // Average sRGB luma of an image drawn into a 32 × 20 sample, 0 (black) to 1 (white).
-    static double luminance(const QImage& image);
 
 Q_SIGNALS:
     void settingsChanged();
@@ -132,9 +122,9 @@ private:
     std::optional<QImage> tile(const Layer& layer);
     void pruneHeights(const LayerMap& layers);
     Recipe recipeOf(const QString& paperId) const;
-    LayerMap resolveLayers(const Settings& effective, const ScreenMap& screens) const;
+    MachineState machineState(const ScreenMap& screens) const;
+    QString frontAppName() const;
     void sampleScreens();
-    void track();
 
     template <typename T, typename Signal> void assign(T& field, T value, Signal changed);
 
@@ -153,13 +143,13 @@ private:
     PaperCache m_cache;
     std::unique_ptr<Timer> m_snoozeTimer;
     std::unique_ptr<Timer> m_minuteTimer;
-    std::unique_ptr<Timer> m_trackTimer;
-    std::unique_ptr<Timer> m_sampleTimer;
     std::unique_ptr<MomentController> m_art;
     std::unique_ptr<MomentController> m_rest;
     std::unique_ptr<Timer> m_artTimer;
     std::unique_ptr<Timer> m_restTimer;
     std::optional<qint32> m_frontPID;
+    ScreenSampler m_sampler;
+    WindowTracker m_tracker;
     bool m_started = false;
 };
 

@@ -1,58 +1,11 @@
+#include "core/StatusText.h"
 #include "core/Store.h"
-#include "core/SunTimes.h"
 
 #include <QFileInfo>
-#include <QLocale>
+
+#include <algorithm>
 
 namespace tessel {
-
-namespace {
-
-bool anyPrefixOf(const QStringList& prefixes, const QString& appId) {
-    return std::any_of(prefixes.cbegin(), prefixes.cend(),
-                       [&](const QString& prefix) { return appId.startsWith(prefix); });
-}
-
-// The copy refresh decides with: onboarding and the Focus filter applied, never stored.
-Settings effectiveSettings(Settings s, const std::optional<FocusFilter>& filter) {
-    if (!s.onboarded) {
-        s.enabled = false;
-    }
-    if (filter) {
-        if (!filter->on) {
-            s.enabled = false;
-        }
-        if (filter->paper) {
-            s.day.paper = *filter->paper;
-            s.night.paper = *filter->paper;
-        }
-    }
-    return s;
-}
-
-std::optional<QString> appPaper(const Settings& s, const std::optional<QString>& appId) {
-    if (!appId) {
-        return std::nullopt;
-    }
-    for (auto it = s.appPapers.cbegin(); it != s.appPapers.cend(); ++it) {
-        if (appId->startsWith(it.key())) {
-            return it.value();
-        }
-    }
-    return std::nullopt;
-}
-
-} // namespace
-
-bool Store::allowsApp(const Settings& settings, const std::optional<QString>& appId) {
-    switch (settings.appMode) {
-    case Settings::AppMode::onlyListed:
-        return appId && anyPrefixOf(settings.onlyApps, *appId);
-    case Settings::AppMode::exceptListed:
-        return !appId || !anyPrefixOf(settings.excludedApps, *appId);
-    }
-    return true;
-}
 
 ScreenMap Store::screensByID() const {
     ScreenMap screens;
@@ -64,15 +17,26 @@ ScreenMap Store::screensByID() const {
     return screens;
 }
 
+MachineState Store::machineState(const ScreenMap& screens) const {
+    return {.screens = screens.keys(),
+            .dark = m_dark,
+            .displayDark = m_displayDark,
+            .onBattery = m_onBattery,
+            .frontApp = m_frontApp,
+            .compositorRunning = m_platform.compositorRunning(),
+            .now = m_platform.now(),
+            .timeZone = m_platform.timeZone(),
+            .focusFilter = m_focusFilter};
+}
+
 void Store::refresh() {
-    const Instant current = now();
-    if (m_settings.snoozedUntil && *m_settings.snoozedUntil <= current) {
+    if (m_settings.snoozedUntil && *m_settings.snoozedUntil <= now()) {
         updateSettings([](Settings& s) { s.snoozedUntil.reset(); });
         return;
     }
     const ScreenMap screens = screensByID();
     const bool wasVisible = m_paperVisible;
-    const LayerMap layers = resolveLayers(effectiveSettings(m_settings, m_focusFilter), screens);
+    const LayerMap layers = resolve(m_settings, machineState(screens)).layers;
 
     TileMap tiles;
     QSet<QString> pending;
@@ -94,37 +58,7 @@ void Store::refresh() {
     pruneHeights(layers);
 }
 
-LayerMap Store::resolveLayers(const Settings& s, const ScreenMap& screens) const {
-    const QDateTime time = m_platform.now();
-    const bool snoozed = s.snoozedUntil && *s.snoozedUntil > Instant::fromDateTime(time);
-    // Without a compositor a translucent window shows opaque: better no paper than a wall.
-    const bool shows = s.enabled && m_platform.compositorRunning() && !snoozed &&
-                       !(m_onBattery && s.pauseOnBattery) &&
-                       inSchedule(s.schedule, time, m_platform.timeZone()) &&
-                       allowsApp(s, m_frontApp);
-    LayerMap layers;
-    if (!shows) {
-        return layers;
-    }
-    // A Focus filter's paper outranks the app and screen papers; the weight stays the slot's.
-    const auto forFilter = m_focusFilter ? m_focusFilter->paper : std::nullopt;
-    const auto forApp = forFilter ? forFilter : appPaper(s, m_frontApp);
-    const bool perScreen = s.dayNight == Settings::DayNight::screen && !m_displayDark.isEmpty();
-    const double lampStrength = s.lamp.id ? s.lamp.strength : 0;
-    for (const QString& id : screens.keys()) {
-        if (s.disabledDisplays.contains(id)) {
-            continue;
-        }
-        const bool night = perScreen ? m_displayDark.value(id, m_dark) : m_dark;
-        const Slot& slot = night ? s.night : s.day;
-        const QString paper = forApp.value_or(s.displayPapers.value(id, slot.paper));
-        layers.insert(id, Layer{paper, slot.gsm, night, s.lamp.id, lampStrength});
-    }
-    return layers;
-}
-
 std::optional<QString> Store::status() const {
-    const QDateTime time = m_platform.now();
     if (m_persistence.writeError()) {
         return QStringLiteral("Couldn't save settings");
     }
@@ -132,33 +66,19 @@ std::optional<QString> Store::status() const {
         return QStringLiteral("Unreadable settings were set aside as ") +
                QFileInfo(*aside).fileName();
     }
-    if (!m_settings.enabled) {
-        return QStringLiteral("Off");
+    // The gates concern the whole machine, so no screen needs reading.
+    const auto gate = resolve(m_settings, machineState({})).closedBy;
+    if (!gate) {
+        return std::nullopt;
     }
-    if (!m_platform.compositorRunning()) {
-        return QStringLiteral("Needs a compositor");
-    }
-    if (isSnoozed()) {
-        const QTime end =
-            m_settings.snoozedUntil->toDateTime().toTimeZone(m_platform.timeZone()).time();
-        return QStringLiteral("Snoozed until ") + QLocale().toString(end, QLocale::ShortFormat);
-    }
-    if (m_settings.pauseOnBattery && m_onBattery) {
-        return QStringLiteral("Paused on battery");
-    }
-    if (!inSchedule(m_settings.schedule, time, m_platform.timeZone())) {
-        return QStringLiteral("Outside schedule");
-    }
-    if (!allowsApp(m_settings, m_frontApp)) {
-        const QList<AppInfo> apps = m_platform.runningApps();
-        const auto app = std::find_if(apps.cbegin(), apps.cend(),
-                                      [this](const AppInfo& a) { return a.appId == m_frontApp; });
-        if (app == apps.cend() || app->name.isEmpty()) {
-            return QStringLiteral("Off in this app");
-        }
-        return QStringLiteral("Off in ") + app->name;
-    }
-    return std::nullopt;
+    return statusText(*gate, m_settings, m_platform.timeZone(), [this] { return frontAppName(); });
+}
+
+QString Store::frontAppName() const {
+    const QList<AppInfo> apps = m_platform.runningApps();
+    const auto app = std::find_if(apps.cbegin(), apps.cend(),
+                                  [this](const AppInfo& a) { return a.appId == m_frontApp; });
+    return app == apps.cend() ? QString() : app->name;
 }
 
 } // namespace tessel

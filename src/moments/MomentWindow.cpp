@@ -1,25 +1,12 @@
 #include "moments/MomentWindow.h"
 
+#include "platform/GlobalFrames.h"
 #include "style/Easing.h"
 
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
-#include <QScreen>
 
 namespace tessel {
-
-namespace {
-
-// Frames are global with y up from the primary screen's bottom; Qt places windows y down.
-QRect qtGeometry(const QRectF& frame) {
-    const QScreen* primary = QGuiApplication::primaryScreen();
-    const double bottom = primary ? primary->geometry().bottom() + 1 : frame.bottom();
-    return QRectF(frame.x(), bottom - frame.y() - frame.height(), frame.width(), frame.height())
-        .toAlignedRect();
-}
-
-} // namespace
 
 MomentWindow::MomentWindow(const ScreenInfo& screen, std::unique_ptr<MomentView> view)
     : m_view(std::move(view)) {
@@ -28,7 +15,7 @@ MomentWindow::MomentWindow(const ScreenInfo& screen, std::unique_ptr<MomentView>
     setFlags(Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint |
              Qt::X11BypassWindowManagerHint);
     setTitle(QStringLiteral("Tessel moment"));
-    setGeometry(qtGeometry(screen.frame));
+    setGeometry(toQtRect(screen.frame, primaryBottomEdge()).toAlignedRect());
     setOpacity(0);
     connect(m_view.get(), &MomentView::changed, this, [this] { update(); });
 

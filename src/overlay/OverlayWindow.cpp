@@ -1,12 +1,11 @@
 #include "overlay/OverlayWindow.h"
 
 #include "overlay/SheetPainter.h"
+#include "platform/GlobalFrames.h"
 
 #include <QEasingCurve>
-#include <QGuiApplication>
 #include <QPaintEvent>
 #include <QPainter>
-#include <QScreen>
 
 namespace tessel {
 
@@ -19,14 +18,6 @@ constexpr double focusCornerRadius = 12;
 constexpr double rulerCornerRadius = 6;
 constexpr double rulerOverhang = 20;
 constexpr double rulerOpacity = 0.26;
-
-// Frames are global with y up from the primary screen's bottom; Qt places windows y down.
-QRect qtGeometry(const QRectF& frame) {
-    const QScreen* primary = QGuiApplication::primaryScreen();
-    const double bottom = primary ? primary->geometry().bottom() + 1 : frame.bottom();
-    return QRectF(frame.x(), bottom - frame.y() - frame.height(), frame.width(), frame.height())
-        .toAlignedRect();
-}
 
 QEasingCurve dropCurve() {
     QEasingCurve curve(QEasingCurve::BezierSpline);
@@ -48,7 +39,7 @@ OverlayWindow::OverlayWindow(const ScreenInfo& host, std::function<bool()> reduc
     format.setAlphaBufferSize(8);
     setFormat(format);
     setTitle(QStringLiteral("Tessel paper"));
-    setGeometry(qtGeometry(host.frame));
+    setGeometry(toQtRect(host.frame, primaryBottomEdge()).toAlignedRect());
 
     m_fade.setEasingCurve(QEasingCurve::OutCubic);
     connect(&m_fade, &QVariantAnimation::finished, this, [this] {
@@ -86,7 +77,7 @@ void OverlayWindow::setHost(const ScreenInfo& host) {
     if (!moved) {
         return;
     }
-    setGeometry(qtGeometry(host.frame));
+    setGeometry(toQtRect(host.frame, primaryBottomEdge()).toAlignedRect());
     m_lampKey.reset();
     renderSheet();
 }
@@ -178,8 +169,7 @@ QRectF OverlayWindow::bounds() const {
 }
 
 QRectF OverlayWindow::toWindow(const QRectF& layerRect) const {
-    return {layerRect.x(), m_host.frame.height() - layerRect.y() - layerRect.height(),
-            layerRect.width(), layerRect.height()};
+    return toQtRect(layerRect, m_host.frame.height());
 }
 
 void OverlayWindow::repaint(const QRectF& area) {

@@ -1,5 +1,7 @@
 #include "overlay/TileGrid.h"
 
+#include "platform/GlobalFrames.h"
+
 #include <cmath>
 
 namespace tessel {
@@ -7,7 +9,7 @@ namespace tessel {
 QRectF TileGrid::cell(int index, double height) const {
     const int column = index % columns;
     const int row = index / columns;
-    return {column * side, height - (row + 1) * side, side, side};
+    return toQtRect(QRectF(column * side, row * side, side, side), height);
 }
 
 TileGrid layoutTiles(QSizeF size, int tilePixels, double devicePixelRatio) {

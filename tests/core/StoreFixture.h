@@ -47,6 +47,15 @@ protected:
         return *store;
     }
 
+    // Starts over onboarded settings with the edit applied.
+    Store& startWith(const std::function<void(Settings&)>& edit) {
+        Settings s;
+        s.onboarded = true;
+        edit(s);
+        storeSettings(s);
+        return startStore();
+    }
+
     std::optional<Settings> savedSettings() const {
         const UserDefaults reread(dir.path());
         const auto stored = reread.value("settings");

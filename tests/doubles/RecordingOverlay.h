@@ -31,19 +31,15 @@ public:
     }
     void setFocus(std::optional<QRectF> rect, double strength) override {
         focus = Focus{rect, strength};
-        ++focusCount;
     }
     void setRuler(QPointF point, bool hidden, double height) override {
         ruler = Ruler{point, hidden, height};
-        ++rulerCount;
     }
 
     Sync lastSync;
     Focus focus;
     Ruler ruler;
     int syncCount = 0;
-    int focusCount = 0;
-    int rulerCount = 0;
 };
 
 } // namespace tessel

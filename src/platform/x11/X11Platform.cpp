@@ -1,5 +1,6 @@
 #include "platform/x11/X11Platform.h"
 
+#include "platform/GlobalFrames.h"
 #include "platform/PlatformLog.h"
 #include "platform/QtTimer.h"
 #include "platform/x11/ActiveWindowWatcher.h"
@@ -27,16 +28,6 @@
 namespace tessel {
 
 namespace {
-
-// Qt's desktop runs y down from the primary screen's top; Tessel's runs y up from its bottom.
-double primaryBottom() {
-    const QScreen* primary = QGuiApplication::primaryScreen();
-    return primary ? primary->geometry().bottom() + 1 : 0;
-}
-
-QRectF toYUp(const QRectF& rect) {
-    return QRectF(rect.x(), primaryBottom() - rect.bottom(), rect.width(), rect.height());
-}
 
 qreal pixelRatio() {
     const QScreen* primary = QGuiApplication::primaryScreen();
@@ -108,7 +99,8 @@ QList<ScreenInfo> X11Platform::screens() const {
     }
     QList<ScreenInfo> result;
     for (const QScreen* screen : ordered) {
-        result.append({screenIdentifier(*screen), screen->name(), toYUp(screen->geometry()),
+        result.append({screenIdentifier(*screen), screen->name(),
+                       toYUpRect(screen->geometry(), primaryBottomEdge()),
                        screen->devicePixelRatio()});
     }
     return result;
@@ -153,12 +145,12 @@ std::optional<QRectF> X11Platform::frontWindowRect(std::optional<qint32> pid) co
     if (!frame) {
         return std::nullopt;
     }
-    return toYUp(QRectF(QPointF(frame->topLeft()) / ratio, QSizeF(frame->size()) / ratio));
+    return toYUpRect(QRectF(QPointF(frame->topLeft()) / ratio, QSizeF(frame->size()) / ratio),
+                     primaryBottomEdge());
 }
 
 QPointF X11Platform::cursorPosition() const {
-    const QPoint pos = QCursor::pos();
-    return {static_cast<double>(pos.x()), primaryBottom() - pos.y()};
+    return toYUpPoint(QCursor::pos(), primaryBottomEdge());
 }
 
 bool X11Platform::screenCaptureAllowed() const {

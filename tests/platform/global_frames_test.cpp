@@ -1,0 +1,47 @@
+#include "platform/GlobalFrames.h"
+
+#include <gtest/gtest.h>
+
+namespace tessel {
+namespace {
+
+TEST(GlobalFrames, RectsFlipAboutTheBottomEdgeAndBack) {
+    const struct {
+        const char* name;
+        QRectF yUp;
+        qreal bottomEdge;
+        QRectF qt;
+    } rows[] = {
+        {"the primary screen", {0, 0, 1440, 900}, 900, {0, 0, 1440, 900}},
+        {"a taller screen to its right", {1440, 0, 1920, 1080}, 900, {1440, -180, 1920, 1080}},
+        {"a screen above", {0, 900, 1440, 900}, 900, {0, -900, 1440, 900}},
+        {"a screen below", {-200, -1080, 1920, 1080}, 900, {-200, 900, 1920, 1080}},
+        {"a window on the primary", {10, 20, 300, 200}, 900, {10, 680, 300, 200}},
+        {"a primary not at the top", {0, 0, 800, 600}, 1000, {0, 400, 800, 600}},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        EXPECT_EQ(toQtRect(row.yUp, row.bottomEdge), row.qt);
+        EXPECT_EQ(toYUpRect(row.qt, row.bottomEdge), row.yUp);
+    }
+}
+
+TEST(GlobalFrames, PointsFlipAboutTheBottomEdgeAndBack) {
+    const struct {
+        QPointF yUp;
+        qreal bottomEdge;
+        QPointF qt;
+    } rows[] = {
+        {{0, 0}, 900, {0, 900}},
+        {{100, 900}, 900, {100, 0}},
+        {{2000, 1000}, 900, {2000, -100}},
+        {{-5, -30}, 900, {-5, 930}},
+    };
+    for (const auto& row : rows) {
+        EXPECT_EQ(toQtPoint(row.yUp, row.bottomEdge), row.qt);
+        EXPECT_EQ(toYUpPoint(row.qt, row.bottomEdge), row.yUp);
+    }
+}
+
+} // namespace
+} // namespace tessel
