@@ -7,6 +7,8 @@
 
 #include <QDBusArgument>
 
+#include <variant>
+
 namespace tessel {
 
 namespace {
@@ -27,6 +29,29 @@ std::optional<int> wholeNumber(const QString& text) {
 
 int act(const QString& action, const std::optional<QVariant>& value, const CommandIO& io) {
     return BusClient::report(BusClient().activateAction(action, value), io);
+}
+
+// What `paper` and `focus-filter` take: one word and, maybe, one option's value.
+struct WordAndOption {
+    QString word;
+    std::optional<QString> value;
+};
+
+// The word and the option's value, or the exit status after saying what is wrong.
+std::variant<WordAndOption, int> wordAndOption(const QStringList& arguments, const QString& option,
+                                               const QString& form, const CommandIO& io) {
+    QCommandLineParser parser;
+    const QCommandLineOption valued(option, QString(), QStringLiteral("VALUE"));
+    parser.addOption(valued);
+    const auto words = io.parse(parser, arguments.mid(1), form);
+    if (!words) {
+        return commandMisused;
+    }
+    if (words->size() != 1) {
+        return io.usage(form);
+    }
+    return WordAndOption{words->first(),
+                         parser.isSet(valued) ? std::optional(parser.value(valued)) : std::nullopt};
 }
 
 int listPapers(const QStringList& arguments, const CommandIO& io) {
@@ -54,26 +79,21 @@ int runPaperCommand(const QStringList& arguments, const CommandIO& io) {
     if (arguments.value(1) == u"list") {
         return listPapers(arguments, io);
     }
-    const QString form = QStringLiteral("tessel paper ID [--gsm N]");
-    QCommandLineParser parser;
-    const QCommandLineOption gsmOption(QStringLiteral("gsm"), QString(), QStringLiteral("N"));
-    parser.addOption(gsmOption);
-    const auto ids = io.parse(parser, arguments.mid(1), form);
-    if (!ids) {
-        return commandMisused;
+    const auto parsed = wordAndOption(arguments, QStringLiteral("gsm"),
+                                      QStringLiteral("tessel paper ID [--gsm N]"), io);
+    if (const auto* status = std::get_if<int>(&parsed)) {
+        return *status;
     }
-    if (ids->size() != 1) {
-        return io.usage(form);
-    }
+    const auto& [id, weight] = std::get<WordAndOption>(parsed);
     // 0 stands for "no weight given" on the bus, so a weight must name one.
-    const auto gsm = parser.isSet(gsmOption) ? wholeNumber(parser.value(gsmOption)) : 0;
-    if (!gsm || (parser.isSet(gsmOption) && !limits::gsm.contains(*gsm))) {
+    const auto gsm = weight ? wholeNumber(*weight) : 0;
+    if (!gsm || (weight && !limits::gsm.contains(*gsm))) {
         return io.fail(QStringLiteral("Weight must be from %1 to %2 gsm, not %3.")
                            .arg(limits::gsm.lowest)
                            .arg(limits::gsm.highest)
-                           .arg(parser.value(gsmOption)));
+                           .arg(weight.value_or(QString())));
     }
-    return act(QStringLiteral("set-paper"), pair(ids->first(), *gsm), io);
+    return act(QStringLiteral("set-paper"), pair(id, *gsm), io);
 }
 
 int runSnoozeCommand(const QStringList& arguments, const CommandIO& io) {
@@ -86,18 +106,16 @@ int runSnoozeCommand(const QStringList& arguments, const CommandIO& io) {
 
 int runFocusFilterCommand(const QStringList& arguments, const CommandIO& io) {
     const QString form = QStringLiteral("tessel focus-filter on|off [--paper ID]");
-    QCommandLineParser parser;
-    const QCommandLineOption paperOption(QStringLiteral("paper"), QString(), QStringLiteral("ID"));
-    parser.addOption(paperOption);
-    const auto state = io.parse(parser, arguments.mid(1), form);
-    if (!state) {
-        return commandMisused;
+    const auto parsed = wordAndOption(arguments, QStringLiteral("paper"), form, io);
+    if (const auto* status = std::get_if<int>(&parsed)) {
+        return *status;
     }
-    if (state->size() != 1 || (state->first() != u"on" && state->first() != u"off")) {
+    const auto& [state, paper] = std::get<WordAndOption>(parsed);
+    if (state != u"on" && state != u"off") {
         return io.usage(form);
     }
-    return act(QStringLiteral("set-focus-filter"),
-               pair(state->first() == u"on", parser.value(paperOption)), io);
+    return act(QStringLiteral("set-focus-filter"), pair(state == u"on", paper.value_or(QString())),
+               io);
 }
 
 int runStatusCommand(const QStringList& arguments, const CommandIO& io) {
