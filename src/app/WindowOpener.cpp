@@ -12,6 +12,8 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
+#include <nlohmann/json.hpp>
+
 namespace tessel {
 
 namespace {
