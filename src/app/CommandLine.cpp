@@ -46,6 +46,7 @@ Commands for the running Tessel:
   paper ID [--gsm N]            Make ID both the Day and the Night paper, weight N from 60
                                 to 300 gsm (unchanged without --gsm), and turn paper on.
   snooze MINUTES                Snooze paper for 1 to 720 minutes.
+  resume                        End a snooze.
   focus-filter on|off [--paper ID]
                                 Hold paper off, or show ID in both slots, until the next
                                 'focus-filter on' without a paper. Not saved.
@@ -93,6 +94,7 @@ constexpr std::array subcommands{
     Subcommand{"on", runSwitchCommand, always},
     Subcommand{"off", runSwitchCommand, always},
     Subcommand{"snooze", runSnoozeCommand, always},
+    Subcommand{"resume", runResumeCommand, always},
     Subcommand{"focus-filter", runFocusFilterCommand, always},
     Subcommand{"status", runStatusCommand, always},
     Subcommand{"rest", runMomentCommand, always},
