@@ -53,8 +53,9 @@ Commands for the running Tessel:
   status                        Print the status, then each screen: identifier, name and
                                 what it shows, tab-separated.
   rest | art                    Show a rest moment or a painting now, to try them.
-  import FILE                   Add the paper in a .tessel document under a new id and print
-                                the id. Without a running Tessel, changes the stored settings.
+  import FILE...                Add the paper in each .tessel document under a new id and
+                                print the ids. Without a running Tessel, changes the stored
+                                settings. 'tessel FILE.tessel...' does the same.
   shortcut list                 List the seven shortcuts and their key combinations.
   shortcut set NAME COMBO       Bind a shortcut system-wide, e.g. 'shortcut set togglePaper
                                 Ctrl+Alt+P'. Modifiers: Ctrl, Alt, Shift, Super.

@@ -11,7 +11,8 @@
 
 #include <QApplication>
 #include <QCoreApplication>
-#include <QFileInfo>
+
+#include <algorithm>
 
 namespace {
 
@@ -52,10 +53,12 @@ int runApplication(int argc, char** argv) {
     return QApplication::exec();
 }
 
-// The desktop opens a paper document with `tessel FILE`; that is an import.
+// The desktop opens paper documents with `tessel FILE...`; that is an import.
 QStringList commandFor(QStringList arguments) {
-    if (arguments.size() == 1 && arguments[0].endsWith(QStringLiteral(".tessel")) &&
-        QFileInfo(arguments[0]).isFile()) {
+    const auto isDocument = [](const QString& argument) {
+        return argument.endsWith(QStringLiteral(".tessel"), Qt::CaseInsensitive);
+    };
+    if (!arguments.isEmpty() && std::all_of(arguments.cbegin(), arguments.cend(), isDocument)) {
         arguments.prepend(QStringLiteral("import"));
     }
     return arguments;
