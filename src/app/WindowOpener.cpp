@@ -83,6 +83,8 @@ QWidget& WindowOpener::open(const QString& requested) {
         centre(*made);
         existing = m_windows.emplace(id, std::move(made)).first->second.get();
     }
+    // Minimised, it would stay in the taskbar however often it is asked for.
+    existing->setWindowState(existing->windowState() & ~Qt::WindowMinimized);
     existing->show();
     existing->raise();
     existing->activateWindow();

@@ -54,6 +54,11 @@ TEST_F(Windows, ReopenShowsWelcomeUntilOnboardedThenSettings) {
     app->reopen();
     ASSERT_TRUE(window("settings"));
     EXPECT_TRUE(window("settings")->isVisible());
+
+    // Minimised, it comes back as it was.
+    window("settings")->showMinimized();
+    app->reopen();
+    EXPECT_FALSE(window("settings")->isMinimized());
 }
 
 TEST_F(Windows, HaveTheirSizesStylesAndTitles) {
