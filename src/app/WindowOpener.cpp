@@ -55,11 +55,13 @@ void centre(QWidget& window) {
 } // namespace
 
 WindowOpener::WindowOpener(Store& store, ShortcutRegistry* shortcuts,
-                           std::function<void()> checkForUpdates, std::function<void()> dropIn)
+                           std::function<void()> checkForUpdates, std::function<void()> dropIn,
+                           std::function<IconPlace()> iconPlace)
     : m_store(store)
     , m_shortcuts(shortcuts)
     , m_checkForUpdates(std::move(checkForUpdates))
-    , m_dropIn(std::move(dropIn)) {}
+    , m_dropIn(std::move(dropIn))
+    , m_iconPlace(std::move(iconPlace)) {}
 
 WindowOpener::~WindowOpener() {
     if (const QWidget* settings = window(QStringLiteral("settings"));
@@ -103,7 +105,8 @@ std::unique_ptr<QWidget> WindowOpener::makeWelcome() {
                                   [shell] { shell->close(); },
                                   [](qreal scale, const QColor& ink) {
                                       return MenuBarIcon::draw(MenuBarIcon::State::on, scale, ink);
-                                  }},
+                                  },
+                                  m_iconPlace},
                                  shell);
     auto* layout = new QVBoxLayout(shell);
     layout->setContentsMargins(0, 0, 0, 0);

@@ -36,6 +36,11 @@ QString shortTime(QTime time) {
     return locale.toString(time, withoutSeconds(locale.timeFormat(QLocale::ShortFormat)));
 }
 
+QString noCompositorNote() {
+    return QStringLiteral("Tessel needs a compositing manager to show paper; start one such as "
+                          "picom, or turn compositing on in your desktop's settings.");
+}
+
 std::optional<QString> statusText(Gate gate, const Settings& settings, const QTimeZone& zone,
                                   const std::function<QString()>& frontAppName) {
     switch (gate) {

@@ -112,7 +112,14 @@ TEST_F(RemoteCommands, ShortcutsAreBoundByTheRunningTessel) {
     EXPECT_TRUE(hotKeys.bound().isEmpty());
 }
 
+// Without a panel icon it opens the popover's controls in a window; with one, Settings.
 TEST_F(RemoteCommands, ASecondLaunchReopensAndExits) {
+    const ChildRun noPanel = tessel({});
+    ASSERT_EQ(noPanel.code, 0) << noPanel.err.toStdString();
+    EXPECT_TRUE(app->tray().popover().isVisible());
+    EXPECT_FALSE(app->windows().window(QStringLiteral("settings")));
+
+    app->tray().show();
     const ChildRun again = tessel({});
     ASSERT_EQ(again.code, 0) << again.err.toStdString();
     QWidget* settingsWindow = app->windows().window(QStringLiteral("settings"));
