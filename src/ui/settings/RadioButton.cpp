@@ -14,6 +14,9 @@ constexpr qreal ringWidth = 1.25;
 constexpr qreal ringStrength = 0.5;
 constexpr qreal dotFraction = 0.38;
 constexpr qreal markDiameter = 15;
+constexpr qreal focusGap = 1;
+// Room on the left for the focus ring around the mark.
+constexpr int focusRoom = 3;
 
 } // namespace
 
@@ -26,8 +29,12 @@ RadioButton::RadioButton(const QString& text, QWidget* parent)
 void RadioButton::paintEvent(QPaintEvent*) {
     QStyleOptionButton option;
     initStyleOption(&option);
-    const QRect indicator = style()->subElementRect(QStyle::SE_RadioButtonIndicator, &option, this);
-    const QRect contents = style()->subElementRect(QStyle::SE_RadioButtonContents, &option, this);
+    const QRect indicator = style()
+                                ->subElementRect(QStyle::SE_RadioButtonIndicator, &option, this)
+                                .translated(focusRoom, 0);
+    const QRect contents = style()
+                               ->subElementRect(QStyle::SE_RadioButtonContents, &option, this)
+                               .translated(focusRoom, 0);
     const Tones tones = Tones::of(palette());
     const QColor accent = InterfacePalette::accent();
 
@@ -54,15 +61,24 @@ void RadioButton::paintEvent(QPaintEvent*) {
         painter.drawEllipse(
             mark.adjusted(ringWidth / 2, ringWidth / 2, -ringWidth / 2, -ringWidth / 2));
     }
-    if (hasFocus()) {
+    if ((option.state & QStyle::State_HasFocus) &&
+        (option.state & QStyle::State_KeyboardFocusChange)) {
         painter.setPen(QPen(withAlpha(accent, metrics::focusRing), metrics::focusRingWidth));
         painter.setBrush(Qt::NoBrush);
-        const qreal out = metrics::focusRingWidth + 1;
+        const qreal out = metrics::focusRingWidth / 2 + focusGap;
         painter.drawEllipse(mark.adjusted(-out, -out, out, out));
     }
     painter.setPen(isEnabled() ? tones.primary : tones.tertiary);
     painter.setFont(font());
     painter.drawText(contents, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextShowMnemonic, text());
+}
+
+QSize RadioButton::sizeHint() const {
+    return QRadioButton::sizeHint() + QSize(focusRoom, 0);
+}
+
+QSize RadioButton::minimumSizeHint() const {
+    return QRadioButton::minimumSizeHint() + QSize(focusRoom, 0);
 }
 
 } // namespace tessel

@@ -11,6 +11,9 @@ class RadioButton final : public QRadioButton {
 public:
     explicit RadioButton(const QString& text, QWidget* parent = nullptr);
 
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
 protected:
     void paintEvent(QPaintEvent* event) override;
 };
