@@ -44,11 +44,11 @@ TEST(MenuBarIcon, DrawsTheThreeStatesFromTheSheetGeometry) {
 }
 
 TEST(MenuBarIcon, AHaloKeepsTheGlyphReadableOnEitherPanel) {
-    const QImage plain = MenuBarIcon::draw(State::off, scale, Qt::black);
-    const QImage haloed = MenuBarIcon::draw(State::off, scale, Qt::black, Qt::white);
+    const QImage plain = MenuBarIcon::draw(State::snoozed, scale, Qt::black);
+    const QImage haloed = MenuBarIcon::draw(State::snoozed, scale, Qt::black, Qt::white);
     // Just inside the outline: bare on the plain icon, the halo colour on the other.
-    EXPECT_EQ(alphaAt(plain, 2.9, 10), 0);
-    const QRgb halo = haloed.pixel(static_cast<int>(2.9 * scale), 10 * static_cast<int>(scale));
+    EXPECT_EQ(alphaAt(plain, 2.9, 6), 0);
+    const QRgb halo = haloed.pixel(static_cast<int>(2.9 * scale), 6 * static_cast<int>(scale));
     EXPECT_GT(qAlpha(halo), 0);
     EXPECT_EQ(qRed(halo), qAlpha(halo)); // premultiplied white
     EXPECT_EQ(haloed.pixel(6, 40), plain.pixel(6, 40));
