@@ -68,9 +68,11 @@ TEST_F(AppsPaneTest, ShowPaperSwitchesListsAndKeepsTheHiddenOneStored) {
 }
 
 TEST_F(AppsPaneTest, InstalledAppsComeFirstAndMissingOnesFoldAwayYetCanBeRemoved) {
-    platform.setInstalledApps({{"org.gimp.GIMP", "GIMP", "org.gimp.GIMP"}});
+    const QString gimp = QStringLiteral("org.gimp.GIMP");
+    platform.setInstalledApps({{gimp, QStringLiteral("GIMP"), gimp}});
     store->updateSettings([](Settings& s) {
-        s.excludedApps = {"com.example.Gone", "org.gimp.GIMP", "com.example.Lost"};
+        s.excludedApps = {QStringLiteral("com.example.Gone"), QStringLiteral("org.gimp.GIMP"),
+                          QStringLiteral("com.example.Lost")};
     });
     SettingsContext settingsContext = context();
     AppsPane pane(settingsContext);
@@ -85,11 +87,13 @@ TEST_F(AppsPaneTest, InstalledAppsComeFirstAndMissingOnesFoldAwayYetCanBeRemoved
 
     QTest::mouseClick(fold, Qt::LeftButton);
     ASSERT_TRUE(rows[1]->isVisible());
-    EXPECT_EQ(visibleTexts(*rows[1]), QStringList({"com.example.Gone", "Not installed"}));
+    EXPECT_EQ(visibleTexts(*rows[1]),
+              QStringList({QStringLiteral("com.example.Gone"), QStringLiteral("Not installed")}));
     QTest::mouseClick(button(*rows[1], QStringLiteral("Remove")), Qt::LeftButton);
-    EXPECT_EQ(store->settings().excludedApps, QStringList({"org.gimp.GIMP", "com.example.Lost"}));
+    EXPECT_EQ(store->settings().excludedApps,
+              QStringList({QStringLiteral("org.gimp.GIMP"), QStringLiteral("com.example.Lost")}));
     EXPECT_EQ(shownApps(*section(pane, QStringLiteral("Paper steps aside for"))),
-              QStringList({"org.gimp.GIMP", "com.example.Lost"}));
+              QStringList({QStringLiteral("org.gimp.GIMP"), QStringLiteral("com.example.Lost")}));
     EXPECT_TRUE(button(pane, QStringLiteral("1 more not installed"))->isChecked());
 }
 

@@ -60,7 +60,9 @@ TEST_F(DisplaysPaneTest, SwitchesAScreenOffAndOnAndPicksItsPaper) {
     EXPECT_FALSE(dell->isChecked());
 
     // A custom paper deleted since it was picked: the screen gets what the id resolves to.
-    store->updateSettings([](Settings& s) { s.displayPapers.insert("A", "custom-gone"); });
+    store->updateSettings([](Settings& s) {
+        s.displayPapers.insert(QStringLiteral("A"), QStringLiteral("custom-gone"));
+    });
     EXPECT_EQ(picker->currentText(), Paper::find(QStringLiteral("custom-gone"), {}).name);
 }
 
