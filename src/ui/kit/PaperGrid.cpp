@@ -84,11 +84,12 @@ void PaperGrid::setPapers(const QList<Paper>& papers) {
         connect(swatch, &QAbstractButton::clicked, this,
                 [this, id = paper.id] { Q_EMIT chosen(id); });
         place(swatch, static_cast<int>(m_swatches.size()));
+        // Shown now rather than by the event loop, so rows count at once in a shown grid.
+        swatch->show();
         m_swatches.append(swatch);
     }
     if (m_scroll) {
-        m_scroll->widget()->adjustSize();
-        m_scroll->fitContent();
+        m_scroll->setRowCount((static_cast<int>(m_swatches.size()) + columns - 1) / columns);
         revealSelected();
     }
 }
@@ -124,10 +125,19 @@ void PaperGrid::setNight(bool night) {
 }
 
 void PaperGrid::setSelected(const QString& paperId) {
+    const bool changed = paperId != m_selected;
     m_selected = paperId;
     for (Swatch* swatch : m_swatches) {
         swatch->setSelected(swatch->paper().id == paperId);
     }
+    // Other changes leave the rows where the wheel put them.
+    if (changed) {
+        revealSelected();
+    }
+}
+
+void PaperGrid::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
     revealSelected();
 }
 

@@ -69,15 +69,15 @@ RowScrollArea::RowScrollArea(int rowHeight, int spacing, int rows, QWidget* pare
             [this](const QVariant& value) { verticalScrollBar()->setValue(value.toInt()); });
 }
 
-void RowScrollArea::fitContent() {
-    if (!widget()) {
-        return;
+// Counted rather than asked of the content: swatches added to a shown grid stay hidden, and
+// so weightless, until the event loop shows them.
+void RowScrollArea::setRowCount(int rows) {
+    m_rowCount = rows;
+    if (widget()) {
+        // The scroll area turns its content's background on; the rows sit on the window's.
+        widget()->setAutoFillBackground(false);
     }
-    // The scroll area turns its content's background on; the grid sits on the window's.
-    widget()->setAutoFillBackground(false);
-    const int content = widget()->sizeHint().height();
-    const int most = m_rows * pitch() + glimpse;
-    setFixedHeight(std::min(content, most));
+    setFixedHeight(std::min(contentHeight(), m_rows * pitch() + glimpse));
 }
 
 void RowScrollArea::revealRow(int row) {
@@ -91,9 +91,7 @@ void RowScrollArea::revealRow(int row) {
     // Whole rows from the top, the fewest that bring the row's bottom into view.
     const int rowsDown = top < shown ? row : (bottom - visible + pitch() - 1) / pitch();
     // A hidden area has not yet been told its range; it is the content's overhang.
-    if (widget()) {
-        verticalScrollBar()->setMaximum(std::max(0, widget()->sizeHint().height() - visible));
-    }
+    verticalScrollBar()->setMaximum(std::max(0, contentHeight() - visible));
     scrollTo(rowsDown * pitch(), false);
 }
 

@@ -12,8 +12,8 @@ class RowScrollArea final : public QScrollArea {
 public:
     RowScrollArea(int rowHeight, int spacing, int rows, QWidget* parent = nullptr);
 
-    // Sizes the area to its content: all of it while it has no more rows than fit.
-    void fitContent();
+    // Sizes the area to a content of so many rows: all of them while they fit.
+    void setRowCount(int rows);
     // Scrolls by whole rows, as little as brings the row into view.
     void revealRow(int row);
 
@@ -26,11 +26,13 @@ private:
     class EdgeFade;
 
     int pitch() const { return m_rowHeight + m_spacing; }
+    int contentHeight() const { return std::max(0, m_rowCount * pitch() - m_spacing); }
     void scrollTo(int offset, bool animate);
 
     int m_rowHeight;
     int m_spacing;
     int m_rows;
+    int m_rowCount = 0;
     int m_wheelRemainder = 0;
     EdgeFade* m_fade;
     QVariantAnimation m_motion;
