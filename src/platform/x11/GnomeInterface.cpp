@@ -53,7 +53,7 @@ GnomeInterface::GnomeInterface() {
     }
     // The monitor goes when Tessel goes, even when Tessel is killed.
     m_monitor.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGTERM); });
-    m_monitor.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    m_monitor.setStandardErrorFile(QProcess::nullDevice());
     connect(&m_monitor, &QProcess::readyReadStandardOutput, this, &GnomeInterface::readMonitor);
     m_monitor.start(program, {QStringLiteral("monitor"), schema});
 }
