@@ -15,7 +15,7 @@ packages=(
     # tests and benchmarks
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth openbox picom dbus dbus-daemon x11-utils xdotool imagemagick
-    trayer libglib2.0-bin desktop-file-utils appstream shared-mime-info groff-base
+    trayer libglib2.0-bin gsettings-desktop-schemas desktop-file-utils appstream shared-mime-info groff-base
     # the Debian package (scripts/package.sh) and its check (scripts/package-check.sh)
     dpkg-dev file lintian debootstrap
     # fuzzing (scripts/fuzz-smoke.sh): clang 14, whose runtime package holds libFuzzer

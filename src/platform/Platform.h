@@ -84,7 +84,8 @@ public:
     // Every application a launcher would show, by name.
     virtual QList<InstalledApp> installedApps() const = 0;
 
-    // The front window of the process, global points with y up.
+    // The front window of the process, global points with y up; when the process has none
+    // (or is not known), the active window.
     virtual std::optional<QRectF> frontWindowRect(std::optional<qint32> pid) const = 0;
     virtual QPointF cursorPosition() const = 0;
 

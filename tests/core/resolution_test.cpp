@@ -178,6 +178,10 @@ TEST(AllowsApp, PrefixRulesByMode) {
         {only, {}, {}, {nullptr, "org.gnome.TextEditor"}},
         {only, {QStringLiteral("org.gnome.")}, {"org.gnome.TextEditor"}, {nullptr}},
         {only, {QString()}, {"anything"}, {}},
+        {except,
+         Settings::defaultExcludedApps(),
+         {"obsidian", "md.obsidian.Obsidian", "org.gnome.TextEditor", "firefox"},
+         {"com.obsproject.Studio", "org.gimp.GIMP", "gimp", "vlc", "mpv"}},
     };
     for (const auto& row : rows) {
         Settings s;

@@ -51,8 +51,8 @@ struct WindowSpec {
     QByteArray wmClass;
     std::optional<QByteArray> gtkApplicationId;
     std::optional<uint32_t> pid;
-    // e.g. "_NET_WM_WINDOW_TYPE_DIALOG"; empty leaves the type unset.
-    QByteArray windowType;
+    // e.g. {"_NET_WM_WINDOW_TYPE_DIALOG"}, most preferred first; empty leaves the type unset.
+    std::vector<QByteArray> windowTypes;
     bool overrideRedirect = false;
     // A 32-bit visual, so the colour's alpha shows through a compositor.
     bool argb = false;

@@ -72,10 +72,14 @@ uint32_t TestDesktop::openWindow(const WindowSpec& wanted) {
         xcb_change_property(m_connection, XCB_PROP_MODE_REPLACE, window, atom("_NET_WM_PID"),
                             XCB_ATOM_CARDINAL, 32, 1, &*wanted.pid);
     }
-    if (!wanted.windowType.isEmpty()) {
-        const uint32_t type = atom(wanted.windowType.constData());
+    if (!wanted.windowTypes.empty()) {
+        std::vector<uint32_t> types;
+        for (const QByteArray& type : wanted.windowTypes) {
+            types.push_back(atom(type.constData()));
+        }
         xcb_change_property(m_connection, XCB_PROP_MODE_REPLACE, window,
-                            atom("_NET_WM_WINDOW_TYPE"), XCB_ATOM_ATOM, 32, 1, &type);
+                            atom("_NET_WM_WINDOW_TYPE"), XCB_ATOM_ATOM, 32,
+                            static_cast<uint32_t>(types.size()), types.data());
     }
     // Keep the window where the test put it rather than where openbox would place it.
     const uint32_t hints[18] = {(1u << 0) | (1u << 2), 0, 0, 0, 0};

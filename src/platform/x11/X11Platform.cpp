@@ -61,7 +61,7 @@ X11Platform::X11Platform(QString defaultsDirectory)
     , m_clock(std::make_unique<ClockWatcher>())
     , m_power(std::make_unique<PowerSource>(QDBusConnection::systemBus()))
     , m_sleep(std::make_unique<SleepWatcher>(QDBusConnection::systemBus()))
-    , m_desktopSettings(std::make_unique<DesktopSettings>(QDBusConnection::sessionBus())) {
+    , m_desktopSettings(std::make_unique<DesktopSettings>(QDBusConnection::sessionBus(), *m_x)) {
     watchScreens();
     forwardSignals();
 }
@@ -140,18 +140,17 @@ QList<InstalledApp> X11Platform::installedApps() const {
 }
 
 std::optional<QRectF> X11Platform::frontWindowRect(std::optional<qint32> pid) const {
-    if (!pid) {
-        return std::nullopt;
-    }
     // Windows of 40 × 40 points or less are palettes and helpers, not the one being read.
-    const qreal ratio = pixelRatio();
-    const auto smallest = static_cast<int>(std::floor(40 * ratio));
-    const std::optional<QRect> frame = m_windows->frontWindowFrame(*pid, QSize(smallest, smallest));
+    const auto smallest = static_cast<int>(std::floor(40 * pixelRatio()));
+    const std::optional<QRect> frame = m_windows->frontWindowFrame(pid, QSize(smallest, smallest));
     if (!frame) {
         return std::nullopt;
     }
-    return toYUpRect(QRectF(QPointF(frame->topLeft()) / ratio, QSizeF(frame->size()) / ratio),
-                     primaryBottomEdge());
+    QList<NativeScreen> screens;
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        screens.append({nativeGeometry(*screen), screen->devicePixelRatio()});
+    }
+    return toYUpRect(fromNative(*frame, screens), primaryBottomEdge());
 }
 
 QPointF X11Platform::cursorPosition() const {

@@ -223,22 +223,31 @@ TEST(PopoverPlacement, OpensBesideTheAnchorInsideTheScreen) {
 
 class SlotPieces : public UiTest {};
 
-TEST_F(SlotPieces, CustomPapersJoinTheGridAndAnUnknownPaperShowsAsKozo) {
+TEST_F(SlotPieces, CustomPapersJoinTheGridWithinTwoRowsAndAnUnknownPaperShowsAsKozo) {
     Settings settings;
     settings.onboarded = true;
     settings.day.paper = QStringLiteral("gone");
     storeSettings(settings);
     startStore();
     PopoverView popover(*store, {[] {}, [] {}});
+    popover.popUp(QRect(1380, 0, 24, 24));
     EXPECT_EQ(popover.grid().selected(), QStringLiteral("kozo"));
+    const int builtInHeight = popover.height();
 
     store->updateSettings([](Settings& s) {
+        s.customPapers.append({QStringLiteral("yours"), QStringLiteral("Yours"), Recipe{}});
         s.customPapers.append({QStringLiteral("mine"), QStringLiteral("Mine"), Recipe{}});
     });
+    popover.adjustSize();
+    EXPECT_LT(popover.height() - builtInHeight, Swatch::fixedSize.height() / 2)
+        << "a third row only peeks out";
     const QList<Swatch*> swatches = popover.grid().swatches();
-    ASSERT_EQ(swatches.size(), Paper::builtIn().size() + 1);
+    ASSERT_EQ(swatches.size(), Paper::builtIn().size() + 2);
     EXPECT_EQ(swatches.last()->paper().name, QStringLiteral("Mine"));
     swatches.last()->click();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(swatches.last()->visibleRegion().boundingRect(), swatches.last()->rect())
+        << "the chosen paper scrolls into view";
     EXPECT_EQ(store->settings().day.paper, QStringLiteral("mine"));
     EXPECT_EQ(popover.sheet().accessibleName().section(u',', 1, 1).trimmed(),
               QStringLiteral("Mine"));

@@ -58,6 +58,12 @@ TEST_F(DisplaysPaneTest, SwitchesAScreenOffAndOnAndPicksItsPaper) {
 
     store->updateSettings([](Settings& s) { s.disabledDisplays = {"B"}; });
     EXPECT_FALSE(dell->isChecked());
+
+    // A custom paper deleted since it was picked: the screen gets what the id resolves to.
+    store->updateSettings([](Settings& s) {
+        s.displayPapers.insert(QStringLiteral("A"), QStringLiteral("custom-gone"));
+    });
+    EXPECT_EQ(picker->currentText(), Paper::find(QStringLiteral("custom-gone"), {}).name);
 }
 
 class SchedulePaneTest : public PaneTest {
