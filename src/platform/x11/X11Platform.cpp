@@ -149,7 +149,7 @@ std::optional<QRectF> X11Platform::frontWindowRect(std::optional<qint32> pid) co
                      primaryBottomEdge());
 }
 
-QPointF X11Platform::cursorPosition() const {
+std::optional<QPointF> X11Platform::cursorPosition() const {
     return toYUpPoint(QCursor::pos(), primaryBottomEdge());
 }
 
