@@ -1,4 +1,5 @@
 #include "app/AppLog.h"
+#include "app/Backend.h"
 #include "app/BusClient.h"
 #include "app/CommandLine.h"
 #include "app/QuitSignals.h"
@@ -6,8 +7,6 @@
 #include "app/UpdateCheck.h"
 #include "overlay/OverlayController.h"
 #include "platform/UserDefaults.h"
-#include "platform/x11/GlobalHotKeys.h"
-#include "platform/x11/X11Platform.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -32,11 +31,16 @@ int runApplication(int argc, char** argv) {
     }
     // Caught before the name is taken, so whoever sees the name may signal an orderly quit.
     const tessel::QuitSignals quitSignals;
-    tessel::X11Platform platform(tessel::UserDefaults::defaultDirectory());
-    tessel::GlobalHotKeys hotKeys;
-    auto overlay = std::make_unique<tessel::OverlayController>(platform);
+    std::optional<tessel::Backend> backend =
+        tessel::chooseBackend(tessel::UserDefaults::defaultDirectory());
+    if (!backend) {
+        return 1;
+    }
+    qCDebug(tessel::lcApp, "on %s", qUtf8Printable(backend->platform->backendName()));
+    auto overlay =
+        std::make_unique<tessel::OverlayController>(*backend->platform, backend->overlaySurfaces);
     tessel::OverlayController* controller = overlay.get();
-    tessel::TesselApp tessel(platform, hotKeys, std::move(overlay),
+    tessel::TesselApp tessel(*backend->platform, *backend->hotKeys, std::move(overlay),
                              tessel::UpdateCheck::configuredFeed(),
                              [controller] { controller->dropNext = true; });
     const auto presence = tessel.publish();
