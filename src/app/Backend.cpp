@@ -18,12 +18,16 @@ Backend waylandBackend(std::unique_ptr<WaylandConnection> connection,
                        const QString& defaultsDirectory) {
     auto platform = std::make_unique<WaylandPlatform>(std::move(connection), defaultsDirectory);
     OverlaySurfaceFactory surfaces = platform->overlaySurfaces();
-    return {std::move(platform), std::make_unique<NoHotKeys>(), std::move(surfaces)};
+    MomentSurfaceFactory moments = platform->momentSurfaces();
+    return {std::move(platform), std::make_unique<NoHotKeys>(), std::move(surfaces),
+            std::move(moments)};
 }
 
 Backend x11Backend(const QString& defaultsDirectory) {
-    return {std::make_unique<X11Platform>(defaultsDirectory), std::make_unique<GlobalHotKeys>(),
-            &WindowSurface::make};
+    return {std::make_unique<X11Platform>(defaultsDirectory),
+            std::make_unique<GlobalHotKeys>(),
+            &WindowSurface::make,
+            {}};
 }
 
 } // namespace

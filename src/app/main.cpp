@@ -40,9 +40,10 @@ int runApplication(int argc, char** argv) {
     auto overlay =
         std::make_unique<tessel::OverlayController>(*backend->platform, backend->overlaySurfaces);
     tessel::OverlayController* controller = overlay.get();
-    tessel::TesselApp tessel(*backend->platform, *backend->hotKeys, std::move(overlay),
-                             tessel::UpdateCheck::configuredFeed(),
-                             [controller] { controller->dropNext = true; });
+    tessel::TesselApp tessel(
+        *backend->platform, *backend->hotKeys, std::move(overlay),
+        tessel::UpdateCheck::configuredFeed(), [controller] { controller->dropNext = true; },
+        backend->momentSurfaces);
     const auto presence = tessel.publish();
     if (presence == tessel::TesselApp::Presence::alreadyRunning && tessel::BusClient().activate()) {
         return 0;

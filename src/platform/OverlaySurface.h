@@ -33,4 +33,9 @@ public:
 using OverlaySurfaceFactory =
     std::function<std::unique_ptr<OverlaySurface>(const ScreenInfo& host, OverlayPaint paint)>;
 
+// The same for a moment, above the paper: it takes the keyboard and the pointer instead of
+// letting them through, and runs `pressed` at any key or click.
+using MomentSurfaceFactory = std::function<std::unique_ptr<OverlaySurface>(
+    const ScreenInfo& host, OverlayPaint paint, std::function<void()> pressed)>;
+
 } // namespace tessel

@@ -1,5 +1,7 @@
 #include "platform/wayland/LayerSurface.h"
 
+#include "platform/wayland/MomentCover.h"
+#include "platform/wayland/SeatInput.h"
 #include "platform/wayland/ShmBuffer.h"
 #include "platform/wayland/WaylandConnection.h"
 #include "platform/wayland/WaylandOutputs.h"
@@ -12,7 +14,8 @@ namespace tessel {
 
 namespace {
 
-constexpr char layerNamespace[] = "tessel-paper";
+constexpr char paperNamespace[] = "tessel-paper";
+constexpr char momentNamespace[] = "tessel-moment";
 constexpr uint32_t allEdges =
     ZWLR_LAYER_SURFACE_V1_ANCHOR_TOP | ZWLR_LAYER_SURFACE_V1_ANCHOR_BOTTOM |
     ZWLR_LAYER_SURFACE_V1_ANCHOR_LEFT | ZWLR_LAYER_SURFACE_V1_ANCHOR_RIGHT;
@@ -28,15 +31,32 @@ int integerScale(qreal devicePixelRatio) {
 } // namespace
 
 LayerSurface::LayerSurface(WaylandConnection& connection, WaylandOutputs& outputs,
-                           const ScreenInfo& host, OverlayPaint paint)
+                           MomentCover& cover, const ScreenInfo& host, OverlayPaint paint,
+                           SeatInput* input, std::function<void()> pressed)
     : m_connection(connection)
     , m_outputs(outputs)
+    , m_cover(cover)
     , m_host(host)
     , m_paint(std::move(paint))
-    , m_scale(integerScale(host.devicePixelRatio)) {}
+    , m_input(pressed ? input : nullptr)
+    , m_pressed(std::move(pressed))
+    , m_scale(integerScale(host.devicePixelRatio)) {
+    if (!isMoment()) {
+        connect(&cover, &MomentCover::changed, this, [this](const QString& screenId) {
+            if (screenId != m_host.id || !m_shown) {
+                return;
+            }
+            if (m_cover.covers(screenId)) {
+                unmap();
+            } else {
+                map();
+            }
+        });
+    }
+}
 
 LayerSurface::~LayerSurface() {
-    destroySurface();
+    unmap();
 }
 
 void LayerSurface::setHost(const ScreenInfo& host) {
@@ -54,20 +74,40 @@ void LayerSurface::setHost(const ScreenInfo& host) {
 }
 
 void LayerSurface::show() {
+    m_shown = true;
+    if (isMoment() || !m_cover.covers(m_host.id)) {
+        map();
+    }
+}
+
+void LayerSurface::hide() {
+    m_shown = false;
+    unmap();
+    // A hidden overlay keeps no pixels.
+    m_buffers = {};
+}
+
+void LayerSurface::map() {
     const WaylandGlobals& globals = m_connection.globals();
     wl_output* output = m_outputs.output(m_host.id);
     if (m_layer || !output || !globals.compositor || !globals.layerShell) {
         return;
     }
     m_surface = wl_compositor_create_surface(globals.compositor);
-    wl_region* nothing = wl_compositor_create_region(globals.compositor);
-    wl_surface_set_input_region(m_surface, nothing);
-    wl_region_destroy(nothing);
+    if (isMoment()) {
+        m_input->listen(m_surface, m_pressed);
+        m_cover.add(m_host.id);
+    } else {
+        wl_region* nothing = wl_compositor_create_region(globals.compositor);
+        wl_surface_set_input_region(m_surface, nothing);
+        wl_region_destroy(nothing);
+    }
     if (wl_surface_get_version(m_surface) >= bufferScaleSince) {
         wl_surface_set_buffer_scale(m_surface, m_scale);
     }
-    m_layer = zwlr_layer_shell_v1_get_layer_surface(
-        globals.layerShell, m_surface, output, ZWLR_LAYER_SHELL_V1_LAYER_OVERLAY, layerNamespace);
+    m_layer = zwlr_layer_shell_v1_get_layer_surface(globals.layerShell, m_surface, output,
+                                                    ZWLR_LAYER_SHELL_V1_LAYER_OVERLAY,
+                                                    isMoment() ? momentNamespace : paperNamespace);
     static const zwlr_layer_surface_v1_listener listener = {
         .configure = &LayerSurface::onConfigure,
         .closed = &LayerSurface::onClosed,
@@ -76,18 +116,13 @@ void LayerSurface::show() {
     zwlr_layer_surface_v1_set_anchor(m_layer, allEdges);
     zwlr_layer_surface_v1_set_exclusive_zone(m_layer, ignoreExclusiveZones);
     zwlr_layer_surface_v1_set_keyboard_interactivity(
-        m_layer, ZWLR_LAYER_SURFACE_V1_KEYBOARD_INTERACTIVITY_NONE);
+        m_layer, isMoment() ? ZWLR_LAYER_SURFACE_V1_KEYBOARD_INTERACTIVITY_EXCLUSIVE
+                            : ZWLR_LAYER_SURFACE_V1_KEYBOARD_INTERACTIVITY_NONE);
     // The first commit carries no buffer: it asks for the size.
     wl_surface_commit(m_surface);
 }
 
-void LayerSurface::hide() {
-    destroySurface();
-    // A hidden overlay keeps no pixels.
-    m_buffers = {};
-}
-
-void LayerSurface::destroySurface() {
+void LayerSurface::unmap() {
     if (m_frame) {
         wl_callback_destroy(m_frame);
         m_frame = nullptr;
@@ -97,6 +132,10 @@ void LayerSurface::destroySurface() {
         m_layer = nullptr;
     }
     if (m_surface) {
+        if (isMoment()) {
+            m_input->forget(m_surface);
+            m_cover.remove(m_host.id);
+        }
         wl_surface_destroy(m_surface);
         m_surface = nullptr;
     }
@@ -208,7 +247,6 @@ void LayerSurface::render() {
     wl_callback_add_listener(m_frame, &frameListener, this);
     wl_surface_commit(m_surface);
     buffer->busy = true;
-    ++m_commits;
 }
 
 } // namespace tessel

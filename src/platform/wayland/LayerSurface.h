@@ -13,30 +13,33 @@ struct zwlr_layer_surface_v1;
 
 namespace tessel {
 
+class MomentCover;
+class SeatInput;
 class ShmBuffer;
 class WaylandConnection;
 class WaylandOutputs;
 
-// An overlay as a layer surface on the overlay layer of one output: anchored to every edge,
-// no exclusive zone, no keyboard, an empty input region so every click passes through.
+// An overlay as a layer surface on the overlay layer of one output, anchored to every edge,
+// with no exclusive zone. Paper takes no keyboard and has an empty input region, so every click
+// passes through; a moment takes the keyboard for itself and hears every key and click, and
+// paper leaves the screen while a moment covers it.
 // Two shared-memory buffers take turns; only what changed is redrawn and reported, and
 // frame callbacks pace the redraws of animations.
 class LayerSurface final : public QObject, public OverlaySurface {
     Q_OBJECT
 
 public:
-    LayerSurface(WaylandConnection& connection, WaylandOutputs& outputs, const ScreenInfo& host,
-                 OverlayPaint paint);
+    // Paper, unless `input` and `pressed` make it a moment.
+    LayerSurface(WaylandConnection& connection, WaylandOutputs& outputs, MomentCover& cover,
+                 const ScreenInfo& host, OverlayPaint paint, SeatInput* input = nullptr,
+                 std::function<void()> pressed = {});
     ~LayerSurface() override;
 
     void setHost(const ScreenInfo& host) override;
     void show() override;
     void hide() override;
-    bool isVisible() const override { return m_layer != nullptr; }
+    bool isVisible() const override { return m_shown; }
     void update(const QRect& area) override;
-
-    // How many frames were committed; what measurements of an idle overlay count.
-    int commits() const { return m_commits; }
 
 private:
     static void onConfigure(void* data, zwlr_layer_surface_v1*, uint32_t serial, uint32_t width,
@@ -44,8 +47,10 @@ private:
     static void onClosed(void* data, zwlr_layer_surface_v1* layer);
     static void onFrameDone(void* data, wl_callback* callback, uint32_t time);
 
+    bool isMoment() const { return m_input != nullptr; }
+    void map();
+    void unmap();
     void configure(uint32_t serial, QSize size);
-    void destroySurface();
     void scheduleRender();
     void render();
     ShmBuffer* freeBuffer();
@@ -53,8 +58,12 @@ private:
 
     WaylandConnection& m_connection;
     WaylandOutputs& m_outputs;
+    MomentCover& m_cover;
     ScreenInfo m_host;
     OverlayPaint m_paint;
+    SeatInput* m_input;
+    std::function<void()> m_pressed;
+    bool m_shown = false;
     wl_surface* m_surface = nullptr;
     zwlr_layer_surface_v1* m_layer = nullptr;
     wl_callback* m_frame = nullptr;
@@ -64,7 +73,6 @@ private:
     bool m_renderQueued = false;
     QRegion m_damage;
     std::array<std::unique_ptr<ShmBuffer>, 2> m_buffers;
-    int m_commits = 0;
 };
 
 } // namespace tessel

@@ -4,6 +4,8 @@
 #include "platform/QtTimer.h"
 #include "platform/wayland/IdleWatcher.h"
 #include "platform/wayland/LayerSurface.h"
+#include "platform/wayland/MomentCover.h"
+#include "platform/wayland/SeatInput.h"
 #include "platform/wayland/Toplevels.h"
 #include "platform/wayland/WaylandConnection.h"
 #include "platform/wayland/WaylandOutputs.h"
@@ -39,6 +41,8 @@ WaylandPlatform::WaylandPlatform(std::unique_ptr<WaylandConnection> connection,
     , m_entries(std::make_unique<DesktopEntries>())
     , m_toplevels(std::make_unique<Toplevels>(*m_connection, *m_entries))
     , m_idle(std::make_unique<IdleWatcher>(*m_connection))
+    , m_input(std::make_unique<SeatInput>(*m_connection))
+    , m_cover(std::make_unique<MomentCover>())
     , m_clock(std::make_unique<ClockWatcher>())
     , m_power(std::make_unique<PowerSource>(QDBusConnection::systemBus()))
     , m_sleep(std::make_unique<SleepWatcher>(QDBusConnection::systemBus()))
@@ -67,7 +71,16 @@ void WaylandPlatform::forwardSignals() {
 
 OverlaySurfaceFactory WaylandPlatform::overlaySurfaces() {
     return [this](const ScreenInfo& host, OverlayPaint paint) -> std::unique_ptr<OverlaySurface> {
-        return std::make_unique<LayerSurface>(*m_connection, *m_outputs, host, std::move(paint));
+        return std::make_unique<LayerSurface>(*m_connection, *m_outputs, *m_cover, host,
+                                              std::move(paint));
+    };
+}
+
+MomentSurfaceFactory WaylandPlatform::momentSurfaces() {
+    return [this](const ScreenInfo& host, OverlayPaint paint,
+                  std::function<void()> pressed) -> std::unique_ptr<OverlaySurface> {
+        return std::make_unique<LayerSurface>(*m_connection, *m_outputs, *m_cover, host,
+                                              std::move(paint), m_input.get(), std::move(pressed));
     };
 }
 

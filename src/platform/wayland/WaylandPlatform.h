@@ -12,7 +12,9 @@ class ClockWatcher;
 class DesktopEntries;
 class DesktopSettings;
 class IdleWatcher;
+class MomentCover;
 class PowerSource;
+class SeatInput;
 class SleepWatcher;
 class Toplevels;
 class WaylandConnection;
@@ -32,8 +34,9 @@ public:
     WaylandPlatform(std::unique_ptr<WaylandConnection> connection, QString defaultsDirectory);
     ~WaylandPlatform() override;
 
-    // Layer surfaces on the compositor's outputs, for the overlay.
+    // Layer surfaces on the compositor's outputs, for the overlay and for moments.
     OverlaySurfaceFactory overlaySurfaces();
+    MomentSurfaceFactory momentSurfaces();
 
     QString backendName() const override { return QStringLiteral("wayland"); }
     QList<ScreenInfo> screens() const override;
@@ -68,6 +71,8 @@ private:
     std::unique_ptr<DesktopEntries> m_entries;
     std::unique_ptr<Toplevels> m_toplevels;
     std::unique_ptr<IdleWatcher> m_idle;
+    std::unique_ptr<SeatInput> m_input;
+    std::unique_ptr<MomentCover> m_cover;
     std::unique_ptr<ClockWatcher> m_clock;
     std::unique_ptr<PowerSource> m_power;
     std::unique_ptr<SleepWatcher> m_sleep;
