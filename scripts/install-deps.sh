@@ -20,9 +20,9 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth openbox picom dbus dbus-daemon x11-utils xdotool imagemagick
     trayer libglib2.0-bin desktop-file-utils appstream shared-mime-info groff-base
-    # Wayland end-to-end tests: a headless compositor, its screenshots, and setpriv to run it
-    # unprivileged; wayland-info shows what a compositor offers
-    sway grim util-linux wayland-utils
+    # Wayland end-to-end tests: a headless compositor, its screenshots, a virtual keyboard, and
+    # setpriv to run it unprivileged; wayland-info shows what a compositor offers
+    sway grim wtype util-linux wayland-utils
     # the Debian package (scripts/package.sh) and its check (scripts/package-check.sh)
     dpkg-dev file lintian debootstrap
     # fuzzing (scripts/fuzz-smoke.sh): clang 14, whose runtime package holds libFuzzer

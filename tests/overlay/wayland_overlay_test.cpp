@@ -7,6 +7,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
+#include <cstdlib>
 #include <gtest/gtest.h>
 
 namespace tessel {
@@ -25,6 +26,37 @@ bool isWhite(const QColor& c) {
 // Light paper over white: a little darker than white, never the tile's own dark colour.
 bool isPaperOverWhite(const QColor& c) {
     return c.isValid() && !isWhite(c) && c.red() > 180 && c.green() > 180 && c.blue() > 180;
+}
+
+// The share of pixels, sampled on a grid, that differ clearly between two screenshots.
+double changedShare(const QImage& before, const QImage& after) {
+    constexpr int step = 8;
+    constexpr int clearly = 40;
+    if (before.size() != after.size() || before.isNull()) {
+        return 1;
+    }
+    int changed = 0;
+    int sampled = 0;
+    for (int y = 0; y < before.height(); y += step) {
+        for (int x = 0; x < before.width(); x += step) {
+            const QColor a = before.pixelColor(x, y);
+            const QColor b = after.pixelColor(x, y);
+            changed += std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) +
+                           std::abs(a.blue() - b.blue()) >
+                       clearly;
+            ++sampled;
+        }
+    }
+    return static_cast<double>(changed) / sampled;
+}
+
+// Types one key on a virtual keyboard that stays plugged in for a moment first, so that
+// clients can take up the new keyboard before the key arrives.
+bool typeKey() {
+    QProcess wtype;
+    wtype.start(QStringLiteral("wtype"),
+                {QStringLiteral("-s"), QStringLiteral("500"), QStringLiteral("x")});
+    return wtype.waitForFinished(10000) && wtype.exitCode() == 0;
 }
 
 QByteArray readFile(const QString& path) {
@@ -46,6 +78,7 @@ public:
 
     bool isShown() const { return readFile(m_log).contains("ready\n"); }
     bool received(const QByteArray& line) const { return readFile(m_log).contains(line + '\n'); }
+    qsizetype count(const QByteArray& line) const { return readFile(m_log).count(line + '\n'); }
 
 private:
     QString m_log;
@@ -108,11 +141,11 @@ std::unique_ptr<test::TestSway> WaylandOverlay::sway;
 
 constexpr const char* paperOn = R"({"onboarded": true, "day": {"paper": "kozo", "gsm": 300}})";
 
-QString statusOfRunningTessel() {
-    QProcess status;
-    status.start(QStringLiteral(TESSEL_BINARY), {QStringLiteral("status")});
-    status.waitForFinished(10000);
-    return QString::fromUtf8(status.readAllStandardOutput());
+QString runTessel(const QString& command) {
+    QProcess tessel;
+    tessel.start(QStringLiteral(TESSEL_BINARY), {command});
+    tessel.waitForFinished(10000);
+    return QString::fromUtf8(tessel.readAllStandardOutput());
 }
 
 TEST_F(WaylandOverlay, PaperBlendsOverANativeWindowAndLetsClicksThrough) {
@@ -121,7 +154,8 @@ TEST_F(WaylandOverlay, PaperBlendsOverANativeWindowAndLetsClicksThrough) {
     const RunningTessel tessel(*sway, QString::fromLatin1(paperOn));
     ASSERT_TRUE(waitUntil([&] { return isPaperOverWhite(pixel()); }, paperTimeout))
         << "pixel " << pixel().name().toStdString();
-    EXPECT_TRUE(statusOfRunningTessel().endsWith(QStringLiteral("Platform: wayland\n")));
+    EXPECT_TRUE(
+        runTessel(QStringLiteral("status")).endsWith(QStringLiteral("Platform: wayland\n")));
 
     const QString x = QString::number(overWindow.x());
     const QString y = QString::number(overWindow.y());
@@ -146,6 +180,26 @@ TEST_F(WaylandOverlay, ExcludedAppInFrontHidesThePaper) {
     EXPECT_TRUE(waitUntil([&] { return isWhite(pixel()); }, paperTimeout));
     excluded.reset();
     EXPECT_TRUE(waitUntil([&] { return isPaperOverWhite(pixel()); }, paperTimeout));
+}
+
+TEST_F(WaylandOverlay, ArtTakesTheKeyboardAndAKeyDismissesIt) {
+    const auto page = openWindow("org.example.Page");
+    const RunningTessel tessel(*sway, QString::fromLatin1(paperOn));
+    ASSERT_TRUE(waitUntil([&] { return isPaperOverWhite(pixel()); }, paperTimeout));
+    const QImage paper = sway->screenshot();
+    // Keys reach the page under the paper.
+    ASSERT_TRUE(typeKey());
+    ASSERT_TRUE(waitUntil([&] { return page->count("key") == 1; }));
+
+    runTessel(QStringLiteral("art"));
+    constexpr double paintingShare = 0.1;
+    ASSERT_TRUE(waitUntil([&] { return changedShare(paper, sway->screenshot()) > paintingShare; },
+                          paperTimeout));
+    ASSERT_TRUE(typeKey());
+    constexpr double unchangedShare = 0.01;
+    EXPECT_TRUE(
+        waitUntil([&] { return changedShare(paper, sway->screenshot()) < unchangedShare; }));
+    EXPECT_EQ(page->count("key"), 1) << "the key went past the painting";
 }
 
 } // namespace

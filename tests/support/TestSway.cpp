@@ -62,7 +62,8 @@ QString firstMatch(const QString& folder, const QString& pattern) {
 
 bool TestSway::available() {
     return hasProgram("sway") && hasProgram("swaymsg") && hasProgram("grim") &&
-           hasProgram("dbus-daemon") && (!runningAsRoot() || hasProgram("setpriv"));
+           hasProgram("wtype") && hasProgram("dbus-daemon") &&
+           (!runningAsRoot() || hasProgram("setpriv"));
 }
 
 TestSway::TestSway() {

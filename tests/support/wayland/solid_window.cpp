@@ -1,5 +1,6 @@
 // A native Wayland window for tests: full screen, one solid colour, under the app id given.
-// Prints "ready" once shown and "click X Y" for every pointer button pressed on it. A headless
+// Prints "ready" once shown, "click X Y" for every pointer button pressed on it and "key" for
+// every key pressed while it has the keyboard. A headless
 // compositor has no pointer, so it plugs a virtual one in for the seat's cursor to drive.
 //   solid_window APP_ID RRGGBB
 #include <cstdint>
@@ -32,6 +33,7 @@ struct Window {
     xdg_surface* shellSurface = nullptr;
     xdg_toplevel* toplevel = nullptr;
     wl_pointer* pointer = nullptr;
+    wl_keyboard* keyboard = nullptr;
     uint32_t colour = 0;
     int width = firstWidth;
     int height = firstHeight;
@@ -155,8 +157,36 @@ const wl_pointer_listener pointerListener = {.enter = onEnter,
                                              .axis_discrete = onAxisDiscrete,
                                              .axis_value120 = nullptr};
 
+void onKeymap(void*, wl_keyboard*, uint32_t, int32_t fd, uint32_t) {
+    close(fd);
+}
+
+void onKeyboardEnter(void*, wl_keyboard*, uint32_t, wl_surface*, wl_array*) {}
+void onKeyboardLeave(void*, wl_keyboard*, uint32_t, wl_surface*) {}
+
+void onKey(void*, wl_keyboard*, uint32_t, uint32_t, uint32_t, uint32_t state) {
+    if (state == WL_KEYBOARD_KEY_STATE_PRESSED) {
+        std::printf("key\n");
+        std::fflush(stdout);
+    }
+}
+
+void onModifiers(void*, wl_keyboard*, uint32_t, uint32_t, uint32_t, uint32_t, uint32_t) {}
+void onRepeatInfo(void*, wl_keyboard*, int32_t, int32_t) {}
+
+const wl_keyboard_listener keyboardListener = {.keymap = onKeymap,
+                                               .enter = onKeyboardEnter,
+                                               .leave = onKeyboardLeave,
+                                               .key = onKey,
+                                               .modifiers = onModifiers,
+                                               .repeat_info = onRepeatInfo};
+
 void onCapabilities(void* data, wl_seat* seat, uint32_t capabilities) {
     auto& w = *static_cast<Window*>(data);
+    if ((capabilities & WL_SEAT_CAPABILITY_KEYBOARD) && !w.keyboard) {
+        w.keyboard = wl_seat_get_keyboard(seat);
+        wl_keyboard_add_listener(w.keyboard, &keyboardListener, &w);
+    }
     if ((capabilities & WL_SEAT_CAPABILITY_POINTER) && !w.pointer) {
         w.pointer = wl_seat_get_pointer(seat);
         wl_pointer_add_listener(w.pointer, &pointerListener, &w);
