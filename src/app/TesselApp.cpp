@@ -3,6 +3,7 @@
 #include "app/AppLog.h"
 #include "app/LayerTap.h"
 #include "app/StatusReport.h"
+#include "core/StatusText.h"
 #include "moments/ArtController.h"
 #include "moments/RestController.h"
 #include "moments/SurfaceMomentPresenter.h"
@@ -10,6 +11,7 @@
 #include <QCoreApplication>
 #include <QDBusConnection>
 #include <QDesktopServices>
+#include <QTextStream>
 
 #include <utility>
 
@@ -35,7 +37,7 @@ TesselApp::TesselApp(Platform& platform, HotKeys& hotKeys, std::unique_ptr<Overl
     , m_windows(m_store, &m_shortcuts,
                 m_updates.enabled() ? std::function([this] { m_updates.check(true); })
                                     : std::function<void()>(),
-                std::move(dropIn))
+                std::move(dropIn), [this] { return m_tray.place(); })
     , m_tray(m_store, [this] { m_windows.open(QStringLiteral("settings")); })
     , m_automation(m_store, m_shortcuts,
                    {[this] { reopen(); }, [this] { return statusReport(m_store, layers()); }})
@@ -64,11 +66,14 @@ void TesselApp::launch() {
         qCWarning(lcApp, "shortcut not available: %s", qUtf8Printable(problem));
     }
     m_updates.checkAtLaunch();
-    // Without a panel to hold the icon, Settings is the only way in.
+    if (!platform.compositorRunning()) {
+        QTextStream(stderr) << noCompositorNote() << Qt::endl;
+    }
+    // Without a panel to hold the icon, the popover's controls have a window of their own.
     if (TrayIcon::hostAvailable()) {
         m_tray.show();
     } else {
-        m_windows.open(QStringLiteral("settings"));
+        m_tray.openPopover();
     }
     if (!m_store.settings().onboarded) {
         m_windows.open(QStringLiteral("welcome"));
@@ -84,8 +89,13 @@ std::unique_ptr<MomentPresenter> TesselApp::makePresenter() {
 }
 
 void TesselApp::reopen() {
-    m_windows.open(m_store.settings().onboarded ? QStringLiteral("settings")
-                                                : QStringLiteral("welcome"));
+    if (!m_store.settings().onboarded) {
+        m_windows.open(QStringLiteral("welcome"));
+    } else if (m_tray.inPanel()) {
+        m_windows.open(QStringLiteral("settings"));
+    } else {
+        m_tray.openPopover();
+    }
 }
 
 void TesselApp::shutDown() {

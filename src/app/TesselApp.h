@@ -34,10 +34,12 @@ public:
     // Claims Tessel's name on the session bus, so that there is one Tessel per session.
     Presence publish();
 
-    // Starts the Store, binds the shortcuts, checks for updates once a day and opens the
-    // Welcome window until onboarding is done.
+    // Starts the Store, binds the shortcuts, checks for updates once a day, puts the icon in
+    // the panel (or, without one, opens the controls' window) and opens the Welcome window
+    // until onboarding is done.
     void launch();
-    // What launching Tessel again while it runs does: Settings once onboarded, else Welcome.
+    // What launching Tessel again while it runs does: Settings once onboarded (the popover's
+    // controls in their window when there is no panel icon to reach them by), else Welcome.
     void reopen();
     // The last word before the event loop ends: gives the bus name up at once, so that a
     // Tessel started next can take it while this one is still tearing down.

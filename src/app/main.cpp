@@ -1,16 +1,19 @@
 #include "app/AppLog.h"
 #include "app/Backend.h"
 #include "app/BusClient.h"
+#include "app/CommandIO.h"
 #include "app/CommandLine.h"
 #include "app/QuitSignals.h"
 #include "app/TesselApp.h"
 #include "app/UpdateCheck.h"
 #include "overlay/OverlayController.h"
 #include "platform/UserDefaults.h"
+#include "platform/x11/XConnection.h"
 
 #include <QApplication>
 #include <QCoreApplication>
-#include <QFileInfo>
+
+#include <algorithm>
 
 namespace {
 
@@ -18,6 +21,27 @@ void describeApplication() {
     QCoreApplication::setApplicationName(QStringLiteral("Tessel"));
     QCoreApplication::setOrganizationDomain(QStringLiteral("corvane.com"));
     QCoreApplication::setApplicationVersion(QStringLiteral(TESSEL_VERSION));
+}
+
+// Why Qt would find no display to open, where it would otherwise abort with a message that
+// blames the installation. Platforms such as offscreen need none.
+std::optional<QString> displayProblem() {
+    const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
+    if (!platform.isEmpty() && !platform.contains("xcb") && !platform.contains("wayland")) {
+        return std::nullopt;
+    }
+    const QString x11 = qEnvironmentVariable("DISPLAY");
+    const bool wayland = !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+    const QString advice = QStringLiteral("Start Tessel from within your desktop session.");
+    if (x11.isEmpty() && !wayland) {
+        return QStringLiteral("no display to show paper on: DISPLAY and WAYLAND_DISPLAY are "
+                              "not set. ") +
+               advice;
+    }
+    if (!x11.isEmpty() && !wayland && !tessel::xDisplayAnswers()) {
+        return QStringLiteral("cannot open the display %1. ").arg(x11) + advice;
+    }
+    return std::nullopt;
 }
 
 int runApplication(int argc, char** argv) {
@@ -57,10 +81,12 @@ int runApplication(int argc, char** argv) {
     return QApplication::exec();
 }
 
-// The desktop opens a paper document with `tessel FILE`; that is an import.
+// The desktop opens paper documents with `tessel FILE...`; that is an import.
 QStringList commandFor(QStringList arguments) {
-    if (arguments.size() == 1 && arguments[0].endsWith(QStringLiteral(".tessel")) &&
-        QFileInfo(arguments[0]).isFile()) {
+    const auto isDocument = [](const QString& argument) {
+        return argument.endsWith(QStringLiteral(".tessel"), Qt::CaseInsensitive);
+    };
+    if (!arguments.isEmpty() && std::all_of(arguments.cbegin(), arguments.cend(), isDocument)) {
         arguments.prepend(QStringLiteral("import"));
     }
     return arguments;
@@ -83,6 +109,9 @@ int main(int argc, char** argv) {
     }
     if (const auto exitCode = tessel::runCommandLine(arguments, out, err)) {
         return *exitCode;
+    }
+    if (const auto problem = displayProblem()) {
+        return tessel::CommandIO{out, err}.fail(*problem);
     }
     return runApplication(argc, argv);
 }

@@ -102,6 +102,8 @@ public:
     virtual std::unique_ptr<Timer> makeTimer(std::function<void()> action) = 0;
 
     virtual UserDefaults& defaults() = 0;
+    // Where Tessel keeps what it can always make again (shaded paper); none keeps nothing.
+    virtual std::optional<QString> cacheDirectory() const = 0;
 
     // Translucent windows need a running compositing manager; without one they show opaque.
     virtual bool compositorRunning() const = 0;

@@ -22,6 +22,8 @@ TEST_F(RemoteCommands, ForwardToTheRunningTessel) {
     ASSERT_EQ(tessel({QStringLiteral("snooze"), QStringLiteral("45")}).code, 0);
     EXPECT_DOUBLE_EQ(Instant::fromDateTime(platform.now()).secondsUntil(*settings().snoozedUntil),
                      2700);
+    ASSERT_EQ(tessel({QStringLiteral("resume")}).code, 0);
+    EXPECT_FALSE(settings().snoozedUntil);
 
     ASSERT_EQ(tessel({QStringLiteral("focus-filter"), QStringLiteral("on"),
                       QStringLiteral("--paper"), QStringLiteral("felt")})
@@ -42,6 +44,14 @@ TEST_F(RemoteCommands, StatusPrintsTheLineThenEachScreen) {
     EXPECT_EQ(
         shown.out,
         QStringLiteral("On\nSCREEN-A\tBuilt-in Display\tgraph 200 gsm day\nPlatform: fake\n"));
+
+    app->store().setFocusFilter(FocusFilter{true, QStringLiteral("felt")});
+    EXPECT_EQ(
+        tessel({QStringLiteral("status")}).out,
+        QStringLiteral("Felt by Focus filter\nSCREEN-A\tBuilt-in Display\tfelt 200 gsm day\n"));
+    app->store().setFocusFilter(FocusFilter{false, std::nullopt});
+    EXPECT_EQ(tessel({QStringLiteral("status")}).out,
+              QStringLiteral("Off by Focus filter\nSCREEN-A\tBuilt-in Display\tno paper\n"));
 
     ASSERT_EQ(tessel({QStringLiteral("off")}).code, 0);
     EXPECT_EQ(tessel({QStringLiteral("status")}).out,
@@ -105,7 +115,14 @@ TEST_F(RemoteCommands, ShortcutsAreBoundByTheRunningTessel) {
     EXPECT_TRUE(hotKeys.bound().isEmpty());
 }
 
+// Without a panel icon it opens the popover's controls in a window; with one, Settings.
 TEST_F(RemoteCommands, ASecondLaunchReopensAndExits) {
+    const ChildRun noPanel = tessel({});
+    ASSERT_EQ(noPanel.code, 0) << noPanel.err.toStdString();
+    EXPECT_TRUE(app->tray().popover().isVisible());
+    EXPECT_FALSE(app->windows().window(QStringLiteral("settings")));
+
+    app->tray().show();
     const ChildRun again = tessel({});
     ASSERT_EQ(again.code, 0) << again.err.toStdString();
     QWidget* settingsWindow = app->windows().window(QStringLiteral("settings"));

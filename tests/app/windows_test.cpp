@@ -38,6 +38,7 @@ TEST_F(Windows, ReopenShowsWelcomeUntilOnboardedThenSettings) {
     Settings fresh;
     storeSettings(fresh);
     makeApp().store().start();
+    app->tray().show();
     app->reopen();
     QWidget* welcome = window("welcome");
     ASSERT_TRUE(welcome);
@@ -54,6 +55,11 @@ TEST_F(Windows, ReopenShowsWelcomeUntilOnboardedThenSettings) {
     app->reopen();
     ASSERT_TRUE(window("settings"));
     EXPECT_TRUE(window("settings")->isVisible());
+
+    // Minimised, it comes back as it was.
+    window("settings")->showMinimized();
+    app->reopen();
+    EXPECT_FALSE(window("settings")->isMinimized());
 }
 
 TEST_F(Windows, HaveTheirSizesStylesAndTitles) {
@@ -100,23 +106,44 @@ TEST_F(Windows, SettingsKeepsItsPlaceWhenClosedAndItsSizeAcrossLaunches) {
     EXPECT_EQ(app->windows().open(QStringLiteral("settings")).size(), QSize(900, 700));
 }
 
-TEST_F(Windows, WithoutAPanelLaunchOpensSettingsAndWelcomeUntilOnboarded) {
+// Without a panel the popover's controls have a window of their own, opened at launch and by
+// every launch after onboarding.
+TEST_F(Windows, WithoutAPanelTheControlsOpenAsAWindow) {
     storeSettings(Settings{});
     makeApp().launch();
-    ASSERT_TRUE(window("settings"));
+    PopoverView& controls = app->tray().popover();
+    EXPECT_TRUE(controls.isVisible());
+    EXPECT_FALSE(controls.isPopup());
     ASSERT_TRUE(window("welcome"));
     EXPECT_TRUE(window("welcome")->isVisible());
+    EXPECT_FALSE(window("settings"));
     EXPECT_TRUE(app->store().paperVisible() == false);
+
+    app->store().updateSettings([](Settings& s) { s.onboarded = true; });
+    controls.close();
+    app->reopen();
+    EXPECT_TRUE(controls.isVisible());
+    controls.footer().settings()->click();
+    EXPECT_TRUE(controls.isVisible());
+    ASSERT_TRUE(window("settings"));
+    EXPECT_TRUE(window("settings")->isVisible());
 }
 
 TEST_F(Windows, ThePanelIconOpensThePopoverAndFollowsThePaper) {
     makeApp().store().start();
+    app->tray().show();
     PopoverView& popover = app->tray().popover();
     app->tray().openPopover();
     EXPECT_TRUE(popover.isVisible());
+    EXPECT_TRUE(popover.isPopup());
+    EXPECT_EQ(app->tray().toolTip(), QStringLiteral("Tessel"));
     PopoverFooter& footer = popover.footer();
     footer.snoozeMenu().actions()[1]->trigger();
     EXPECT_EQ(app->tray().shownState(), MenuBarIcon::State::snoozed);
+    EXPECT_TRUE(app->tray().toolTip().startsWith(QStringLiteral("Tessel \u2014 Snoozed until ")));
+    platform.setCompositorRunning(false);
+    EXPECT_EQ(app->tray().toolTip(), QStringLiteral("Tessel \u2014 Needs a compositor"));
+    platform.setCompositorRunning(true);
     EXPECT_FALSE(footer.resume()->isHidden());
     // The icon follows the end of the snooze without anyone touching the settings.
     platform.advance(std::chrono::minutes(61));

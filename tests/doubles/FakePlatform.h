@@ -38,6 +38,7 @@ public:
     QTimeZone timeZone() const override { return m_timeZone; }
     std::unique_ptr<Timer> makeTimer(std::function<void()> action) override;
     UserDefaults& defaults() override { return m_defaults; }
+    std::optional<QString> cacheDirectory() const override { return std::nullopt; }
     bool compositorRunning() const override { return m_compositorRunning; }
     void setLoginItem(bool on) override { m_loginItem = on; }
     bool isLoginItem() const override { return m_loginItem; }

@@ -11,6 +11,7 @@
 #include <QSlider>
 
 #include <set>
+#include <tuple>
 
 namespace tessel {
 namespace {
@@ -90,13 +91,18 @@ TEST_F(StudioTest, ImportTakesOnlyPaperDocumentsAndAlwaysMakesANewPaper) {
     unknownPattern.replace("\"graph\"", "\"plaid\"");
     const QByteArray oversized = valid + QByteArray(maxPaperDocumentBytes, ' ');
     const Settings before = store->settings();
-    for (const auto& [fileName, bytes] :
-         {std::pair{"plaid.tessel", unknownPattern}, std::pair{"text.json", QByteArray("paper")},
-          std::pair{"large.tessel", oversized}}) {
+    auto* reason = pane->findChild<WarningLabel*>();
+    ASSERT_TRUE(reason);
+    for (const auto& [fileName, bytes, says] :
+         {std::tuple{"plaid.tessel", unknownPattern, "is not a Tessel paper"},
+          std::tuple{"text.json", QByteArray("paper"), "is not a Tessel paper"},
+          std::tuple{"large.tessel", oversized, "is larger than 1 MiB"}}) {
         nextPath = writeFile(QString::fromLatin1(fileName), bytes);
         click(QStringLiteral("Import..."));
         EXPECT_EQ(store->settings(), before) << fileName;
         EXPECT_EQ(studio().name(), QStringLiteral("My Paper")) << fileName;
+        EXPECT_TRUE(reason->isVisibleTo(pane.get())) << fileName;
+        EXPECT_EQ(reason->text(), nextPath + u' ' + QLatin1String(says));
     }
 
     nextPath = writeFile(QStringLiteral("kitchen.tessel"), valid);
@@ -104,11 +110,19 @@ TEST_F(StudioTest, ImportTakesOnlyPaperDocumentsAndAlwaysMakesANewPaper) {
     click(QStringLiteral("Import..."));
     ASSERT_EQ(customPapers().size(), 2);
     EXPECT_NE(customPapers()[0].id, customPapers()[1].id);
+    EXPECT_EQ(customPapers()[0].name, QStringLiteral("Kitchen"));
+    EXPECT_EQ(customPapers()[1].name, QStringLiteral("Kitchen 2"));
     for (const CustomPaper& paper : customPapers()) {
-        EXPECT_EQ(paper.name, QStringLiteral("Kitchen"));
         EXPECT_EQ(paper.recipe, document.recipe);
     }
     EXPECT_EQ(studio().editing(), customPapers()[1].id);
+    EXPECT_FALSE(reason->isVisibleTo(pane.get()));
+
+    nextPath = dir.filePath(QStringLiteral("missing/kitchen.tessel"));
+    click(QStringLiteral("Export..."));
+    EXPECT_TRUE(reason->isVisibleTo(pane.get()));
+    EXPECT_TRUE(reason->text().startsWith(QStringLiteral("Couldn't write ") + nextPath))
+        << reason->text().toStdString();
 }
 
 TEST_F(StudioTest, AtTheLimitNewPapersAreRefusedWithTheReasonButChangesSave) {

@@ -51,7 +51,8 @@ TEST_F(Snapshots, Welcome) {
                                                   QImage::Format_ARGB32_Premultiplied);
                                       icon.fill(ink);
                                       return icon;
-                                  }});
+                                  },
+                                  [] { return IconPlace::top; }});
         for (int step = 0; step < WelcomeView::steps; ++step) {
             view.setStep(step);
             save(view, QStringLiteral("welcome-%1-step%2").arg(dark ? "dark" : "light").arg(step));

@@ -1,5 +1,6 @@
 #include "platform/wayland/WaylandPlatform.h"
 
+#include "platform/CacheFolder.h"
 #include "platform/PlatformLog.h"
 #include "platform/QtTimer.h"
 #include "platform/wayland/IdleWatcher.h"
@@ -142,6 +143,10 @@ QTimeZone WaylandPlatform::timeZone() const {
 
 std::unique_ptr<Timer> WaylandPlatform::makeTimer(std::function<void()> action) {
     return std::make_unique<QtTimer>(std::move(action));
+}
+
+std::optional<QString> WaylandPlatform::cacheDirectory() const {
+    return userCacheFolder();
 }
 
 bool WaylandPlatform::compositorRunning() const {

@@ -55,6 +55,7 @@ public:
     QTimeZone timeZone() const override;
     std::unique_ptr<Timer> makeTimer(std::function<void()> action) override;
     UserDefaults& defaults() override { return m_defaults; }
+    std::optional<QString> cacheDirectory() const override;
     bool compositorRunning() const override;
     void setLoginItem(bool on) override;
     bool isLoginItem() const override;

@@ -1,5 +1,6 @@
 #include "platform/x11/X11Platform.h"
 
+#include "platform/CacheFolder.h"
 #include "platform/GlobalFrames.h"
 #include "platform/PlatformLog.h"
 #include "platform/QtTimer.h"
@@ -42,6 +43,10 @@ QRect nativeGeometry(const QScreen& screen) {
 }
 
 } // namespace
+
+std::optional<QString> X11Platform::cacheDirectory() const {
+    return userCacheFolder();
+}
 
 X11Platform::X11Platform(QString defaultsDirectory)
     : m_defaults(std::move(defaultsDirectory))

@@ -134,4 +134,11 @@ void XConnection::dispatch(const xcb_generic_event_t& event) {
     }
 }
 
+bool xDisplayAnswers() {
+    xcb_connection_t* connection = xcb_connect(nullptr, nullptr);
+    const bool answers = xcb_connection_has_error(connection) == 0;
+    xcb_disconnect(connection);
+    return answers;
+}
+
 } // namespace tessel

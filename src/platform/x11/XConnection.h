@@ -67,4 +67,7 @@ private:
     std::vector<std::pair<const QObject*, Handler>> m_handlers;
 };
 
+// Whether an X server answers at $DISPLAY; asks with a connection of its own, closed at once.
+bool xDisplayAnswers();
+
 } // namespace tessel

@@ -1,3 +1,4 @@
+#include "core/StatusText.h"
 #include "style/InterfacePalette.h"
 #include "ui/UiFixture.h"
 #include "ui/kit/PaperGrid.h"
@@ -178,8 +179,7 @@ TEST_F(Popover, SnoozingOffersResumeUntilItIsCancelled) {
     EXPECT_TRUE(footer.snooze()->isHidden());
     EXPECT_FALSE(footer.resume()->isHidden());
     EXPECT_EQ(popover->sheet().status(),
-              QStringLiteral("Snoozed until ") +
-                  QLocale().toString(QTime(13, 0), QLocale::ShortFormat));
+              QStringLiteral("Snoozed until ") + shortTime(QTime(13, 0)));
 
     footer.resume()->click();
     EXPECT_FALSE(store->isSnoozed());

@@ -1,4 +1,5 @@
 #include "PaneTest.h"
+#include "core/StatusText.h"
 #include "core/SunTimes.h"
 #include "ui/kit/Toggle.h"
 #include "ui/settings/DisplaysPane.h"
@@ -7,7 +8,6 @@
 
 #include <QComboBox>
 #include <QLineEdit>
-#include <QLocale>
 #include <QTimeEdit>
 
 namespace tessel {
@@ -100,15 +100,13 @@ TEST_F(SchedulePaneTest, FindsAPlaceAndShowsTodaysSunTimesInShortTime) {
     const auto sun =
         sunTimes(platform.now(), platform.timeZone(), *schedule.latitude, *schedule.longitude);
     ASSERT_TRUE(sun);
-    const auto shortTime = [](const QDateTime& t) {
-        return QLocale().toString(t.toUTC().time(), QLocale::ShortFormat);
-    };
+    const auto inUtc = [](const QDateTime& t) { return shortTime(t.toUTC().time()); };
     const QStringList texts = visibleTexts(*pane);
     EXPECT_FALSE(texts.contains(u"Couldn't find that place. Try a nearby city."));
     EXPECT_TRUE(texts.contains(QStringLiteral("Today in ") + schedule.place))
         << texts.join(u'|').toStdString();
-    EXPECT_TRUE(texts.contains(QStringLiteral("Sunrise ") + shortTime(sun->sunrise) +
-                               QStringLiteral("   Sunset ") + shortTime(sun->sunset)));
+    EXPECT_TRUE(texts.contains(QStringLiteral("Sunrise ") + inUtc(sun->sunrise) +
+                               QStringLiteral("   Sunset ") + inUtc(sun->sunset)));
 }
 
 TEST_F(SchedulePaneTest, SetHoursWriteMinutesAfterMidnight) {
