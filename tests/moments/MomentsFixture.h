@@ -11,6 +11,7 @@
 
 #include <chrono>
 #include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
 
 namespace tessel {
 

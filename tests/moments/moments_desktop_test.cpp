@@ -20,6 +20,9 @@ struct Inhibitor {
     uint uid = 0, pid = 0;
 };
 
+QDBusArgument& operator<<(QDBusArgument& argument, const Inhibitor& i);
+const QDBusArgument& operator>>(const QDBusArgument& argument, Inhibitor& i);
+
 QDBusArgument& operator<<(QDBusArgument& argument, const Inhibitor& i) {
     argument.beginStructure();
     argument << i.what << i.who << i.why << i.mode << i.uid << i.pid;
