@@ -113,6 +113,8 @@ void TestDesktop::shutDown() {
 }
 
 void TestDesktop::exportEnvironment() const {
+    // Tessel would take a Wayland session's compositor over this desktop.
+    qunsetenv("WAYLAND_DISPLAY");
     qputenv("DISPLAY", m_display.toUtf8());
     qputenv("DBUS_SESSION_BUS_ADDRESS", m_busAddress);
 }
