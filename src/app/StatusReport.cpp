@@ -52,7 +52,7 @@ QString statusReport(Store& store, const LayerMap& layers) {
                            layer == layers.cend() ? QStringLiteral("no paper")
                                                   : printable(describeLayer(*layer)));
     }
-    return report;
+    return report + QStringLiteral("Platform: %1\n").arg(store.platform().backendName());
 }
 
 } // namespace tessel

@@ -6,6 +6,7 @@
 #include "core/StatusText.h"
 #include "moments/ArtController.h"
 #include "moments/RestController.h"
+#include "moments/SurfaceMomentPresenter.h"
 
 #include <QCoreApplication>
 #include <QDBusConnection>
@@ -27,7 +28,7 @@ std::unique_ptr<Overlay> tapped(std::unique_ptr<Overlay> overlay, LayerTap*& tap
 } // namespace
 
 TesselApp::TesselApp(Platform& platform, HotKeys& hotKeys, std::unique_ptr<Overlay> overlay,
-                     QUrl feed, std::function<void()> dropIn)
+                     QUrl feed, std::function<void()> dropIn, MomentSurfaceFactory moments)
     : m_tap(nullptr)
     , m_store(platform, tapped(std::move(overlay), m_tap))
     , m_updates(platform, std::move(feed), QCoreApplication::applicationVersion(), m_alerts,
@@ -39,7 +40,8 @@ TesselApp::TesselApp(Platform& platform, HotKeys& hotKeys, std::unique_ptr<Overl
                 std::move(dropIn), [this] { return m_tray.place(); })
     , m_tray(m_store, [this] { m_windows.open(QStringLiteral("settings")); })
     , m_automation(m_store, m_shortcuts,
-                   {[this] { reopen(); }, [this] { return statusReport(m_store, layers()); }}) {}
+                   {[this] { reopen(); }, [this] { return statusReport(m_store, layers()); }})
+    , m_momentSurfaces(std::move(moments)) {}
 
 TesselApp::~TesselApp() = default;
 
@@ -56,11 +58,8 @@ TesselApp::Presence TesselApp::publish() {
 }
 
 void TesselApp::launch() {
-    Platform& platform = m_store.platform();
-    m_store.adoptMoments(
-        std::make_unique<ArtController>(m_store, std::make_unique<MomentPresenter>(platform),
-                                        ArtLibrary()),
-        std::make_unique<RestController>(m_store, std::make_unique<MomentPresenter>(platform)));
+    m_store.adoptMoments(std::make_unique<ArtController>(m_store, makePresenter(), ArtLibrary()),
+                         std::make_unique<RestController>(m_store, makePresenter()));
     m_store.start();
     const QStringList problems = m_shortcuts.registerAll();
     for (const QString& problem : problems) {
@@ -79,6 +78,14 @@ void TesselApp::launch() {
     if (!m_store.settings().onboarded) {
         m_windows.open(QStringLiteral("welcome"));
     }
+}
+
+std::unique_ptr<MomentPresenter> TesselApp::makePresenter() {
+    Platform& platform = m_store.platform();
+    if (m_momentSurfaces) {
+        return std::make_unique<SurfaceMomentPresenter>(platform, m_momentSurfaces);
+    }
+    return std::make_unique<MomentPresenter>(platform);
 }
 
 void TesselApp::reopen() {

@@ -6,6 +6,7 @@
 #include "app/WidgetAlerts.h"
 #include "app/WindowOpener.h"
 #include "core/Store.h"
+#include "platform/OverlaySurface.h"
 #include "shortcuts/ShortcutRegistry.h"
 
 #include <QUrl>
@@ -16,15 +17,17 @@ namespace tessel {
 
 class HotKeys;
 class LayerTap;
+class MomentPresenter;
 
 // The application: the Store and everything that reaches it from outside, the panel icon,
 // the two windows, the global shortcuts, automation over the session bus and update checks.
 class TesselApp final {
 public:
     // An empty feed turns the update checks off. dropIn asks the overlay to drop the next
-    // paper in from above, as the Welcome does when it first lays the paper down.
+    // paper in from above, as the Welcome does when it first lays the paper down. Moments
+    // show on Qt windows unless `moments` makes their surfaces.
     TesselApp(Platform& platform, HotKeys& hotKeys, std::unique_ptr<Overlay> overlay, QUrl feed,
-              std::function<void()> dropIn = {});
+              std::function<void()> dropIn = {}, MomentSurfaceFactory moments = {});
     ~TesselApp();
 
     enum class Presence { published, alreadyRunning, noBus };
@@ -49,6 +52,8 @@ public:
     const LayerMap& layers() const;
 
 private:
+    std::unique_ptr<MomentPresenter> makePresenter();
+
     LayerTap* m_tap;
     Store m_store;
     WidgetAlerts m_alerts;
@@ -58,6 +63,7 @@ private:
     TrayIcon m_tray;
     AutomationService m_automation;
     bool m_published = false;
+    MomentSurfaceFactory m_momentSurfaces;
 };
 
 } // namespace tessel

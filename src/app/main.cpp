@@ -1,4 +1,5 @@
 #include "app/AppLog.h"
+#include "app/Backend.h"
 #include "app/BusClient.h"
 #include "app/CommandIO.h"
 #include "app/CommandLine.h"
@@ -7,8 +8,6 @@
 #include "app/UpdateCheck.h"
 #include "overlay/OverlayController.h"
 #include "platform/UserDefaults.h"
-#include "platform/x11/GlobalHotKeys.h"
-#include "platform/x11/X11Platform.h"
 #include "platform/x11/XConnection.h"
 
 #include <QApplication>
@@ -56,13 +55,19 @@ int runApplication(int argc, char** argv) {
     }
     // Caught before the name is taken, so whoever sees the name may signal an orderly quit.
     const tessel::QuitSignals quitSignals;
-    tessel::X11Platform platform(tessel::UserDefaults::defaultDirectory());
-    tessel::GlobalHotKeys hotKeys;
-    auto overlay = std::make_unique<tessel::OverlayController>(platform);
+    std::optional<tessel::Backend> backend =
+        tessel::chooseBackend(tessel::UserDefaults::defaultDirectory());
+    if (!backend) {
+        return 1;
+    }
+    qCDebug(tessel::lcApp, "on %s", qUtf8Printable(backend->platform->backendName()));
+    auto overlay =
+        std::make_unique<tessel::OverlayController>(*backend->platform, backend->overlaySurfaces);
     tessel::OverlayController* controller = overlay.get();
-    tessel::TesselApp tessel(platform, hotKeys, std::move(overlay),
-                             tessel::UpdateCheck::configuredFeed(),
-                             [controller] { controller->dropNext = true; });
+    tessel::TesselApp tessel(
+        *backend->platform, *backend->hotKeys, std::move(overlay),
+        tessel::UpdateCheck::configuredFeed(), [controller] { controller->dropNext = true; },
+        backend->momentSurfaces);
     const auto presence = tessel.publish();
     if (presence == tessel::TesselApp::Presence::alreadyRunning && tessel::BusClient().activate()) {
         return 0;

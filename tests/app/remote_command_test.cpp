@@ -41,7 +41,9 @@ TEST_F(RemoteCommands, StatusPrintsTheLineThenEachScreen) {
               0);
     const ChildRun shown = tessel({QStringLiteral("status")});
     ASSERT_EQ(shown.code, 0) << shown.err.toStdString();
-    EXPECT_EQ(shown.out, QStringLiteral("On\nSCREEN-A\tBuilt-in Display\tgraph 200 gsm day\n"));
+    EXPECT_EQ(
+        shown.out,
+        QStringLiteral("On\nSCREEN-A\tBuilt-in Display\tgraph 200 gsm day\nPlatform: fake\n"));
 
     app->store().setFocusFilter(FocusFilter{true, QStringLiteral("felt")});
     EXPECT_EQ(
@@ -53,7 +55,7 @@ TEST_F(RemoteCommands, StatusPrintsTheLineThenEachScreen) {
 
     ASSERT_EQ(tessel({QStringLiteral("off")}).code, 0);
     EXPECT_EQ(tessel({QStringLiteral("status")}).out,
-              QStringLiteral("Off\nSCREEN-A\tBuilt-in Display\tno paper\n"));
+              QStringLiteral("Off\nSCREEN-A\tBuilt-in Display\tno paper\nPlatform: fake\n"));
 }
 
 // A screen name can split neither its line nor its fields, and a hand-edited weight far
@@ -64,7 +66,8 @@ TEST_F(RemoteCommands, StatusFieldsStayOnTheirLine) {
     const ChildRun shown = tessel({QStringLiteral("status")});
     ASSERT_EQ(shown.code, 0) << shown.err.toStdString();
     EXPECT_EQ(shown.out,
-              QStringLiteral("On\nSCREEN-A\tBuilt-in\\tDisplay\\n\\e[2J\tkozo 300 gsm day\n"));
+              QStringLiteral("On\nSCREEN-A\tBuilt-in\\tDisplay\\n\\e[2J\tkozo 300 gsm day\n"
+                             "Platform: fake\n"));
 }
 
 TEST_F(RemoteCommands, RefusalsAreSaidPlainlyAndExitNonZero) {

@@ -30,7 +30,8 @@ public:
     std::optional<InstalledApp> installedApp(const QString& appId) const override;
     QList<InstalledApp> installedApps() const override { return m_installedApps; }
     std::optional<QRectF> frontWindowRect(std::optional<qint32> pid) const override;
-    QPointF cursorPosition() const override { return m_cursor; }
+    QString backendName() const override { return QStringLiteral("fake"); }
+    std::optional<QPointF> cursorPosition() const override { return m_cursor; }
     bool screenCaptureAllowed() const override { return m_captureAllowed; }
     QImage captureScreen(const QString& screenId, QSize size) const override;
     QDateTime now() const override { return m_now; }

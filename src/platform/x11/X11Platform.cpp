@@ -153,7 +153,7 @@ std::optional<QRectF> X11Platform::frontWindowRect(std::optional<qint32> pid) co
     return toYUpRect(fromNative(*frame, screens), primaryBottomEdge());
 }
 
-QPointF X11Platform::cursorPosition() const {
+std::optional<QPointF> X11Platform::cursorPosition() const {
     return toYUpPoint(QCursor::pos(), primaryBottomEdge());
 }
 
