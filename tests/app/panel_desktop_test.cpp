@@ -8,6 +8,8 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
+#include <nlohmann/json.hpp>
+
 namespace tessel {
 namespace {
 

@@ -7,6 +7,8 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
+#include <nlohmann/json.hpp>
+
 namespace tessel {
 namespace {
 
