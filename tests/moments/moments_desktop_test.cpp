@@ -13,6 +13,7 @@
 #include <xcb/xcb.h>
 
 namespace tessel {
+namespace {
 
 // One logind inhibitor as ListInhibitors lists it.
 struct Inhibitor {
@@ -34,6 +35,7 @@ const QDBusArgument& operator>>(const QDBusArgument& argument, Inhibitor& i) {
     return argument;
 }
 
+} // namespace
 } // namespace tessel
 
 Q_DECLARE_METATYPE(tessel::Inhibitor)
