@@ -46,12 +46,13 @@ TEST_F(RemoteCommands, StatusPrintsTheLineThenEachScreen) {
         QStringLiteral("On\nSCREEN-A\tBuilt-in Display\tgraph 200 gsm day\nPlatform: fake\n"));
 
     app->store().setFocusFilter(FocusFilter{true, QStringLiteral("felt")});
-    EXPECT_EQ(
-        tessel({QStringLiteral("status")}).out,
-        QStringLiteral("Felt by Focus filter\nSCREEN-A\tBuilt-in Display\tfelt 200 gsm day\n"));
+    EXPECT_EQ(tessel({QStringLiteral("status")}).out,
+              QStringLiteral("Felt by Focus filter\nSCREEN-A\tBuilt-in Display\tfelt 200 gsm "
+                             "day\nPlatform: fake\n"));
     app->store().setFocusFilter(FocusFilter{false, std::nullopt});
     EXPECT_EQ(tessel({QStringLiteral("status")}).out,
-              QStringLiteral("Off by Focus filter\nSCREEN-A\tBuilt-in Display\tno paper\n"));
+              QStringLiteral(
+                  "Off by Focus filter\nSCREEN-A\tBuilt-in Display\tno paper\nPlatform: fake\n"));
 
     ASSERT_EQ(tessel({QStringLiteral("off")}).code, 0);
     EXPECT_EQ(tessel({QStringLiteral("status")}).out,
