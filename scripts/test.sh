@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Installs what the tests need, builds them with AddressSanitizer and
-# UndefinedBehaviorSanitizer, warnings as errors, and runs the whole suite.
+# UndefinedBehaviorSanitizer, warnings as errors, and runs the whole suite. Then two small
+# builds of their own: the paper tests at -O2, where the kernels are vectorised, and the
+# threaded parts under ThreadSanitizer.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -11,11 +13,24 @@ git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format --dry-run -Werror
 
 # ccache keeps compiled objects across clones of the repository.
 export CCACHE_BASEDIR="$PWD" CCACHE_NOHASHDIR=1
-cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=Debug \
-    -DTESSEL_WERROR=ON -DTESSEL_SANITIZE=ON -DCMAKE_CXX_COMPILER_LAUNCHER=ccache
-cmake --build build/test -j"$(nproc)"
+jobs=$(nproc)
+configure() {
+    cmake -S . -B "$1" -G Ninja -DTESSEL_WERROR=ON -DCMAKE_CXX_COMPILER_LAUNCHER=ccache "${@:2}"
+}
 
+configure build/test -DCMAKE_BUILD_TYPE=Debug -DTESSEL_SANITIZE=ON
+cmake --build build/test -j"$jobs"
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export LSAN_OPTIONS=suppressions=$PWD/scripts/lsan.supp:print_suppressions=0
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
-ctest --test-dir build/test --output-on-failure -j"$(nproc)"
+ctest --test-dir build/test --output-on-failure -j"$jobs"
+
+configure build/release -DCMAKE_BUILD_TYPE=Release
+cmake --build build/release -j"$jobs" --target paper_test
+ctest --test-dir build/release --output-on-failure -j"$jobs" -L paper
+
+configure build/tsan -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DCMAKE_CXX_FLAGS="-fsanitize=thread" -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=thread"
+cmake --build build/tsan -j"$jobs" --target paper_test threads_test
+TSAN_OPTIONS="halt_on_error=1 suppressions=$PWD/scripts/tsan.supp" \
+    ctest --test-dir build/tsan --output-on-failure -j"$jobs" -L 'paper|threads'

@@ -1,6 +1,4 @@
-#include "AppFixture.h"
-#include "app/TesselApp.h"
-#include "doubles/FakeHotKeys.h"
+#include "AppTest.h"
 #include "ui/kit/Toggle.h"
 #include "ui/popover/PopoverFooter.h"
 #include "ui/popover/PopoverHeader.h"
@@ -11,16 +9,8 @@
 namespace tessel {
 namespace {
 
-class Windows : public AppFixture {
+class Windows : public AppTest {
 protected:
-    TesselApp& makeApp() {
-        app = std::make_unique<TesselApp>(platform, hotKeys, std::make_unique<RecordingOverlay>(),
-                                          QUrl());
-        return *app;
-    }
-
-    QWidget* window(const char* id) { return app->windows().window(QString::fromLatin1(id)); }
-
     static QPushButton* button(QWidget* window, const QString& text) {
         for (QPushButton* b : window->findChildren<QPushButton*>()) {
             if (b->text() == text) {
@@ -29,9 +19,6 @@ protected:
         }
         return nullptr;
     }
-
-    FakeHotKeys hotKeys;
-    std::unique_ptr<TesselApp> app;
 };
 
 TEST_F(Windows, ReopenShowsWelcomeUntilOnboardedThenSettings) {
@@ -39,41 +26,41 @@ TEST_F(Windows, ReopenShowsWelcomeUntilOnboardedThenSettings) {
     storeSettings(fresh);
     makeApp().store().start();
     app->reopen();
-    QWidget* welcome = window("welcome");
+    QWidget* welcome = window(u"welcome"_s);
     ASSERT_TRUE(welcome);
     EXPECT_TRUE(welcome->isVisible());
     app->reopen();
-    EXPECT_EQ(window("welcome"), welcome);
-    EXPECT_FALSE(window("settings"));
+    EXPECT_EQ(window(u"welcome"_s), welcome);
+    EXPECT_FALSE(window(u"settings"_s));
 
-    QPushButton* layItDown = button(welcome, QStringLiteral("Lay it down"));
+    QPushButton* layItDown = button(welcome, u"Lay it down"_s);
     ASSERT_TRUE(layItDown);
     layItDown->click();
     EXPECT_TRUE(app->store().settings().onboarded);
     EXPECT_TRUE(app->store().settings().enabled);
     app->reopen();
-    ASSERT_TRUE(window("settings"));
-    EXPECT_TRUE(window("settings")->isVisible());
+    ASSERT_TRUE(window(u"settings"_s));
+    EXPECT_TRUE(window(u"settings"_s)->isVisible());
 }
 
 TEST_F(Windows, HaveTheirSizesStylesAndTitles) {
     makeApp();
-    QWidget& welcome = app->windows().open(QStringLiteral("welcome"));
+    QWidget& welcome = app->windows().open(u"welcome"_s);
     EXPECT_EQ(welcome.size(), QSize(560, 640));
     EXPECT_EQ(welcome.minimumSize(), welcome.maximumSize());
     EXPECT_FALSE(welcome.windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
     EXPECT_TRUE(welcome.windowFlags().testFlag(Qt::WindowCloseButtonHint));
 
     // Any other identifier means Settings.
-    QWidget& settings = app->windows().open(QStringLiteral("papers"));
-    EXPECT_EQ(&settings, window("settings"));
+    QWidget& settings = app->windows().open(u"papers"_s);
+    EXPECT_EQ(&settings, window(u"settings"_s));
     EXPECT_EQ(settings.size(), QSize(840, 600));
-    EXPECT_EQ(settings.windowTitle(), QStringLiteral("Tessel Settings"));
+    EXPECT_EQ(settings.windowTitle(), u"Tessel Settings"_s);
     EXPECT_LT(settings.minimumWidth(), 840);
     EXPECT_GT(settings.maximumWidth(), 840);
     // Without a feed there is nothing to check.
-    EXPECT_FALSE(button(&settings, QStringLiteral("Check for Updates")));
-    QPushButton* again = button(&settings, QStringLiteral("Show Welcome Again"));
+    EXPECT_FALSE(button(&settings, u"Check for Updates"_s));
+    QPushButton* again = button(&settings, u"Show Welcome Again"_s);
     ASSERT_TRUE(again);
     welcome.close();
     again->click();
@@ -82,11 +69,11 @@ TEST_F(Windows, HaveTheirSizesStylesAndTitles) {
 
 TEST_F(Windows, SettingsKeepsItsPlaceWhenClosedAndItsSizeAcrossLaunches) {
     makeApp();
-    QWidget& settings = app->windows().open(QStringLiteral("settings"));
+    QWidget& settings = app->windows().open(u"settings"_s);
     settings.move(40, 30);
     settings.resize(900, 700);
     settings.close();
-    QWidget& reopened = app->windows().open(QStringLiteral("settings"));
+    QWidget& reopened = app->windows().open(u"settings"_s);
     EXPECT_EQ(&reopened, &settings);
     EXPECT_EQ(reopened.pos(), QPoint(40, 30));
     reopened.close();
@@ -97,15 +84,15 @@ TEST_F(Windows, SettingsKeepsItsPlaceWhenClosedAndItsSizeAcrossLaunches) {
 
     app.reset();
     makeApp();
-    EXPECT_EQ(app->windows().open(QStringLiteral("settings")).size(), QSize(900, 700));
+    EXPECT_EQ(app->windows().open(u"settings"_s).size(), QSize(900, 700));
 }
 
 TEST_F(Windows, WithoutAPanelLaunchOpensSettingsAndWelcomeUntilOnboarded) {
     storeSettings(Settings{});
     makeApp().launch();
-    ASSERT_TRUE(window("settings"));
-    ASSERT_TRUE(window("welcome"));
-    EXPECT_TRUE(window("welcome")->isVisible());
+    ASSERT_TRUE(window(u"settings"_s));
+    ASSERT_TRUE(window(u"welcome"_s));
+    EXPECT_TRUE(window(u"welcome"_s)->isVisible());
     EXPECT_TRUE(app->store().paperVisible() == false);
 }
 
@@ -128,8 +115,8 @@ TEST_F(Windows, ThePanelIconOpensThePopoverAndFollowsThePaper) {
     EXPECT_EQ(app->tray().shownState(), MenuBarIcon::State::off);
     footer.settings()->click();
     EXPECT_FALSE(popover.isVisible());
-    ASSERT_TRUE(window("settings"));
-    EXPECT_TRUE(window("settings")->isVisible());
+    ASSERT_TRUE(window(u"settings"_s));
+    EXPECT_TRUE(window(u"settings"_s)->isVisible());
 }
 
 } // namespace

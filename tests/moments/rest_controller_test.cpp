@@ -1,4 +1,4 @@
-#include "MomentsFixture.h"
+#include "moments/MomentsTest.h"
 #include "moments/RestView.h"
 
 #include <QTest>
@@ -11,7 +11,8 @@ namespace {
 class Rest : public MomentsTest {
 protected:
     void SetUp() override {
-        start();
+        platform.setScreens({screen(u"A"_s), screen(u"B"_s, {1440, 0, 1440, 900})});
+        startWithMoments();
         edit([](Settings& s) {
             s.rest = true;
             s.restEvery = 20;

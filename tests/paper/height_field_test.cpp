@@ -13,6 +13,8 @@
 #include <vector>
 
 namespace tessel {
+
+using namespace Qt::StringLiterals;
 namespace {
 
 constexpr int n = 256;
@@ -57,7 +59,7 @@ TEST(HeightField, EveryBuiltInPaperIsNormalisedAndRepeatable) {
 // Off the pool the rasteriser spreads its fills over worker threads; on a pool thread, where
 // the app synthesises, it fills inline. Both must give the same bits.
 TEST(HeightField, SameBitsOnAnyThread) {
-    const Recipe kozo = Paper::find(QStringLiteral("kozo"), {}).recipe;
+    const Recipe kozo = Paper::find(u"kozo"_s, {}).recipe;
     std::vector<float> pooled;
     QThreadPool::globalInstance()->start([&] { pooled = heightField(kozo, 1024); });
     QThreadPool::globalInstance()->waitForDone();
@@ -95,8 +97,8 @@ TEST(HeightField, NoLayerGivesAnAllZeroField) {
 }
 
 TEST(HeightField, CountsFibresAndFlecksPerTileArea) {
-    const Recipe kozo = Paper::find(QStringLiteral("kozo"), {}).recipe;
-    const Recipe newsprint = Paper::find(QStringLiteral("newsprint"), {}).recipe;
+    const Recipe kozo = Paper::find(u"kozo"_s, {}).recipe;
+    const Recipe newsprint = Paper::find(u"newsprint"_s, {}).recipe;
     EXPECT_EQ(fibreCount(kozo, 1024), 405);
     EXPECT_EQ(fibreCount(kozo, 256), 25);
     EXPECT_EQ(fleckCount(newsprint, 1024), 420);
@@ -132,7 +134,7 @@ TEST(HeightField, ToothSizesOutOfRangeActAsTheNearestCellSize) {
 // Documents travel between people: any numbers at all must give a finite field in bounded
 // time and memory.
 TEST(HeightField, HostileRecipesStillSynthesise) {
-    const Recipe kozo = Paper::find(QStringLiteral("kozo"), {}).recipe;
+    const Recipe kozo = Paper::find(u"kozo"_s, {}).recipe;
     std::vector<Recipe> hostile;
     const auto with = [&](auto change) {
         Recipe r = kozo;

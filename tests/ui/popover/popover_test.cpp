@@ -1,5 +1,5 @@
 #include "style/InterfacePalette.h"
-#include "ui/UiFixture.h"
+#include "ui/UiTest.h"
 #include "ui/kit/PaperGrid.h"
 #include "ui/kit/SegmentButton.h"
 #include "ui/kit/SlotSwitch.h"
@@ -33,7 +33,7 @@ protected:
     }
 
     Swatch* swatch(const char* name) const {
-        return button<Swatch>(*popover, QString::fromLatin1(name));
+        return named<Swatch>(*popover, QString::fromLatin1(name));
     }
 
     void clickRuler(double fraction) {
@@ -52,40 +52,40 @@ protected:
 TEST_F(Popover, IsAsWideAsSpecifiedAndShowsTheDaySlot) {
     open();
     EXPECT_EQ(popover->width(), PopoverView::fixedWidth);
-    EXPECT_EQ(popover->sheet().label(), QStringLiteral("DAY PAPER"));
-    EXPECT_EQ(popover->sheet().paper().id, QStringLiteral("kozo"));
+    EXPECT_EQ(popover->sheet().label(), u"DAY PAPER"_s);
+    EXPECT_EQ(popover->sheet().paper().id, u"kozo"_s);
     EXPECT_EQ(popover->sheet().shownGsm(), 120);
-    EXPECT_EQ(popover->grid().selected(), QStringLiteral("kozo"));
+    EXPECT_EQ(popover->grid().selected(), u"kozo"_s);
     EXPECT_EQ(popover->grid().swatches().size(), Paper::builtIn().size());
     EXPECT_EQ(popover->ruler().value(), 120);
     EXPECT_TRUE(popover->header().paperSwitch()->isChecked());
-    EXPECT_EQ(popover->header().paperSwitch()->accessibleName(), QStringLiteral("Paper on"));
+    EXPECT_EQ(popover->header().paperSwitch()->accessibleName(), u"Paper on"_s);
 }
 
 TEST_F(Popover, ChoosingASwatchSetsTheEditedPaperAndKeepsItsWeight) {
     open();
     ASSERT_TRUE(swatch("Felt"));
     swatch("Felt")->click();
-    EXPECT_EQ(store->settings().day, (Slot{QStringLiteral("felt"), 120}));
+    EXPECT_EQ(store->settings().day, (Slot{u"felt"_s, 120}));
     EXPECT_EQ(store->settings().night, Settings().night);
-    EXPECT_EQ(popover->grid().selected(), QStringLiteral("felt"));
+    EXPECT_EQ(popover->grid().selected(), u"felt"_s);
     EXPECT_TRUE(swatch("Felt")->isChecked());
     EXPECT_FALSE(swatch("Kozo")->isChecked());
-    EXPECT_EQ(popover->sheet().paper().name, QStringLiteral("Felt"));
+    EXPECT_EQ(popover->sheet().paper().name, u"Felt"_s);
 }
 
 TEST_F(Popover, SwitchingToNightShowsAndEditsTheNightSlot) {
     Settings settings;
     settings.onboarded = true;
-    settings.night = {QStringLiteral("graph"), 210};
+    settings.night = {u"graph"_s, 210};
     storeSettings(settings);
     open();
     popover->slotSwitch().nightButton()->click();
     EXPECT_TRUE(store->editingNight());
     EXPECT_TRUE(popover->slotSwitch().nightButton()->isChecked());
     EXPECT_FALSE(popover->slotSwitch().day()->isChecked());
-    EXPECT_EQ(popover->sheet().label(), QStringLiteral("NIGHT PAPER"));
-    EXPECT_EQ(popover->grid().selected(), QStringLiteral("graph"));
+    EXPECT_EQ(popover->sheet().label(), u"NIGHT PAPER"_s);
+    EXPECT_EQ(popover->grid().selected(), u"graph"_s);
     EXPECT_EQ(popover->ruler().value(), 210);
     EXPECT_EQ(popover->sheet().shownGsm(), 210);
 
@@ -95,28 +95,28 @@ TEST_F(Popover, SwitchingToNightShowsAndEditsTheNightSlot) {
 
     popover->slotSwitch().day()->click();
     EXPECT_FALSE(store->editingNight());
-    EXPECT_EQ(popover->sheet().label(), QStringLiteral("DAY PAPER"));
+    EXPECT_EQ(popover->sheet().label(), u"DAY PAPER"_s);
     EXPECT_EQ(popover->ruler().value(), 120);
 }
 
 TEST_F(Popover, FollowsChangesMadeElsewhereWhileOpen) {
     open();
     store->updateSettings([](Settings& s) {
-        s.day = {QStringLiteral("laid"), 97.9};
+        s.day = {u"laid"_s, 97.9};
         s.focusSheet = true;
-        s.lamp.id = QStringLiteral("dusk");
+        s.lamp.id = u"dusk"_s;
     });
-    EXPECT_EQ(popover->grid().selected(), QStringLiteral("laid"));
+    EXPECT_EQ(popover->grid().selected(), u"laid"_s);
     EXPECT_EQ(popover->sheet().shownGsm(), 97) << "the weight is truncated";
     EXPECT_TRUE(popover->chips().at(0)->isChecked());
-    EXPECT_EQ(popover->lamps().selected(), QStringLiteral("dusk"));
+    EXPECT_EQ(popover->lamps().selected(), u"dusk"_s);
 }
 
 TEST_F(Popover, TheHeaderSwitchTurnsPaperOffAndTheSheetSaysSo) {
     open();
     popover->header().paperSwitch()->click();
     EXPECT_FALSE(store->settings().enabled);
-    EXPECT_EQ(popover->sheet().status(), QStringLiteral("Off"));
+    EXPECT_EQ(popover->sheet().status(), u"Off"_s);
     popover->header().paperSwitch()->click();
     EXPECT_TRUE(store->settings().enabled);
     EXPECT_EQ(popover->sheet().status(), std::nullopt);
@@ -126,9 +126,9 @@ TEST_F(Popover, ToolChipsToggleTheirReadingTools) {
     open();
     const QList<ToolChip*> chips = popover->chips();
     ASSERT_EQ(chips.size(), 3);
-    EXPECT_EQ(chips[0]->text(), QStringLiteral("Focus"));
-    EXPECT_EQ(chips[1]->text(), QStringLiteral("Ruler"));
-    EXPECT_EQ(chips[2]->text(), QStringLiteral("Rest"));
+    EXPECT_EQ(chips[0]->text(), u"Focus"_s);
+    EXPECT_EQ(chips[1]->text(), u"Ruler"_s);
+    EXPECT_EQ(chips[2]->text(), u"Rest"_s);
     const auto tools = [this] {
         const Settings& s = store->settings();
         return std::tuple(s.focusSheet, s.ruler, s.rest);
@@ -147,13 +147,13 @@ TEST_F(Popover, TheLampRowChoosesALampOrNone) {
     open();
     const QList<LampButton*> buttons = popover->lamps().buttons();
     ASSERT_EQ(buttons.size(), 7);
-    EXPECT_EQ(buttons[0]->accessibleName(), QStringLiteral("No lamp"));
-    EXPECT_EQ(buttons[0]->toolTip(), QStringLiteral("No lamp"));
+    EXPECT_EQ(buttons[0]->accessibleName(), u"No lamp"_s);
+    EXPECT_EQ(buttons[0]->toolTip(), u"No lamp"_s);
     EXPECT_TRUE(buttons[0]->isChecked());
-    EXPECT_EQ(buttons[3]->toolTip(), QStringLiteral("Candle"));
+    EXPECT_EQ(buttons[3]->toolTip(), u"Candle"_s);
 
     buttons[3]->click();
-    EXPECT_EQ(store->settings().lamp.id, QStringLiteral("candle"));
+    EXPECT_EQ(store->settings().lamp.id, u"candle"_s);
     EXPECT_TRUE(buttons[3]->isChecked());
     EXPECT_FALSE(buttons[0]->isChecked());
     buttons[0]->click();
@@ -166,9 +166,9 @@ TEST_F(Popover, SnoozingOffersResumeUntilItIsCancelled) {
     PopoverFooter& footer = popover->footer();
     const QList<QAction*> items = footer.snoozeMenu().actions();
     ASSERT_EQ(items.size(), 3);
-    EXPECT_EQ(items[0]->text(), QStringLiteral("For 15 Minutes"));
-    EXPECT_EQ(items[1]->text(), QStringLiteral("For 1 Hour"));
-    EXPECT_EQ(items[2]->text(), QStringLiteral("Until Tomorrow"));
+    EXPECT_EQ(items[0]->text(), u"For 15 Minutes"_s);
+    EXPECT_EQ(items[1]->text(), u"For 1 Hour"_s);
+    EXPECT_EQ(items[2]->text(), u"Until Tomorrow"_s);
     EXPECT_FALSE(footer.snooze()->isHidden());
     EXPECT_TRUE(footer.resume()->isHidden());
 
@@ -178,8 +178,7 @@ TEST_F(Popover, SnoozingOffersResumeUntilItIsCancelled) {
     EXPECT_TRUE(footer.snooze()->isHidden());
     EXPECT_FALSE(footer.resume()->isHidden());
     EXPECT_EQ(popover->sheet().status(),
-              QStringLiteral("Snoozed until ") +
-                  QLocale().toString(QTime(13, 0), QLocale::ShortFormat));
+              u"Snoozed until "_s + QLocale().toString(QTime(13, 0), QLocale::ShortFormat));
 
     footer.resume()->click();
     EXPECT_FALSE(store->isSnoozed());
@@ -226,34 +225,33 @@ class SlotPieces : public UiTest {};
 TEST_F(SlotPieces, CustomPapersJoinTheGridAndAnUnknownPaperShowsAsKozo) {
     Settings settings;
     settings.onboarded = true;
-    settings.day.paper = QStringLiteral("gone");
+    settings.day.paper = u"gone"_s;
     storeSettings(settings);
     startStore();
     PopoverView popover(*store, {[] {}, [] {}});
-    EXPECT_EQ(popover.grid().selected(), QStringLiteral("kozo"));
+    EXPECT_EQ(popover.grid().selected(), u"kozo"_s);
 
     store->updateSettings([](Settings& s) {
-        s.customPapers.append({QStringLiteral("mine"), QStringLiteral("Mine"), Recipe{}});
+        s.customPapers.append({u"mine"_s, u"Mine"_s, Recipe{}});
     });
     const QList<Swatch*> swatches = popover.grid().swatches();
     ASSERT_EQ(swatches.size(), Paper::builtIn().size() + 1);
-    EXPECT_EQ(swatches.last()->paper().name, QStringLiteral("Mine"));
+    EXPECT_EQ(swatches.last()->paper().name, u"Mine"_s);
     swatches.last()->click();
-    EXPECT_EQ(store->settings().day.paper, QStringLiteral("mine"));
-    EXPECT_EQ(popover.sheet().accessibleName().section(u',', 1, 1).trimmed(),
-              QStringLiteral("Mine"));
+    EXPECT_EQ(store->settings().day.paper, u"mine"_s);
+    EXPECT_EQ(popover.sheet().accessibleName().section(u',', 1, 1).trimmed(), u"Mine"_s);
 }
 
 TEST_F(SlotPieces, TheGridNamesThePaperUnderThePointer) {
     startStore();
     PopoverView popover(*store, {[] {}, [] {}});
     popover.popUp(QRect(1380, 0, 24, 24));
-    Swatch* gampi = button<Swatch>(popover, QStringLiteral("Gampi"));
+    Swatch* gampi = named<Swatch>(popover, u"Gampi"_s);
     ASSERT_TRUE(gampi);
     QEnterEvent enter(QPointF(5, 5), gampi->mapToGlobal(QPointF(5, 5)),
                       gampi->mapToGlobal(QPointF(5, 5)));
     QCoreApplication::sendEvent(gampi, &enter);
-    EXPECT_EQ(popover.grid().hovered(), QStringLiteral("gampi"));
+    EXPECT_EQ(popover.grid().hovered(), u"gampi"_s);
     QEvent leave(QEvent::Leave);
     QCoreApplication::sendEvent(gampi, &leave);
     EXPECT_EQ(popover.grid().hovered(), std::nullopt);

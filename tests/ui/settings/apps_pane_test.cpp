@@ -1,4 +1,4 @@
-#include "PaneTest.h"
+#include "ui/UiTest.h"
 #include "ui/settings/AppChooser.h"
 #include "ui/settings/AppRow.h"
 #include "ui/settings/AppsPane.h"
@@ -26,7 +26,7 @@ protected:
 
     // Opens the section's running-app menu, returns what it offers and picks `choice`.
     static QStringList pickRunningApp(const QWidget& list, const QString& choice) {
-        auto* opener = button<QPushButton>(list, QStringLiteral("Add Running App"));
+        auto* opener = named<QPushButton>(list, u"Add Running App"_s);
         QStringList offered;
         QTimer::singleShot(0, opener, [&] {
             for (QAction* action : opener->menu()->actions()) {
@@ -43,18 +43,18 @@ protected:
 };
 
 TEST_F(AppsPaneTest, ShowPaperSwitchesListsAndKeepsTheHiddenOneStored) {
-    store->updateSettings([](Settings& s) { s.onlyApps = {QStringLiteral("org.gimp.GIMP")}; });
+    store->updateSettings([](Settings& s) { s.onlyApps = {u"org.gimp.GIMP"_s}; });
     SettingsContext settingsContext = context();
     AppsPane pane(settingsContext);
     present(pane);
-    FormSection* excluded = section(pane, QStringLiteral("Paper steps aside for"));
-    FormSection* only = section(pane, QStringLiteral("Paper shows only in"));
+    FormSection* excluded = section(pane, u"Paper steps aside for"_s);
+    FormSection* only = section(pane, u"Paper shows only in"_s);
     ASSERT_TRUE(excluded && only);
     EXPECT_TRUE(excluded->isVisibleTo(&pane));
     EXPECT_FALSE(only->isVisibleTo(&pane));
     EXPECT_EQ(shownApps(*excluded), Settings::defaultExcludedApps());
 
-    QTest::mouseClick(button(pane, QStringLiteral("Only in listed apps")), Qt::LeftButton);
+    QTest::mouseClick(named(pane, u"Only in listed apps"_s), Qt::LeftButton);
     EXPECT_EQ(store->settings().appMode, Settings::AppMode::onlyListed);
     EXPECT_FALSE(excluded->isVisibleTo(&pane));
     EXPECT_TRUE(only->isVisibleTo(&pane));
@@ -63,7 +63,7 @@ TEST_F(AppsPaneTest, ShowPaperSwitchesListsAndKeepsTheHiddenOneStored) {
 
     store->updateSettings([](Settings& s) { s.appMode = Settings::AppMode::exceptListed; });
     EXPECT_TRUE(excluded->isVisibleTo(&pane));
-    EXPECT_TRUE(button(pane, QStringLiteral("Everywhere except listed apps"))->isChecked());
+    EXPECT_TRUE(named(pane, u"Everywhere except listed apps"_s)->isChecked());
     EXPECT_EQ(store->settings().onlyApps, QStringList{"org.gimp.GIMP"});
 }
 
@@ -81,10 +81,9 @@ TEST_F(AppsPaneTest, RowsNameInstalledAppsAndMarkMissingOnesWhichCanBeRemoved) {
     EXPECT_FALSE(visibleTexts(*rows[0]).contains(u"Not installed"));
     EXPECT_EQ(visibleTexts(*rows[1]), QStringList({"com.example.Gone", "Not installed"}));
 
-    QTest::mouseClick(button(*rows[1], QStringLiteral("Remove")), Qt::LeftButton);
+    QTest::mouseClick(named(*rows[1], u"Remove"_s), Qt::LeftButton);
     EXPECT_EQ(store->settings().excludedApps, QStringList{"org.gimp.GIMP"});
-    EXPECT_EQ(shownApps(*section(pane, QStringLiteral("Paper steps aside for"))),
-              QStringList{"org.gimp.GIMP"});
+    EXPECT_EQ(shownApps(*section(pane, u"Paper steps aside for"_s)), QStringList{"org.gimp.GIMP"});
 }
 
 TEST_F(AppsPaneTest, RunningAppsAreOfferedOnceWithoutTesselAndRestoreDefaultsRefills) {
@@ -98,15 +97,15 @@ TEST_F(AppsPaneTest, RunningAppsAreOfferedOnceWithoutTesselAndRestoreDefaultsRef
     SettingsContext settingsContext = context();
     AppsPane pane(settingsContext);
     present(pane);
-    FormSection* excluded = section(pane, QStringLiteral("Paper steps aside for"));
+    FormSection* excluded = section(pane, u"Paper steps aside for"_s);
 
-    EXPECT_EQ(pickRunningApp(*excluded, QStringLiteral("Firefox")),
+    EXPECT_EQ(pickRunningApp(*excluded, u"Firefox"_s),
               QStringList({"Calculator", "Firefox", "Zed"}));
-    EXPECT_EQ(pickRunningApp(*excluded, QStringLiteral("Zed")),
+    EXPECT_EQ(pickRunningApp(*excluded, u"Zed"_s),
               QStringList({"Calculator", "Firefox (listed)", "Zed"}));
     EXPECT_EQ(store->settings().excludedApps, QStringList({"org.mozilla.firefox", "dev.zed.Zed"}));
 
-    QTest::mouseClick(button(*excluded, QStringLiteral("Restore Defaults")), Qt::LeftButton);
+    QTest::mouseClick(named(*excluded, u"Restore Defaults"_s), Qt::LeftButton);
     EXPECT_EQ(store->settings().excludedApps, Settings::defaultExcludedApps());
 }
 
@@ -118,23 +117,23 @@ TEST_F(AppsPaneTest, PaperPerAppAddsWithKozoAndStoresThePickedPaper) {
     SettingsContext settingsContext = context();
     AppsPane pane(settingsContext);
     present(pane);
-    FormSection* papered = section(pane, QStringLiteral("Paper per app"));
-    auto* gimp = named<QComboBox>(*papered, QStringLiteral("Paper for org.gimp.GIMP"));
+    FormSection* papered = section(pane, u"Paper per app"_s);
+    auto* gimp = named<QComboBox>(*papered, u"Paper for org.gimp.GIMP"_s);
     ASSERT_NE(gimp, nullptr);
     EXPECT_EQ(gimp->currentText(), Paper::find("kozo", {}).name);
 
-    pickRunningApp(*papered, QStringLiteral("Zed"));
-    QTest::mouseClick(button(*papered, QStringLiteral("Choose App...")), Qt::LeftButton);
+    pickRunningApp(*papered, u"Zed"_s);
+    QTest::mouseClick(named(*papered, u"Choose App..."_s), Qt::LeftButton);
     auto* chooser = pane.findChild<AppChooser*>();
     ASSERT_NE(chooser, nullptr);
-    QTest::keyClicks(chooser->findChild<QLineEdit*>(), QStringLiteral("inksc"));
-    QTest::mouseClick(button(*chooser, QStringLiteral("Add")), Qt::LeftButton);
+    QTest::keyClicks(chooser->findChild<QLineEdit*>(), u"inksc"_s);
+    QTest::mouseClick(named(*chooser, u"Add"_s), Qt::LeftButton);
     EXPECT_EQ(store->settings().appPapers,
               (QMap<QString, QString>{{"org.gimp.GIMP", "no-such-paper"},
                                       {"dev.zed.Zed", "kozo"},
                                       {"org.inkscape.Inkscape", "kozo"}}));
 
-    auto* zed = named<QComboBox>(*papered, QStringLiteral("Paper for dev.zed.Zed"));
+    auto* zed = named<QComboBox>(*papered, u"Paper for dev.zed.Zed"_s);
     ASSERT_NE(zed, nullptr);
     QTest::keyClick(zed, Qt::Key_Down);
     EXPECT_EQ(store->settings().appPapers.value("dev.zed.Zed"), Paper::builtIn()[1].id);

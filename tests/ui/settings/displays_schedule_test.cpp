@@ -1,5 +1,5 @@
-#include "PaneTest.h"
 #include "core/SunTimes.h"
+#include "ui/UiTest.h"
 #include "ui/kit/Toggle.h"
 #include "ui/settings/DisplaysPane.h"
 #include "ui/settings/PapersPane.h"
@@ -40,7 +40,7 @@ TEST_F(DisplaysPaneTest, SwitchesAScreenOffAndOnAndPicksItsPaper) {
     SettingsContext settingsContext = context();
     DisplaysPane pane(settingsContext);
     present(pane);
-    auto* dell = named<Toggle>(pane, QStringLiteral("Paper on DELL U2720Q on or off"));
+    auto* dell = named<Toggle>(pane, u"Paper on DELL U2720Q on or off"_s);
     ASSERT_NE(dell, nullptr);
     EXPECT_TRUE(dell->isChecked());
     QTest::mouseClick(dell, Qt::LeftButton);
@@ -48,7 +48,7 @@ TEST_F(DisplaysPaneTest, SwitchesAScreenOffAndOnAndPicksItsPaper) {
     QTest::mouseClick(dell, Qt::LeftButton);
     EXPECT_TRUE(store->settings().disabledDisplays.isEmpty());
 
-    auto* picker = named<QComboBox>(pane, QStringLiteral("Paper on Built-in Display"));
+    auto* picker = named<QComboBox>(pane, u"Paper on Built-in Display"_s);
     ASSERT_NE(picker, nullptr);
     EXPECT_EQ(picker->currentText(), u"Day / Night paper");
     QTest::keyClick(picker, Qt::Key_Down);
@@ -70,14 +70,14 @@ protected:
     }
 
     void choose(const char* mode) {
-        QTest::mouseClick(button(*pane, QString::fromUtf8(mode)), Qt::LeftButton);
+        QTest::mouseClick(named(*pane, QString::fromUtf8(mode)), Qt::LeftButton);
     }
 
     void findPlace(const QString& text) {
-        auto* city = named<QLineEdit>(*pane, QStringLiteral("City"));
+        auto* city = named<QLineEdit>(*pane, u"City"_s);
         city->clear();
         QTest::keyClicks(city, text);
-        QTest::mouseClick(button(*pane, QStringLiteral("Set")), Qt::LeftButton);
+        QTest::mouseClick(named(*pane, u"Set"_s), Qt::LeftButton);
     }
 
     std::optional<SettingsContext> settingsContext;
@@ -85,16 +85,16 @@ protected:
 };
 
 TEST_F(SchedulePaneTest, FindsAPlaceAndShowsTodaysSunTimesInShortTime) {
-    EXPECT_FALSE(named(*pane, QStringLiteral("City"))->isVisibleTo(pane.get()));
+    EXPECT_FALSE(named<QWidget>(*pane, u"City"_s)->isVisibleTo(pane.get()));
     choose("From sunset to sunrise");
     EXPECT_EQ(store->settings().schedule.mode, Schedule::Mode::sunsetToSunrise);
-    EXPECT_TRUE(named(*pane, QStringLiteral("City"))->isVisibleTo(pane.get()));
+    EXPECT_TRUE(named<QWidget>(*pane, u"City"_s)->isVisibleTo(pane.get()));
 
-    findPlace(QStringLiteral("Xyzzyville"));
+    findPlace(u"Xyzzyville"_s);
     EXPECT_TRUE(visibleTexts(*pane).contains(u"Couldn't find that place. Try a nearby city."));
     EXPECT_TRUE(store->settings().schedule.place.isEmpty());
 
-    findPlace(QStringLiteral("Mumbai"));
+    findPlace(u"Mumbai"_s);
     const Schedule& schedule = store->settings().schedule;
     ASSERT_TRUE(schedule.latitude && schedule.longitude);
     const auto sun =
@@ -105,17 +105,16 @@ TEST_F(SchedulePaneTest, FindsAPlaceAndShowsTodaysSunTimesInShortTime) {
     };
     const QStringList texts = visibleTexts(*pane);
     EXPECT_FALSE(texts.contains(u"Couldn't find that place. Try a nearby city."));
-    EXPECT_TRUE(texts.contains(QStringLiteral("Today in ") + schedule.place))
-        << texts.join(u'|').toStdString();
-    EXPECT_TRUE(texts.contains(QStringLiteral("Sunrise ") + shortTime(sun->sunrise) +
-                               QStringLiteral("   Sunset ") + shortTime(sun->sunset)));
+    EXPECT_TRUE(texts.contains(u"Today in "_s + schedule.place)) << texts.join(u'|').toStdString();
+    EXPECT_TRUE(texts.contains(u"Sunrise "_s + shortTime(sun->sunrise) + u"   Sunset "_s +
+                               shortTime(sun->sunset)));
 }
 
 TEST_F(SchedulePaneTest, SetHoursWriteMinutesAfterMidnight) {
-    EXPECT_FALSE(named(*pane, QStringLiteral("From"))->isVisibleTo(pane.get()));
+    EXPECT_FALSE(named<QWidget>(*pane, u"From"_s)->isVisibleTo(pane.get()));
     choose("Between set hours");
-    auto* from = named<QTimeEdit>(*pane, QStringLiteral("From"));
-    auto* until = named<QTimeEdit>(*pane, QStringLiteral("Until"));
+    auto* from = named<QTimeEdit>(*pane, u"From"_s);
+    auto* until = named<QTimeEdit>(*pane, u"Until"_s);
     ASSERT_TRUE(from && until);
     EXPECT_TRUE(from->isVisibleTo(pane.get()));
     EXPECT_EQ(from->time(), QTime(18, 0));
@@ -138,11 +137,11 @@ template <typename Pane> std::unique_ptr<QWidget> makePane(SettingsContext& cont
 
 // Qt would take these for markup, and show a picture or bold text instead of the name.
 TEST_F(MarkupNames, ShowAsTypedWhereverANameIsShown) {
-    const QString markup = QStringLiteral("<b>Bold</b><img src=/etc/hostname>");
+    const QString markup = u"<b>Bold</b><img src=/etc/hostname>"_s;
     platform.setScreens({{"A", markup, {0, 0, 1440, 900}, 2}});
     store->updateSettings([&markup](Settings& s) {
-        s.customPapers.append({QStringLiteral("custom-1"), markup, Recipe{}});
-        s.day.paper = QStringLiteral("custom-1");
+        s.customPapers.append({u"custom-1"_s, markup, Recipe{}});
+        s.day.paper = u"custom-1"_s;
         s.schedule = {Schedule::Mode::sunsetToSunrise, markup, 51.5, -0.1};
     });
     for (const auto& [pane, make] : {std::pair{"Papers", &makePane<PapersPane>},

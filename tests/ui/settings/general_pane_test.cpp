@@ -1,6 +1,6 @@
+#include "ui/UiTest.h"
 #include "ui/kit/Toggle.h"
 #include "ui/settings/GeneralPane.h"
-#include "ui/settings/PanesFixture.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -8,10 +8,10 @@
 namespace tessel {
 namespace {
 
-class GeneralPaneTest : public PanesTest {
+class GeneralPaneTest : public PaneTest {
 protected:
     bool noteShown(const GeneralPane& pane) const {
-        const QPushButton* allow = button<QPushButton>(pane, QStringLiteral("Allow"));
+        const QPushButton* allow = named<QPushButton>(pane, u"Allow"_s);
         return allow && allow->isVisibleTo(&pane);
     }
 };
@@ -19,7 +19,7 @@ protected:
 TEST_F(GeneralPaneTest, SwitchesWriteTheirSettingsAndFollowChangesMadeElsewhere) {
     SettingsContext made = context();
     GeneralPane pane(made);
-    Toggle* paper = inRow<Toggle>(pane, QStringLiteral("Paper on"));
+    Toggle* paper = named<Toggle>(pane, u"Paper on"_s);
     ASSERT_NE(paper, nullptr);
     EXPECT_TRUE(paper->isChecked());
     QTest::mouseClick(paper, Qt::LeftButton);
@@ -28,10 +28,10 @@ TEST_F(GeneralPaneTest, SwitchesWriteTheirSettingsAndFollowChangesMadeElsewhere)
     edit([](Settings& s) { s.enabled = true; });
     EXPECT_TRUE(paper->isChecked());
 
-    Toggle* battery = inRow<Toggle>(pane, QStringLiteral("Pause on battery"));
+    Toggle* battery = named<Toggle>(pane, u"Pause on battery"_s);
     QTest::mouseClick(battery, Qt::LeftButton);
     EXPECT_TRUE(settings().pauseOnBattery);
-    Toggle* sounds = inRow<Toggle>(pane, QStringLiteral("Sounds"));
+    Toggle* sounds = named<Toggle>(pane, u"Sounds"_s);
     QTest::mouseClick(sounds, Qt::LeftButton);
     EXPECT_FALSE(settings().sounds);
 }
@@ -39,22 +39,21 @@ TEST_F(GeneralPaneTest, SwitchesWriteTheirSettingsAndFollowChangesMadeElsewhere)
 TEST_F(GeneralPaneTest, OpenAtLoginAsksTheDesktop) {
     SettingsContext made = context();
     GeneralPane pane(made);
-    Toggle* login = inRow<Toggle>(pane, QStringLiteral("Open at login"));
+    Toggle* login = named<Toggle>(pane, u"Open at login"_s);
     ASSERT_NE(login, nullptr);
     EXPECT_FALSE(login->isChecked());
     QTest::mouseClick(login, Qt::LeftButton);
     EXPECT_TRUE(platform.isLoginItem());
 
     GeneralPane reopened(made);
-    EXPECT_TRUE(inRow<Toggle>(reopened, QStringLiteral("Open at login"))->isChecked());
+    EXPECT_TRUE(named<Toggle>(reopened, u"Open at login"_s)->isChecked());
 }
 
 TEST_F(GeneralPaneTest, WhatThisDesktopCannotDoIsDisabledOrLeftOut) {
     edit([](Settings& s) { s.hideFromScreenshots = true; });
     SettingsContext made = context();
     GeneralPane pane(made);
-    Toggle* hide =
-        inRow<Toggle>(pane, QStringLiteral("Hide paper from screenshots and recordings"));
+    Toggle* hide = named<Toggle>(pane, u"Hide paper from screenshots and recordings"_s);
     ASSERT_NE(hide, nullptr);
     EXPECT_FALSE(hide->isEnabled());
     EXPECT_TRUE(hide->isChecked());
@@ -72,13 +71,13 @@ TEST_F(GeneralPaneTest, WhatThisDesktopCannotDoIsDisabledOrLeftOut) {
 TEST_F(GeneralPaneTest, ButtonsOpenWelcomeAndCheckForUpdatesOnlyWhenThereIsAFeed) {
     SettingsContext withoutFeed = context();
     GeneralPane plain(withoutFeed);
-    EXPECT_EQ(button(plain, QStringLiteral("Check for Updates")), nullptr);
-    QTest::mouseClick(button(plain, QStringLiteral("Show Welcome Again")), Qt::LeftButton);
+    EXPECT_EQ(named(plain, u"Check for Updates"_s), nullptr);
+    QTest::mouseClick(named(plain, u"Show Welcome Again"_s), Qt::LeftButton);
     EXPECT_EQ(welcomes, 1);
 
-    SettingsContext withFeed = context(true);
+    SettingsContext withFeed = context(nullptr, true);
     GeneralPane updating(withFeed);
-    QAbstractButton* check = button(updating, QStringLiteral("Check for Updates"));
+    QAbstractButton* check = named(updating, u"Check for Updates"_s);
     ASSERT_NE(check, nullptr);
     QTest::mouseClick(check, Qt::LeftButton);
     EXPECT_EQ(updateChecks, 1);
@@ -91,15 +90,15 @@ TEST_F(GeneralPaneTest, ScreenAccessNoteShowsOnlyWhenScreensAreSampledWithoutAcc
     GeneralPane pane(made);
     EXPECT_FALSE(noteShown(pane));
 
-    auto* follow = inRow<QComboBox>(pane, QStringLiteral("Day and Night follow"));
+    auto* follow = named<QComboBox>(pane, u"Day and Night follow"_s);
     ASSERT_NE(follow, nullptr);
     EXPECT_EQ(items(*follow), QStringList({"System appearance", "What each screen shows"}));
-    choose(*follow, QStringLiteral("What each screen shows"));
+    choose(*follow, u"What each screen shows"_s);
     EXPECT_EQ(settings().dayNight, Settings::DayNight::screen);
     EXPECT_TRUE(noteShown(pane));
 
     platform.setCaptureAllowed(true);
-    QTest::mouseClick(button(pane, QStringLiteral("Allow")), Qt::LeftButton);
+    QTest::mouseClick(named(pane, u"Allow"_s), Qt::LeftButton);
     EXPECT_FALSE(noteShown(pane));
 }
 

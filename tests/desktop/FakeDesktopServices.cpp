@@ -25,7 +25,7 @@ QDBusVariant FakePortal::Read(const QString& group, const QString& key) {
 }
 
 FakeService::FakeService(const QString& serviceName)
-    : m_connectionName(QStringLiteral("fake-service-%1").arg(++connectionCount))
+    : m_connectionName(u"fake-service-%1"_s.arg(++connectionCount))
     , m_serviceName(serviceName) {
     m_connection = std::make_unique<QDBusConnection>(
         QDBusConnection::connectToBus(QDBusConnection::SessionBus, m_connectionName));

@@ -1,4 +1,4 @@
-#include "DesktopTest.h"
+#include "TestDesktop.h"
 #include "platform/x11/X11Platform.h"
 
 #include <QSignalSpy>
@@ -7,6 +7,8 @@
 #include <unistd.h>
 
 namespace tessel {
+
+using namespace Qt::StringLiterals;
 namespace {
 
 using test::WindowSpec;
@@ -37,10 +39,6 @@ WindowSpec fullScreen(QColor colour, QRect geometry = QRect(0, 0, 1920, 1080)) {
 class X11Capture : public test::DesktopTest {
 protected:
     void SetUp() override {
-        DesktopTest::SetUp();
-        if (IsSkipped()) {
-            return;
-        }
         platform = std::make_unique<X11Platform>(config.path());
         ASSERT_FALSE(platform->screens().isEmpty());
         screen = platform->screens().front().id;
@@ -62,12 +60,12 @@ TEST_F(X11Capture, CompositorPresenceFollowsTheSelectionOwner) {
     EXPECT_TRUE(platform->compositorRunning());
     QSignalSpy spy(platform.get(), &Platform::compositorChanged);
 
-    desktop->stopCompositor();
-    EXPECT_TRUE(test::waitUntil([&] { return spy.size() == 1; }));
+    desktop.stopCompositor();
+    EXPECT_TRUE(waitFor([&] { return spy.size() == 1; }));
     EXPECT_FALSE(platform->compositorRunning());
 
-    desktop->startCompositor();
-    EXPECT_TRUE(test::waitUntil([&] { return spy.size() == 2; }));
+    desktop.startCompositor();
+    EXPECT_TRUE(waitFor([&] { return spy.size() == 2; }));
     EXPECT_TRUE(platform->compositorRunning());
 }
 
@@ -75,31 +73,31 @@ TEST_F(X11Capture, SamplesWhatOtherWindowsShowWhereTheyShowIt) {
     for (const bool composited : {true, false}) {
         SCOPED_TRACE(composited ? "with a compositor" : "without a compositor");
         if (!composited) {
-            desktop->stopCompositor();
-            ASSERT_TRUE(test::waitUntil([&] { return !platform->compositorRunning(); }));
+            desktop.stopCompositor();
+            ASSERT_TRUE(waitFor([&] { return !platform->compositorRunning(); }));
         }
-        desktop->openWindow(fullScreen(Qt::white));
-        desktop->openWindow(fullScreen(Qt::black, QRect(0, 0, 960, 1080)));
+        desktop.openWindow(fullScreen(Qt::white));
+        desktop.openWindow(fullScreen(Qt::black, QRect(0, 0, 960, 1080)));
 
         const QImage image = capture();
         ASSERT_EQ(image.size(), sampleSize);
         EXPECT_LT(meanGrey(image, QRect(0, 0, 16, 20)), 2);
         EXPECT_GT(meanGrey(image, QRect(16, 0, 16, 20)), 253);
-        desktop->closeAllWindows();
+        desktop.closeAllWindows();
     }
 }
 
 TEST_F(X11Capture, LeavesOutTesselsOwnWindows) {
-    desktop->openWindow(fullScreen(Qt::white));
+    desktop.openWindow(fullScreen(Qt::white));
     const QImage without = capture();
 
     WindowSpec paper = fullScreen(QColor(40, 30, 20, 160));
     paper.argb = true;
     paper.pid = static_cast<uint32_t>(getpid());
-    desktop->openWindow(paper);
+    desktop.openWindow(paper);
     // The compositor really blends our window over the white one.
-    ASSERT_TRUE(test::waitUntil([&] {
-        const double grey = meanGrey(desktop->screenshot(QRect(900, 500, 100, 100)));
+    ASSERT_TRUE(waitFor([&] {
+        const double grey = meanGrey(desktop.screenshot(QRect(900, 500, 100, 100)));
         return grey > 60 && grey < 200;
     }));
 
@@ -108,7 +106,7 @@ TEST_F(X11Capture, LeavesOutTesselsOwnWindows) {
 }
 
 TEST_F(X11Capture, UnknownScreensGiveNoImage) {
-    EXPECT_TRUE(platform->captureScreen(QStringLiteral("not-a-screen"), sampleSize).isNull());
+    EXPECT_TRUE(platform->captureScreen(u"not-a-screen"_s, sampleSize).isNull());
     EXPECT_TRUE(platform->screenCaptureAllowed());
 }
 

@@ -1,5 +1,4 @@
-#include "StoreFixture.h"
-#include "WaitFor.h"
+#include "MachineTest.h"
 #include "core/PaperCache.h"
 
 #include <QSignalSpy>
@@ -8,7 +7,7 @@ namespace tessel {
 namespace {
 
 const Recipe kozo = Paper::builtIn().at(0).recipe;
-const Recipe felt = Paper::find(QStringLiteral("felt"), {}).recipe;
+const Recipe felt = Paper::find(u"felt"_s, {}).recipe;
 
 TEST(TileKey, RoundsTheWeightHalvesAwayFromZero) {
     EXPECT_EQ(TileKey::of(kozo, 120.4, false), TileKey::of(kozo, 119.6, false));
@@ -61,37 +60,47 @@ TEST(PaperCacheTiles, PruningKeepsFieldsInUseOrBeingMade) {
     EXPECT_FALSE(cache.hasHeightField(felt));
 }
 
+// Jobs still running when the cache goes are waited for, and deliver nothing.
+TEST(PaperCacheTiles, ACacheGoingWhileItsJobsRunWaitsForThem) {
+    PaperCache cache;
+    cache.tile(kozo, 120, false);
+    cache.tile(felt, 120, true);
+    cache.makePreviews(Paper::builtIn().mid(0, 3));
+}
+
 TEST(PaperCachePreviews, EveryPaperGetsOneAndTheyCanBeReplaced) {
     PaperCache cache;
     const QList<Paper> papers = Paper::builtIn();
     cache.makePreviews(papers);
     ASSERT_TRUE(waitFor([&] { return cache.previews().size() == papers.size(); }));
-    const QImage graph = cache.previews().value(QStringLiteral("graph"));
+    const QImage graph = cache.previews().value(u"graph"_s);
     EXPECT_EQ(graph.size(), QSize(256, 256));
     EXPECT_EQ(graph.format(), QImage::Format_Grayscale8);
 
     QSignalSpy changes(&cache, &PaperCache::previewsChanged);
-    cache.setPreview(QStringLiteral("graph"), std::nullopt);
-    EXPECT_FALSE(cache.previews().contains(QStringLiteral("graph")));
-    cache.setPreview(QStringLiteral("graph"), std::nullopt);
+    cache.setPreview(u"graph"_s, std::nullopt);
+    EXPECT_FALSE(cache.previews().contains(u"graph"_s));
+    cache.setPreview(u"graph"_s, std::nullopt);
     EXPECT_EQ(changes.count(), 1);
     cache.makePreviews(papers);
-    ASSERT_TRUE(waitFor([&] { return cache.previews().contains(QStringLiteral("graph")); }));
+    ASSERT_TRUE(waitFor([&] { return cache.previews().contains(u"graph"_s); }));
 }
 
-TEST_F(StoreTest, ScreensWaitForTheirFieldAndRefreshWhenItArrives) {
+using CachedStore = MachineTest;
+
+TEST_F(CachedStore, ScreensWaitForTheirFieldAndRefreshWhenItArrives) {
     startStore();
-    EXPECT_EQ(overlay->lastSync.pending, QSet<QString>{QStringLiteral("A")});
+    EXPECT_EQ(overlay->lastSync.pending, QSet<QString>{u"A"_s});
     EXPECT_TRUE(overlay->lastSync.tiles.isEmpty());
-    ASSERT_TRUE(waitFor([&] { return overlay->lastSync.tiles.contains(QStringLiteral("A")); }));
+    ASSERT_TRUE(waitFor([&] { return overlay->lastSync.tiles.contains(u"A"_s); }));
     EXPECT_TRUE(overlay->lastSync.pending.isEmpty());
     ASSERT_TRUE(waitFor([&] { return store->previews().size() == 12; }));
 }
 
-TEST_F(StoreTest, SwitchingPaperDropsTheOldFieldAtTheNextRefresh) {
+TEST_F(CachedStore, SwitchingPaperDropsTheOldFieldAtTheNextRefresh) {
     Store& s = startStore();
     ASSERT_TRUE(waitFor([&] { return s.cache().hasHeightField(kozo); }));
-    s.setEditedSlot(Slot{QStringLiteral("felt"), 120});
+    s.setEditedSlot(Slot{u"felt"_s, 120});
     EXPECT_FALSE(s.cache().hasHeightField(kozo));
     EXPECT_TRUE(s.cache().isGenerating(felt));
 }

@@ -1,5 +1,5 @@
-#include "DesktopTest.h"
 #include "FakeDesktopServices.h"
+#include "TestDesktop.h"
 #include "platform/x11/PowerSource.h"
 #include "platform/x11/SleepWatcher.h"
 #include "platform/x11/X11Platform.h"
@@ -10,26 +10,24 @@
 #include <QTemporaryDir>
 
 namespace tessel {
+
+using namespace Qt::StringLiterals;
 namespace {
 
 using test::FakePortal;
 using test::FakeService;
 using test::FakeUPower;
 
-const QString portalService = QStringLiteral("org.freedesktop.portal.Desktop");
-const QString portalPath = QStringLiteral("/org/freedesktop/portal/desktop");
-const QString upowerService = QStringLiteral("org.freedesktop.UPower");
-const QString upowerPath = QStringLiteral("/org/freedesktop/UPower");
+const QString portalService = u"org.freedesktop.portal.Desktop"_s;
+const QString portalPath = u"/org/freedesktop/portal/desktop"_s;
+const QString upowerService = u"org.freedesktop.UPower"_s;
+const QString upowerPath = u"/org/freedesktop/UPower"_s;
 
 // The services under test talk to the private session bus of the test desktop, where each
 // test registers the fakes it needs.
 class DesktopServices : public test::DesktopTest {
 protected:
     void SetUp() override {
-        DesktopTest::SetUp();
-        if (IsSkipped()) {
-            return;
-        }
         ASSERT_TRUE(QDBusConnection::sessionBus().isConnected());
         ASSERT_TRUE(config.isValid());
         qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
@@ -42,13 +40,12 @@ protected:
     }
 
     std::unique_ptr<X11Platform> makePlatform() {
-        return std::make_unique<X11Platform>(config.filePath(QStringLiteral("tessel")));
+        return std::make_unique<X11Platform>(config.filePath(u"tessel"_s));
     }
 
     static void settingChanged(FakeService& service, const QString& group, const QString& key,
                                const QVariant& value) {
-        service.emitSignal(portalPath, QStringLiteral("org.freedesktop.portal.Settings"),
-                           QStringLiteral("SettingChanged"),
+        service.emitSignal(portalPath, u"org.freedesktop.portal.Settings"_s, u"SettingChanged"_s,
                            {group, key, QVariant::fromValue(QDBusVariant(value))});
     }
 
@@ -65,14 +62,14 @@ TEST_F(DesktopServices, AppearanceFollowsTheSettingsPortal) {
     EXPECT_TRUE(platform->systemIsDark());
 
     QSignalSpy spy(platform.get(), &Platform::appearanceChanged);
-    settingChanged(service, QStringLiteral("org.freedesktop.appearance"),
-                   QStringLiteral("color-scheme"), QVariant::fromValue(2u));
-    ASSERT_TRUE(test::waitUntil([&] { return spy.size() == 1; }));
+    settingChanged(service, u"org.freedesktop.appearance"_s, u"color-scheme"_s,
+                   QVariant::fromValue(2u));
+    ASSERT_TRUE(waitFor([&] { return spy.size() == 1; }));
     EXPECT_FALSE(platform->systemIsDark());
 
-    settingChanged(service, QStringLiteral("org.freedesktop.appearance"),
-                   QStringLiteral("color-scheme"), QVariant::fromValue(1u));
-    ASSERT_TRUE(test::waitUntil([&] { return spy.size() == 2; }));
+    settingChanged(service, u"org.freedesktop.appearance"_s, u"color-scheme"_s,
+                   QVariant::fromValue(1u));
+    ASSERT_TRUE(waitFor([&] { return spy.size() == 2; }));
     EXPECT_TRUE(platform->systemIsDark());
 }
 
@@ -103,7 +100,7 @@ TEST_F(DesktopServices, ReduceMotionFromGnomeKdeOrTheEnvironment) {
 
     portal.animations = true;
     const auto platform = makePlatform();
-    QFile kdeglobals(config.filePath(QStringLiteral("kdeglobals")));
+    QFile kdeglobals(config.filePath(u"kdeglobals"_s));
     ASSERT_TRUE(kdeglobals.open(QIODevice::WriteOnly));
     kdeglobals.write("[General]\nAnimationDurationFactor=1\n[KDE]\nAnimationDurationFactor=0\n");
     kdeglobals.close();
@@ -114,9 +111,8 @@ TEST_F(DesktopServices, ReduceMotionFromGnomeKdeOrTheEnvironment) {
     kdeglobals.close();
     EXPECT_FALSE(platform->reduceMotion());
 
-    settingChanged(service, QStringLiteral("org.gnome.desktop.interface"),
-                   QStringLiteral("enable-animations"), false);
-    EXPECT_TRUE(test::waitUntil([&] { return platform->reduceMotion(); }));
+    settingChanged(service, u"org.gnome.desktop.interface"_s, u"enable-animations"_s, false);
+    EXPECT_TRUE(waitFor([&] { return platform->reduceMotion(); }));
 }
 
 TEST_F(DesktopServices, PowerFollowsUPower) {
@@ -130,28 +126,26 @@ TEST_F(DesktopServices, PowerFollowsUPower) {
 
     QSignalSpy spy(&power, &PowerSource::changed);
     const auto announce = [&](bool battery) {
-        service.emitSignal(
-            upowerPath, QStringLiteral("org.freedesktop.DBus.Properties"),
-            QStringLiteral("PropertiesChanged"),
-            {upowerService, QVariantMap{{QStringLiteral("OnBattery"), battery}}, QStringList()});
+        service.emitSignal(upowerPath, u"org.freedesktop.DBus.Properties"_s, u"PropertiesChanged"_s,
+                           {upowerService, QVariantMap{{u"OnBattery"_s, battery}}, QStringList()});
     };
     announce(false);
-    ASSERT_TRUE(test::waitUntil([&] { return !spy.isEmpty(); }));
+    ASSERT_TRUE(waitFor([&] { return !spy.isEmpty(); }));
     EXPECT_FALSE(power.onBattery());
     // Each announcement is waited for, so that the next one cannot overtake it.
     announce(false); // no change
     announce(true);
-    ASSERT_TRUE(test::waitUntil([&] { return spy.size() >= 2; }));
+    ASSERT_TRUE(waitFor([&] { return spy.size() >= 2; }));
     EXPECT_TRUE(power.onBattery());
-    EXPECT_FALSE(test::waitUntil([&] { return spy.size() > 2; }, std::chrono::milliseconds(300)))
+    EXPECT_FALSE(waitFor([&] { return spy.size() > 2; }, std::chrono::milliseconds(300)))
         << "an unchanged value was announced as a change";
 }
 
 TEST_F(DesktopServices, WithoutUPowerTheMainsSuppliesDecide) {
     const auto supply = [&](const QString& name, const QByteArray& type, const QByteArray& online) {
         QDir(config.path()).mkpath(name);
-        for (const auto& [file, text] : {std::pair{QStringLiteral("type"), type},
-                                         std::pair{QStringLiteral("online"), online}}) {
+        for (const auto& [file, text] :
+             {std::pair{u"type"_s, type}, std::pair{u"online"_s, online}}) {
             QFile f(config.filePath(name + u'/' + file));
             ASSERT_TRUE(f.open(QIODevice::WriteOnly));
             f.write(text + '\n');
@@ -160,28 +154,27 @@ TEST_F(DesktopServices, WithoutUPowerTheMainsSuppliesDecide) {
     PowerSource power(QDBusConnection::sessionBus(), config.path());
     EXPECT_FALSE(power.onBattery()) << "no information means mains";
 
-    supply(QStringLiteral("BAT0"), "Battery", "0");
+    supply(u"BAT0"_s, "Battery", "0");
     EXPECT_FALSE(power.onBattery());
-    supply(QStringLiteral("AC"), "Mains", "0");
+    supply(u"AC"_s, "Mains", "0");
     EXPECT_TRUE(power.onBattery());
-    supply(QStringLiteral("ADP1"), "Mains", "1");
+    supply(u"ADP1"_s, "Mains", "1");
     EXPECT_FALSE(power.onBattery());
 }
 
 TEST_F(DesktopServices, WakingFromSleepIsAnnounced) {
-    FakeService login(QStringLiteral("org.freedesktop.login1"));
+    FakeService login(u"org.freedesktop.login1"_s);
     SleepWatcher watcher(QDBusConnection::sessionBus());
     // A round trip on the watcher's connection: the bus has its subscription after this.
-    QDBusConnection::sessionBus().interface()->isServiceRegistered(QStringLiteral("x.y"));
+    QDBusConnection::sessionBus().interface()->isServiceRegistered(u"x.y"_s);
     QSignalSpy spy(&watcher, &SleepWatcher::woke);
     const auto prepare = [&](bool sleeping) {
-        login.emitSignal(QStringLiteral("/org/freedesktop/login1"),
-                         QStringLiteral("org.freedesktop.login1.Manager"),
-                         QStringLiteral("PrepareForSleep"), {sleeping});
+        login.emitSignal(u"/org/freedesktop/login1"_s, u"org.freedesktop.login1.Manager"_s,
+                         u"PrepareForSleep"_s, {sleeping});
     };
     prepare(true);
     prepare(false);
-    ASSERT_TRUE(test::waitUntil([&] { return !spy.isEmpty(); }));
+    ASSERT_TRUE(waitFor([&] { return !spy.isEmpty(); }));
     EXPECT_EQ(spy.size(), 1);
 }
 

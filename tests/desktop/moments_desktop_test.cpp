@@ -1,5 +1,5 @@
-#include "DesktopTest.h"
 #include "FakeDesktopServices.h"
+#include "TestDesktop.h"
 #include "art/ArtLibrary.h"
 #include "moments/ArtView.h"
 #include "moments/MomentPresenter.h"
@@ -7,12 +7,13 @@
 #include "platform/x11/X11Platform.h"
 
 #include <QDBusMetaType>
-#include <QProcess>
 #include <QTemporaryDir>
 
 #include <xcb/xcb.h>
 
 namespace tessel {
+
+using namespace Qt::StringLiterals;
 
 // One logind inhibitor as ListInhibitors lists it.
 struct Inhibitor {
@@ -77,10 +78,7 @@ public Q_SLOTS:
 };
 
 QString xdotool(const QStringList& arguments) {
-    QProcess process;
-    process.start(QStringLiteral("xdotool"), arguments);
-    process.waitForFinished(10000);
-    return QString::fromLatin1(process.readAllStandardOutput()).trimmed();
+    return test::xdotool(arguments).value_or(QString());
 }
 
 // Children of the root, bottom to top.
@@ -102,10 +100,6 @@ std::vector<xcb_window_t> stacking() {
 class MomentsOnDesktop : public test::DesktopTest {
 protected:
     void SetUp() override {
-        DesktopTest::SetUp();
-        if (IsSkipped()) {
-            return;
-        }
         qputenv("TESSEL_REDUCE_MOTION", "1");
         platform = std::make_unique<X11Platform>(config.path());
     }
@@ -125,14 +119,14 @@ TEST_F(MomentsOnDesktop, APaintingCoversThePaperTakesTheKeysAndGivesThemBack) {
     editorSpec.wmClass = "Editor";
     editorSpec.wmInstance = "editor";
     editorSpec.pid = 4242;
-    const uint32_t editor = desktop->openWindow(editorSpec);
-    desktop->activate(editor);
+    const uint32_t editor = desktop.openWindow(editorSpec);
+    desktop.activate(editor);
     test::WindowSpec paperSpec;
     paperSpec.geometry = QRect(0, 0, 1920, 1080);
     paperSpec.overrideRedirect = true;
     paperSpec.argb = true;
     paperSpec.colour = QColor(240, 230, 200, 60);
-    const uint32_t paper = desktop->openWindow(paperSpec);
+    const uint32_t paper = desktop.openWindow(paperSpec);
 
     const ArtLibrary library;
     const Painting painting = library.paintings().front();
@@ -151,22 +145,22 @@ TEST_F(MomentsOnDesktop, APaintingCoversThePaperTakesTheKeysAndGivesThemBack) {
     ASSERT_EQ(presenter.windows().size(), 1U);
     const auto moment = static_cast<xcb_window_t>(presenter.windows().front()->winId());
 
-    ASSERT_TRUE(test::waitUntil([&] { return xdotool({"getwindowfocus"}).toUInt() == moment; }));
+    ASSERT_TRUE(waitFor([&] { return xdotool({"getwindowfocus"}).toUInt() == moment; }));
     const std::vector<xcb_window_t> order = stacking();
     const auto above = [&](xcb_window_t a, xcb_window_t b) {
         return std::find(order.begin(), order.end(), a) > std::find(order.begin(), order.end(), b);
     };
     EXPECT_TRUE(above(moment, paper));
-    EXPECT_TRUE(test::waitUntil([&] {
-        return desktop->screenshot(QRect(2, 1077, 1, 1)).pixelColor(0, 0).rgb() == wall.rgb();
+    EXPECT_TRUE(waitFor([&] {
+        return desktop.screenshot(QRect(2, 1077, 1, 1)).pixelColor(0, 0).rgb() == wall.rgb();
     })) << "the bare wall in the corner";
-    const QImage middle = desktop->screenshot(QRect(860, 440, 200, 200));
+    const QImage middle = desktop.screenshot(QRect(860, 440, 200, 200));
     EXPECT_NE(middle.pixelColor(100, 100).rgb(), wall.rgb()) << "the painting in the middle";
 
     xdotool({"key", "space"});
-    ASSERT_TRUE(test::waitUntil([&] { return !presenter.isShowing(); }));
+    ASSERT_TRUE(waitFor([&] { return !presenter.isShowing(); }));
     EXPECT_EQ(dismissals, 1);
-    EXPECT_TRUE(test::waitUntil([&] { return xdotool({"getactivewindow"}).toUInt() == editor; }))
+    EXPECT_TRUE(waitFor([&] { return xdotool({"getactivewindow"}).toUInt() == editor; }))
         << "the editor has the keys again";
 }
 
@@ -174,7 +168,7 @@ TEST_F(MomentsOnDesktop, IdleTimeCountsFromTheLastInput) {
     xdotool({"mousemove", "200", "200"});
     xdotool({"mousemove", "300", "300"});
     EXPECT_LT(platform->idleSeconds(), 1);
-    EXPECT_TRUE(test::waitUntil([&] { return platform->idleSeconds() >= 1; }, 5s));
+    EXPECT_TRUE(waitFor([&] { return platform->idleSeconds() >= 1; }, 5s));
 }
 
 TEST_F(MomentsOnDesktop, TheDisplayIsHeldAwakeByAnyOfTheThreeServices) {
@@ -184,8 +178,8 @@ TEST_F(MomentsOnDesktop, TheDisplayIsHeldAwakeByAnyOfTheThreeServices) {
     EXPECT_FALSE(displayKeptAwake(bus, bus)) << "no service answers";
 
     FakeLogind logind;
-    test::FakeService logindService(QStringLiteral("org.freedesktop.login1"));
-    ASSERT_TRUE(logindService.add(QStringLiteral("/org/freedesktop/login1"), logind));
+    test::FakeService logindService(u"org.freedesktop.login1"_s);
+    ASSERT_TRUE(logindService.add(u"/org/freedesktop/login1"_s, logind));
     logind.inhibitors = {{"sleep:idle", "mpv", "video", "delay", 1000, 1},
                          {"shutdown", "apt", "upgrade", "block", 0, 2}};
     EXPECT_FALSE(displayKeptAwake(bus, bus)) << "idle delayed or only shutdown blocked";
@@ -194,8 +188,8 @@ TEST_F(MomentsOnDesktop, TheDisplayIsHeldAwakeByAnyOfTheThreeServices) {
     logind.inhibitors.clear();
 
     FakeGnomeSession gnome;
-    test::FakeService gnomeService(QStringLiteral("org.gnome.SessionManager"));
-    ASSERT_TRUE(gnomeService.add(QStringLiteral("/org/gnome/SessionManager"), gnome));
+    test::FakeService gnomeService(u"org.gnome.SessionManager"_s);
+    ASSERT_TRUE(gnomeService.add(u"/org/gnome/SessionManager"_s, gnome));
     gnome.inhibited = 4; // suspend only
     EXPECT_FALSE(displayKeptAwake(bus, bus));
     gnome.inhibited = 8;
@@ -203,8 +197,8 @@ TEST_F(MomentsOnDesktop, TheDisplayIsHeldAwakeByAnyOfTheThreeServices) {
     gnome.inhibited = 0;
 
     FakeKdeInhibit kde;
-    test::FakeService kdeService(QStringLiteral("org.freedesktop.PowerManagement"));
-    ASSERT_TRUE(kdeService.add(QStringLiteral("/org/freedesktop/PowerManagement/Inhibit"), kde));
+    test::FakeService kdeService(u"org.freedesktop.PowerManagement"_s);
+    ASSERT_TRUE(kdeService.add(u"/org/freedesktop/PowerManagement/Inhibit"_s, kde));
     EXPECT_FALSE(displayKeptAwake(bus, bus));
     kde.held = true;
     EXPECT_TRUE(platform->displayKeptAwake());

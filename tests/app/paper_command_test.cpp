@@ -1,5 +1,4 @@
-#include "../app/RunningTessel.h"
-#include "WaitFor.h"
+#include "AppTest.h"
 #include "app/CommandLine.h"
 #include "app/StoredSettings.h"
 #include "core/SettingLimits.h"
@@ -11,8 +10,7 @@
 namespace tessel {
 namespace {
 
-const CustomPaper kitchen{QStringLiteral("custom-0000ABCD"), QStringLiteral("Kitchen"),
-                          Paper::find(QStringLiteral("linen"), {}).recipe};
+const CustomPaper kitchen{u"custom-0000ABCD"_s, u"Kitchen"_s, Paper::find(u"linen"_s, {}).recipe};
 
 QString writeFile(const QTemporaryDir& dir, const QString& name, const QByteArray& bytes) {
     const QString path = dir.filePath(name);
@@ -42,9 +40,8 @@ protected:
 };
 
 TEST_F(PaperCommands, ImportStoresUnderANewIdAndExportWritesItBack) {
-    const QString path =
-        writeFile(dir, QStringLiteral("kitchen.tessel"), encodePaperDocument(kitchen));
-    const auto [code, printed] = run({QStringLiteral("import"), path});
+    const QString path = writeFile(dir, u"kitchen.tessel"_s, encodePaperDocument(kitchen));
+    const auto [code, printed] = run({u"import"_s, path});
     ASSERT_EQ(code, 0) << printed.toStdString();
     const QList<CustomPaper> stored = storedSettings().customPapers;
     ASSERT_EQ(stored.size(), 1);
@@ -52,43 +49,42 @@ TEST_F(PaperCommands, ImportStoresUnderANewIdAndExportWritesItBack) {
     EXPECT_NE(stored[0].id, kitchen.id);
     EXPECT_EQ(stored[0].name, kitchen.name);
 
-    const QString out = dir.filePath(QStringLiteral("out.tessel"));
-    ASSERT_EQ(run({QStringLiteral("export-paper"), stored[0].id, out}).first, 0);
+    const QString out = dir.filePath(u"out.tessel"_s);
+    ASSERT_EQ(run({u"export-paper"_s, stored[0].id, out}).first, 0);
     EXPECT_EQ(std::get<CustomPaper>(readPaperDocument(out)), stored[0]);
-    ASSERT_EQ(run({QStringLiteral("export-paper"), QStringLiteral("felt"), out}).first, 0);
+    ASSERT_EQ(run({u"export-paper"_s, u"felt"_s, out}).first, 0);
     EXPECT_EQ(std::get<CustomPaper>(readPaperDocument(out)).recipe,
-              Paper::find(QStringLiteral("felt"), {}).recipe);
+              Paper::find(u"felt"_s, {}).recipe);
 }
 
 TEST_F(PaperCommands, RefusalsAreOneLineAndChangeNothing) {
-    const QString notPaper = writeFile(dir, QStringLiteral("notes.json"), "{\"id\": 1}");
+    const QString notPaper = writeFile(dir, u"notes.json"_s, "{\"id\": 1}");
     const QString large =
-        writeFile(dir, QStringLiteral("large.tessel"), QByteArray(maxPaperDocumentBytes + 1, ' '));
-    EXPECT_EQ(run({QStringLiteral("import"), notPaper}),
-              std::pair(1, QStringLiteral("tessel: %1 is not a Tessel paper\n").arg(notPaper)));
-    EXPECT_EQ(run({QStringLiteral("import"), large}),
-              std::pair(1, QStringLiteral("tessel: %1 is larger than 1 MiB\n").arg(large)));
-    EXPECT_EQ(run({QStringLiteral("export-paper"), QStringLiteral("custom-FFFFFFFF"),
-                   dir.filePath(QStringLiteral("x.tessel"))}),
-              std::pair(1, QStringLiteral("tessel: No paper with the id custom-FFFFFFFF\n")));
+        writeFile(dir, u"large.tessel"_s, QByteArray(maxPaperDocumentBytes + 1, ' '));
+    EXPECT_EQ(run({u"import"_s, notPaper}),
+              std::pair(1, u"tessel: %1 is not a Tessel paper\n"_s.arg(notPaper)));
+    EXPECT_EQ(run({u"import"_s, large}),
+              std::pair(1, u"tessel: %1 is larger than 1 MiB\n"_s.arg(large)));
+    EXPECT_EQ(run({u"export-paper"_s, u"custom-FFFFFFFF"_s, dir.filePath(u"x.tessel"_s)}),
+              std::pair(1, u"tessel: No paper with the id custom-FFFFFFFF\n"_s));
     EXPECT_TRUE(storedSettings().customPapers.isEmpty());
-    EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("x.tessel"))));
+    EXPECT_FALSE(QFile::exists(dir.filePath(u"x.tessel"_s)));
 }
 
 // With Tessel running, imports go through it over the bus.
-class PaperFilesWhileRunning : public RunningTessel {
+class PaperFilesWhileRunning : public AppTest {
 protected:
+    void SetUp() override { publish(); }
+
     ChildRun open(const QStringList& uris) {
-        return gdbus(QStringLiteral("org.freedesktop.Application.Open"),
-                     {QStringLiteral("['%1']").arg(uris.join(QStringLiteral("', '"))),
-                      QStringLiteral("{}")});
+        return gdbus(u"org.freedesktop.Application.Open"_s,
+                     {u"['%1']"_s.arg(uris.join(u"', '"_s)), u"{}"_s});
     }
 };
 
 TEST_F(PaperFilesWhileRunning, ImportGoesThroughTheRunningTessel) {
-    const QString path =
-        writeFile(dir, QStringLiteral("kitchen.tessel"), encodePaperDocument(kitchen));
-    const ChildRun imported = tessel({QStringLiteral("import"), path});
+    const QString path = writeFile(dir, u"kitchen.tessel"_s, encodePaperDocument(kitchen));
+    const ChildRun imported = tessel({u"import"_s, path});
     ASSERT_EQ(imported.code, 0) << imported.err.toStdString();
     ASSERT_EQ(settings().customPapers.size(), 1);
     EXPECT_EQ(imported.out, settings().customPapers[0].id + u'\n');
@@ -104,12 +100,11 @@ TEST_F(PaperFilesWhileRunning, ImportGoesThroughTheRunningTessel) {
 TEST_F(PaperFilesWhileRunning, ImportIsRefusedWithTheReasonOnceTheLimitIsReached) {
     app->store().updateSettings([](Settings& s) {
         while (s.customPapers.size() < limits::customPapers) {
-            s.customPapers.append({QStringLiteral("custom-%1").arg(s.customPapers.size()), {}, {}});
+            s.customPapers.append({u"custom-%1"_s.arg(s.customPapers.size()), {}, {}});
         }
     });
-    const QString path =
-        writeFile(dir, QStringLiteral("kitchen.tessel"), encodePaperDocument(kitchen));
-    const ChildRun refused = tessel({QStringLiteral("import"), path});
+    const QString path = writeFile(dir, u"kitchen.tessel"_s, encodePaperDocument(kitchen));
+    const ChildRun refused = tessel({u"import"_s, path});
     EXPECT_EQ(refused.code, 1);
     EXPECT_EQ(refused.err, QStringLiteral("tessel: Tessel keeps at most 500 papers of your own. "
                                           "Delete one to add another.\n"));
@@ -117,19 +112,16 @@ TEST_F(PaperFilesWhileRunning, ImportIsRefusedWithTheReasonOnceTheLimitIsReached
 }
 
 TEST_F(PaperFilesWhileRunning, OpenRefusesAllWhenAnyIsNotAPaper) {
-    if (!hasProgram("gdbus")) {
-        GTEST_SKIP() << "gdbus is not installed";
-    }
-    const QString good = QUrl::fromLocalFile(writeFile(dir, QStringLiteral("good.tessel"),
-                                                       encodePaperDocument(kitchen)))
-                             .toString();
-    const QString bad = writeFile(dir, QStringLiteral("bad.tessel"), "paper");
+    const QString good =
+        QUrl::fromLocalFile(writeFile(dir, u"good.tessel"_s, encodePaperDocument(kitchen)))
+            .toString();
+    const QString bad = writeFile(dir, u"bad.tessel"_s, "paper");
     const ChildRun refused = open({good, QUrl::fromLocalFile(bad).toString()});
     EXPECT_NE(refused.code, 0);
-    EXPECT_TRUE(refused.err.contains(QStringLiteral("InvalidArgs"))) << refused.err.toStdString();
-    EXPECT_TRUE(refused.err.contains(QStringLiteral("%1 is not a Tessel paper").arg(bad)));
-    const ChildRun remote = open({QStringLiteral("https://example.com/a.tessel")});
-    EXPECT_TRUE(remote.err.contains(QStringLiteral("is not a file"))) << remote.err.toStdString();
+    EXPECT_TRUE(refused.err.contains(u"InvalidArgs"_s)) << refused.err.toStdString();
+    EXPECT_TRUE(refused.err.contains(u"%1 is not a Tessel paper"_s.arg(bad)));
+    const ChildRun remote = open({u"https://example.com/a.tessel"_s});
+    EXPECT_TRUE(remote.err.contains(u"is not a file"_s)) << remote.err.toStdString();
     EXPECT_TRUE(settings().customPapers.isEmpty());
 
     ASSERT_EQ(open({good, good}).code, 0);
