@@ -60,7 +60,7 @@ TEST_F(StoreLifecycle, ASnoozeEndsOnTimeAndIsClearedAndSaved) {
     EXPECT_TRUE(layers().isEmpty());
     EXPECT_TRUE(savedSettings()->snoozedUntil);
     platform.advance(900s + 50ms);
-    EXPECT_TRUE(s.isSnoozed());
+    EXPECT_TRUE(s.settings().snoozedUntil);
     EXPECT_TRUE(layers().isEmpty());
     platform.advance(50ms);
     EXPECT_FALSE(s.settings().snoozedUntil);

@@ -97,16 +97,6 @@ TEST_F(StoreRefresh, MachineReadingsReachThePaperAndTheStatus) {
     }
 }
 
-TEST_F(StoreRefresh, TheFocusFilterNeverTouchesTheSettings) {
-    Store& s = startStore();
-    const Settings before = s.settings();
-    s.setFocusFilter(FocusFilter{true, u"felt"_s});
-    EXPECT_EQ(layers().value(u"A"_s).paper, u"felt"_s);
-    s.setFocusFilter(std::nullopt);
-    EXPECT_EQ(layers().value(u"A"_s).paper, u"kozo"_s);
-    EXPECT_EQ(savedSettings(), before);
-}
-
 TEST_F(StoreRefresh, TheEditedSlotIsSavedAndShown) {
     Store& s = startStore();
     s.setEditedSlot(Slot{u"felt"_s, 200});

@@ -4,6 +4,8 @@
 
 namespace tessel::test {
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 int connectionCount = 0;

@@ -34,30 +34,6 @@ protected:
     std::unique_ptr<test::ChildProcess> panel;
 };
 
-TEST_F(PanelDesktopTest, TheIconSitsInThePanelAndCommandsChangeThePaper) {
-    const QRect tray(1920 - 120, 0, 120, 32);
-    const QImage bare = desktop.screenshot(tray);
-    panel = desktop.startPanel();
-    ASSERT_TRUE(waitFor([&] { return desktop.screenshot(tray) != bare; })) << "no panel";
-    const QRect paper = openWhiteWindow();
-    const QImage emptyTray = settled(tray);
-    test::TesselProcess tessel(R"({"onboarded": true, "enabled": false})");
-    tessel.start();
-    ASSERT_TRUE(waitFor([&] { return desktop.screenshot(tray) != emptyTray; })) << "no icon";
-    // Status answers once Tessel holds its name on the bus.
-    ASSERT_TRUE(waitFor([&] { return tessel.command({u"status"_s}) == 0; }));
-    EXPECT_TRUE(desktop.isPlainWhite(paper));
-
-    ASSERT_EQ(tessel.command({u"on"_s}), 0);
-    ASSERT_TRUE(waitFor([&] { return !desktop.isPlainWhite(paper); }, 60s)) << "paper did not show";
-    const QImage kozo = settled(paper);
-    ASSERT_EQ(tessel.command({u"off"_s}), 0);
-    ASSERT_TRUE(waitFor([&] { return desktop.isPlainWhite(paper); }));
-    ASSERT_EQ(tessel.command({u"paper"_s, u"graph"_s, u"--gsm"_s, u"200"_s}), 0);
-    EXPECT_TRUE(waitFor(
-        [&] { return !desktop.isPlainWhite(paper) && desktop.screenshot(paper) != kozo; }, 60s));
-}
-
 // A paper made in the Studio and exported, imported here and chosen as the Day paper, shows
 // on screen as itself, not as the Kozo an unknown paper would fall back to.
 TEST_F(PanelDesktopTest, AnImportedPaperChosenAsTheDayPaperShowsOnScreen) {

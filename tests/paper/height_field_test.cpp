@@ -135,45 +135,28 @@ TEST(HeightField, ToothSizesOutOfRangeActAsTheNearestCellSize) {
 // time and memory.
 TEST(HeightField, HostileRecipesStillSynthesise) {
     const Recipe kozo = Paper::find(u"kozo"_s, {}).recipe;
-    std::vector<Recipe> hostile;
-    const auto with = [&](auto change) {
+    const auto with = [&](float Recipe::*field, float value) {
         Recipe r = kozo;
-        change(r);
-        hostile.push_back(r);
+        r.*field = value;
+        r.tooth = 1;
+        return r;
     };
-    with([](Recipe& r) { r.fibreDensity = 1e9f; });
-    with([](Recipe& r) { r.flecks = 1e9f; });
-    with([](Recipe& r) { r.fibreLength = 1e12f; });
-    with([](Recipe& r) { r.fibreLength = -1e12f; });
-    with([](Recipe& r) { r.fibreWidth = 1e30f; });
-    with([](Recipe& r) { r.fibreWidth = -3; });
-    with([](Recipe& r) {
-        r.fibreLength = nan;
-        r.fibreWidth = nan;
-    });
-    with([](Recipe& r) {
-        r.tooth = 1;
-        r.toothSize = 0;
-    });
-    with([](Recipe& r) {
-        r.tooth = 1;
-        r.toothSize = 1e30f;
-    });
-    with([](Recipe& r) {
-        r = {3e38f, 3e38f, 3e38f, 3, 3e38f, 3e38f, 3e38f, 3e38f, 3e38f, Recipe::Pattern::linen,
-             3e38f, 3e38f, 5};
-    });
-    with([](Recipe& r) {
-        r = {inf, inf, inf, inf, inf, inf, inf, inf, inf, Recipe::Pattern::graph, inf, inf, 6};
-    });
-    with([](Recipe& r) {
-        r = {nan, nan, nan, nan, nan, nan, nan, nan, nan, Recipe::Pattern::laid, nan, nan, 7};
-    });
-    with([](Recipe& r) {
-        r.fibreDensity = 1e9f;
-        r.fibreLength = 1e12f;
-        r.fibreWidth = 1e30f;
-    });
+    std::vector<Recipe> hostile{
+        with(&Recipe::fibreDensity, 1e9f), with(&Recipe::flecks, 1e9f),
+        with(&Recipe::fibreLength, 1e12f), with(&Recipe::fibreLength, -1e12f),
+        with(&Recipe::fibreLength, nan),   with(&Recipe::fibreWidth, 1e30f),
+        with(&Recipe::fibreWidth, -3),     with(&Recipe::fibreWidth, nan),
+        with(&Recipe::toothSize, 0),       with(&Recipe::toothSize, 1e30f),
+    };
+    for (const auto& [x, pattern] : {std::pair{3e38f, Recipe::Pattern::linen},
+                                     {inf, Recipe::Pattern::graph},
+                                     {nan, Recipe::Pattern::laid}}) {
+        hostile.push_back({x, x, x, x, x, x, x, x, x, pattern, x, x, 5});
+    }
+    Recipe longAndWide = with(&Recipe::fibreDensity, 1e9f);
+    longAndWide.fibreLength = 1e12f;
+    longAndWide.fibreWidth = 1e30f;
+    hostile.push_back(longAndWide);
     for (const Recipe& recipe : hostile) {
         const std::vector<float> field = heightField(recipe, n);
         ASSERT_EQ(field.size(), static_cast<std::size_t>(n * n));

@@ -5,7 +5,6 @@
 #include <QThread>
 
 #include <csignal>
-#include <cstdlib>
 #include <fcntl.h>
 #include <poll.h>
 #include <stdexcept>
@@ -20,11 +19,12 @@ namespace tessel::test {
 namespace {
 
 constexpr mode_t logMode = 0644;
-constexpr int passedFd = 3;
+constexpr int lineFd = 3;
+constexpr auto lineTimeout = std::chrono::seconds(20);
 constexpr auto stopGrace = std::chrono::seconds(5);
 
-bool reaped(pid_t pid, std::chrono::milliseconds grace) {
-    const QDeadlineTimer deadline(grace);
+bool reaped(pid_t pid) {
+    const QDeadlineTimer deadline(stopGrace);
     while (waitpid(pid, nullptr, WNOHANG) == 0) {
         if (deadline.hasExpired()) {
             return false;
@@ -35,16 +35,16 @@ bool reaped(pid_t pid, std::chrono::milliseconds grace) {
 }
 
 // Between fork and exec only async-signal-safe calls: everything else is prepared before.
-[[noreturn]] void becomeChild(char* const* args, char* const* env, const char* logPath, int passFd,
+[[noreturn]] void becomeChild(char* const* args, char* const* env, const char* logPath, int lineEnd,
                               pid_t parent) {
     const int input = ::open("/dev/null", O_RDONLY);
     const int log = ::open(logPath, O_WRONLY | O_CREAT | O_APPEND, logMode);
-    if (::setpgid(0, 0) != 0 || ::prctl(PR_SET_PDEATHSIG, SIGKILL) != 0 || ::getppid() != parent ||
-        input < 0 || log < 0 || ::dup2(input, STDIN_FILENO) < 0 || ::dup2(log, STDOUT_FILENO) < 0 ||
-        ::dup2(log, STDERR_FILENO) < 0 || (passFd >= 0 && ::dup2(passFd, passedFd) < 0)) {
-        ::_exit(EXIT_FAILURE);
+    if (::setpgid(0, 0) == 0 && ::prctl(PR_SET_PDEATHSIG, SIGKILL) == 0 && ::getppid() == parent &&
+        input >= 0 && log >= 0 && ::dup2(input, STDIN_FILENO) >= 0 &&
+        ::dup2(log, STDOUT_FILENO) >= 0 && ::dup2(log, STDERR_FILENO) >= 0 &&
+        ::dup2(lineEnd, lineFd) >= 0) {
+        ::execvpe(args[0], args, env);
     }
-    ::execvpe(args[0], args, env);
     ::_exit(EXIT_FAILURE);
 }
 
@@ -63,67 +63,56 @@ std::vector<char*> pointers(const std::vector<std::string>& strings, char** more
 } // namespace
 
 ChildProcess::ChildProcess(const std::vector<std::string>& argv, const std::string& logPath,
-                           const std::vector<std::string>& environment, int passFd) {
+                           const std::vector<std::string>& environment) {
     const std::vector<char*> args = pointers(argv);
     const std::vector<char*> env = pointers(environment, environ);
+    int lines[2];
+    if (pipe2(lines, O_CLOEXEC) != 0) {
+        throw std::runtime_error("pipe2 failed");
+    }
     const pid_t parent = ::getpid();
     m_pid = ::fork();
     if (m_pid == 0) {
-        becomeChild(args.data(), env.data(), logPath.c_str(), passFd, parent);
+        becomeChild(args.data(), env.data(), logPath.c_str(), lines[1], parent);
     }
+    close(lines[1]);
+    m_lines = lines[0];
     if (m_pid < 0) {
         throw std::runtime_error("cannot start " + argv.front());
     }
 }
 
+ChildProcess::~ChildProcess() {
+    close(m_lines);
+    if (isRunning()) {
+        ::kill(-m_pid, SIGTERM);
+        if (!reaped(m_pid)) {
+            ::kill(-m_pid, SIGKILL);
+            reaped(m_pid);
+        }
+    }
+}
+
 bool ChildProcess::isRunning() {
-    if (m_pid > 0 && waitpid(m_pid, nullptr, WNOHANG) == m_pid) {
+    if (m_pid > 0 && waitpid(m_pid, nullptr, WNOHANG) != 0) {
         m_pid = -1;
     }
     return m_pid > 0;
 }
 
-void ChildProcess::stop() {
-    if (m_pid <= 0) {
-        return;
-    }
-    ::kill(-m_pid, SIGTERM);
-    if (!reaped(m_pid, stopGrace)) {
-        ::kill(-m_pid, SIGKILL);
-        reaped(m_pid, stopGrace);
-    }
-    m_pid = -1;
-}
-
-LinePipe::LinePipe() {
-    if (pipe2(m_ends, O_CLOEXEC) != 0) {
-        throw std::runtime_error("pipe2 failed");
-    }
-}
-
-LinePipe::~LinePipe() {
-    for (const int end : m_ends) {
-        if (end >= 0) {
-            close(end);
-        }
-    }
-}
-
-std::string LinePipe::readLine(std::chrono::milliseconds timeout) {
-    close(m_ends[1]);
-    m_ends[1] = -1;
-    const QDeadlineTimer deadline(timeout);
+std::string ChildProcess::firstLine() const {
+    const QDeadlineTimer deadline(lineTimeout);
     std::string line;
     char c = 0;
-    pollfd readable{m_ends[0], POLLIN, 0};
+    pollfd readable{m_lines, POLLIN, 0};
     while (poll(&readable, 1, static_cast<int>(deadline.remainingTime())) > 0 &&
-           read(m_ends[0], &c, 1) == 1) {
-        if (c == '\n') {
-            return line;
-        }
+           read(m_lines, &c, 1) == 1 && c != '\n') {
         line.push_back(c);
     }
-    throw std::runtime_error("a test desktop program said nothing; partial: " + line);
+    if (c != '\n') {
+        throw std::runtime_error("a test desktop program said nothing; partial: " + line);
+    }
+    return line;
 }
 
 bool hasProgram(const std::string& name) {

@@ -28,14 +28,12 @@ template <typename Reply> Owned<Reply> own(Reply* reply) {
 
 } // namespace
 
-PrivateBus::PrivateBus(const QString& folder) {
-    LinePipe address;
-    m_daemon = std::make_unique<ChildProcess>(std::vector<std::string>{"dbus-daemon", "--session",
-                                                                       "--nofork", "--nopidfile",
-                                                                       "--print-address=3"},
-                                              (folder + QStringLiteral("/dbus.log")).toStdString(),
-                                              std::vector<std::string>{}, address.writeEnd());
-    qputenv("DBUS_SESSION_BUS_ADDRESS", QByteArray::fromStdString(address.readLine(startTimeout)));
+PrivateBus::PrivateBus(const QString& folder)
+    : m_daemon(std::make_unique<ChildProcess>(
+          std::vector<std::string>{"dbus-daemon", "--session", "--nofork", "--nopidfile",
+                                   "--print-address=3"},
+          (folder + QStringLiteral("/dbus.log")).toStdString())) {
+    qputenv("DBUS_SESSION_BUS_ADDRESS", QByteArray::fromStdString(m_daemon->firstLine()));
 }
 
 TestDesktop& TestDesktop::shared() {
@@ -50,12 +48,11 @@ TestDesktop::TestDesktop() {
     if (!missing.empty()) {
         throw std::runtime_error("the desktop tests need" + missing);
     }
-    LinePipe display;
     m_server = std::make_unique<ChildProcess>(
         std::vector<std::string>{"Xvfb", "-displayfd", "3", "-screen", "0", "1920x1080x24",
                                  "-nolisten", "tcp", "-noreset"},
-        logPath("xvfb"), std::vector<std::string>{}, display.writeEnd());
-    qputenv("DISPLAY", ":" + QByteArray::fromStdString(display.readLine(startTimeout)));
+        logPath("xvfb"));
+    qputenv("DISPLAY", ":" + QByteArray::fromStdString(m_server->firstLine()));
     // Keep the user's own openbox and picom configuration out of the tests.
     qputenv("XDG_CONFIG_HOME", m_dir.filePath(QStringLiteral("config")).toUtf8());
     m_connection = xcb_connect(nullptr, nullptr);

@@ -21,6 +21,7 @@ protected:
 // last recipe's preview may show.
 TEST_F(StudioWorker, ABurstOfChangesShowsThePreviewOfTheLastRecipe) {
     Studio studio(*store);
+    studio.schedulePreview();
     ASSERT_TRUE(waitFor([&] { return studio.preview().has_value(); }));
     Recipe recipe = studio.recipe();
     for (int step = 1; step <= 30; ++step) {
@@ -40,6 +41,7 @@ TEST_F(StudioWorker, AStudioClosedWhileItsPreviewIsMadeIsGoneSafely) {
     for (int round = 0; round < 3; ++round) {
         Studio studio(*store);
         QSignalSpy started(&studio, &Studio::synthesisStarted);
+        studio.schedulePreview();
         ASSERT_TRUE(waitFor([&] { return !started.isEmpty(); }));
     }
 }

@@ -2,6 +2,7 @@
 
 #include "moments/MomentsTest.h"
 #include "paper/Paper.h"
+#include "ui/kit/FloatSlider.h"
 #include "ui/kit/FormSection.h"
 #include "ui/settings/SettingsContext.h"
 
@@ -31,6 +32,8 @@ protected:
         return waitFor([this] { return store->previews().size() >= Paper::builtIn().size(); });
     }
 
+    const Settings& settings() const { return store->settings(); }
+
     SettingsContext context(ShortcutRegistry* shortcuts = nullptr, bool updates = false) {
         SettingsContext made{*store, [this] { ++welcomes; }, {}, shortcuts};
         if (updates) {
@@ -39,7 +42,19 @@ protected:
         return made;
     }
 
-    // Shows the pane at a window's size, so that its controls can be clicked.
+    // A pane of the Settings window over the Store, shown at a window's size so that its
+    // controls can be clicked; it lives as long as the test.
+    template <typename Pane>
+    Pane& show(ShortcutRegistry* shortcuts = nullptr, bool updates = false) {
+        contexts.push_back(std::make_unique<SettingsContext>(context(shortcuts, updates)));
+        auto pane = std::make_unique<Pane>(*contexts.back());
+        Pane& shown = *pane;
+        present(shown);
+        panes.push_back(std::move(pane));
+        return shown;
+    }
+
+    // Shows the widget at a window's size, so that its controls can be clicked.
     static void present(QWidget& pane) {
         pane.resize(640, 900);
         pane.show();
@@ -86,6 +101,8 @@ protected:
 
     int welcomes = 0;
     int updateChecks = 0;
+    std::vector<std::unique_ptr<SettingsContext>> contexts;
+    std::vector<std::unique_ptr<QWidget>> panes;
 };
 
 // A pane's test: the Store and its moments started.

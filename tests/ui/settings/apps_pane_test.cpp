@@ -44,9 +44,7 @@ protected:
 
 TEST_F(AppsPaneTest, ShowPaperSwitchesListsAndKeepsTheHiddenOneStored) {
     store->updateSettings([](Settings& s) { s.onlyApps = {u"org.gimp.GIMP"_s}; });
-    SettingsContext settingsContext = context();
-    AppsPane pane(settingsContext);
-    present(pane);
+    AppsPane& pane = show<AppsPane>();
     FormSection* excluded = section(pane, u"Paper steps aside for"_s);
     FormSection* only = section(pane, u"Paper shows only in"_s);
     ASSERT_TRUE(excluded && only);
@@ -72,9 +70,7 @@ TEST_F(AppsPaneTest, RowsNameInstalledAppsAndMarkMissingOnesWhichCanBeRemoved) {
     store->updateSettings([](Settings& s) {
         s.excludedApps = {"org.gimp.GIMP", "com.example.Gone"};
     });
-    SettingsContext settingsContext = context();
-    AppsPane pane(settingsContext);
-    present(pane);
+    AppsPane& pane = show<AppsPane>();
     const auto rows = pane.findChildren<AppRow*>();
     ASSERT_EQ(rows.size(), 2);
     EXPECT_TRUE(visibleTexts(*rows[0]).contains(u"GIMP"));
@@ -94,9 +90,7 @@ TEST_F(AppsPaneTest, RunningAppsAreOfferedOnceWithoutTesselAndRestoreDefaultsRef
                              {std::nullopt, 13, "xterm"},
                              {"dev.zed.Zed", 14, "Zed"},
                              {"org.gnome.Calculator", 15, "Calculator"}});
-    SettingsContext settingsContext = context();
-    AppsPane pane(settingsContext);
-    present(pane);
+    AppsPane& pane = show<AppsPane>();
     FormSection* excluded = section(pane, u"Paper steps aside for"_s);
 
     EXPECT_EQ(pickRunningApp(*excluded, u"Firefox"_s),
@@ -114,9 +108,7 @@ TEST_F(AppsPaneTest, PaperPerAppAddsWithKozoAndStoresThePickedPaper) {
         {{"org.gimp.GIMP", "GIMP", ""}, {"org.inkscape.Inkscape", "Inkscape", ""}});
     platform.setRunningApps({{"dev.zed.Zed", 14, "Zed"}});
     store->updateSettings([](Settings& s) { s.appPapers = {{"org.gimp.GIMP", "no-such-paper"}}; });
-    SettingsContext settingsContext = context();
-    AppsPane pane(settingsContext);
-    present(pane);
+    AppsPane& pane = show<AppsPane>();
     FormSection* papered = section(pane, u"Paper per app"_s);
     auto* gimp = named<QComboBox>(*papered, u"Paper for org.gimp.GIMP"_s);
     ASSERT_NE(gimp, nullptr);

@@ -14,8 +14,7 @@ using ArtPaneTest = PaneTest;
 TEST_F(ArtPaneTest, IdleMinutesAreNamedAndChosen) {
     EXPECT_EQ(ArtPane::minutesLabel(1), u"1 minute");
     EXPECT_EQ(ArtPane::minutesLabel(5), u"5 minutes");
-    SettingsContext made = context();
-    ArtPane pane(made);
+    ArtPane& pane = show<ArtPane>();
     auto* after = named<QComboBox>(pane, u"After"_s);
     ASSERT_NE(after, nullptr);
     EXPECT_EQ(items(*after), QStringList({"1 minute", "2 minutes", "5 minutes", "10 minutes",
@@ -31,8 +30,7 @@ TEST_F(ArtPaneTest, IdleMinutesAreNamedAndChosen) {
 
 TEST_F(ArtPaneTest, CollectionSwitchesKeepTheStoredOrder) {
     edit([](Settings& s) { s.art.collections = {u"dutch"_s, u"ukiyoe"_s}; });
-    SettingsContext made = context();
-    ArtPane pane(made);
+    ArtPane& pane = show<ArtPane>();
     const gallery::Collection& dutch = gallery::collection(u"dutch"_s);
     const gallery::Collection& ink = gallery::collection(u"ink"_s);
     Toggle* dutchSwitch = named<Toggle>(pane, dutch.name);
@@ -50,8 +48,7 @@ TEST_F(ArtPaneTest, CollectionSwitchesKeepTheStoredOrder) {
 }
 
 TEST_F(ArtPaneTest, PreviewNowPutsAPaintingUp) {
-    SettingsContext made = context();
-    ArtPane pane(made);
+    ArtPane& pane = show<ArtPane>();
     QTest::mouseClick(named(pane, u"Preview Now"_s), Qt::LeftButton);
     EXPECT_TRUE(art->presenter().isShowing());
     EXPECT_TRUE(art->current().has_value());
@@ -60,8 +57,7 @@ TEST_F(ArtPaneTest, PreviewNowPutsAPaintingUp) {
 using FocusPaneTest = PaneTest;
 
 TEST_F(FocusPaneTest, SwitchesSlidersAndPickersBind) {
-    SettingsContext made = context();
-    FocusPane pane(made);
+    FocusPane& pane = show<FocusPane>();
     QTest::mouseClick(named<Toggle>(pane, u"Focus Sheet"_s), Qt::LeftButton);
     QTest::mouseClick(named<Toggle>(pane, u"Reading Ruler"_s), Qt::LeftButton);
     QTest::mouseClick(named<Toggle>(pane, u"Rest Page"_s), Qt::LeftButton);
@@ -89,8 +85,7 @@ TEST_F(FocusPaneTest, SwitchesSlidersAndPickersBind) {
 }
 
 TEST_F(FocusPaneTest, ShowsChangesMadeElsewhereWithoutWritingThemBack) {
-    SettingsContext made = context();
-    FocusPane pane(made);
+    FocusPane& pane = show<FocusPane>();
     QSignalSpy changes(store.get(), &Store::settingsChanged);
     edit([](Settings& s) {
         s.focusSheet = true;
@@ -106,8 +101,7 @@ TEST_F(FocusPaneTest, ShowsChangesMadeElsewhereWithoutWritingThemBack) {
 }
 
 TEST_F(FocusPaneTest, TryItNowShowsTheRestPage) {
-    SettingsContext made = context();
-    FocusPane pane(made);
+    FocusPane& pane = show<FocusPane>();
     QTest::mouseClick(named(pane, u"Try It Now"_s), Qt::LeftButton);
     EXPECT_TRUE(rest->presenter().isShowing());
 }

@@ -23,9 +23,7 @@ protected:
 };
 
 TEST_F(DisplaysPaneTest, ListsScreensWithTheirPixelSizesAndFollowsThem) {
-    SettingsContext settingsContext = context();
-    DisplaysPane pane(settingsContext);
-    present(pane);
+    DisplaysPane& pane = show<DisplaysPane>();
     const QStringList texts = visibleTexts(pane);
     EXPECT_TRUE(texts.contains(u"2880 x 1800"));
     EXPECT_TRUE(texts.contains(u"2560 x 1440"));
@@ -37,9 +35,7 @@ TEST_F(DisplaysPaneTest, ListsScreensWithTheirPixelSizesAndFollowsThem) {
 }
 
 TEST_F(DisplaysPaneTest, SwitchesAScreenOffAndOnAndPicksItsPaper) {
-    SettingsContext settingsContext = context();
-    DisplaysPane pane(settingsContext);
-    present(pane);
+    DisplaysPane& pane = show<DisplaysPane>();
     auto* dell = named<Toggle>(pane, u"Paper on DELL U2720Q on or off"_s);
     ASSERT_NE(dell, nullptr);
     EXPECT_TRUE(dell->isChecked());
@@ -64,9 +60,7 @@ class SchedulePaneTest : public PaneTest {
 protected:
     void SetUp() override {
         PaneTest::SetUp();
-        settingsContext.emplace(context());
-        pane = std::make_unique<SchedulePane>(*settingsContext);
-        present(*pane);
+        pane = &show<SchedulePane>();
     }
 
     void choose(const char* mode) {
@@ -80,15 +74,14 @@ protected:
         QTest::mouseClick(named(*pane, u"Set"_s), Qt::LeftButton);
     }
 
-    std::optional<SettingsContext> settingsContext;
-    std::unique_ptr<SchedulePane> pane;
+    SchedulePane* pane = nullptr;
 };
 
 TEST_F(SchedulePaneTest, FindsAPlaceAndShowsTodaysSunTimesInShortTime) {
-    EXPECT_FALSE(named<QWidget>(*pane, u"City"_s)->isVisibleTo(pane.get()));
+    EXPECT_FALSE(named<QWidget>(*pane, u"City"_s)->isVisibleTo(pane));
     choose("From sunset to sunrise");
     EXPECT_EQ(store->settings().schedule.mode, Schedule::Mode::sunsetToSunrise);
-    EXPECT_TRUE(named<QWidget>(*pane, u"City"_s)->isVisibleTo(pane.get()));
+    EXPECT_TRUE(named<QWidget>(*pane, u"City"_s)->isVisibleTo(pane));
 
     findPlace(u"Xyzzyville"_s);
     EXPECT_TRUE(visibleTexts(*pane).contains(u"Couldn't find that place. Try a nearby city."));
@@ -111,12 +104,12 @@ TEST_F(SchedulePaneTest, FindsAPlaceAndShowsTodaysSunTimesInShortTime) {
 }
 
 TEST_F(SchedulePaneTest, SetHoursWriteMinutesAfterMidnight) {
-    EXPECT_FALSE(named<QWidget>(*pane, u"From"_s)->isVisibleTo(pane.get()));
+    EXPECT_FALSE(named<QWidget>(*pane, u"From"_s)->isVisibleTo(pane));
     choose("Between set hours");
     auto* from = named<QTimeEdit>(*pane, u"From"_s);
     auto* until = named<QTimeEdit>(*pane, u"Until"_s);
     ASSERT_TRUE(from && until);
-    EXPECT_TRUE(from->isVisibleTo(pane.get()));
+    EXPECT_TRUE(from->isVisibleTo(pane));
     EXPECT_EQ(from->time(), QTime(18, 0));
     from->setTime(QTime(21, 30));
     until->setTime(QTime(6, 15));
@@ -126,38 +119,31 @@ TEST_F(SchedulePaneTest, SetHoursWriteMinutesAfterMidnight) {
     store->updateSettings([](Settings& s) { s.schedule.to = 8 * 60; });
     EXPECT_EQ(until->time(), QTime(8, 0));
     choose("All the time");
-    EXPECT_FALSE(from->isVisibleTo(pane.get()));
+    EXPECT_FALSE(from->isVisibleTo(pane));
 }
 
 using MarkupNames = PaneTest;
 
-template <typename Pane> std::unique_ptr<QWidget> makePane(SettingsContext& context) {
-    return std::make_unique<Pane>(context);
-}
-
 // Qt would take these for markup, and show a picture or bold text instead of the name.
 TEST_F(MarkupNames, ShowAsTypedWhereverANameIsShown) {
     const QString markup = u"<b>Bold</b><img src=/etc/hostname>"_s;
-    platform.setScreens({{"A", markup, {0, 0, 1440, 900}, 2}});
+    platform.setScreens({{u"A"_s, markup, {0, 0, 1440, 900}, 2}});
     store->updateSettings([&markup](Settings& s) {
         s.customPapers.append({u"custom-1"_s, markup, Recipe{}});
         s.day.paper = u"custom-1"_s;
         s.schedule = {Schedule::Mode::sunsetToSunrise, markup, 51.5, -0.1};
     });
-    for (const auto& [pane, make] : {std::pair{"Papers", &makePane<PapersPane>},
-                                     std::pair{"Displays", &makePane<DisplaysPane>},
-                                     std::pair{"Schedule", &makePane<SchedulePane>}}) {
-        SettingsContext settingsContext = context();
-        const std::unique_ptr<QWidget> shown = make(settingsContext);
-        present(*shown);
+    const QList<QWidget*> shownPanes{&show<PapersPane>(), &show<DisplaysPane>(),
+                                     &show<SchedulePane>()};
+    for (QWidget* shown : shownPanes) {
         int naming = 0;
         for (const QLabel* label : shown->findChildren<QLabel*>()) {
-            if (label->isVisibleTo(shown.get()) && label->text().contains(markup)) {
-                EXPECT_EQ(label->textFormat(), Qt::PlainText) << pane;
+            if (label->isVisibleTo(shown) && label->text().contains(markup)) {
+                EXPECT_EQ(label->textFormat(), Qt::PlainText) << label->text().toStdString();
                 ++naming;
             }
         }
-        EXPECT_GT(naming, 0) << pane;
+        EXPECT_GT(naming, 0) << shown->metaObject()->className();
     }
 }
 

@@ -17,8 +17,7 @@ protected:
 };
 
 TEST_F(GeneralPaneTest, SwitchesWriteTheirSettingsAndFollowChangesMadeElsewhere) {
-    SettingsContext made = context();
-    GeneralPane pane(made);
+    GeneralPane& pane = show<GeneralPane>();
     Toggle* paper = named<Toggle>(pane, u"Paper on"_s);
     ASSERT_NE(paper, nullptr);
     EXPECT_TRUE(paper->isChecked());
@@ -37,22 +36,20 @@ TEST_F(GeneralPaneTest, SwitchesWriteTheirSettingsAndFollowChangesMadeElsewhere)
 }
 
 TEST_F(GeneralPaneTest, OpenAtLoginAsksTheDesktop) {
-    SettingsContext made = context();
-    GeneralPane pane(made);
+    GeneralPane& pane = show<GeneralPane>();
     Toggle* login = named<Toggle>(pane, u"Open at login"_s);
     ASSERT_NE(login, nullptr);
     EXPECT_FALSE(login->isChecked());
     QTest::mouseClick(login, Qt::LeftButton);
     EXPECT_TRUE(platform.isLoginItem());
 
-    GeneralPane reopened(made);
+    GeneralPane& reopened = show<GeneralPane>();
     EXPECT_TRUE(named<Toggle>(reopened, u"Open at login"_s)->isChecked());
 }
 
 TEST_F(GeneralPaneTest, WhatThisDesktopCannotDoIsDisabledOrLeftOut) {
     edit([](Settings& s) { s.hideFromScreenshots = true; });
-    SettingsContext made = context();
-    GeneralPane pane(made);
+    GeneralPane& pane = show<GeneralPane>();
     Toggle* hide = named<Toggle>(pane, u"Hide paper from screenshots and recordings"_s);
     ASSERT_NE(hide, nullptr);
     EXPECT_FALSE(hide->isEnabled());
@@ -69,14 +66,12 @@ TEST_F(GeneralPaneTest, WhatThisDesktopCannotDoIsDisabledOrLeftOut) {
 }
 
 TEST_F(GeneralPaneTest, ButtonsOpenWelcomeAndCheckForUpdatesOnlyWhenThereIsAFeed) {
-    SettingsContext withoutFeed = context();
-    GeneralPane plain(withoutFeed);
+    GeneralPane& plain = show<GeneralPane>();
     EXPECT_EQ(named(plain, u"Check for Updates"_s), nullptr);
     QTest::mouseClick(named(plain, u"Show Welcome Again"_s), Qt::LeftButton);
     EXPECT_EQ(welcomes, 1);
 
-    SettingsContext withFeed = context(nullptr, true);
-    GeneralPane updating(withFeed);
+    GeneralPane& updating = show<GeneralPane>(nullptr, true);
     QAbstractButton* check = named(updating, u"Check for Updates"_s);
     ASSERT_NE(check, nullptr);
     QTest::mouseClick(check, Qt::LeftButton);
@@ -86,8 +81,7 @@ TEST_F(GeneralPaneTest, ButtonsOpenWelcomeAndCheckForUpdatesOnlyWhenThereIsAFeed
 TEST_F(GeneralPaneTest, ScreenAccessNoteShowsOnlyWhenScreensAreSampledWithoutAccess) {
     platform.setCaptureAllowed(false);
     store->restartSampling();
-    SettingsContext made = context();
-    GeneralPane pane(made);
+    GeneralPane& pane = show<GeneralPane>();
     EXPECT_FALSE(noteShown(pane));
 
     auto* follow = named<QComboBox>(pane, u"Day and Night follow"_s);

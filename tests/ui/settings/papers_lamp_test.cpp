@@ -26,8 +26,7 @@ TEST_F(PapersPaneTest, EachEditorChoosesThePaperOfItsOwnSlotKeepingTheWeight) {
         s.day = {u"kozo"_s, 90};
         s.night = {u"felt"_s, 210};
     });
-    SettingsContext made = context();
-    PapersPane pane(made);
+    PapersPane& pane = show<PapersPane>();
     EXPECT_EQ(pane.day()->grid()->swatches().size(), Paper::all({}).size());
     EXPECT_EQ(pane.day()->shownName(), Paper::find(u"kozo"_s, {}).name);
 
@@ -44,8 +43,7 @@ TEST_F(PapersPaneTest, EachEditorChoosesThePaperOfItsOwnSlotKeepingTheWeight) {
 }
 
 TEST_F(PapersPaneTest, SwatchesLayOutInAsManyColumnsAsFit) {
-    SettingsContext made = context();
-    PapersPane pane(made);
+    PapersPane& pane = show<PapersPane>();
     pane.resize(520, 900);
     pane.show();
     QCoreApplication::processEvents();
@@ -63,8 +61,7 @@ TEST_F(PapersPaneTest, SwatchesLayOutInAsManyColumnsAsFit) {
 using LampPaneTest = PaneTest;
 
 TEST_F(LampPaneTest, CardsChooseALampOrNone) {
-    SettingsContext made = context();
-    LampPane pane(made);
+    LampPane& pane = show<LampPane>();
     const QList<LampCard*> cards = pane.cards();
     ASSERT_EQ(cards.size(), Lamp::presets().size() + 1);
     EXPECT_EQ(cards.front()->accessibleName(), u"No Lamp");
@@ -85,8 +82,7 @@ TEST_F(LampPaneTest, CardsChooseALampOrNone) {
 }
 
 TEST_F(LampPaneTest, StrengthSliderWritesAndFollowsTheStore) {
-    SettingsContext made = context();
-    LampPane pane(made);
+    LampPane& pane = show<LampPane>();
     FloatSlider* strength = pane.strength();
     EXPECT_EQ(strength->low(), 0.15);
     EXPECT_EQ(strength->high(), 1);

@@ -24,9 +24,7 @@ protected:
 
 TEST_F(ShortcutsPaneTest, RecordsAGrabbedCombinationAndKeepsItWhenANewOneIsRefused) {
     ShortcutRegistry registry(*store, hotKeys);
-    SettingsContext settingsContext = context(&registry);
-    ShortcutsPane pane(settingsContext);
-    present(pane);
+    ShortcutsPane& pane = show<ShortcutsPane>(&registry);
     auto* edit = named<QKeySequenceEdit>(pane, u"Next paper"_s);
     ASSERT_NE(edit, nullptr);
     const QKeyCombination keys(Qt::ControlModifier | Qt::AltModifier, Qt::Key_N);
@@ -57,9 +55,7 @@ TEST_F(ShortcutsPaneTest, RecordsAGrabbedCombinationAndKeepsItWhenANewOneIsRefus
 TEST_F(ShortcutsPaneTest, WithoutGlobalShortcutsTheRowsOnlyShow) {
     ShortcutRegistry::store(platform.defaults(), u"nextPaper"_s,
                             QKeyCombination(Qt::ControlModifier, Qt::Key_F5));
-    SettingsContext settingsContext = context();
-    ShortcutsPane pane(settingsContext);
-    present(pane);
+    ShortcutsPane& pane = show<ShortcutsPane>();
     auto* edit = named<QKeySequenceEdit>(pane, u"Next paper"_s);
     ASSERT_NE(edit, nullptr);
     EXPECT_FALSE(edit->isEnabled());
