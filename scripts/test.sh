@@ -1,8 +1,7 @@
 #!/usr/bin/env bash
 # Installs what the tests need, builds them with AddressSanitizer and
-# UndefinedBehaviorSanitizer, warnings as errors, and runs the whole suite. Then two small
-# builds of their own: the paper tests at -O2, where the kernels are vectorised, and the
-# threaded parts under ThreadSanitizer.
+# UndefinedBehaviorSanitizer, warnings as errors, and runs the whole suite; then the paper
+# tests again in a small Release build of their own, where the kernels are vectorised.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -29,8 +28,3 @@ configure build/release -DCMAKE_BUILD_TYPE=Release
 cmake --build build/release -j"$jobs" --target paper_test
 ctest --test-dir build/release --output-on-failure -j"$jobs" -L paper
 
-configure build/tsan -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DCMAKE_CXX_FLAGS="-fsanitize=thread" -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=thread"
-cmake --build build/tsan -j"$jobs" --target paper_test threads_test
-TSAN_OPTIONS="halt_on_error=1 suppressions=$PWD/scripts/tsan.supp" \
-    ctest --test-dir build/tsan --output-on-failure -j"$jobs" -L 'paper|threads'

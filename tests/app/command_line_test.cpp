@@ -1,50 +1,19 @@
-#include "app/CommandLine.h"
-
-#include <QTemporaryDir>
-
-#include <gtest/gtest.h>
+#include "CommandTest.h"
 
 namespace tessel {
 
 using namespace Qt::StringLiterals;
 namespace {
 
-struct Outcome {
-    std::optional<int> code;
-    QString out;
-    QString err;
-};
-
-Outcome run(const QStringList& args) {
-    Outcome result;
-    QTextStream out(&result.out);
-    QTextStream err(&result.err);
-    result.code = runCommandLine(args, out, err);
-    out.flush();
-    err.flush();
-    return result;
-}
-
-void write(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
-class CommandLine : public ::testing::Test {
-protected:
-    CommandLine() { qputenv("TESSEL_CONFIG_DIR", dir.path().toLocal8Bit()); }
-    ~CommandLine() override { qunsetenv("TESSEL_CONFIG_DIR"); }
-    QTemporaryDir dir;
-};
+using CommandLine = CommandTest;
 
 TEST_F(CommandLine, NoArgumentsStartsTheApplication) {
     EXPECT_FALSE(run({}).code);
 }
 
 TEST_F(CommandLine, SettingsShowPrintsWhatTheReaderMakesOfAFile) {
-    const QString path = dir.filePath(u"doc.json"_s);
-    write(path, R"({"enabled": false, "rulerHeight": "tall", "unknown": 1})");
+    const QString path =
+        write(u"doc.json"_s, R"({"enabled": false, "rulerHeight": "tall", "unknown": 1})");
     const Outcome shown = run({u"settings"_s, u"show"_s, u"--file"_s, path});
     EXPECT_EQ(shown.code, 0);
     EXPECT_TRUE(shown.out.startsWith(u"{\"enabled\":false,\"day\":"_s));
@@ -52,7 +21,7 @@ TEST_F(CommandLine, SettingsShowPrintsWhatTheReaderMakesOfAFile) {
     EXPECT_FALSE(shown.out.contains(u"unknown"_s));
     EXPECT_EQ(shown.out.count(u'\n'), 1);
 
-    write(path, "not json at all");
+    write(u"doc.json"_s, "not json at all");
     const Outcome garbage = run({u"settings"_s, u"show"_s, u"--file"_s, path});
     EXPECT_EQ(garbage.code, 0);
     EXPECT_TRUE(garbage.out.startsWith(u"{\"enabled\":true,"_s));
@@ -70,7 +39,7 @@ TEST_F(CommandLine, UnreadableFileIsAnError) {
 }
 
 TEST_F(CommandLine, SettingsShowWithoutFileReadsTheStoredSettings) {
-    write(dir.filePath(u"defaults.json"_s), R"({"settings": {"onboarded": true}})");
+    write(u"defaults.json"_s, R"({"settings": {"onboarded": true}})");
     const Outcome shown = run({u"settings"_s, u"show"_s});
     EXPECT_TRUE(shown.out.contains(u"\"onboarded\":true"_s));
 }
@@ -79,7 +48,7 @@ TEST_F(CommandLine, PaperListIncludesCustomPapersOneLineEach) {
     const QByteArray recipe = R"({"cloud": 1, "grain": 1, "tooth": 0, "toothSize": 24,
         "fibres": 0, "fibreDensity": 0, "fibreLength": 60, "fibreWidth": 0.8, "flecks": 0,
         "pattern": "none", "patternAmount": 0, "warmth": 0, "seed": 5})";
-    write(dir.filePath(u"defaults.json"_s),
+    write(u"defaults.json"_s,
           R"({"settings": {"customPapers": [{"id": "mine", "name": "Mine", "recipe": )" + recipe +
               R"(}, {"id": "a\tb\nc\u001b[2J\\", "name": "Two\nlines", "recipe": )" + recipe +
               "}]}}");
@@ -107,11 +76,6 @@ Outcome setSetting(const char* key, const char* value) {
     return run({u"settings"_s, u"set"_s, QString::fromLatin1(key), QString::fromUtf8(value)});
 }
 
-QByteArray contents(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 TEST_F(CommandLine, SettingsSetChangesOneField) {
     EXPECT_EQ(setSetting("onboarded", "true").code, 0);
     EXPECT_EQ(setSetting("day", R"({"paper": "laid", "gsm": 90})").code, 0);
@@ -125,8 +89,7 @@ TEST_F(CommandLine, SettingsSetChangesOneField) {
 
 TEST_F(CommandLine, SettingsSetRefusesWhatTheSettingCannotTakeAndWritesNothing) {
     ASSERT_EQ(setSetting("onboarded", "true").code, 0);
-    const QString file = dir.filePath(u"defaults.json"_s);
-    const QByteArray before = contents(file);
+    const QByteArray before = read(u"defaults.json"_s);
     const struct {
         const char* key;
         const char* value;
@@ -148,7 +111,7 @@ TEST_F(CommandLine, SettingsSetRefusesWhatTheSettingCannotTakeAndWritesNothing) 
         const Outcome outcome = setSetting(key, value);
         EXPECT_EQ(outcome.code, 1) << key << ' ' << value;
         EXPECT_TRUE(outcome.err.contains(QString::fromUtf8(says))) << outcome.err.toStdString();
-        EXPECT_EQ(contents(file), before) << key << ' ' << value;
+        EXPECT_EQ(read(u"defaults.json"_s), before) << key << ' ' << value;
     }
 }
 

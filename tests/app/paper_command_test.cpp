@@ -1,5 +1,5 @@
 #include "AppTest.h"
-#include "app/CommandLine.h"
+#include "CommandTest.h"
 #include "app/StoredSettings.h"
 #include "core/SettingLimits.h"
 #include "studio/PaperFile.h"
@@ -20,55 +20,44 @@ QString writeFile(const QTemporaryDir& dir, const QString& name, const QByteArra
     return path;
 }
 
-// The commands in this process, with no Tessel on the (private) bus: they edit the stored
-// settings in a fresh folder.
-class PaperCommands : public ::testing::Test {
-protected:
-    PaperCommands() { qputenv("TESSEL_CONFIG_DIR", dir.path().toLocal8Bit()); }
-    ~PaperCommands() override { qunsetenv("TESSEL_CONFIG_DIR"); }
-
-    std::pair<int, QString> run(const QStringList& args) {
-        QString out;
-        QString err;
-        QTextStream outStream(&out);
-        QTextStream errStream(&err);
-        const int code = runCommandLine(args, outStream, errStream).value_or(-1);
-        return {code, out + err};
-    }
-
-    QTemporaryDir dir;
-};
+// With no Tessel on the bus the commands edit the stored settings.
+using PaperCommands = CommandTest;
 
 TEST_F(PaperCommands, ImportStoresUnderANewIdAndExportWritesItBack) {
-    const QString path = writeFile(dir, u"kitchen.tessel"_s, encodePaperDocument(kitchen));
-    const auto [code, printed] = run({u"import"_s, path});
-    ASSERT_EQ(code, 0) << printed.toStdString();
+    const Outcome imported =
+        run({u"import"_s, write(u"kitchen.tessel"_s, encodePaperDocument(kitchen))});
+    ASSERT_EQ(imported.code, 0) << imported.err.toStdString();
     const QList<CustomPaper> stored = storedSettings().customPapers;
     ASSERT_EQ(stored.size(), 1);
-    EXPECT_EQ(printed, stored[0].id + u'\n');
+    EXPECT_EQ(imported.out, stored[0].id + u'\n');
     EXPECT_NE(stored[0].id, kitchen.id);
     EXPECT_EQ(stored[0].name, kitchen.name);
 
-    const QString out = dir.filePath(u"out.tessel"_s);
-    ASSERT_EQ(run({u"export-paper"_s, stored[0].id, out}).first, 0);
+    const QString out = path(u"out.tessel"_s);
+    ASSERT_EQ(run({u"export-paper"_s, stored[0].id, out}).code, 0);
     EXPECT_EQ(std::get<CustomPaper>(readPaperDocument(out)), stored[0]);
-    ASSERT_EQ(run({u"export-paper"_s, u"felt"_s, out}).first, 0);
+    ASSERT_EQ(run({u"export-paper"_s, u"felt"_s, out}).code, 0);
     EXPECT_EQ(std::get<CustomPaper>(readPaperDocument(out)).recipe,
               Paper::find(u"felt"_s, {}).recipe);
 }
 
 TEST_F(PaperCommands, RefusalsAreOneLineAndChangeNothing) {
-    const QString notPaper = writeFile(dir, u"notes.json"_s, "{\"id\": 1}");
-    const QString large =
-        writeFile(dir, u"large.tessel"_s, QByteArray(maxPaperDocumentBytes + 1, ' '));
-    EXPECT_EQ(run({u"import"_s, notPaper}),
-              std::pair(1, u"tessel: %1 is not a Tessel paper\n"_s.arg(notPaper)));
-    EXPECT_EQ(run({u"import"_s, large}),
-              std::pair(1, u"tessel: %1 is larger than 1 MiB\n"_s.arg(large)));
-    EXPECT_EQ(run({u"export-paper"_s, u"custom-FFFFFFFF"_s, dir.filePath(u"x.tessel"_s)}),
-              std::pair(1, u"tessel: No paper with the id custom-FFFFFFFF\n"_s));
+    const QString notPaper = write(u"notes.json"_s, "{\"id\": 1}");
+    const QString large = write(u"large.tessel"_s, QByteArray(maxPaperDocumentBytes + 1, ' '));
+    const std::pair<QStringList, QString> refusals[] = {
+        {{u"import"_s, notPaper}, u"%1 is not a Tessel paper"_s.arg(notPaper)},
+        {{u"import"_s, large}, u"%1 is larger than 1 MiB"_s.arg(large)},
+        {{u"export-paper"_s, u"custom-FFFFFFFF"_s, path(u"x.tessel"_s)},
+         u"No paper with the id custom-FFFFFFFF"_s},
+    };
+    for (const auto& [arguments, reason] : refusals) {
+        const Outcome outcome = run(arguments);
+        EXPECT_EQ(outcome.code, 1);
+        EXPECT_EQ(outcome.err, u"tessel: "_s + reason + u'\n');
+        EXPECT_TRUE(outcome.out.isEmpty());
+    }
     EXPECT_TRUE(storedSettings().customPapers.isEmpty());
-    EXPECT_FALSE(QFile::exists(dir.filePath(u"x.tessel"_s)));
+    EXPECT_FALSE(QFile::exists(path(u"x.tessel"_s)));
 }
 
 // With Tessel running, imports go through it over the bus.

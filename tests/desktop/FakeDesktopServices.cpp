@@ -1,6 +1,7 @@
 #include "FakeDesktopServices.h"
 
 #include <QDBusMessage>
+#include <QDBusMetaType>
 
 namespace tessel::test {
 
@@ -11,6 +12,27 @@ namespace {
 int connectionCount = 0;
 
 } // namespace
+
+QDBusArgument& operator<<(QDBusArgument& argument, const Inhibitor& inhibitor) {
+    argument.beginStructure();
+    argument << inhibitor.what << inhibitor.who << inhibitor.why << inhibitor.mode << inhibitor.uid
+             << inhibitor.pid;
+    argument.endStructure();
+    return argument;
+}
+
+const QDBusArgument& operator>>(const QDBusArgument& argument, Inhibitor& inhibitor) {
+    argument.beginStructure();
+    argument >> inhibitor.what >> inhibitor.who >> inhibitor.why >> inhibitor.mode >>
+        inhibitor.uid >> inhibitor.pid;
+    argument.endStructure();
+    return argument;
+}
+
+FakeLogind::FakeLogind() {
+    qDBusRegisterMetaType<Inhibitor>();
+    qDBusRegisterMetaType<QList<Inhibitor>>();
+}
 
 QDBusVariant FakePortal::ReadOne(const QString& group, const QString& key) {
     if (group == u"org.freedesktop.appearance" && key == u"color-scheme") {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDBusArgument>
 #include <QDBusConnection>
 #include <QDBusVariant>
 #include <QObject>
@@ -54,6 +55,49 @@ public:
     bool onBattery() const { return battery; }
 };
 
+// One logind inhibitor as ListInhibitors lists it.
+struct Inhibitor {
+    QString what, who, why, mode;
+    uint uid = 0, pid = 0;
+};
+
+QDBusArgument& operator<<(QDBusArgument& argument, const Inhibitor& inhibitor);
+const QDBusArgument& operator>>(const QDBusArgument& argument, Inhibitor& inhibitor);
+
+class FakeLogind : public QObject {
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.login1.Manager")
+
+public:
+    FakeLogind();
+    QList<Inhibitor> inhibitors;
+
+public Q_SLOTS:
+    QList<tessel::test::Inhibitor> ListInhibitors() { return inhibitors; }
+};
+
+class FakeGnomeSession : public QObject {
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.gnome.SessionManager")
+
+public:
+    std::atomic<uint> inhibited{0};
+
+public Q_SLOTS:
+    bool IsInhibited(uint flags) { return (inhibited & flags) != 0; }
+};
+
+class FakeKdeInhibit : public QObject {
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.PowerManagement.Inhibit")
+
+public:
+    std::atomic<bool> held{false};
+
+public Q_SLOTS:
+    bool HasInhibit() { return held; }
+};
+
 // Owns a service name on the private session bus from its own connection, with the objects
 // in a worker thread so that blocking calls from the main thread get their answers.
 class FakeService {
@@ -75,3 +119,5 @@ private:
 };
 
 } // namespace tessel::test
+
+Q_DECLARE_METATYPE(tessel::test::Inhibitor)

@@ -6,76 +6,19 @@
 #include "platform/x11/IdleProbes.h"
 #include "platform/x11/X11Platform.h"
 
-#include <QDBusMetaType>
 #include <QTemporaryDir>
 
 #include <xcb/xcb.h>
 
 namespace tessel {
-
-using namespace Qt::StringLiterals;
-
-// One logind inhibitor as ListInhibitors lists it.
-struct Inhibitor {
-    QString what, who, why, mode;
-    uint uid = 0, pid = 0;
-};
-
-QDBusArgument& operator<<(QDBusArgument& argument, const Inhibitor& i) {
-    argument.beginStructure();
-    argument << i.what << i.who << i.why << i.mode << i.uid << i.pid;
-    argument.endStructure();
-    return argument;
-}
-
-const QDBusArgument& operator>>(const QDBusArgument& argument, Inhibitor& i) {
-    argument.beginStructure();
-    argument >> i.what >> i.who >> i.why >> i.mode >> i.uid >> i.pid;
-    argument.endStructure();
-    return argument;
-}
-
-} // namespace tessel
-
-Q_DECLARE_METATYPE(tessel::Inhibitor)
-
-namespace tessel {
 namespace {
 
+using namespace Qt::StringLiterals;
 using namespace std::chrono_literals;
-
-class FakeLogind : public QObject {
-    Q_OBJECT
-    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.login1.Manager")
-
-public:
-    QList<Inhibitor> inhibitors;
-
-public Q_SLOTS:
-    QList<tessel::Inhibitor> ListInhibitors() { return inhibitors; }
-};
-
-class FakeGnomeSession : public QObject {
-    Q_OBJECT
-    Q_CLASSINFO("D-Bus Interface", "org.gnome.SessionManager")
-
-public:
-    std::atomic<uint> inhibited{0};
-
-public Q_SLOTS:
-    bool IsInhibited(uint flags) { return (inhibited & flags) != 0; }
-};
-
-class FakeKdeInhibit : public QObject {
-    Q_OBJECT
-    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.PowerManagement.Inhibit")
-
-public:
-    std::atomic<bool> held{false};
-
-public Q_SLOTS:
-    bool HasInhibit() { return held; }
-};
+using test::FakeGnomeSession;
+using test::FakeKdeInhibit;
+using test::FakeLogind;
+using test::Inhibitor;
 
 QString xdotool(const QStringList& arguments) {
     return test::xdotool(arguments).value_or(QString());
@@ -172,8 +115,6 @@ TEST_F(MomentsOnDesktop, IdleTimeCountsFromTheLastInput) {
 }
 
 TEST_F(MomentsOnDesktop, TheDisplayIsHeldAwakeByAnyOfTheThreeServices) {
-    qDBusRegisterMetaType<Inhibitor>();
-    qDBusRegisterMetaType<QList<Inhibitor>>();
     const QDBusConnection bus = QDBusConnection::sessionBus();
     EXPECT_FALSE(displayKeptAwake(bus, bus)) << "no service answers";
 
@@ -206,5 +147,3 @@ TEST_F(MomentsOnDesktop, TheDisplayIsHeldAwakeByAnyOfTheThreeServices) {
 
 } // namespace
 } // namespace tessel
-
-#include "moments_desktop_test.moc"

@@ -5,8 +5,6 @@
 #include "paper/Paper.h"
 #include "paper/SplitMix64.h"
 
-#include <QThreadPool>
-
 #include <cmath>
 #include <gtest/gtest.h>
 #include <limits>
@@ -54,16 +52,6 @@ TEST(HeightField, EveryBuiltInPaperIsNormalisedAndRepeatable) {
             << paper.id.toStdString();
         EXPECT_EQ(heightField(paper.recipe, n), field) << paper.id.toStdString();
     }
-}
-
-// Off the pool the rasteriser spreads its fills over worker threads; on a pool thread, where
-// the app synthesises, it fills inline. Both must give the same bits.
-TEST(HeightField, SameBitsOnAnyThread) {
-    const Recipe kozo = Paper::find(u"kozo"_s, {}).recipe;
-    std::vector<float> pooled;
-    QThreadPool::globalInstance()->start([&] { pooled = heightField(kozo, 1024); });
-    QThreadPool::globalInstance()->waitForDone();
-    EXPECT_EQ(heightField(kozo, 1024), pooled);
 }
 
 TEST(HeightField, ChangingTheSeedChangesEveryRandomLayer) {

@@ -1,13 +1,23 @@
 #include "MachineTest.h"
 #include "core/PaperCache.h"
+#include "paper/HeightField.h"
 
 #include <QSignalSpy>
+#include <QThreadPool>
 
 namespace tessel {
 namespace {
 
 const Recipe kozo = Paper::builtIn().at(0).recipe;
 const Recipe felt = Paper::find(u"felt"_s, {}).recipe;
+
+// The app synthesises on pool threads, the commands on the main thread: the same bits.
+TEST(HeightField, SameBitsOnAnyThread) {
+    std::vector<float> pooled;
+    QThreadPool::globalInstance()->start([&] { pooled = heightField(kozo, 1024); });
+    QThreadPool::globalInstance()->waitForDone();
+    EXPECT_EQ(heightField(kozo, 1024), pooled);
+}
 
 TEST(TileKey, RoundsTheWeightHalvesAwayFromZero) {
     EXPECT_EQ(TileKey::of(kozo, 120.4, false), TileKey::of(kozo, 119.6, false));
