@@ -20,10 +20,7 @@ struct Outcome {
 
 // Commands run in this process as `tessel` runs them, their settings in a fresh folder.
 class CommandTest : public ::testing::Test {
-protected:
-    CommandTest() { qputenv("TESSEL_CONFIG_DIR", dir.path().toLocal8Bit()); }
-    ~CommandTest() override { qunsetenv("TESSEL_CONFIG_DIR"); }
-
+public:
     static Outcome run(const QStringList& arguments) {
         Outcome result;
         QTextStream out(&result.out);
@@ -33,6 +30,10 @@ protected:
         err.flush();
         return result;
     }
+
+protected:
+    CommandTest() { qputenv("TESSEL_CONFIG_DIR", dir.path().toLocal8Bit()); }
+    ~CommandTest() override { qunsetenv("TESSEL_CONFIG_DIR"); }
 
     QString path(const QString& name) const { return dir.filePath(name); }
 

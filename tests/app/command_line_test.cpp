@@ -66,14 +66,9 @@ TEST_F(CommandLine, UnknownCommandsAndExtraArgumentsAreMisuse) {
     EXPECT_EQ(run({u"--help"_s}).code, 0);
 }
 
-} // namespace
-} // namespace tessel
-
-namespace tessel {
-namespace {
-
 Outcome setSetting(const char* key, const char* value) {
-    return run({u"settings"_s, u"set"_s, QString::fromLatin1(key), QString::fromUtf8(value)});
+    return CommandTest::run(
+        {u"settings"_s, u"set"_s, QString::fromLatin1(key), QString::fromUtf8(value)});
 }
 
 TEST_F(CommandLine, SettingsSetChangesOneField) {

@@ -48,7 +48,9 @@ TEST_F(Rest, ComesAfterItsMinutesOfUseForItsLength) {
                 {INT_MAX, INT_MAX, 3600s, 60}};
     for (const auto& row : rows) {
         SCOPED_TRACE(row.every);
+        startWithMoments();
         edit([&row](Settings& s) {
+            s.rest = true;
             s.restEvery = row.every;
             s.restLength = row.length;
         });
