@@ -49,7 +49,9 @@ show. Paper can follow a schedule, stay off in chosen applications, and be
 switched or snoozed from the panel, with global shortcuts, from the command
 line or over D-Bus.
 
-Tessel needs an X11 session (or XWayland) with a compositing manager.]])
+Tessel needs an X11 session with a compositing manager, or a Wayland compositor that offers
+the layer shell (KDE Plasma, sway and other wlroots compositors); elsewhere it runs through
+XWayland.]])
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER ${TESSEL_PACKAGE_MAINTAINER})
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
@@ -57,7 +59,8 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Loaded at run time, so the libraries' own dependencies cannot name them: the SVG icon
 # engine and a theme for the icons Tessel asks for by name.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6svg6, adwaita-icon-theme")
-# Paper shows only while a compositing manager runs.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS picom)
+# On X11 paper shows only while a compositing manager runs; on Wayland Qt's own windows need
+# its Wayland plugin.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "picom, qt6-wayland")
 set(CPACK_STRIP_FILES ON)
 include(CPack)

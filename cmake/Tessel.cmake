@@ -24,10 +24,37 @@ add_compile_definitions(QT_DISABLE_DEPRECATED_UP_TO=0x060400 QT_NO_KEYWORDS)
 
 function(tessel_apply_warnings target)
     target_compile_options(${target} PRIVATE
-        -Wall -Wextra -Wpedantic -Wshadow -Wold-style-cast -Wsuggest-override)
+        -Wall -Wextra -Wpedantic -Wshadow -Wold-style-cast -Wsuggest-override
+        -Wnon-virtual-dtor -Woverloaded-virtual -Wmissing-declarations)
     if(TESSEL_WERROR)
         target_compile_options(${target} PRIVATE -Werror)
     endif()
+endfunction()
+
+option(TESSEL_PRECOMPILE "Precompile the Qt and standard headers every target includes" ON)
+
+# The headers most sources include; parsing them once per target saves most of a cold build.
+set(TESSEL_COMMON_HEADERS <QList> <QObject> <QString> <QImage> <QPainter> <algorithm> <cmath>
+    <functional> <memory> <optional> <vector>)
+set(TESSEL_WIDGET_HEADERS <QHBoxLayout> <QLabel> <QVBoxLayout> <QWidget>)
+
+# tessel_precompile(TARGET [WIDGETS] [HEADERS ...])
+function(tessel_precompile target)
+    cmake_parse_arguments(ARG "WIDGETS" "" "HEADERS" ${ARGN})
+    if(NOT TESSEL_PRECOMPILE)
+        return()
+    endif()
+    set(headers ${TESSEL_COMMON_HEADERS} ${ARG_HEADERS})
+    if(ARG_WIDGETS)
+        list(APPEND headers ${TESSEL_WIDGET_HEADERS})
+    endif()
+    target_precompile_headers(${target} PRIVATE ${headers})
+endfunction()
+
+# Every string that reaches the interface or a file says how it is encoded.
+function(tessel_apply_strict_strings target)
+    target_compile_definitions(${target} PRIVATE QT_NO_CAST_FROM_ASCII QT_NO_URL_CAST_FROM_STRING
+        QT_NO_NARROWING_CONVERSIONS_IN_CONNECT)
 endfunction()
 
 # tessel_library(NAME SOURCES ... LIBS ...)
@@ -38,6 +65,12 @@ function(tessel_library name)
     target_link_libraries(${name} PUBLIC ${ARG_LIBS})
     set_target_properties(${name} PROPERTIES AUTOMOC ON)
     tessel_apply_warnings(${name})
+    tessel_apply_strict_strings(${name})
+    if("Qt6::Widgets" IN_LIST ARG_LIBS)
+        tessel_precompile(${name} WIDGETS)
+    else()
+        tessel_precompile(${name})
+    endif()
 endfunction()
 
 # tessel_fuzzer(NAME SOURCES ... LIBS ...)

@@ -41,9 +41,9 @@ export TESSEL_CONFIG_DIR="$work/config"
 "$tessel" settings set day '{"paper": "kozo", "gsm": 220}'
 dbus-run-session -- "$tessel" >"$work/tessel.log" 2>&1 &
 await xdotool search --name 'Tessel paper'
-# Without a panel Tessel opens its Settings window; the picture is of the page.
-await xdotool search --name 'Tessel Settings'
-xdotool search --name 'Tessel Settings' windowminimize
+# Without a panel Tessel opens its window of controls; the picture is of the page.
+await xdotool search --name '^Tessel$'
+xdotool search --name '^Tessel$' windowminimize
 xdotool search --name ImageMagick windowactivate
 # Paper fades in; give the fade its time before the picture is taken.
 sleep 2

@@ -12,6 +12,8 @@ git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format --dry-run -Werror
 
 # ccache keeps compiled objects across clones of the repository.
 export CCACHE_BASEDIR="$PWD" CCACHE_NOHASHDIR=1
+# Precompiled headers are cached too; their time stamps differ in every clone.
+export CCACHE_SLOPPINESS=pch_defines,time_macros,include_file_mtime,include_file_ctime
 jobs=$(nproc)
 configure() {
     cmake -S . -B "$1" -G Ninja -DTESSEL_WERROR=ON -DCMAKE_CXX_COMPILER_LAUNCHER=ccache "${@:2}"

@@ -20,7 +20,7 @@ _tessel_words() {
     local command=$1 sub=$2 index=$3
     case $index:$command in
     1:*) echo settings paper export export-paper import sun shortcut on off snooze \
-        focus-filter status rest art --help --version ;;
+        resume focus-filter status rest art --help --version ;;
     2:settings) echo show set ;;
     2:paper) echo list; _tessel_first_fields paper list ;;
     2:export) echo tile field preview ;;

@@ -98,7 +98,8 @@ int main(int argc, char** argv) {
                  u"popover-%1-%2"_s.arg(appearance, night ? u"night-snoozed"_s : u"day"_s));
             popover.close();
         }
-        WelcomeView welcome(store, {[] {}, [] {}, [] {}, panelGlyph});
+        WelcomeView welcome(store,
+                            {[] {}, [] {}, [] {}, panelGlyph, [] { return IconPlace::top; }});
         for (int step = 0; step < WelcomeView::steps; ++step) {
             welcome.setStep(step);
             save(welcome, u"welcome-%1-step%2"_s.arg(appearance).arg(step));

@@ -86,6 +86,13 @@ std::optional<QString> perform(Store& store, const QString& action, const QVaria
         }
         return Intents::snooze(store, *minutes);
     }
+    if (action == u"resume") {
+        if (!parameter.isEmpty()) {
+            return QStringLiteral("The action \"%1\" takes no value.").arg(action);
+        }
+        store.snooze(std::nullopt);
+        return std::nullopt;
+    }
     if (action == u"set-focus-filter") {
         const auto request = parameter.isEmpty()
                                  ? std::optional(FilterRequest{})
@@ -104,7 +111,7 @@ std::optional<QString> perform(Store& store, const QString& action, const QVaria
         return std::nullopt;
     }
     return QStringLiteral("Tessel has no action \"%1\". Its actions are set-paper-on, "
-                          "set-paper, snooze, set-focus-filter, rest and art.")
+                          "set-paper, snooze, resume, set-focus-filter, rest and art.")
         .arg(action);
 }
 

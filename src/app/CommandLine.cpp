@@ -46,14 +46,16 @@ Commands for the running Tessel:
   paper ID [--gsm N]            Make ID both the Day and the Night paper, weight N from 60
                                 to 300 gsm (unchanged without --gsm), and turn paper on.
   snooze MINUTES                Snooze paper for 1 to 720 minutes.
+  resume                        End a snooze.
   focus-filter on|off [--paper ID]
                                 Hold paper off, or show ID in both slots, until the next
                                 'focus-filter on' without a paper. Not saved.
   status                        Print the status, then each screen: identifier, name and
                                 what it shows, tab-separated.
   rest | art                    Show a rest moment or a painting now, to try them.
-  import FILE                   Add the paper in a .tessel document under a new id and print
-                                the id. Without a running Tessel, changes the stored settings.
+  import FILE...                Add the paper in each .tessel document under a new id and
+                                print the ids. Without a running Tessel, changes the stored
+                                settings. 'tessel FILE.tessel...' does the same.
   shortcut list                 List the seven shortcuts and their key combinations.
   shortcut set NAME COMBO       Bind a shortcut system-wide, e.g. 'shortcut set togglePaper
                                 Ctrl+Alt+P'. Modifiers: Ctrl, Alt, Shift, Super.
@@ -93,6 +95,7 @@ constexpr std::array subcommands{
     Subcommand{"on", runSwitchCommand, always},
     Subcommand{"off", runSwitchCommand, always},
     Subcommand{"snooze", runSnoozeCommand, always},
+    Subcommand{"resume", runResumeCommand, always},
     Subcommand{"focus-filter", runFocusFilterCommand, always},
     Subcommand{"status", runStatusCommand, always},
     Subcommand{"rest", runMomentCommand, always},

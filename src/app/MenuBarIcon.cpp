@@ -14,6 +14,10 @@ namespace {
 constexpr QSizeF glyphSize(14, 16);
 constexpr qreal lineWidth = 1.2;
 constexpr qreal haloWidth = 1.6;
+constexpr qreal haloStrength = 0.6;
+// Off is the sheet's outline, faded like anything switched off, so that it cannot be taken
+// for Snoozed at panel size.
+constexpr qreal offOpacity = 0.5;
 
 QPainterPath sheet() {
     QPainterPath path;
@@ -34,7 +38,8 @@ QPainterPath fold() {
     return path;
 }
 
-constexpr QRectF lowerPart(1.5, 8, 11, 6.5);
+// Snoozed fills the bottom of the sheet, low enough to read apart from the full On sheet.
+constexpr QRectF lowerPart(1.5, 10, 11, 4.5);
 
 void stroke(QPainter& p, const QPainterPath& path, const QColor& colour, qreal width) {
     p.strokePath(path, QPen(colour, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
@@ -76,6 +81,9 @@ QImage MenuBarIcon::draw(State state, qreal scale, const QColor& ink, const QCol
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     p.scale(scale, scale);
+    if (state == State::off) {
+        p.setOpacity(offOpacity);
+    }
     if (halo.alpha() > 0) {
         paintGlyph(p, state, halo, haloWidth);
     }
@@ -90,7 +98,7 @@ QImage MenuBarIcon::draw(State state, qreal scale, const QColor& ink, const QCol
 QIcon MenuBarIcon::icon(State state, bool darkPanel, qreal devicePixelRatio) {
     const QColor ink = darkPanel ? QColor(245, 245, 240) : QColor(24, 24, 26);
     QColor halo = darkPanel ? QColor(0, 0, 0) : QColor(255, 255, 255);
-    halo.setAlphaF(0.45);
+    halo.setAlphaF(haloStrength);
     QIcon icon;
     for (const int side : {16, 22, 24, 32, 48, 64}) {
         const int pixels = static_cast<int>(std::lround(side * devicePixelRatio));

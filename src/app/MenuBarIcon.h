@@ -9,7 +9,7 @@ namespace tessel {
 class Store;
 
 // The panel icon: a sheet of paper with its top-right corner folded over, drawn at run time
-// in a 14 × 16 point box. Off is an outline, Snoozed fills the lower part of the sheet,
+// in a 14 × 16 point box. Off is a faded outline, Snoozed fills the bottom of the sheet,
 // On fills the sheet and cuts the fold out of it.
 namespace MenuBarIcon {
 

@@ -34,7 +34,7 @@ int importFile(const QString& path, const CommandIO& io) {
     const QDBusMessage reply = BusClient().open({path});
     if (reply.type() == QDBusMessage::ReplyMessage) {
         io.out << addedPaperId(before) << Qt::endl;
-        return 0;
+        return commandSucceeded;
     }
     if (!BusClient::saysNotRunning(reply)) {
         return BusClient::report(reply, io);
@@ -50,7 +50,7 @@ int importFile(const QString& path, const CommandIO& io) {
             QStringLiteral("Couldn't write %1").arg(defaults.filePath())));
     }
     io.out << std::get<QString>(imported) << Qt::endl;
-    return 0;
+    return commandSucceeded;
 }
 
 std::optional<CustomPaper> findPaper(const QString& id) {
@@ -81,8 +81,19 @@ int exportFile(const QString& id, const QString& path, const CommandIO& io) {
 } // namespace
 
 int runImportCommand(const QStringList& arguments, const CommandIO& io) {
-    return arguments.size() == 2 ? importFile(arguments[1], io)
-                                 : io.usage(QStringLiteral("tessel import FILE"));
+    if (arguments.size() < 2) {
+        return io.usage(QStringLiteral("tessel import FILE..."));
+    }
+    // One file that is not a paper keeps none of the others out; the first failure is the
+    // exit status.
+    int status = commandSucceeded;
+    for (const QString& path : arguments.mid(1)) {
+        const int imported = importFile(path, io);
+        if (status == commandSucceeded) {
+            status = imported;
+        }
+    }
+    return status;
 }
 
 int runExportPaperCommand(const QStringList& arguments, const CommandIO& io) {

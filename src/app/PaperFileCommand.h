@@ -4,7 +4,7 @@
 
 namespace tessel {
 
-// `tessel import FILE` hands the file to a running Tessel, so that its settings are not
+// `tessel import FILE...` hands each file to a running Tessel, so that its settings are not
 // overwritten behind its back, and edits the stored settings only when none runs. Needs a
 // QCoreApplication.
 int runImportCommand(const QStringList& arguments, const CommandIO& io);

@@ -104,6 +104,13 @@ int runSnoozeCommand(const QStringList& arguments, const CommandIO& io) {
     return act(QStringLiteral("snooze"), *minutes, io);
 }
 
+int runResumeCommand(const QStringList& arguments, const CommandIO& io) {
+    if (arguments.size() != 1) {
+        return io.usage(QStringLiteral("tessel resume"));
+    }
+    return act(QStringLiteral("resume"), std::nullopt, io);
+}
+
 int runFocusFilterCommand(const QStringList& arguments, const CommandIO& io) {
     const QString form = QStringLiteral("tessel focus-filter on|off [--paper ID]");
     const auto parsed = wordAndOption(arguments, QStringLiteral("paper"), form, io);

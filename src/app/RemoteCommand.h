@@ -8,6 +8,7 @@ namespace tessel {
 // list, its own name first. Need a QCoreApplication.
 int runSwitchCommand(const QStringList& arguments, const CommandIO& io);      // on | off
 int runSnoozeCommand(const QStringList& arguments, const CommandIO& io);      // snooze MINUTES
+int runResumeCommand(const QStringList& arguments, const CommandIO& io);      // resume
 int runFocusFilterCommand(const QStringList& arguments, const CommandIO& io); // focus-filter
 int runStatusCommand(const QStringList& arguments, const CommandIO& io);      // status
 int runMomentCommand(const QStringList& arguments, const CommandIO& io);      // rest | art

@@ -3,6 +3,7 @@
 #include "app/PrintableText.h"
 #include "core/ShadedWeight.h"
 #include "core/Store.h"
+#include "paper/Paper.h"
 
 namespace tessel {
 
@@ -17,8 +18,29 @@ QString describeLayer(const Layer& layer) {
     return text;
 }
 
+namespace {
+
+// The popover keeps quiet about a Focus filter; a script asking for the status should not
+// read "On" while the filter holds paper off or shows another paper.
+QString headline(const Store& store) {
+    if (const auto status = store.status()) {
+        return *status;
+    }
+    const auto& filter = store.focusFilter();
+    if (filter && !filter->on) {
+        return QStringLiteral("Off by Focus filter");
+    }
+    if (filter && filter->paper) {
+        return Paper::find(*filter->paper, store.settings().customPapers).name +
+               QStringLiteral(" by Focus filter");
+    }
+    return QStringLiteral("On");
+}
+
+} // namespace
+
 QString statusReport(Store& store, const LayerMap& layers) {
-    QString report = printable(store.status().value_or(QStringLiteral("On"))) + u'\n';
+    QString report = printable(headline(store)) + u'\n';
     const ScreenMap screens = store.screensByID();
     for (const ScreenInfo& screen : store.platform().screens()) {
         if (!screens.contains(screen.id)) {
@@ -30,7 +52,7 @@ QString statusReport(Store& store, const LayerMap& layers) {
                            layer == layers.cend() ? QStringLiteral("no paper")
                                                   : printable(describeLayer(*layer)));
     }
-    return report;
+    return report + QStringLiteral("Platform: %1\n").arg(store.platform().backendName());
 }
 
 } // namespace tessel

@@ -3,12 +3,15 @@
 #include "app/AppLog.h"
 #include "app/LayerTap.h"
 #include "app/StatusReport.h"
+#include "core/StatusText.h"
 #include "moments/ArtController.h"
 #include "moments/RestController.h"
+#include "moments/SurfaceMomentPresenter.h"
 
 #include <QCoreApplication>
 #include <QDBusConnection>
 #include <QDesktopServices>
+#include <QTextStream>
 
 #include <utility>
 
@@ -25,7 +28,7 @@ std::unique_ptr<Overlay> tapped(std::unique_ptr<Overlay> overlay, LayerTap*& tap
 } // namespace
 
 TesselApp::TesselApp(Platform& platform, HotKeys& hotKeys, std::unique_ptr<Overlay> overlay,
-                     QUrl feed, std::function<void()> dropIn)
+                     QUrl feed, std::function<void()> dropIn, MomentSurfaceFactory moments)
     : m_tap(nullptr)
     , m_store(platform, tapped(std::move(overlay), m_tap))
     , m_updates(platform, std::move(feed), QCoreApplication::applicationVersion(), m_alerts,
@@ -34,10 +37,11 @@ TesselApp::TesselApp(Platform& platform, HotKeys& hotKeys, std::unique_ptr<Overl
     , m_windows(m_store, &m_shortcuts,
                 m_updates.enabled() ? std::function([this] { m_updates.check(true); })
                                     : std::function<void()>(),
-                std::move(dropIn))
+                std::move(dropIn), [this] { return m_tray.place(); })
     , m_tray(m_store, [this] { m_windows.open(QStringLiteral("settings")); })
     , m_automation(m_store, m_shortcuts,
-                   {[this] { reopen(); }, [this] { return statusReport(m_store, layers()); }}) {}
+                   {[this] { reopen(); }, [this] { return statusReport(m_store, layers()); }})
+    , m_momentSurfaces(std::move(moments)) {}
 
 TesselApp::~TesselApp() = default;
 
@@ -54,31 +58,44 @@ TesselApp::Presence TesselApp::publish() {
 }
 
 void TesselApp::launch() {
-    Platform& platform = m_store.platform();
-    m_store.adoptMoments(
-        std::make_unique<ArtController>(m_store, std::make_unique<MomentPresenter>(platform),
-                                        ArtLibrary()),
-        std::make_unique<RestController>(m_store, std::make_unique<MomentPresenter>(platform)));
+    m_store.adoptMoments(std::make_unique<ArtController>(m_store, makePresenter(), ArtLibrary()),
+                         std::make_unique<RestController>(m_store, makePresenter()));
     m_store.start();
     const QStringList problems = m_shortcuts.registerAll();
     for (const QString& problem : problems) {
         qCWarning(lcApp, "shortcut not available: %s", qUtf8Printable(problem));
     }
     m_updates.checkAtLaunch();
-    // Without a panel to hold the icon, Settings is the only way in.
+    if (!platform.compositorRunning()) {
+        QTextStream(stderr) << noCompositorNote() << Qt::endl;
+    }
+    // Without a panel to hold the icon, the popover's controls have a window of their own.
     if (TrayIcon::hostAvailable()) {
         m_tray.show();
     } else {
-        m_windows.open(QStringLiteral("settings"));
+        m_tray.openPopover();
     }
     if (!m_store.settings().onboarded) {
         m_windows.open(QStringLiteral("welcome"));
     }
 }
 
+std::unique_ptr<MomentPresenter> TesselApp::makePresenter() {
+    Platform& platform = m_store.platform();
+    if (m_momentSurfaces) {
+        return std::make_unique<SurfaceMomentPresenter>(platform, m_momentSurfaces);
+    }
+    return std::make_unique<MomentPresenter>(platform);
+}
+
 void TesselApp::reopen() {
-    m_windows.open(m_store.settings().onboarded ? QStringLiteral("settings")
-                                                : QStringLiteral("welcome"));
+    if (!m_store.settings().onboarded) {
+        m_windows.open(QStringLiteral("welcome"));
+    } else if (m_tray.inPanel()) {
+        m_windows.open(QStringLiteral("settings"));
+    } else {
+        m_tray.openPopover();
+    }
 }
 
 void TesselApp::shutDown() {

@@ -6,6 +6,8 @@
 
 #include <QNetworkReply>
 
+#include <nlohmann/json.hpp>
+
 namespace tessel {
 
 namespace {

@@ -12,6 +12,8 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
+#include <nlohmann/json.hpp>
+
 namespace tessel {
 
 namespace {
@@ -55,11 +57,13 @@ void centre(QWidget& window) {
 } // namespace
 
 WindowOpener::WindowOpener(Store& store, ShortcutRegistry* shortcuts,
-                           std::function<void()> checkForUpdates, std::function<void()> dropIn)
+                           std::function<void()> checkForUpdates, std::function<void()> dropIn,
+                           std::function<IconPlace()> iconPlace)
     : m_store(store)
     , m_shortcuts(shortcuts)
     , m_checkForUpdates(std::move(checkForUpdates))
-    , m_dropIn(std::move(dropIn)) {}
+    , m_dropIn(std::move(dropIn))
+    , m_iconPlace(std::move(iconPlace)) {}
 
 WindowOpener::~WindowOpener() {
     if (const QWidget* settings = window(QStringLiteral("settings"));
@@ -83,6 +87,8 @@ QWidget& WindowOpener::open(const QString& requested) {
         centre(*made);
         existing = m_windows.emplace(id, std::move(made)).first->second.get();
     }
+    // Minimised, it would stay in the taskbar however often it is asked for.
+    existing->setWindowState(existing->windowState() & ~Qt::WindowMinimized);
     existing->show();
     existing->raise();
     existing->activateWindow();
@@ -101,7 +107,8 @@ std::unique_ptr<QWidget> WindowOpener::makeWelcome() {
                                   [shell] { shell->close(); },
                                   [](qreal scale, const QColor& ink) {
                                       return MenuBarIcon::draw(MenuBarIcon::State::on, scale, ink);
-                                  }},
+                                  },
+                                  m_iconPlace},
                                  shell);
     auto* layout = new QVBoxLayout(shell);
     layout->setContentsMargins(0, 0, 0, 0);

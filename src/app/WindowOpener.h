@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/welcome/WelcomePanelStep.h"
+
 #include <QRect>
 #include <QString>
 #include <QWidget>
@@ -19,9 +21,10 @@ class Store;
 class WindowOpener {
 public:
     // Without checkForUpdates the Settings window offers no update check; dropIn asks the
-    // overlay to drop the paper in when the Welcome lays it down.
+    // overlay to drop the paper in when the Welcome lays it down; iconPlace tells the Welcome
+    // where to find Tessel afterwards.
     WindowOpener(Store& store, ShortcutRegistry* shortcuts, std::function<void()> checkForUpdates,
-                 std::function<void()> dropIn = {});
+                 std::function<void()> dropIn = {}, std::function<IconPlace()> iconPlace = {});
     ~WindowOpener();
 
     // Any identifier but "welcome" opens Settings.
@@ -39,6 +42,7 @@ private:
     ShortcutRegistry* m_shortcuts;
     std::function<void()> m_checkForUpdates;
     std::function<void()> m_dropIn;
+    std::function<IconPlace()> m_iconPlace;
     // Set while the windows are being destroyed, when their frames are no longer the user's.
     bool m_closing = false;
     std::map<QString, std::unique_ptr<QWidget>> m_windows;

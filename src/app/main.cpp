@@ -1,17 +1,19 @@
 #include "app/AppLog.h"
+#include "app/Backend.h"
 #include "app/BusClient.h"
+#include "app/CommandIO.h"
 #include "app/CommandLine.h"
 #include "app/QuitSignals.h"
 #include "app/TesselApp.h"
 #include "app/UpdateCheck.h"
 #include "overlay/OverlayController.h"
 #include "platform/UserDefaults.h"
-#include "platform/x11/GlobalHotKeys.h"
-#include "platform/x11/X11Platform.h"
+#include "platform/x11/XConnection.h"
 
 #include <QApplication>
 #include <QCoreApplication>
-#include <QFileInfo>
+
+#include <algorithm>
 
 namespace {
 
@@ -19,6 +21,27 @@ void describeApplication() {
     QCoreApplication::setApplicationName(QStringLiteral("Tessel"));
     QCoreApplication::setOrganizationDomain(QStringLiteral("corvane.com"));
     QCoreApplication::setApplicationVersion(QStringLiteral(TESSEL_VERSION));
+}
+
+// Why Qt would find no display to open, where it would otherwise abort with a message that
+// blames the installation. Platforms such as offscreen need none.
+std::optional<QString> displayProblem() {
+    const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
+    if (!platform.isEmpty() && !platform.contains("xcb") && !platform.contains("wayland")) {
+        return std::nullopt;
+    }
+    const QString x11 = qEnvironmentVariable("DISPLAY");
+    const bool wayland = !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+    const QString advice = QStringLiteral("Start Tessel from within your desktop session.");
+    if (x11.isEmpty() && !wayland) {
+        return QStringLiteral("no display to show paper on: DISPLAY and WAYLAND_DISPLAY are "
+                              "not set. ") +
+               advice;
+    }
+    if (!x11.isEmpty() && !wayland && !tessel::xDisplayAnswers()) {
+        return QStringLiteral("cannot open the display %1. ").arg(x11) + advice;
+    }
+    return std::nullopt;
 }
 
 int runApplication(int argc, char** argv) {
@@ -32,13 +55,19 @@ int runApplication(int argc, char** argv) {
     }
     // Caught before the name is taken, so whoever sees the name may signal an orderly quit.
     const tessel::QuitSignals quitSignals;
-    tessel::X11Platform platform(tessel::UserDefaults::defaultDirectory());
-    tessel::GlobalHotKeys hotKeys;
-    auto overlay = std::make_unique<tessel::OverlayController>(platform);
+    std::optional<tessel::Backend> backend =
+        tessel::chooseBackend(tessel::UserDefaults::defaultDirectory());
+    if (!backend) {
+        return 1;
+    }
+    qCDebug(tessel::lcApp, "on %s", qUtf8Printable(backend->platform->backendName()));
+    auto overlay =
+        std::make_unique<tessel::OverlayController>(*backend->platform, backend->overlaySurfaces);
     tessel::OverlayController* controller = overlay.get();
-    tessel::TesselApp tessel(platform, hotKeys, std::move(overlay),
-                             tessel::UpdateCheck::configuredFeed(),
-                             [controller] { controller->dropNext = true; });
+    tessel::TesselApp tessel(
+        *backend->platform, *backend->hotKeys, std::move(overlay),
+        tessel::UpdateCheck::configuredFeed(), [controller] { controller->dropNext = true; },
+        backend->momentSurfaces);
     const auto presence = tessel.publish();
     if (presence == tessel::TesselApp::Presence::alreadyRunning && tessel::BusClient().activate()) {
         return 0;
@@ -52,10 +81,12 @@ int runApplication(int argc, char** argv) {
     return QApplication::exec();
 }
 
-// The desktop opens a paper document with `tessel FILE`; that is an import.
+// The desktop opens paper documents with `tessel FILE...`; that is an import.
 QStringList commandFor(QStringList arguments) {
-    if (arguments.size() == 1 && arguments[0].endsWith(QStringLiteral(".tessel")) &&
-        QFileInfo(arguments[0]).isFile()) {
+    const auto isDocument = [](const QString& argument) {
+        return argument.endsWith(QStringLiteral(".tessel"), Qt::CaseInsensitive);
+    };
+    if (!arguments.isEmpty() && std::all_of(arguments.cbegin(), arguments.cend(), isDocument)) {
         arguments.prepend(QStringLiteral("import"));
     }
     return arguments;
@@ -78,6 +109,9 @@ int main(int argc, char** argv) {
     }
     if (const auto exitCode = tessel::runCommandLine(arguments, out, err)) {
         return *exitCode;
+    }
+    if (const auto problem = displayProblem()) {
+        return tessel::CommandIO{out, err}.fail(*problem);
     }
     return runApplication(argc, argv);
 }

@@ -19,17 +19,12 @@ constexpr qsizetype tileCacheLimit = 12;
 
 } // namespace
 
-TileKey TileKey::of(const Recipe& recipe, double gsm, bool night) {
-    const double rounded = std::round(gsm); // halves away from zero
-    const double bounded = std::clamp(rounded, -1e9, 1e9);
-    return {recipe, static_cast<int>(std::isnan(bounded) ? 0 : bounded), night};
+PaperCache::PaperCache(std::optional<QString> cacheDirectory) {
+    m_diskWrites.setMaxThreadCount(1);
+    if (cacheDirectory) {
+        m_disk.emplace(*cacheDirectory + QStringLiteral("/tiles"));
+    }
 }
-
-std::size_t qHash(const TileKey& key, std::size_t seed) noexcept {
-    return qHashMulti(seed, key.recipe, key.gsm, key.night);
-}
-
-PaperCache::PaperCache() = default;
 
 PaperCache::~PaperCache() {
     m_pool.clear(); // queued jobs are no longer wanted; running ones finish in m_pool's destructor
@@ -40,20 +35,63 @@ std::optional<QImage> PaperCache::tile(const Recipe& recipe, double gsm, bool ni
     if (const auto cached = m_tiles.constFind(key); cached != m_tiles.cend()) {
         return *cached;
     }
-    const auto field = m_heights.constFind(recipe);
-    if (field == m_heights.cend()) {
+    if (const auto field = m_heights.constFind(recipe); field != m_heights.cend()) {
+        QImage shaded = shade(key, *field);
+        if (shaded.isNull()) {
+            return std::nullopt;
+        }
+        return shaded;
+    }
+    if (m_disk && !m_notOnDisk.contains(key)) {
+        load(key);
+    } else {
         generate(recipe);
-        return std::nullopt;
     }
-    QImage shaded = shadeTile(*field, tileSize, night, gsm, recipe.warmth);
+    return std::nullopt;
+}
+
+// Shaded at the rounded weight, so that a tile read from disk is the one shading would make.
+QImage PaperCache::shade(const TileKey& key, const std::vector<float>& field) {
+    QImage shaded = shadeTile(field, tileSize, key.night, key.gsm, key.recipe.warmth);
     if (shaded.isNull()) {
-        return std::nullopt;
+        return shaded;
     }
+    remember(key, shaded);
+    if (m_disk) {
+        m_diskWrites.start([disk = *m_disk, key, shaded] { disk.write(key, shaded); });
+    }
+    return shaded;
+}
+
+void PaperCache::remember(const TileKey& key, const QImage& tile) {
     if (m_tiles.size() > tileCacheLimit) {
         m_tiles.clear();
     }
-    m_tiles.insert(key, shaded);
-    return shaded;
+    m_tiles.insert(key, tile);
+}
+
+void PaperCache::load(const TileKey& key) {
+    if (m_loading.contains(key)) {
+        return;
+    }
+    m_loading.insert(key);
+    m_pool.start(
+        [this, disk = *m_disk, key] {
+            std::optional<QImage> tile = disk.read(key, tileSize);
+            QMetaObject::invokeMethod(
+                this,
+                [this, key, tile = std::move(tile)] {
+                    m_loading.remove(key);
+                    if (tile) {
+                        remember(key, *tile);
+                    } else {
+                        m_notOnDisk.insert(key);
+                    }
+                    Q_EMIT paperArrived();
+                },
+                Qt::QueuedConnection);
+        },
+        tilePriority);
 }
 
 void PaperCache::generate(const Recipe& recipe) {
@@ -69,7 +107,7 @@ void PaperCache::generate(const Recipe& recipe) {
                 [this, recipe, field = std::move(field)]() mutable {
                     m_generating.remove(recipe);
                     m_heights.insert(recipe, std::move(field));
-                    Q_EMIT heightFieldArrived();
+                    Q_EMIT paperArrived();
                 },
                 Qt::QueuedConnection);
         },

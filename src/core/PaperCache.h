@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/TileDiskCache.h"
+#include "core/TileKey.h"
 #include "paper/Paper.h"
 #include "paper/Recipe.h"
 
@@ -14,21 +16,9 @@
 
 namespace tessel {
 
-// A tile is shaded once per recipe, rounded weight and palette.
-struct TileKey {
-    Recipe recipe;
-    int gsm = 0; // rounded to the nearest integer, halves away from zero
-    bool night = false;
-
-    static TileKey of(const Recipe& recipe, double gsm, bool night);
-
-    friend bool operator==(const TileKey&, const TileKey&) = default;
-};
-
-std::size_t qHash(const TileKey& key, std::size_t seed = 0) noexcept;
-
 // The Store's paper caches: height fields by recipe, tiles by key and grey previews by
-// paper id. Synthesis runs on worker threads; results are applied on the main thread.
+// paper id, with tiles also kept on disk under a cache folder when given one. Synthesis and file
+// work run on worker threads; results are applied on the main thread.
 class PaperCache final : public QObject {
     Q_OBJECT
 
@@ -36,10 +26,11 @@ public:
     static constexpr int tileSize = 1024;
     static constexpr int previewSize = 256;
 
-    PaperCache();
+    explicit PaperCache(std::optional<QString> cacheDirectory = std::nullopt);
     ~PaperCache() override;
 
-    // The tile now, or none while its height field is still being made (the job starts here).
+    // The tile now, or none while it is read from disk or its height field is made (the job
+    // starts here); paperArrived() says when to ask again.
     std::optional<QImage> tile(const Recipe& recipe, double gsm, bool night);
 
     // Drops every height field whose recipe is neither in use nor being generated.
@@ -56,16 +47,24 @@ public:
     qsizetype tileCount() const { return m_tiles.size(); }
 
 Q_SIGNALS:
-    void heightFieldArrived();
+    void paperArrived();
     void previewsChanged();
 
 private:
+    void load(const TileKey& key);
     void generate(const Recipe& recipe);
+    QImage shade(const TileKey& key, const std::vector<float>& field);
+    void remember(const TileKey& key, const QImage& tile);
 
     QHash<Recipe, std::vector<float>> m_heights;
     QSet<Recipe> m_generating;
     QHash<TileKey, QImage> m_tiles;
+    std::optional<TileDiskCache> m_disk;
+    QSet<TileKey> m_loading;
+    QSet<TileKey> m_notOnDisk;
     QHash<QString, QImage> m_previews;
+    // Writes hold nothing of this object's; they are never dropped, so a quit keeps the tile.
+    QThreadPool m_diskWrites;
     // Last, so that it is destroyed first and waits for running jobs while the rest still exists.
     QThreadPool m_pool;
 };

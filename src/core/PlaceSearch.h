@@ -16,9 +16,11 @@ struct Place {
     QString displayName() const;
 };
 
-// Finds a city offline in the GeoNames list of the system's libgeonames. "City, Region or
-// Country" narrows the matches to those whose state, country or country code fits the part
-// after the comma; the most populous match wins. None when nothing matches.
+// Finds a place offline in the GeoNames list of the system's libgeonames: a city, or a
+// country or region, which stands at its most populous city but keeps its own name ("France";
+// "Bavaria, Germany"). A name matched in full beats one that only starts with the text; among
+// equals the most populous wins. "Place, Region or Country" narrows the matches to those whose
+// state, country or country code fits the part after the comma. None when nothing matches.
 std::optional<Place> findPlace(const QString& text);
 
 } // namespace tessel

@@ -7,6 +7,9 @@ QStringList ArtSettings::defaultCollections() {
             QStringLiteral("botanical"), QStringLiteral("ink")};
 }
 
+// Entries are prefixes, so a short plain form must not begin another common app's id: OBS's
+// window class "obs" would also catch Obsidian, and its desktop entry already maps it to
+// com.obsproject.Studio.
 QStringList Settings::defaultExcludedApps() {
     return {
         QStringLiteral("org.gimp.GIMP"),
@@ -24,7 +27,6 @@ QStringList Settings::defaultExcludedApps() {
         QStringLiteral("org.kde.kdenlive"),
         QStringLiteral("kdenlive"),
         QStringLiteral("com.obsproject.Studio"),
-        QStringLiteral("obs"),
         QStringLiteral("org.videolan.VLC"),
         QStringLiteral("vlc"),
         QStringLiteral("io.mpv.Mpv"),

@@ -4,6 +4,8 @@
 #include "core/SettingsJson.h"
 #include "platform/UserDefaults.h"
 
+#include <nlohmann/json.hpp>
+
 namespace tessel {
 
 namespace {

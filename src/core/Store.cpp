@@ -24,11 +24,12 @@ Store::Store(Platform& platform, std::unique_ptr<Overlay> overlay)
     , m_persistence(platform, [this] { Q_EMIT persistenceChanged(); })
     , m_settings(m_persistence.load())
     , m_screenAccess(platform.screenCaptureAllowed())
+    , m_cache(platform.cacheDirectory())
     , m_snoozeTimer(platform.makeTimer([this] { refresh(); }))
     , m_minuteTimer(platform.makeTimer([this] { heartbeat(); }))
     , m_sampler(platform, [this] { sampleScreens(); })
     , m_tracker(platform, *m_overlay, m_settings, m_frontPID) {
-    connect(&m_cache, &PaperCache::heightFieldArrived, this, &Store::refresh);
+    connect(&m_cache, &PaperCache::paperArrived, this, &Store::refresh);
     connect(&m_cache, &PaperCache::previewsChanged, this, &Store::previewsChanged);
 }
 

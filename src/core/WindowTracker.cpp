@@ -32,7 +32,8 @@ void WindowTracker::track() {
         m_overlay.setFocus(m_platform.frontWindowRect(m_frontPID), m_settings.focusStrength);
     }
     if (m_settings.ruler) {
-        m_overlay.setRuler(m_platform.cursorPosition(), false, m_settings.rulerHeight);
+        const std::optional<QPointF> cursor = m_platform.cursorPosition();
+        m_overlay.setRuler(cursor.value_or(QPointF()), !cursor, m_settings.rulerHeight);
     }
 }
 

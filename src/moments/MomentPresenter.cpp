@@ -2,12 +2,6 @@
 
 namespace tessel {
 
-namespace {
-
-constexpr std::chrono::milliseconds fadeOut{300};
-
-} // namespace
-
 MomentPresenter::MomentPresenter(Platform& platform)
     : m_platform(platform) {}
 
@@ -55,6 +49,10 @@ void MomentPresenter::hide() {
             window->deleteLater();
         });
     }
+    returnFocus();
+}
+
+void MomentPresenter::returnFocus() {
     const std::optional<AppInfo> previous = std::exchange(m_previousApp, std::nullopt);
     if (previous && previous->appId != Platform::ownAppId()) {
         m_platform.bringToFront(*previous);

@@ -2,8 +2,9 @@
 
 namespace tessel {
 
-OverlayController::OverlayController(Platform& platform)
-    : m_platform(platform) {}
+OverlayController::OverlayController(Platform& platform, OverlaySurfaceFactory makeSurface)
+    : m_platform(platform)
+    , m_makeSurface(std::move(makeSurface)) {}
 
 OverlayController::~OverlayController() = default;
 
@@ -30,8 +31,8 @@ void OverlayController::sync(const ScreenMap& screens, const LayerMap& layers, c
     for (auto it = screens.cbegin(); it != screens.cend(); ++it) {
         auto& window = m_windows[it.key()];
         if (!window) {
-            window = std::make_unique<OverlayWindow>(it.value(),
-                                                     [this] { return m_platform.reduceMotion(); });
+            window = std::make_unique<OverlayWindow>(
+                it.value(), [this] { return m_platform.reduceMotion(); }, m_makeSurface);
         }
         window->setHost(it.value());
         if (tiles.contains(it.key()) && layers.contains(it.key())) {

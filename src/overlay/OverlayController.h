@@ -2,16 +2,19 @@
 
 #include "core/Overlay.h"
 #include "overlay/OverlayWindow.h"
+#include "overlay/WindowSurface.h"
 
 #include <map>
 #include <memory>
 
 namespace tessel {
 
-// Keeps one overlay window per screen in step with what the Store resolved.
+// Keeps one overlay window per screen in step with what the Store resolved. Its surfaces are
+// Qt windows unless the platform makes its own.
 class OverlayController final : public Overlay {
 public:
-    explicit OverlayController(Platform& platform);
+    explicit OverlayController(Platform& platform,
+                               OverlaySurfaceFactory makeSurface = &WindowSurface::make);
     ~OverlayController() override;
 
     void sync(const ScreenMap& screens, const LayerMap& layers, const TileMap& tiles,
@@ -27,6 +30,7 @@ public:
 
 private:
     Platform& m_platform;
+    OverlaySurfaceFactory m_makeSurface;
     std::map<QString, std::unique_ptr<OverlayWindow>> m_windows;
     ScreenMap m_screens;
 };

@@ -4,7 +4,6 @@
 #include "platform/GlobalFrames.h"
 
 #include <QEasingCurve>
-#include <QPaintEvent>
 #include <QPainter>
 
 namespace tessel {
@@ -27,19 +26,14 @@ QEasingCurve dropCurve() {
 
 } // namespace
 
-OverlayWindow::OverlayWindow(const ScreenInfo& host, std::function<bool()> reduceMotion)
+OverlayWindow::OverlayWindow(const ScreenInfo& host, std::function<bool()> reduceMotion,
+                             const OverlaySurfaceFactory& makeSurface)
     : m_host(host)
     , m_reduceMotion(std::move(reduceMotion))
     , m_focusVeil([this](const QRectF& area) { repaint(area); })
-    , m_rulerVeil([this](const QRectF& area) { repaint(area); }) {
-    setFlags(Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::Tool |
-             Qt::WindowTransparentForInput | Qt::WindowDoesNotAcceptFocus |
-             Qt::X11BypassWindowManagerHint);
-    QSurfaceFormat format = requestedFormat();
-    format.setAlphaBufferSize(8);
-    setFormat(format);
-    setTitle(QStringLiteral("Tessel paper"));
-    setGeometry(toQtRect(host.frame, primaryBottomEdge()).toAlignedRect());
+    , m_rulerVeil([this](const QRectF& area) { repaint(area); })
+    , m_surface(makeSurface(
+          host, [this](QPainter& painter, const QRegion& region) { paint(painter, region); })) {
 
     m_fade.setEasingCurve(QEasingCurve::OutCubic);
     connect(&m_fade, &QVariantAnimation::finished, this, [this] {
@@ -49,7 +43,7 @@ OverlayWindow::OverlayWindow(const ScreenInfo& host, std::function<bool()> reduc
     });
     connect(&m_fade, &QVariantAnimation::valueChanged, this, [this](const QVariant& value) {
         m_alpha = value.toDouble();
-        update();
+        repaint(QRectF());
     });
     m_crossFadeAnimation.setDuration(crossFadeMilliseconds);
     m_crossFadeAnimation.setStartValue(0.0);
@@ -57,7 +51,7 @@ OverlayWindow::OverlayWindow(const ScreenInfo& host, std::function<bool()> reduc
     connect(&m_crossFadeAnimation, &QVariantAnimation::valueChanged, this,
             [this](const QVariant& value) {
                 m_crossFade = value.toDouble();
-                update();
+                repaint(QRectF());
             });
     connect(&m_crossFadeAnimation, &QVariantAnimation::finished, this,
             [this] { m_previousSheet = QImage(); });
@@ -66,9 +60,11 @@ OverlayWindow::OverlayWindow(const ScreenInfo& host, std::function<bool()> reduc
     connect(&m_dropAnimation, &QVariantAnimation::valueChanged, this,
             [this](const QVariant& value) {
                 m_dropOffset = value.toDouble();
-                update();
+                repaint(QRectF());
             });
 }
+
+OverlayWindow::~OverlayWindow() = default;
 
 void OverlayWindow::setHost(const ScreenInfo& host) {
     const bool moved =
@@ -77,7 +73,7 @@ void OverlayWindow::setHost(const ScreenInfo& host) {
     if (!moved) {
         return;
     }
-    setGeometry(toQtRect(host.frame, primaryBottomEdge()).toAlignedRect());
+    m_surface->setHost(host);
     m_lampKey.reset();
     renderSheet();
 }
@@ -100,7 +96,7 @@ void OverlayWindow::apply(const QImage& tile, const std::optional<Lamp>& lamp, d
         renderSheet();
     }
     if (!isVisible() || m_targetAlpha < 1) {
-        show();
+        m_surface->show();
         if (drop && !m_reduceMotion()) {
             m_fade.stop();
             m_alpha = m_targetAlpha = 1;
@@ -114,7 +110,7 @@ void OverlayWindow::apply(const QImage& tile, const std::optional<Lamp>& lamp, d
 void OverlayWindow::hideSheet() {
     fade(0, [this] {
         if (m_alpha == 0) {
-            hide();
+            m_surface->hide();
         }
     });
 }
@@ -125,7 +121,7 @@ void OverlayWindow::fade(double alpha, std::function<void()> completion) {
     m_targetAlpha = alpha;
     m_fadeCompletion = [this, alpha, completion = std::move(completion)] {
         m_alpha = alpha;
-        update();
+        repaint(QRectF());
         if (completion) {
             completion();
         }
@@ -161,7 +157,7 @@ void OverlayWindow::renderSheet() {
     m_sheet =
         tessel::renderSheet(m_host.frame.size(), m_host.devicePixelRatio, m_tile, m_lampLayers);
     ++m_sheetRenders;
-    update();
+    repaint(QRectF());
 }
 
 QRectF OverlayWindow::bounds() const {
@@ -173,11 +169,7 @@ QRectF OverlayWindow::toWindow(const QRectF& layerRect) const {
 }
 
 void OverlayWindow::repaint(const QRectF& area) {
-    if (area.isNull()) {
-        update();
-    } else {
-        update(area.toAlignedRect());
-    }
+    m_surface->update(area.isNull() ? QRect() : area.toAlignedRect());
 }
 
 void OverlayWindow::setFocus(std::optional<QRectF> hole, double strength) {
@@ -204,11 +196,10 @@ void OverlayWindow::setRuler(std::optional<double> y, double height) {
     fadeVeil(m_rulerVeil, rulerOpacity);
 }
 
-void OverlayWindow::paintEvent(QPaintEvent* event) {
-    QPainter painter(this);
-    painter.setClipRegion(event->region());
+void OverlayWindow::paint(QPainter& painter, const QRegion& region) const {
+    painter.setClipRegion(region);
     painter.setCompositionMode(QPainter::CompositionMode_Source);
-    painter.fillRect(event->rect(), Qt::transparent);
+    painter.fillRect(region.boundingRect(), Qt::transparent);
     painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
     painter.setOpacity(m_alpha);
     painter.translate(0, -m_dropOffset);

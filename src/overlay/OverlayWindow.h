@@ -2,24 +2,26 @@
 
 #include "overlay/Veil.h"
 #include "paper/Lamp.h"
-#include "platform/Platform.h"
+#include "platform/OverlaySurface.h"
 
 #include <QImage>
-#include <QRasterWindow>
 #include <QVariantAnimation>
 
 #include <functional>
+#include <memory>
 #include <optional>
 
 namespace tessel {
 
-// One click-through, always-on-top, translucent window covering one screen: the paper tile
-// repeated edge to edge, the lamp over it, and the focus and ruler veils on top.
-class OverlayWindow final : public QRasterWindow {
+// What covers one screen: the paper tile repeated edge to edge, the lamp over it, and the
+// focus and ruler veils on top. It paints the same on any kind of overlay surface.
+class OverlayWindow final : public QObject {
     Q_OBJECT
 
 public:
-    OverlayWindow(const ScreenInfo& host, std::function<bool()> reduceMotion);
+    OverlayWindow(const ScreenInfo& host, std::function<bool()> reduceMotion,
+                  const OverlaySurfaceFactory& makeSurface);
+    ~OverlayWindow() override;
 
     const ScreenInfo& host() const { return m_host; }
     // Moves the window onto the screen's new frame; the lamp is rebuilt at the next apply.
@@ -32,6 +34,7 @@ public:
     void hideSheet();
 
     bool drop = false;
+    bool isVisible() const { return m_surface->isVisible(); }
     bool isShown() const { return isVisible() && m_alpha > 0; }
     double alpha() const { return m_alpha; }
     const QImage& tile() const { return m_tile; }
@@ -44,8 +47,8 @@ public:
     const Veil& focusVeil() const { return m_focusVeil; }
     const Veil& rulerVeil() const { return m_rulerVeil; }
 
-protected:
-    void paintEvent(QPaintEvent* event) override;
+    // Everything inside `region` of the surface, in its points with y down.
+    void paint(QPainter& painter, const QRegion& region) const;
 
 private:
     void fade(double alpha, std::function<void()> completion);
@@ -76,6 +79,8 @@ private:
     QVariantAnimation m_dropAnimation;
     Veil m_focusVeil;
     Veil m_rulerVeil;
+    // Last, so that it goes first: a surface may still paint while it is torn down.
+    std::unique_ptr<OverlaySurface> m_surface;
 };
 
 } // namespace tessel

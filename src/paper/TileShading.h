@@ -6,6 +6,10 @@
 
 namespace tessel {
 
+// Names what synthesis and shading make of a recipe; bump it whenever either changes a pixel,
+// so that tiles kept on disk by an older version are made again.
+constexpr int paperEngineVersion = 1;
+
 // The overlay tile for a height field of n × n values (row 0 on top): a faint film of paper
 // colour whose raised parts are lifted towards white and sunk parts darkened (the other way
 // round at night). gsm sets strength and opacity, from 60 (lightest, and below) to 300

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QGuiApplication>
+#include <QList>
 #include <QPointF>
 #include <QRectF>
 #include <QScreen>
@@ -32,5 +33,16 @@ inline qreal primaryBottomEdge() {
     const QScreen* primary = QGuiApplication::primaryScreen();
     return primary ? primary->geometry().bottom() + 1 : 0;
 }
+
+// A screen's place in the window system's own pixels, and how many of them make a point there.
+struct NativeScreen {
+    QRect native;
+    qreal ratio = 1;
+};
+
+// Qt keeps each screen's native origin and scales only the distance from it, so a rect in
+// native pixels becomes Qt's points by the ratio of the screen it lies on: the one holding its
+// centre, else the one it overlaps most; on no screen at all, the first screen's ratio.
+QRectF fromNative(const QRect& rect, const QList<NativeScreen>& screens);
 
 } // namespace tessel

@@ -67,6 +67,9 @@ public:
     // The app id Tessel's own windows report.
     static QString ownAppId() { return QStringLiteral("com.corvane.Tessel"); }
 
+    // Which desktop interface this is: "x11" or "wayland" on real desktops.
+    virtual QString backendName() const = 0;
+
     // Screens in the platform's order, primary first; screens without an identifier are left out.
     virtual QList<ScreenInfo> screens() const = 0;
 
@@ -84,9 +87,11 @@ public:
     // Every application a launcher would show, by name.
     virtual QList<InstalledApp> installedApps() const = 0;
 
-    // The front window of the process, global points with y up.
+    // The front window of the process, global points with y up; when the process has none
+    // (or is not known), the active window; none where the desktop does not tell.
     virtual std::optional<QRectF> frontWindowRect(std::optional<qint32> pid) const = 0;
-    virtual QPointF cursorPosition() const = 0;
+    // The pointer, global points with y up; none where the desktop does not tell.
+    virtual std::optional<QPointF> cursorPosition() const = 0;
 
     // A small capture of one screen without Tessel's own windows, or a null image.
     virtual bool screenCaptureAllowed() const = 0;
@@ -97,6 +102,8 @@ public:
     virtual std::unique_ptr<Timer> makeTimer(std::function<void()> action) = 0;
 
     virtual UserDefaults& defaults() = 0;
+    // Where Tessel keeps what it can always make again (shaded paper); none keeps nothing.
+    virtual std::optional<QString> cacheDirectory() const = 0;
 
     // Translucent windows need a running compositing manager; without one they show opaque.
     virtual bool compositorRunning() const = 0;

@@ -10,6 +10,8 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
+#include <nlohmann/json.hpp>
+
 namespace tessel {
 
 namespace {
@@ -28,17 +30,20 @@ QString UserDefaults::defaultDirectory() {
 }
 
 UserDefaults::UserDefaults(QString directory)
-    : m_directory(std::move(directory)) {
+    : m_directory(std::move(directory))
+    , m_values(std::make_unique<Json>(Json::object())) {
     load();
 }
+
+UserDefaults::~UserDefaults() = default;
 
 QString UserDefaults::filePath() const {
     return m_directory + QStringLiteral("/defaults.json");
 }
 
 std::optional<UserDefaults::Json> UserDefaults::value(const std::string& key) const {
-    const auto it = m_values.find(key);
-    if (it == m_values.end()) {
+    const auto it = m_values->find(key);
+    if (it == m_values->end()) {
         return std::nullopt;
     }
     return *it;
@@ -48,7 +53,7 @@ bool UserDefaults::setValue(const std::string& key, Json value) {
     if (!prepareToWrite()) {
         return false;
     }
-    m_values[key] = std::move(value);
+    (*m_values)[key] = std::move(value);
     return save();
 }
 
@@ -56,7 +61,7 @@ bool UserDefaults::remove(const std::string& key) {
     if (!prepareToWrite()) {
         return false;
     }
-    m_values.erase(key);
+    m_values->erase(key);
     return save();
 }
 
@@ -97,7 +102,7 @@ UserDefaults::FileState UserDefaults::readState() {
     if (!parsed || !parsed->is_object()) {
         return FileState::unreadable;
     }
-    m_values = std::move(*parsed);
+    *m_values = std::move(*parsed);
     return FileState::readable;
 }
 
@@ -140,7 +145,7 @@ bool UserDefaults::save() {
         return false;
     }
     const std::string text =
-        m_values.dump(indentWidth, ' ', false, Json::error_handler_t::replace) + '\n';
+        m_values->dump(indentWidth, ' ', false, Json::error_handler_t::replace) + '\n';
     if (const auto error = writeFileAtomically(filePath(), QByteArray::fromStdString(text))) {
         m_error = error->message;
         qCWarning(lcPlatform).noquote() << *m_error;

@@ -2,7 +2,8 @@
 
 #include <QString>
 
-#include <nlohmann/json.hpp>
+#include <memory>
+#include <nlohmann/json_fwd.hpp>
 #include <optional>
 #include <string>
 
@@ -23,6 +24,9 @@ public:
     static QString defaultDirectory();
 
     explicit UserDefaults(QString directory);
+    ~UserDefaults();
+    UserDefaults(const UserDefaults&) = delete;
+    UserDefaults& operator=(const UserDefaults&) = delete;
 
     QString filePath() const;
 
@@ -56,7 +60,7 @@ private:
 
     QString m_directory;
     FileState m_state = FileState::absent;
-    Json m_values = Json::object();
+    std::unique_ptr<Json> m_values;
     std::optional<QString> m_error;
     std::optional<QString> m_setAside;
 };

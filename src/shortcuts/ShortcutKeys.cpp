@@ -4,6 +4,7 @@
 #include <QStringList>
 
 #include <array>
+#include <nlohmann/json.hpp>
 #include <utility>
 
 namespace tessel {

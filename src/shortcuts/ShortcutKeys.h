@@ -3,7 +3,7 @@
 #include <QKeyCombination>
 #include <QString>
 
-#include <nlohmann/json.hpp>
+#include <nlohmann/json_fwd.hpp>
 #include <optional>
 
 namespace tessel {

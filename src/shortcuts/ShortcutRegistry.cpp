@@ -6,6 +6,8 @@
 #include "shortcuts/ShortcutKeys.h"
 #include "shortcuts/ShortcutsLog.h"
 
+#include <nlohmann/json.hpp>
+
 namespace tessel {
 
 namespace {

@@ -170,20 +170,28 @@ QString Studio::suggestedFileName() const {
 
 bool Studio::importFrom(const QString& path) {
     const auto read = readPaperDocument(path);
-    const auto* paper = std::get_if<CustomPaper>(&read);
-    if (!paper) {
+    if (const auto* error = std::get_if<PaperFileError>(&read)) {
+        setRefusal(describe(*error, path));
         return false;
     }
+    const auto& paper = std::get<CustomPaper>(read);
     if (const auto refusal = refuseNewPaper(m_store.settings())) {
         setRefusal(refusal->message);
         return false;
     }
-    setRecipe(paper->recipe);
-    setName(paper->name);
+    const QString name = cleanPaperName(paper.name);
+    setRecipe(paper.recipe);
+    setName(unusedPaperName(m_store.settings(), name.isEmpty() ? untitledPaperName : name));
     setEditing(std::nullopt);
     save();
     m_store.makePreviews();
     return true;
+}
+
+bool Studio::exportTo(const QString& path, const CustomPaper& document) {
+    const auto error = writePaperDocument(path, document);
+    setRefusal(error.value_or(QString()));
+    return !error;
 }
 
 void Studio::setEditing(std::optional<QString> id) {

@@ -33,7 +33,8 @@ public:
     void setNight(bool night);
     // True for a moment after each save.
     bool saved() const { return m_saved; }
-    // Why the last save or import added no paper; empty once one succeeds.
+    // Why the last save, import or export failed, as the command line says it; empty once one
+    // succeeds.
     const QString& refusal() const { return m_refusal; }
 
     // Makes a preview of the current recipe after the usual pause.
@@ -54,9 +55,11 @@ public:
     // The document Export writes: the edited id or "custom", the name as typed.
     CustomPaper document() const;
     QString suggestedFileName() const;
-    // Imports a paper document as a new paper; false, with nothing changed, when it is not one
-    // or is refused.
+    // Imports a paper document as a new paper, numbered when its name is taken; false, with
+    // nothing changed, when it is not one or is refused.
     bool importFrom(const QString& path);
+    // Writes the document; false when the file system refuses it.
+    bool exportTo(const QString& path, const CustomPaper& document);
 
 Q_SIGNALS:
     void recipeChanged();

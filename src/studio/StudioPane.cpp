@@ -1,6 +1,5 @@
 #include "studio/StudioPane.h"
 
-#include "studio/PaperFile.h"
 #include "studio/Studio.h"
 #include "studio/StudioForm.h"
 #include "studio/StudioSheet.h"
@@ -57,7 +56,7 @@ void StudioPane::exportPaper() {
     const CustomPaper document = m_studio->document();
     const QString path = m_dialogs.exportPath(this, m_studio->suggestedFileName());
     if (!path.isEmpty()) {
-        writePaperDocument(path, document);
+        m_studio->exportTo(path, document);
     }
 }
 

@@ -1,3 +1,4 @@
+#include "AppTest.h"
 #include "CommandTest.h"
 
 namespace tessel {
@@ -107,6 +108,42 @@ TEST_F(CommandLine, SettingsSetRefusesWhatTheSettingCannotTakeAndWritesNothing) 
         EXPECT_EQ(outcome.code, 1) << key << ' ' << value;
         EXPECT_TRUE(outcome.err.contains(QString::fromUtf8(says))) << outcome.err.toStdString();
         EXPECT_EQ(read(u"defaults.json"_s), before) << key << ' ' << value;
+    }
+}
+
+// Started outside any desktop: Tessel itself says so in one line instead of Qt's abort, and
+// the commands that need no display still work.
+TEST_F(CommandLine, WithoutADisplayOnlyTesselItselfRefusesToStart) {
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+        environment.remove(QString::fromLatin1(name));
+    }
+    environment.insert(QStringLiteral("TESSEL_CONFIG_DIR"), dir.path());
+    // No Tessel answers on a bus that is not there, so import changes the stored settings.
+    environment.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"),
+                       QStringLiteral("unix:path=") + dir.filePath(QStringLiteral("no-bus")));
+    const auto tessel = [&](const QStringList& arguments) {
+        return runChild(QStringLiteral(TESSEL_BINARY), arguments, environment);
+    };
+
+    const ChildRun started = tessel({});
+    EXPECT_EQ(started.code, 1);
+    EXPECT_TRUE(started.err.startsWith(u"tessel: no display")) << started.err.toStdString();
+    EXPECT_EQ(started.err.count(u'\n'), 1) << started.err.toStdString();
+
+    const QString document = dir.filePath(QStringLiteral("graph.tessel"));
+    const QString preview = dir.filePath(QStringLiteral("preview.png"));
+    for (const QStringList& command : {
+             QStringList{QStringLiteral("settings"), QStringLiteral("show")},
+             QStringList{QStringLiteral("paper"), QStringLiteral("list")},
+             QStringList{QStringLiteral("export"), QStringLiteral("preview"),
+                         QStringLiteral("kozo"), QStringLiteral("-o"), preview},
+             QStringList{QStringLiteral("sun"), QStringLiteral("--place"), QStringLiteral("Oslo")},
+             QStringList{QStringLiteral("export-paper"), QStringLiteral("graph"), document},
+             QStringList{QStringLiteral("import"), document},
+         }) {
+        const ChildRun run = tessel(command);
+        EXPECT_EQ(run.code, 0) << command.join(u' ').toStdString() << ": " << run.err.toStdString();
     }
 }
 

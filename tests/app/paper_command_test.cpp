@@ -78,12 +78,15 @@ TEST_F(PaperFilesWhileRunning, ImportGoesThroughTheRunningTessel) {
     ASSERT_EQ(settings().customPapers.size(), 1);
     EXPECT_EQ(imported.out, settings().customPapers[0].id + u'\n');
 
-    // As the file manager starts it.
-    ASSERT_EQ(tessel({path}).code, 0);
-    ASSERT_EQ(settings().customPapers.size(), 2);
-    EXPECT_EQ(settings().customPapers[1].name, kitchen.name);
-    const QString id = settings().customPapers[1].id;
-    EXPECT_TRUE(waitFor([&] { return app->store().previews().contains(id); }));
+    // As the file manager starts it for several files; each name taken gets a number.
+    const ChildRun opened = tessel({path, path});
+    ASSERT_EQ(opened.code, 0) << opened.err.toStdString();
+    const QList<CustomPaper> papers = settings().customPapers;
+    ASSERT_EQ(papers.size(), 3);
+    EXPECT_EQ(opened.out, papers[1].id + u'\n' + papers[2].id + u'\n');
+    EXPECT_EQ(papers[1].name, u"Kitchen 2"_s);
+    EXPECT_EQ(papers[2].name, u"Kitchen 3"_s);
+    EXPECT_TRUE(waitFor([&] { return app->store().previews().contains(papers[2].id); }));
 }
 
 TEST_F(PaperFilesWhileRunning, ImportIsRefusedWithTheReasonOnceTheLimitIsReached) {

@@ -24,6 +24,8 @@ TEST_F(RemoteCommands, ForwardToTheRunningTessel) {
     ASSERT_EQ(tessel({u"snooze"_s, u"45"_s}).code, 0);
     EXPECT_DOUBLE_EQ(Instant::fromDateTime(platform.now()).secondsUntil(*settings().snoozedUntil),
                      2700);
+    ASSERT_EQ(tessel({QStringLiteral("resume")}).code, 0);
+    EXPECT_FALSE(settings().snoozedUntil);
 
     ASSERT_EQ(tessel({u"focus-filter"_s, u"on"_s, u"--paper"_s, u"felt"_s}).code, 0);
     EXPECT_EQ(app->store().focusFilter(), (FocusFilter{true, u"felt"_s}));
@@ -35,10 +37,16 @@ TEST_F(RemoteCommands, StatusPrintsTheLineThenEachScreen) {
     ASSERT_EQ(tessel({u"paper"_s, u"graph"_s, u"--gsm"_s, u"200"_s}).code, 0);
     const ChildRun shown = tessel({u"status"_s});
     ASSERT_EQ(shown.code, 0) << shown.err.toStdString();
-    EXPECT_EQ(shown.out, u"On\nA\tBuilt-in Display\tgraph 200 gsm day\n"_s);
+    EXPECT_EQ(shown.out, u"On\nA\tBuilt-in Display\tgraph 200 gsm day\nPlatform: fake\n"_s);
+
+    app->store().setFocusFilter(FocusFilter{true, u"felt"_s});
+    EXPECT_EQ(tessel({u"status"_s}).out,
+              u"Felt by Focus filter\nA\tBuilt-in Display\tfelt 200 gsm day\n"_s);
+    app->store().setFocusFilter(FocusFilter{false, std::nullopt});
+    EXPECT_EQ(tessel({u"status"_s}).out, u"Off by Focus filter\nA\tBuilt-in Display\tno paper\n"_s);
 
     ASSERT_EQ(tessel({u"off"_s}).code, 0);
-    EXPECT_EQ(tessel({u"status"_s}).out, u"Off\nA\tBuilt-in Display\tno paper\n"_s);
+    EXPECT_EQ(tessel({u"status"_s}).out, u"Off\nA\tBuilt-in Display\tno paper\nPlatform: fake\n"_s);
 }
 
 // A screen name can split neither its line nor its fields, and a hand-edited weight far
@@ -48,7 +56,8 @@ TEST_F(RemoteCommands, StatusFieldsStayOnTheirLine) {
     app->store().updateSettings([](Settings& s) { s.day.gsm = 1e308; });
     const ChildRun shown = tessel({u"status"_s});
     ASSERT_EQ(shown.code, 0) << shown.err.toStdString();
-    EXPECT_EQ(shown.out, u"On\nA\tBuilt-in\\tDisplay\\n\\e[2J\tkozo 300 gsm day\n"_s);
+    EXPECT_EQ(shown.out,
+              u"On\nA\tBuilt-in\\tDisplay\\n\\e[2J\tkozo 300 gsm day\nPlatform: fake\n"_s);
 }
 
 TEST_F(RemoteCommands, RefusalsAreSaidPlainlyAndExitNonZero) {
@@ -86,7 +95,14 @@ TEST_F(RemoteCommands, ShortcutsAreBoundByTheRunningTessel) {
     EXPECT_TRUE(hotKeys.bound().isEmpty());
 }
 
+// Without a panel icon it opens the popover's controls in a window; with one, Settings.
 TEST_F(RemoteCommands, ASecondLaunchReopensAndExits) {
+    const ChildRun noPanel = tessel({});
+    ASSERT_EQ(noPanel.code, 0) << noPanel.err.toStdString();
+    EXPECT_TRUE(app->tray().popover().isVisible());
+    EXPECT_FALSE(app->windows().window(QStringLiteral("settings")));
+
+    app->tray().show();
     const ChildRun again = tessel({});
     ASSERT_EQ(again.code, 0) << again.err.toStdString();
     ASSERT_TRUE(window(u"settings"_s));

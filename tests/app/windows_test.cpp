@@ -1,4 +1,5 @@
 #include "AppTest.h"
+#include "ui/Named.h"
 #include "ui/kit/Toggle.h"
 #include "ui/popover/PopoverFooter.h"
 #include "ui/popover/PopoverHeader.h"
@@ -9,22 +10,13 @@
 namespace tessel {
 namespace {
 
-class Windows : public AppTest {
-protected:
-    static QPushButton* button(QWidget* window, const QString& text) {
-        for (QPushButton* b : window->findChildren<QPushButton*>()) {
-            if (b->text() == text) {
-                return b;
-            }
-        }
-        return nullptr;
-    }
-};
+using Windows = AppTest;
 
 TEST_F(Windows, ReopenShowsWelcomeUntilOnboardedThenSettings) {
     Settings fresh;
     storeSettings(fresh);
     makeApp().store().start();
+    app->tray().show();
     app->reopen();
     QWidget* welcome = window(u"welcome"_s);
     ASSERT_TRUE(welcome);
@@ -33,7 +25,7 @@ TEST_F(Windows, ReopenShowsWelcomeUntilOnboardedThenSettings) {
     EXPECT_EQ(window(u"welcome"_s), welcome);
     EXPECT_FALSE(window(u"settings"_s));
 
-    QPushButton* layItDown = button(welcome, u"Lay it down"_s);
+    QPushButton* layItDown = named<QPushButton>(*welcome, u"Lay it down"_s);
     ASSERT_TRUE(layItDown);
     layItDown->click();
     EXPECT_TRUE(app->store().settings().onboarded);
@@ -41,6 +33,11 @@ TEST_F(Windows, ReopenShowsWelcomeUntilOnboardedThenSettings) {
     app->reopen();
     ASSERT_TRUE(window(u"settings"_s));
     EXPECT_TRUE(window(u"settings"_s)->isVisible());
+
+    // Minimised, it comes back as it was.
+    window(u"settings"_s)->showMinimized();
+    app->reopen();
+    EXPECT_FALSE(window(u"settings"_s)->isMinimized());
 }
 
 TEST_F(Windows, HaveTheirSizesStylesAndTitles) {
@@ -59,8 +56,8 @@ TEST_F(Windows, HaveTheirSizesStylesAndTitles) {
     EXPECT_LT(settings.minimumWidth(), 840);
     EXPECT_GT(settings.maximumWidth(), 840);
     // Without a feed there is nothing to check.
-    EXPECT_FALSE(button(&settings, u"Check for Updates"_s));
-    QPushButton* again = button(&settings, u"Show Welcome Again"_s);
+    EXPECT_FALSE(named<QPushButton>(settings, u"Check for Updates"_s));
+    QPushButton* again = named<QPushButton>(settings, u"Show Welcome Again"_s);
     ASSERT_TRUE(again);
     welcome.close();
     again->click();
@@ -87,23 +84,44 @@ TEST_F(Windows, SettingsKeepsItsPlaceWhenClosedAndItsSizeAcrossLaunches) {
     EXPECT_EQ(app->windows().open(u"settings"_s).size(), QSize(900, 700));
 }
 
-TEST_F(Windows, WithoutAPanelLaunchOpensSettingsAndWelcomeUntilOnboarded) {
+// Without a panel the popover's controls have a window of their own, opened at launch and by
+// every launch after onboarding.
+TEST_F(Windows, WithoutAPanelTheControlsOpenAsAWindow) {
     storeSettings(Settings{});
     makeApp().launch();
-    ASSERT_TRUE(window(u"settings"_s));
+    PopoverView& controls = app->tray().popover();
+    EXPECT_TRUE(controls.isVisible());
+    EXPECT_FALSE(controls.isPopup());
     ASSERT_TRUE(window(u"welcome"_s));
     EXPECT_TRUE(window(u"welcome"_s)->isVisible());
+    EXPECT_FALSE(window(u"settings"_s));
     EXPECT_TRUE(app->store().paperVisible() == false);
+
+    app->store().updateSettings([](Settings& s) { s.onboarded = true; });
+    controls.close();
+    app->reopen();
+    EXPECT_TRUE(controls.isVisible());
+    controls.footer().settings()->click();
+    EXPECT_TRUE(controls.isVisible());
+    ASSERT_TRUE(window("settings"));
+    EXPECT_TRUE(window("settings")->isVisible());
 }
 
 TEST_F(Windows, ThePanelIconOpensThePopoverAndFollowsThePaper) {
     makeApp().store().start();
+    app->tray().show();
     PopoverView& popover = app->tray().popover();
     app->tray().openPopover();
     EXPECT_TRUE(popover.isVisible());
+    EXPECT_TRUE(popover.isPopup());
+    EXPECT_EQ(app->tray().toolTip(), QStringLiteral("Tessel"));
     PopoverFooter& footer = popover.footer();
     footer.snoozeMenu().actions()[1]->trigger();
     EXPECT_EQ(app->tray().shownState(), MenuBarIcon::State::snoozed);
+    EXPECT_TRUE(app->tray().toolTip().startsWith(QStringLiteral("Tessel \u2014 Snoozed until ")));
+    platform.setCompositorRunning(false);
+    EXPECT_EQ(app->tray().toolTip(), QStringLiteral("Tessel \u2014 Needs a compositor"));
+    platform.setCompositorRunning(true);
     EXPECT_FALSE(footer.resume()->isHidden());
     // The icon follows the end of the snooze without anyone touching the settings.
     platform.advance(std::chrono::minutes(61));

@@ -83,6 +83,22 @@ TEST_F(Resolve, EachGateHidesAllPaperAndNamesItselfBeforeTheGatesAfterIt) {
     }
 }
 
+// The C locale's short form has seconds; a short time never does.
+TEST_F(Resolve, ShortTimesNeverShowSeconds) {
+    const struct {
+        QLocale locale;
+        const char* time;
+    } rows[] = {{QLocale::c(), "15:30"},
+                {QLocale(QLocale::German, QLocale::Germany), "15:30"},
+                {QLocale(QLocale::Finnish, QLocale::Finland), "15.30"}};
+    for (const auto& row : rows) {
+        QLocale::setDefault(row.locale);
+        EXPECT_EQ(status(resolveWith([](auto& s, auto&) { s.snoozedUntil = halfPastTwo; })),
+                  QStringLiteral("Snoozed until ") + QLatin1String(row.time))
+            << row.locale.name().toStdString();
+    }
+}
+
 TEST_F(Resolve, LayersPerScreen) {
     const auto on = [](const char* paper, double gsm = 120, bool night = false) {
         return Layer{QString::fromLatin1(paper), gsm, night, {}, 0};
@@ -162,6 +178,10 @@ TEST(AllowsApp, PrefixRulesByMode) {
         {only, {}, {}, {nullptr, "org.gnome.TextEditor"}},
         {only, {u"org.gnome."_s}, {"org.gnome.TextEditor"}, {nullptr}},
         {only, {QString()}, {"anything"}, {}},
+        {except,
+         Settings::defaultExcludedApps(),
+         {"obsidian", "md.obsidian.Obsidian", "org.gnome.TextEditor", "firefox"},
+         {"com.obsproject.Studio", "org.gimp.GIMP", "gimp", "vlc", "mpv"}},
     };
     for (const auto& row : rows) {
         Settings s;

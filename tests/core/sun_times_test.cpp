@@ -1,3 +1,4 @@
+#include "core/PlaceSearch.h"
 #include "core/SunTimes.h"
 
 #include <gtest/gtest.h>
@@ -79,6 +80,29 @@ TEST(InSchedule, SunsetToSunriseWithoutAPlaceOrSunIsAlwaysInside) {
     EXPECT_TRUE(inSchedule(s, utc(2024, 6, 21, 12), QTimeZone::utc()));
     s.latitude = 51.5;
     EXPECT_FALSE(inSchedule(s, utc(2024, 6, 21, 12), QTimeZone::utc()));
+}
+
+// The first line of GeoNames' answer; countries and regions stand at their largest city.
+TEST(FindPlace, APlaceNamedInFullBeatsACityThatOnlyStartsWithTheText) {
+    const struct {
+        const char* typed;
+        const char* stored;
+        double latitude;
+    } rows[] = {
+        {"France", "France", 48.85},
+        {"Franceville", "Franceville, Gabon", -1.63},
+        {"Armenia", "Armenia", 40.18},
+        {"Bavaria", "Bavaria, Germany", 48.14},
+        {"Georgia, United States", "Georgia, United States of America", 33.75},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.typed);
+        const std::optional<Place> place = findPlace(QString::fromUtf8(row.typed));
+        ASSERT_TRUE(place.has_value());
+        EXPECT_EQ(place->displayName(), QString::fromUtf8(row.stored));
+        EXPECT_NEAR(place->latitude, row.latitude, 0.05);
+    }
+    EXPECT_FALSE(findPlace(QStringLiteral("Xyzzyville")).has_value());
 }
 
 } // namespace

@@ -3,11 +3,16 @@
 #include "platform/x11/PowerSource.h"
 #include "platform/x11/SleepWatcher.h"
 #include "platform/x11/X11Platform.h"
+#include "platform/x11/XConnection.h"
 
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
+#include <QDataStream>
+#include <QProcess>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+
+#include <functional>
 
 namespace tessel {
 
@@ -31,10 +36,13 @@ protected:
         ASSERT_TRUE(QDBusConnection::sessionBus().isConnected());
         ASSERT_TRUE(config.isValid());
         qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
+        // GSettings in a file under the private config home, never the user's own.
+        qputenv("GSETTINGS_BACKEND", "keyfile");
     }
 
     void TearDown() override {
         qunsetenv("XDG_CONFIG_HOME");
+        qunsetenv("GSETTINGS_BACKEND");
         qunsetenv("TESSEL_REDUCE_MOTION");
         DesktopTest::TearDown();
     }
@@ -71,6 +79,124 @@ TEST_F(DesktopServices, AppearanceFollowsTheSettingsPortal) {
                    QVariant::fromValue(1u));
     ASSERT_TRUE(waitFor([&] { return spy.size() == 2; }));
     EXPECT_TRUE(platform->systemIsDark());
+}
+
+// An XSETTINGS manager such as xfsettingsd: it owns the screen's selection and publishes
+// Net/ThemeName on its window.
+class ThemeManager {
+public:
+    explicit ThemeManager(const QByteArray& theme) {
+        m_window = xcb_generate_id(m_x.get());
+        xcb_create_window(m_x.get(), XCB_COPY_FROM_PARENT, m_window, m_x.root(), 0, 0, 1, 1, 0,
+                          XCB_WINDOW_CLASS_INPUT_ONLY, XCB_COPY_FROM_PARENT, 0, nullptr);
+        publish(theme);
+        const xcb_atom_t selection = m_x.atom("_XSETTINGS_S0");
+        xcb_set_selection_owner(m_x.get(), m_window, selection, XCB_CURRENT_TIME);
+        xcb_client_message_event_t message{};
+        message.response_type = XCB_CLIENT_MESSAGE;
+        message.format = 32;
+        message.window = m_x.root();
+        message.type = m_x.atom("MANAGER");
+        message.data.data32[1] = selection;
+        message.data.data32[2] = m_window;
+        xcb_send_event(m_x.get(), 0, m_x.root(), XCB_EVENT_MASK_STRUCTURE_NOTIFY,
+                       reinterpret_cast<const char*>(&message));
+        m_x.flush();
+    }
+
+    ~ThemeManager() {
+        xcb_destroy_window(m_x.get(), m_window);
+        m_x.flush();
+    }
+
+    // Little-endian, one text setting.
+    void publish(const QByteArray& theme) {
+        const QByteArray name = "Net/ThemeName";
+        QByteArray data;
+        QDataStream out(&data, QIODevice::WriteOnly);
+        out.setByteOrder(QDataStream::LittleEndian);
+        out << quint32{0} << ++m_serial << quint32{1};
+        out << quint8{1} << quint8{0} << static_cast<quint16>(name.size());
+        writePadded(out, name);
+        out << m_serial << static_cast<quint32>(theme.size());
+        writePadded(out, theme);
+        const xcb_atom_t property = m_x.atom("_XSETTINGS_SETTINGS");
+        xcb_change_property(m_x.get(), XCB_PROP_MODE_REPLACE, m_window, property, property, 8,
+                            static_cast<uint32_t>(data.size()), data.constData());
+        m_x.flush();
+    }
+
+private:
+    static void writePadded(QDataStream& out, QByteArray text) {
+        text.append(QByteArray((4 - text.size() % 4) % 4, '\0'));
+        out.writeRawData(text.constData(), static_cast<int>(text.size()));
+    }
+
+    XConnection m_x;
+    xcb_window_t m_window = 0;
+    quint32 m_serial = 0;
+};
+
+// Without the portal's colour scheme: GNOME's, then the GTK theme, each followed as it changes.
+TEST_F(DesktopServices, AppearanceFallsBackToGnomeAndTheGtkThemeAndFollowsThem) {
+    QProcess probe;
+    probe.start(QStringLiteral("gsettings"),
+                {QStringLiteral("get"), QStringLiteral("org.gnome.desktop.interface"),
+                 QStringLiteral("color-scheme")});
+    ASSERT_TRUE(probe.waitForFinished() && probe.exitCode() == 0)
+        << "gsettings or the GNOME interface schema is missing";
+    FakePortal portal; // no preference
+    FakeService service(portalService);
+    ASSERT_TRUE(service.add(portalPath, portal));
+    const auto write = [&](const QString& path, const QByteArray& text) {
+        QDir(config.path()).mkpath(QFileInfo(path).path());
+        QFile file(config.filePath(path));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(text);
+    };
+    const auto gnomeScheme = [](const char* scheme) {
+        QProcess::execute(QStringLiteral("gsettings"),
+                          {QStringLiteral("set"), QStringLiteral("org.gnome.desktop.interface"),
+                           QStringLiteral("color-scheme"), QString::fromLatin1(scheme)});
+    };
+    const QString gtk3 = QStringLiteral("gtk-3.0/settings.ini");
+    const QString gtk4 = QStringLiteral("gtk-4.0/settings.ini");
+    const auto platform = makePlatform();
+    ASSERT_FALSE(platform->systemIsDark());
+    QSignalSpy spy(platform.get(), &Platform::appearanceChanged);
+    std::optional<ThemeManager> manager;
+
+    const struct {
+        const char* name;
+        std::function<void()> change;
+        bool dark;
+    } steps[] = {
+        {"GTK 3 names a dark theme",
+         [&] { write(gtk3, "[Settings]\ngtk-theme-name=Adwaita-dark\n"); }, true},
+        {"and then a light one", [&] { write(gtk3, "[Settings]\ngtk-theme-name=Adwaita\n"); },
+         false},
+        {"GTK 4 prefers dark",
+         [&] { write(gtk4, "[Settings]\ngtk-application-prefer-dark-theme=true\n"); }, true},
+        {"GTK 4 no longer does", [&] { QFile::remove(config.filePath(gtk4)); }, false},
+        {"a settings manager starts with a dark theme", [&] { manager.emplace("Greybird-dark"); },
+         true},
+        {"it changes to a light theme", [&] { manager->publish("Greybird"); }, false},
+        {"GNOME prefers dark", [&] { gnomeScheme("prefer-dark"); }, true},
+        {"the portal prefers light",
+         [&] {
+             settingChanged(service, QStringLiteral("org.freedesktop.appearance"),
+                            QStringLiteral("color-scheme"), QVariant::fromValue(2u));
+         },
+         false},
+    };
+    int changes = 0;
+    for (const auto& step : steps) {
+        SCOPED_TRACE(step.name);
+        step.change();
+        ++changes;
+        ASSERT_TRUE(waitFor([&] { return spy.size() == changes; }));
+        EXPECT_EQ(platform->systemIsDark(), step.dark);
+    }
 }
 
 TEST_F(DesktopServices, AnOlderPortalIsReadThroughItsNestedVariant) {

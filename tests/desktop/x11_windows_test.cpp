@@ -127,7 +127,7 @@ TEST_F(X11Windows, FrontWindowRectIsTheTopmostNormalFrameInYUpPoints) {
     upper.geometry = QRect(500, 400, 640, 480);
     WindowSpec dialog = lower;
     dialog.geometry = QRect(900, 100, 200, 100);
-    dialog.windowType = "_NET_WM_WINDOW_TYPE_DIALOG";
+    dialog.windowTypes = {"_NET_WM_WINDOW_TYPE_DIALOG"};
 
     desktop.openWindow(lower);
     const uint32_t upperWindow = desktop.openWindow(upper);
@@ -142,6 +142,7 @@ TEST_F(X11Windows, FrontWindowRectIsTheTopmostNormalFrameInYUpPoints) {
     EXPECT_EQ(*rect,
               QRectF(frame.x(), 1080 - frame.y() - frame.height(), frame.width(), frame.height()));
 
+    // Neither has a window of its own, and the active window is a dialog.
     EXPECT_FALSE(platform->frontWindowRect(4301).has_value());
     EXPECT_FALSE(platform->frontWindowRect(std::nullopt).has_value());
 
@@ -150,6 +151,47 @@ TEST_F(X11Windows, FrontWindowRectIsTheTopmostNormalFrameInYUpPoints) {
     palette.geometry = QRect(700, 100, 20, 20);
     desktop.activate(desktop.openWindow(palette));
     EXPECT_EQ(platform->frontWindowRect(4300), rect);
+}
+
+TEST_F(X11Windows, TheFirstStandardWindowTypeDecidesWhetherAWindowIsTheFrontOne) {
+    const struct {
+        std::vector<QByteArray> types;
+        bool front;
+    } rows[] = {
+        {{}, true},
+        {{"_NET_WM_WINDOW_TYPE_NORMAL"}, true},
+        {{"_KDE_NET_WM_WINDOW_TYPE_OVERRIDE", "_NET_WM_WINDOW_TYPE_NORMAL"}, true},
+        {{"_NET_WM_WINDOW_TYPE_UTILITY"}, false},
+        {{"_KDE_NET_WM_WINDOW_TYPE_OVERRIDE", "_NET_WM_WINDOW_TYPE_DIALOG"}, false},
+    };
+    uint32_t pid = 4400;
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.types.empty() ? "no type" : row.types.back().constData());
+        WindowSpec spec = app("PlainEditor", ++pid);
+        spec.windowTypes = row.types;
+        const uint32_t window = desktop.openWindow(spec);
+        desktop.activate(window);
+        const QRect frame = desktop.frameGeometry(window);
+        const QRectF expected(frame.x(), 1080 - frame.y() - frame.height(), frame.width(),
+                              frame.height());
+        EXPECT_EQ(platform->frontWindowRect(pid),
+                  row.front ? std::optional(expected) : std::nullopt);
+        desktop.closeWindow(window);
+    }
+}
+
+TEST_F(X11Windows, WindowsWithoutAProcessGetTheActiveWindowsFrame) {
+    WindowSpec anonymous;
+    anonymous.geometry = QRect(300, 200, 500, 400);
+    const uint32_t window = desktop.openWindow(anonymous);
+    desktop.activate(window);
+    const QRect frame = desktop.frameGeometry(window);
+    const QRectF expected(frame.x(), 1080 - frame.y() - frame.height(), frame.width(),
+                          frame.height());
+    for (const std::optional<qint32> pid : {std::optional<qint32>(), std::optional(4501)}) {
+        EXPECT_TRUE(waitFor([&] { return platform->frontWindowRect(pid) == expected; }))
+            << (pid ? "a process without windows" : "no process");
+    }
 }
 
 TEST_F(X11Windows, DesktopSwitchesAreAnnounced) {

@@ -30,13 +30,15 @@ public:
     std::optional<InstalledApp> installedApp(const QString& appId) const override;
     QList<InstalledApp> installedApps() const override { return m_installedApps; }
     std::optional<QRectF> frontWindowRect(std::optional<qint32> pid) const override;
-    QPointF cursorPosition() const override { return m_cursor; }
+    QString backendName() const override { return QStringLiteral("fake"); }
+    std::optional<QPointF> cursorPosition() const override { return m_cursor; }
     bool screenCaptureAllowed() const override { return m_captureAllowed; }
     QImage captureScreen(const QString& screenId, QSize size) const override;
     QDateTime now() const override { return m_now; }
     QTimeZone timeZone() const override { return m_timeZone; }
     std::unique_ptr<Timer> makeTimer(std::function<void()> action) override;
     UserDefaults& defaults() override { return m_defaults; }
+    std::optional<QString> cacheDirectory() const override { return std::nullopt; }
     bool compositorRunning() const override { return m_compositorRunning; }
     void setLoginItem(bool on) override { m_loginItem = on; }
     bool isLoginItem() const override { return m_loginItem; }

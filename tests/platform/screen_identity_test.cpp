@@ -9,22 +9,69 @@ namespace tessel {
 using namespace Qt::StringLiterals;
 namespace {
 
+const MonitorIdentity dell{QStringLiteral("DEL"), QStringLiteral("U2720Q"),
+                           QStringLiteral("ABC123"), QStringLiteral("DP-1")};
+
+MonitorIdentity on(MonitorIdentity monitor, const char* output) {
+    monitor.outputName = QString::fromLatin1(output);
+    return monitor;
+}
+
+MonitorIdentity withSerial(MonitorIdentity monitor, const char* serial) {
+    monitor.serialNumber = QString::fromLatin1(serial);
+    return monitor;
+}
+
 TEST(ScreenIdentity, IsAStableUpperCaseUuidPerMonitor) {
-    const QString id = screenIdentifier(u"DEL"_s, u"U2720Q"_s, u"ABC123"_s, u"DP-1"_s);
+    const QString id = screenIdentifier(dell);
     EXPECT_TRUE(QRegularExpression(QStringLiteral("^[0-9A-F]{8}-[0-9A-F]{4}-[0-9A-F]{4}-"
                                                   "[0-9A-F]{4}-[0-9A-F]{12}$"))
                     .match(id)
                     .hasMatch())
         << id.toStdString();
     // The same monitor on another port keeps its identity.
-    EXPECT_EQ(id, screenIdentifier(u"DEL"_s, u"U2720Q"_s, u"ABC123"_s, u"HDMI-1"_s));
-    EXPECT_NE(id, screenIdentifier(u"DEL"_s, u"U2720Q"_s, u"ABC124"_s, u"DP-1"_s));
+    EXPECT_EQ(id, screenIdentifier(on(dell, "HDMI-1")));
+    EXPECT_NE(id, screenIdentifier(withSerial(dell, "ABC124")));
 }
 
 TEST(ScreenIdentity, MonitorsWithoutEdidAreKnownByTheirOutput) {
-    const QString first = screenIdentifier({}, {}, {}, u"screen"_s);
-    EXPECT_EQ(first, screenIdentifier({}, {}, {}, u"screen"_s));
-    EXPECT_NE(first, screenIdentifier({}, {}, {}, u"VGA-1"_s));
+    const MonitorIdentity bare{{}, {}, {}, QStringLiteral("screen")};
+    EXPECT_EQ(screenIdentifier(bare), screenIdentifier(bare));
+    EXPECT_NE(screenIdentifier(bare), screenIdentifier(on(bare, "VGA-1")));
+}
+
+// Stored per-display settings name today's identifiers, so only twins may get new ones.
+TEST(ScreenIdentity, TwinsAreToldApartByConnectorAndUniqueMonitorsKeepTheirIdentifier) {
+    const MonitorIdentity twin = withSerial(dell, "");
+    const MonitorIdentity placeholder = withSerial(dell, "0");
+    const MonitorIdentity laptop{
+        QStringLiteral("BOE"), QStringLiteral("0x0A1B"), {}, QStringLiteral("eDP-1")};
+    const struct {
+        const char* name;
+        QList<MonitorIdentity> monitors;
+        QList<bool> keepsOwnIdentifier;
+    } rows[] = {
+        {"one monitor", {dell}, {true}},
+        {"two different monitors", {dell, on(withSerial(dell, "XYZ"), "DP-2")}, {true, true}},
+        {"twins without serial beside a laptop",
+         {laptop, on(twin, "DP-1"), on(twin, "DP-2")},
+         {true, false, false}},
+        {"twins with a placeholder serial",
+         {on(placeholder, "HDMI-1"), on(placeholder, "DP-3")},
+         {false, false}},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        const QStringList ids = screenIdentifiers(row.monitors);
+        ASSERT_EQ(ids.size(), row.monitors.size());
+        EXPECT_EQ(QSet<QString>(ids.begin(), ids.end()).size(), ids.size());
+        for (qsizetype i = 0; i < ids.size(); ++i) {
+            EXPECT_EQ(ids[i] == screenIdentifier(row.monitors[i]), row.keepsOwnIdentifier[i]) << i;
+        }
+    }
+    // A twin keeps its identifier whichever port the other one is on.
+    EXPECT_EQ(screenIdentifiers({on(twin, "DP-1"), on(twin, "DP-2")})[0],
+              screenIdentifiers({on(twin, "DP-2"), on(twin, "DP-1")})[1]);
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 #include "platform/x11/DesktopEntries.h"
 #include "platform/x11/X11Platform.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -56,7 +57,10 @@ TEST_F(WithoutADisplay, TheLoginItemIsAnXdgAutostartEntry) {
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QByteArray text = file.readAll();
     EXPECT_TRUE(text.startsWith("[Desktop Entry]\n"));
-    EXPECT_TRUE(text.contains("\nExec=tessel\n"));
+    // By its absolute path: a login's PATH may not hold it.
+    const QByteArray program = QCoreApplication::applicationFilePath().toUtf8();
+    ASSERT_TRUE(program.startsWith('/'));
+    EXPECT_TRUE(text.contains("\nExec=" + program + "\n")) << text.toStdString();
     EXPECT_TRUE(text.contains("\nX-GNOME-Autostart-enabled=true\n"));
 
     platform.setLoginItem(true);

@@ -1,4 +1,5 @@
 #include "core/SettingLimits.h"
+#include "paper/PaperName.h"
 #include "studio/CustomPapers.h"
 #include "studio/PaperFile.h"
 
@@ -42,8 +43,8 @@ TEST(CustomPapers, ImportAddsUnderFreshIdsAndDeleteFreesBothSlots) {
     EXPECT_NE(first, second);
     EXPECT_TRUE(QRegularExpression(u"^custom-[0-9A-F]{8}$"_s).match(first).hasMatch());
     ASSERT_EQ(settings.customPapers.size(), 2);
-    EXPECT_EQ(settings.customPapers[0].name, u"My Paper"_s);
-    EXPECT_EQ(settings.customPapers[1].name, u"My Paper"_s);
+    EXPECT_EQ(settings.customPapers[0].name, QStringLiteral("My Paper"));
+    EXPECT_EQ(settings.customPapers[1].name, QStringLiteral("My Paper 2"));
 
     settings.customPapers.append({first, u"Twin"_s, {}});
     settings.day = {first, 90};
@@ -52,6 +53,27 @@ TEST(CustomPapers, ImportAddsUnderFreshIdsAndDeleteFreesBothSlots) {
     EXPECT_EQ(settings.customPapers.size(), 1);
     EXPECT_EQ(settings.day, (Slot{u"kozo"_s, 90}));
     EXPECT_EQ(settings.night, (Slot{u"kozo"_s, 240}));
+}
+
+TEST(CustomPapers, ATakenNameGetsTheLowestFreeNumber) {
+    Settings settings;
+    for (const char* name : {"Kitchen", "Kitchen 2", "Attic 7"}) {
+        settings.customPapers.append({newCustomPaperId(), QString::fromUtf8(name), {}});
+    }
+    const struct {
+        const char* name;
+        const char* unused;
+    } rows[] = {{"Cellar", "Cellar"},   {"kitchen", "kitchen 3"}, {"Kitchen 2", "Kitchen 3"},
+                {"Attic 7", "Attic 8"}, {"Felt", "Felt 2"},       {"2", "2"}};
+    for (const auto& row : rows) {
+        EXPECT_EQ(unusedPaperName(settings, QString::fromUtf8(row.name)),
+                  QString::fromUtf8(row.unused))
+            << row.name;
+    }
+    const QString longest(maxPaperNameLength, u'x');
+    settings.customPapers.append({newCustomPaperId(), longest, {}});
+    EXPECT_EQ(unusedPaperName(settings, longest),
+              longest.left(maxPaperNameLength - 2) + QStringLiteral(" 2"));
 }
 
 TEST(CustomPapers, ANewPaperBeyondTheLimitIsRefusedAndChangesNothing) {

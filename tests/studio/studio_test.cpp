@@ -14,6 +14,7 @@
 #include <QSlider>
 
 #include <set>
+#include <tuple>
 
 namespace tessel {
 namespace {
@@ -145,21 +146,38 @@ TEST_F(StudioTest, DeletingTheNightPaperFallsBackToKozoAtTheSameWeight) {
 TEST_F(StudioTest, ImportTakesOnlyPaperDocumentsAndAlwaysMakesANewPaper) {
     CustomPaper document{u"custom-00000000"_s, u"Kitchen"_s, Paper::find(u"graph"_s, {}).recipe};
     const Settings before = store->settings();
-    nextPath = writeFile(u"text.json"_s, "paper");
-    click(u"Import..."_s);
-    EXPECT_EQ(store->settings(), before);
-    EXPECT_EQ(studio().name(), u"My Paper"_s);
+    auto* reason = pane->findChild<WarningLabel*>();
+    ASSERT_TRUE(reason);
+    const QByteArray oversized(maxPaperDocumentBytes + 1, ' ');
+    for (const auto& [fileName, bytes, says] :
+         {std::tuple{"text.json", QByteArray("paper"), "is not a Tessel paper"},
+          std::tuple{"large.tessel", oversized, "is larger than 1 MiB"}}) {
+        nextPath = writeFile(QString::fromLatin1(fileName), bytes);
+        click(u"Import..."_s);
+        EXPECT_EQ(store->settings(), before) << fileName;
+        EXPECT_EQ(studio().name(), u"My Paper"_s) << fileName;
+        EXPECT_TRUE(reason->isVisibleTo(pane.get())) << fileName;
+        EXPECT_EQ(reason->text(), nextPath + u' ' + QLatin1String(says));
+    }
 
     nextPath = writeFile(u"kitchen.tessel"_s, encodePaperDocument(document));
     click(u"Import..."_s);
     click(u"Import..."_s);
     ASSERT_EQ(customPapers().size(), 2);
     EXPECT_NE(customPapers()[0].id, customPapers()[1].id);
+    EXPECT_EQ(customPapers()[0].name, QStringLiteral("Kitchen"));
+    EXPECT_EQ(customPapers()[1].name, QStringLiteral("Kitchen 2"));
     for (const CustomPaper& paper : customPapers()) {
-        EXPECT_EQ(paper.name, u"Kitchen"_s);
         EXPECT_EQ(paper.recipe, document.recipe);
     }
     EXPECT_EQ(studio().editing(), customPapers()[1].id);
+    EXPECT_FALSE(reason->isVisibleTo(pane.get()));
+
+    nextPath = dir.filePath(QStringLiteral("missing/kitchen.tessel"));
+    click(QStringLiteral("Export..."));
+    EXPECT_TRUE(reason->isVisibleTo(pane.get()));
+    EXPECT_TRUE(reason->text().startsWith(QStringLiteral("Couldn't write ") + nextPath))
+        << reason->text().toStdString();
 }
 
 TEST_F(StudioTest, AtTheLimitNewPapersAreRefusedWithTheReasonButChangesSave) {

@@ -86,9 +86,13 @@ uint32_t TestDesktop::openWindow(const WindowSpec& wanted) {
     if (wanted.pid) {
         set(atom("_NET_WM_PID"), XCB_ATOM_CARDINAL, 32, 1, &*wanted.pid);
     }
-    if (!wanted.windowType.isEmpty()) {
-        const uint32_t type = atom(wanted.windowType.constData());
-        set(atom("_NET_WM_WINDOW_TYPE"), XCB_ATOM_ATOM, 32, 1, &type);
+    if (!wanted.windowTypes.empty()) {
+        std::vector<uint32_t> types;
+        for (const QByteArray& type : wanted.windowTypes) {
+            types.push_back(atom(type.constData()));
+        }
+        set(atom("_NET_WM_WINDOW_TYPE"), XCB_ATOM_ATOM, 32, static_cast<uint32_t>(types.size()),
+            types.data());
     }
     const uint32_t hints[sizeHintsLength] = {placedByUser};
     set(XCB_ATOM_WM_NORMAL_HINTS, XCB_ATOM_WM_SIZE_HINTS, 32, sizeHintsLength, hints);
@@ -128,6 +132,12 @@ QRect TestDesktop::frameGeometry(uint32_t window) const {
 
 void TestDesktop::sync() const {
     std::free(xcb_get_input_focus_reply(m_connection, xcb_get_input_focus(m_connection), nullptr));
+}
+
+void TestDesktop::closeWindow(uint32_t window) {
+    xcb_destroy_window(m_connection, window);
+    std::erase(m_windows, window);
+    sync();
 }
 
 void TestDesktop::closeAllWindows() {

@@ -144,12 +144,13 @@ TesselProcess::TesselProcess(const QByteArray& settings) {
     }
 }
 
-void TesselProcess::start() {
+void TesselProcess::start(const std::vector<std::string>& environment) {
+    std::vector<std::string> entries = environment;
+    entries.push_back("TESSEL_CONFIG_DIR=" + m_config.path().toStdString());
+    entries.emplace_back("TESSEL_REDUCE_MOTION=1");
     m_process = std::make_unique<ChildProcess>(
         std::vector<std::string>{TESSEL_BINARY},
-        m_config.filePath(QStringLiteral("tessel.log")).toStdString(),
-        std::vector<std::string>{"TESSEL_CONFIG_DIR=" + m_config.path().toStdString(),
-                                 "TESSEL_REDUCE_MOTION=1"});
+        m_config.filePath(QStringLiteral("tessel.log")).toStdString(), entries);
 }
 
 std::optional<int> TesselProcess::end(int signal) {

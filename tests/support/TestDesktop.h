@@ -25,8 +25,8 @@ struct WindowSpec {
     QByteArray wmClass;
     std::optional<QByteArray> gtkApplicationId;
     std::optional<uint32_t> pid;
-    // e.g. "_NET_WM_WINDOW_TYPE_DIALOG"; empty leaves the type unset.
-    QByteArray windowType;
+    // e.g. {"_NET_WM_WINDOW_TYPE_DIALOG"}, most preferred first; empty leaves the type unset.
+    std::vector<QByteArray> windowTypes;
     bool overrideRedirect = false;
     // A 32-bit visual, so the colour's alpha shows through a compositor.
     bool argb = false;
@@ -60,6 +60,7 @@ public:
 
     // Maps the window and waits until it is viewable and, unless override-redirect, managed.
     uint32_t openWindow(const WindowSpec& wanted);
+    void closeWindow(uint32_t window);
     void closeAllWindows();
     // The window's frame as the window manager reports it (_NET_FRAME_EXTENTS around it).
     QRect frameGeometry(uint32_t window) const;
@@ -97,7 +98,8 @@ class TesselProcess {
 public:
     // settings: the stored settings record as JSON; empty for a first launch.
     explicit TesselProcess(const QByteArray& settings = {});
-    void start();
+    // Starts it with these entries ("NAME=value") added to the environment.
+    void start(const std::vector<std::string>& environment = {});
     bool isRunning() { return m_process && m_process->isRunning(); }
     // Sends the signal and waits for the end: the exit code of a normal exit, else none.
     std::optional<int> end(int signal);

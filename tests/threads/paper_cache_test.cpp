@@ -31,7 +31,7 @@ TEST(TileKey, RoundsTheWeightHalvesAwayFromZero) {
 
 TEST(PaperCacheTiles, OneJobPerRecipeThenTilesFromTheField) {
     PaperCache cache;
-    QSignalSpy arrivals(&cache, &PaperCache::heightFieldArrived);
+    QSignalSpy arrivals(&cache, &PaperCache::paperArrived);
     EXPECT_FALSE(cache.tile(kozo, 120, false));
     EXPECT_TRUE(cache.isGenerating(kozo));
     EXPECT_FALSE(cache.tile(kozo, 150, true));

@@ -2,28 +2,16 @@
 
 #include "moments/MomentsTest.h"
 #include "paper/Paper.h"
+#include "ui/Named.h"
 #include "ui/kit/FloatSlider.h"
 #include "ui/kit/FormSection.h"
 #include "ui/settings/SettingsContext.h"
 
-#include <QAbstractButton>
 #include <QComboBox>
 #include <QLabel>
 #include <QTest>
 
 namespace tessel {
-
-// The child with this accessible name, or a button with this text.
-template <typename Widget = QAbstractButton>
-Widget* named(const QWidget& parent, const QString& name) {
-    for (Widget* widget : parent.findChildren<Widget*>()) {
-        const auto* button = qobject_cast<const QAbstractButton*>(widget);
-        if (widget->accessibleName() == name || (button && button->text() == name)) {
-            return widget;
-        }
-    }
-    return nullptr;
-}
 
 // Widgets over the fake machine, with what a pane is built with and ways to read what it shows.
 class UiTest : public MomentsTest {

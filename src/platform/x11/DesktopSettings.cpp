@@ -1,13 +1,14 @@
 #include "platform/x11/DesktopSettings.h"
 
 #include "platform/x11/DBusCall.h"
+#include "platform/x11/GnomeInterface.h"
+#include "platform/x11/XSettings.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QPalette>
-#include <QProcess>
-#include <QStandardPaths>
 
 namespace tessel {
 
@@ -21,26 +22,9 @@ const QString colorScheme = QStringLiteral("color-scheme");
 const QString gnomeGroup = QStringLiteral("org.gnome.desktop.interface");
 const QString animations = QStringLiteral("enable-animations");
 
-// The portal's color-scheme: 1 prefers dark, 0 and 2 do not.
-bool prefersDark(const QVariant& value) {
-    return value.toUInt() == 1;
-}
-
-std::optional<QString> gsettings(const QString& schema, const QString& key) {
-    const QString program = QStandardPaths::findExecutable(QStringLiteral("gsettings"));
-    if (program.isEmpty()) {
-        return std::nullopt;
-    }
-    QProcess process;
-    process.start(program, {QStringLiteral("get"), schema, key});
-    if (!process.waitForFinished(1000) || process.exitStatus() != QProcess::NormalExit ||
-        process.exitCode() != 0) {
-        process.kill();
-        process.waitForFinished(1000);
-        return std::nullopt;
-    }
-    return QString::fromUtf8(process.readAllStandardOutput()).trimmed();
-}
+// The portal's color-scheme: 1 prefers dark, 2 prefers light, 0 has no preference.
+constexpr uint prefersDark = 1;
+constexpr uint prefersLight = 2;
 
 QString kdeGlobalsPath() {
     QString config = qEnvironmentVariable("XDG_CONFIG_HOME");
@@ -78,8 +62,10 @@ bool paletteIsDark() {
 
 } // namespace
 
-DesktopSettings::DesktopSettings(QDBusConnection sessionBus)
-    : m_bus(std::move(sessionBus)) {
+DesktopSettings::DesktopSettings(QDBusConnection sessionBus, XConnection& x)
+    : m_bus(std::move(sessionBus))
+    , m_gnome(std::make_unique<GnomeInterface>())
+    , m_xsettings(std::make_unique<XSettings>(x)) {
     // Workaround: Qt 6.4 matches a signal to a slot by the slot's D-Bus signature, and a
     // QDBusVariant parameter has none until its meta-type is registered; until then every
     // SettingChanged is dropped silently.
@@ -91,36 +77,103 @@ DesktopSettings::DesktopSettings(QDBusConnection sessionBus)
                       this, SLOT(settingChanged(QString, QString, QDBusVariant)));
     }
     if (const auto scheme = portalRead(appearanceGroup, colorScheme)) {
-        m_dark = prefersDark(*scheme);
-    } else if (const auto text = gsettings(gnomeGroup, colorScheme)) {
-        m_dark = *text == u"'prefer-dark'";
+        m_portalScheme = scheme->toUInt();
     }
     if (const auto enabled = portalRead(gnomeGroup, animations)) {
-        m_animations = enabled->toBool();
-    } else if (const auto text = gsettings(gnomeGroup, animations)) {
-        m_animations = *text != u"false";
+        m_portalAnimations = enabled->toBool();
     }
+    connect(m_gnome.get(), &GnomeInterface::changed, this, &DesktopSettings::refresh);
+    connect(m_xsettings.get(), &XSettings::changed, this, &DesktopSettings::refresh);
+    connect(&m_gtkWatcher, &QFileSystemWatcher::fileChanged, this, &DesktopSettings::watchGtkFiles);
+    connect(&m_gtkWatcher, &QFileSystemWatcher::directoryChanged, this,
+            &DesktopSettings::watchGtkFiles);
+    watchGtkFiles();
+    m_dark = isDark();
 }
 
+DesktopSettings::~DesktopSettings() = default;
+
 bool DesktopSettings::isDark() const {
-    return m_dark ? *m_dark : paletteIsDark();
+    if (m_portalScheme == prefersDark || m_portalScheme == prefersLight) {
+        return m_portalScheme == prefersDark;
+    }
+    const QString scheme = m_gnome->value(colorScheme).value_or(QString());
+    if (scheme == u"prefer-dark" || scheme == u"prefer-light") {
+        return scheme == u"prefer-dark";
+    }
+    if (m_gtkFiles.preferDark) {
+        return true;
+    }
+    if (const auto theme = gtkThemeName()) {
+        return isDarkThemeName(*theme);
+    }
+    return paletteIsDark();
 }
 
 bool DesktopSettings::reduceMotion() const {
     if (qEnvironmentVariable("TESSEL_REDUCE_MOTION") == u"1") {
         return true;
     }
-    return m_animations == false || kdeAnimationsOff();
+    const bool animated = m_portalAnimations.value_or(m_gnome->value(animations) != u"false");
+    return !animated || kdeAnimationsOff();
+}
+
+// The theme GTK applications here would use: the environment overrides everything, a
+// running settings manager overrides the files.
+std::optional<QString> DesktopSettings::gtkThemeName() const {
+    if (const QString forced = qEnvironmentVariable("GTK_THEME"); !forced.isEmpty()) {
+        return forced;
+    }
+    if (auto managed = m_xsettings->text("Net/ThemeName"); managed && !managed->isEmpty()) {
+        return managed;
+    }
+    if (m_gtkFiles.themeName) {
+        return m_gtkFiles.themeName;
+    }
+    return m_gnome->value(QStringLiteral("gtk-theme"));
+}
+
+// Editors replace a file rather than write into it, and the folders may come later, so the
+// watch is laid afresh after every change: the files, their folders, or the config home.
+void DesktopSettings::watchGtkFiles() {
+    const QStringList files = gtkSettingsFiles();
+    QStringList paths;
+    for (const QString& file : files) {
+        const QString folder = QFileInfo(file).path();
+        if (QFileInfo::exists(file)) {
+            paths << file << folder;
+        } else {
+            paths << (QFileInfo::exists(folder) ? folder : QFileInfo(folder).path());
+        }
+    }
+    paths.removeDuplicates();
+    paths.removeIf([](const QString& path) { return !QFileInfo::exists(path); });
+    if (const QStringList watched = m_gtkWatcher.files() + m_gtkWatcher.directories();
+        !watched.isEmpty()) {
+        m_gtkWatcher.removePaths(watched);
+    }
+    if (!paths.isEmpty()) {
+        m_gtkWatcher.addPaths(paths);
+    }
+    m_gtkFiles = readGtkSettingsFiles(files);
+    refresh();
+}
+
+void DesktopSettings::refresh() {
+    if (const bool dark = isDark(); dark != m_dark) {
+        m_dark = dark;
+        Q_EMIT appearanceChanged();
+    }
 }
 
 void DesktopSettings::settingChanged(const QString& group, const QString& key,
                                      const QDBusVariant& value) {
     const QVariant plain = unwrapVariant(value.variant());
     if (group == appearanceGroup && key == colorScheme) {
-        m_dark = prefersDark(plain);
-        Q_EMIT appearanceChanged();
+        m_portalScheme = plain.toUInt();
+        refresh();
     } else if (group == gnomeGroup && key == animations) {
-        m_animations = plain.toBool();
+        m_portalAnimations = plain.toBool();
     }
 }
 

@@ -1,20 +1,31 @@
 #pragma once
 
+#include "platform/x11/GtkTheme.h"
+
 #include <QDBusConnection>
 #include <QDBusVariant>
+#include <QFileSystemWatcher>
 #include <QObject>
 
+#include <memory>
 #include <optional>
 
 namespace tessel {
 
-// The desktop's appearance and animation preferences, from the settings portal (followed
-// through SettingChanged), else gsettings, else the application palette and kdeglobals.
+class GnomeInterface;
+class XConnection;
+class XSettings;
+
+// The desktop's appearance and animation preferences. Dark comes from the settings portal's
+// colour scheme; where the portal has no preference, from GNOME's colour scheme, then from
+// the GTK theme (GTK_THEME, the XSETTINGS manager, GTK's settings.ini, GNOME's gtk-theme),
+// then the application palette. Each source is followed as it changes.
 class DesktopSettings final : public QObject {
     Q_OBJECT
 
 public:
-    explicit DesktopSettings(QDBusConnection sessionBus);
+    DesktopSettings(QDBusConnection sessionBus, XConnection& x);
+    ~DesktopSettings() override;
 
     bool isDark() const;
     bool reduceMotion() const;
@@ -27,10 +38,18 @@ private Q_SLOTS:
 
 private:
     std::optional<QVariant> portalRead(const QString& group, const QString& key) const;
+    std::optional<QString> gtkThemeName() const;
+    void watchGtkFiles();
+    void refresh();
 
     QDBusConnection m_bus;
-    std::optional<bool> m_dark;
-    std::optional<bool> m_animations;
+    std::unique_ptr<GnomeInterface> m_gnome;
+    std::unique_ptr<XSettings> m_xsettings;
+    QFileSystemWatcher m_gtkWatcher;
+    GtkThemeChoice m_gtkFiles;
+    std::optional<uint> m_portalScheme;
+    std::optional<bool> m_portalAnimations;
+    bool m_dark = false;
 };
 
 } // namespace tessel

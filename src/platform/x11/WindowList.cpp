@@ -63,7 +63,7 @@ std::optional<xcb_window_t> WindowList::frontWindow(qint32 pid) {
 
 // Asked thirty times a second while the focus sheet is on, so the answer is kept until a
 // top-level window maps, unmaps, moves, restacks or the root's lists change.
-std::optional<QRect> WindowList::frontWindowFrame(qint32 pid, QSize larger) {
+std::optional<QRect> WindowList::frontWindowFrame(std::optional<qint32> pid, QSize larger) {
     if (m_frontFrame && m_frontFrame->pid == pid && m_frontFrame->larger == larger) {
         return m_frontFrame->frame;
     }
@@ -71,24 +71,50 @@ std::optional<QRect> WindowList::frontWindowFrame(qint32 pid, QSize larger) {
     return m_frontFrame->frame;
 }
 
-std::optional<QRect> WindowList::findFrontWindowFrame(qint32 pid, QSize larger) {
-    for (const xcb_window_t window : windowsOf(pid)) {
-        const auto client = xprop::rootGeometry(m_x, window);
-        if (!client) {
-            continue;
-        }
-        const QRect frame = withFrame(window, *client);
-        if (frame.width() > larger.width() && frame.height() > larger.height()) {
+std::optional<QRect> WindowList::findFrontWindowFrame(std::optional<qint32> pid, QSize larger) {
+    for (const xcb_window_t window : pid ? windowsOf(*pid) : std::vector<xcb_window_t>()) {
+        if (const auto frame = largeFrame(window, larger)) {
             return frame;
         }
+    }
+    const auto active = xprop::value(m_x, m_x.root(), "_NET_ACTIVE_WINDOW", XCB_ATOM_WINDOW);
+    if (!active || *active == XCB_WINDOW_NONE || !isViewable(*active) || !isNormal(*active)) {
+        return std::nullopt;
+    }
+    return largeFrame(*active, larger);
+}
+
+std::optional<QRect> WindowList::largeFrame(xcb_window_t window, QSize larger) {
+    const auto client = xprop::rootGeometry(m_x, window);
+    if (!client) {
+        return std::nullopt;
+    }
+    const QRect frame = withFrame(window, *client);
+    if (frame.width() > larger.width() && frame.height() > larger.height()) {
+        return frame;
     }
     return std::nullopt;
 }
 
 bool WindowList::isNormal(xcb_window_t window) {
-    const std::vector<uint32_t> types =
-        xprop::values(m_x, window, "_NET_WM_WINDOW_TYPE", XCB_ATOM_ATOM);
-    return types.empty() || types.front() == m_x.atom("_NET_WM_WINDOW_TYPE_NORMAL");
+    static constexpr const char* standardTypes[] = {
+        "_NET_WM_WINDOW_TYPE_DESKTOP",      "_NET_WM_WINDOW_TYPE_DOCK",
+        "_NET_WM_WINDOW_TYPE_TOOLBAR",      "_NET_WM_WINDOW_TYPE_MENU",
+        "_NET_WM_WINDOW_TYPE_UTILITY",      "_NET_WM_WINDOW_TYPE_SPLASH",
+        "_NET_WM_WINDOW_TYPE_DIALOG",       "_NET_WM_WINDOW_TYPE_DROPDOWN_MENU",
+        "_NET_WM_WINDOW_TYPE_POPUP_MENU",   "_NET_WM_WINDOW_TYPE_TOOLTIP",
+        "_NET_WM_WINDOW_TYPE_NOTIFICATION", "_NET_WM_WINDOW_TYPE_COMBO",
+        "_NET_WM_WINDOW_TYPE_DND",          "_NET_WM_WINDOW_TYPE_NORMAL",
+    };
+    const xcb_atom_t normal = m_x.atom("_NET_WM_WINDOW_TYPE_NORMAL");
+    for (const uint32_t type : xprop::values(m_x, window, "_NET_WM_WINDOW_TYPE", XCB_ATOM_ATOM)) {
+        for (const char* standard : standardTypes) {
+            if (type == m_x.atom(standard)) {
+                return type == normal;
+            }
+        }
+    }
+    return true;
 }
 
 bool WindowList::isViewable(xcb_window_t window) {

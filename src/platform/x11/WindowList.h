@@ -22,19 +22,23 @@ public:
     // The topmost viewable normal window of the process.
     std::optional<xcb_window_t> frontWindow(qint32 pid);
     // The frame, in root pixels, of the topmost such window larger than `larger` both ways;
-    // tool palettes and tiny helpers behind it do not count as the front window.
-    std::optional<QRect> frontWindowFrame(qint32 pid, QSize larger);
+    // tool palettes and tiny helpers behind it do not count as the front window. Programs
+    // that do not set _NET_WM_PID have no windows by process: then the active window's frame.
+    std::optional<QRect> frontWindowFrame(std::optional<qint32> pid, QSize larger);
 
 private:
     struct FrontFrame {
-        qint32 pid = 0;
+        std::optional<qint32> pid;
         QSize larger;
         std::optional<QRect> frame;
     };
 
-    std::optional<QRect> findFrontWindowFrame(qint32 pid, QSize larger);
+    std::optional<QRect> findFrontWindowFrame(std::optional<qint32> pid, QSize larger);
+    std::optional<QRect> largeFrame(xcb_window_t window, QSize larger);
     // Viewable normal windows of the process, topmost first.
     std::vector<xcb_window_t> windowsOf(qint32 pid);
+    // The first window type the list names that is a standard one decides; the list may lead
+    // with a desktop's own types (KDE's override type on frameless Qt windows).
     bool isNormal(xcb_window_t window);
     bool isViewable(xcb_window_t window);
     QRect withFrame(xcb_window_t window, QRect client);

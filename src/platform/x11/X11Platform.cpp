@@ -1,5 +1,6 @@
 #include "platform/x11/X11Platform.h"
 
+#include "platform/CacheFolder.h"
 #include "platform/GlobalFrames.h"
 #include "platform/PlatformLog.h"
 #include "platform/QtTimer.h"
@@ -43,6 +44,10 @@ QRect nativeGeometry(const QScreen& screen) {
 
 } // namespace
 
+std::optional<QString> X11Platform::cacheDirectory() const {
+    return userCacheFolder();
+}
+
 X11Platform::X11Platform(QString defaultsDirectory)
     : m_defaults(std::move(defaultsDirectory))
     , m_x(std::make_unique<XConnection>())
@@ -56,7 +61,7 @@ X11Platform::X11Platform(QString defaultsDirectory)
     , m_clock(std::make_unique<ClockWatcher>())
     , m_power(std::make_unique<PowerSource>(QDBusConnection::systemBus()))
     , m_sleep(std::make_unique<SleepWatcher>(QDBusConnection::systemBus()))
-    , m_desktopSettings(std::make_unique<DesktopSettings>(QDBusConnection::sessionBus())) {
+    , m_desktopSettings(std::make_unique<DesktopSettings>(QDBusConnection::sessionBus(), *m_x)) {
     watchScreens();
     forwardSignals();
 }
@@ -135,21 +140,20 @@ QList<InstalledApp> X11Platform::installedApps() const {
 }
 
 std::optional<QRectF> X11Platform::frontWindowRect(std::optional<qint32> pid) const {
-    if (!pid) {
-        return std::nullopt;
-    }
     // Windows of 40 × 40 points or less are palettes and helpers, not the one being read.
-    const qreal ratio = pixelRatio();
-    const auto smallest = static_cast<int>(std::floor(40 * ratio));
-    const std::optional<QRect> frame = m_windows->frontWindowFrame(*pid, QSize(smallest, smallest));
+    const auto smallest = static_cast<int>(std::floor(40 * pixelRatio()));
+    const std::optional<QRect> frame = m_windows->frontWindowFrame(pid, QSize(smallest, smallest));
     if (!frame) {
         return std::nullopt;
     }
-    return toYUpRect(QRectF(QPointF(frame->topLeft()) / ratio, QSizeF(frame->size()) / ratio),
-                     primaryBottomEdge());
+    QList<NativeScreen> screens;
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        screens.append({nativeGeometry(*screen), screen->devicePixelRatio()});
+    }
+    return toYUpRect(fromNative(*frame, screens), primaryBottomEdge());
 }
 
-QPointF X11Platform::cursorPosition() const {
+std::optional<QPointF> X11Platform::cursorPosition() const {
     return toYUpPoint(QCursor::pos(), primaryBottomEdge());
 }
 

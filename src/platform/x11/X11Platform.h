@@ -28,6 +28,7 @@ public:
     explicit X11Platform(QString defaultsDirectory);
     ~X11Platform() override;
 
+    QString backendName() const override { return QStringLiteral("x11"); }
     QList<ScreenInfo> screens() const override;
     bool systemIsDark() const override;
     bool onBatteryPower() const override;
@@ -37,13 +38,14 @@ public:
     std::optional<InstalledApp> installedApp(const QString& appId) const override;
     QList<InstalledApp> installedApps() const override;
     std::optional<QRectF> frontWindowRect(std::optional<qint32> pid) const override;
-    QPointF cursorPosition() const override;
+    std::optional<QPointF> cursorPosition() const override;
     bool screenCaptureAllowed() const override;
     QImage captureScreen(const QString& screenId, QSize size) const override;
     QDateTime now() const override;
     QTimeZone timeZone() const override;
     std::unique_ptr<Timer> makeTimer(std::function<void()> action) override;
     UserDefaults& defaults() override { return m_defaults; }
+    std::optional<QString> cacheDirectory() const override;
     bool compositorRunning() const override;
     void setLoginItem(bool on) override;
     bool isLoginItem() const override;

@@ -88,7 +88,9 @@ void XConnection::watchRootProperties() {
         return;
     }
     // Top-level windows mapping, moving and restacking come along: the window list relies on it.
-    const uint32_t mask = XCB_EVENT_MASK_PROPERTY_CHANGE | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY;
+    // So do the MANAGER messages a new selection owner sends the root (XSETTINGS).
+    const uint32_t mask = XCB_EVENT_MASK_PROPERTY_CHANGE | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY |
+                          XCB_EVENT_MASK_STRUCTURE_NOTIFY;
     xcb_change_window_attributes(m_connection, root(), XCB_CW_EVENT_MASK, &mask);
     flush();
 }
@@ -132,6 +134,13 @@ void XConnection::dispatch(const xcb_generic_event_t& event) {
     for (const auto& [context, handler] : handlers) {
         handler(event);
     }
+}
+
+bool xDisplayAnswers() {
+    xcb_connection_t* connection = xcb_connect(nullptr, nullptr);
+    const bool answers = xcb_connection_has_error(connection) == 0;
+    xcb_disconnect(connection);
+    return answers;
 }
 
 } // namespace tessel

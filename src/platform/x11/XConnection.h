@@ -45,8 +45,8 @@ public:
     // Interned once, then served from a cache; XCB_ATOM_NONE when the server fails.
     xcb_atom_t atom(const QByteArray& name);
 
-    // Adds the root's property changes, and the mapping, moving and restacking of its
-    // children, to the events that reach the handlers.
+    // Adds the root's property changes, messages sent to it, and the mapping, moving and
+    // restacking of its children, to the events that reach the handlers.
     void watchRootProperties();
 
     // Every event on this connection reaches the handler while context lives.
@@ -66,5 +66,8 @@ private:
     std::unique_ptr<QSocketNotifier> m_notifier;
     std::vector<std::pair<const QObject*, Handler>> m_handlers;
 };
+
+// Whether an X server answers at $DISPLAY; asks with a connection of its own, closed at once.
+bool xDisplayAnswers();
 
 } // namespace tessel

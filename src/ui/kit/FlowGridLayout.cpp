@@ -26,7 +26,13 @@ FlowGridLayout::~FlowGridLayout() {
 }
 
 int FlowGridLayout::columnsFor(int width) const {
-    return std::max(1, (width + m_spacing) / (m_columnWidth + m_spacing));
+    const int fit = std::max(1, (width + m_spacing) / (m_columnWidth + m_spacing));
+    if (!m_evenRows || m_items.isEmpty()) {
+        return fit;
+    }
+    const auto items = static_cast<int>(m_items.size());
+    const int rows = (items + fit - 1) / fit;
+    return (items + rows - 1) / rows;
 }
 
 void FlowGridLayout::addItem(QLayoutItem* item) {
@@ -65,6 +71,11 @@ QSize FlowGridLayout::sizeHint() const {
 void FlowGridLayout::setGeometry(const QRect& rect) {
     QLayout::setGeometry(rect);
     arrange(rect, true);
+    if (m_placed) {
+        const int width = rect.marginsRemoved(contentsMargins()).width();
+        const int columns = columnsFor(width);
+        m_placed(m_stretch ? width : columns * m_columnWidth + (columns - 1) * m_spacing);
+    }
 }
 
 int FlowGridLayout::arrange(const QRect& rect, bool place) const {

@@ -3,6 +3,8 @@
 #include <QLayout>
 #include <QList>
 
+#include <functional>
+
 namespace tessel {
 
 // Items in rows of equal columns, as many columns as the width holds. Each column is at least
@@ -12,6 +14,12 @@ class FlowGridLayout final : public QLayout {
 public:
     FlowGridLayout(int columnWidth, int spacing, bool stretch, QWidget* parent = nullptr);
     ~FlowGridLayout() override;
+
+    // With even rows, the columns are as few as keep the rows as many as the width allows,
+    // so that the last row is not left nearly empty: 12 items where 11 fit make two rows of 6.
+    void setEvenRows(bool even) { m_evenRows = even; }
+    // Told the width its columns take each time they are placed.
+    void onPlaced(std::function<void(int columnsWidth)> placed) { m_placed = std::move(placed); }
 
     int columnsFor(int width) const;
 
@@ -35,6 +43,8 @@ private:
     int m_columnWidth;
     int m_spacing;
     bool m_stretch;
+    bool m_evenRows = false;
+    std::function<void(int)> m_placed;
 };
 
 } // namespace tessel

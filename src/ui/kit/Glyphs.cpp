@@ -98,6 +98,10 @@ void chevronDown(QPainter& p) {
     p.drawPolyline(QPolygonF({QPointF(4, 6), QPointF(8, 10), QPointF(12, 6)}));
 }
 
+void chevronRight(QPainter& p) {
+    p.drawPolyline(QPolygonF({QPointF(6, 4), QPointF(10, 8), QPointF(6, 12)}));
+}
+
 } // namespace
 
 void drawGlyph(QPainter& painter, Glyph glyph, const QRectF& box, const QColor& colour) {
@@ -136,6 +140,9 @@ void drawGlyph(QPainter& painter, Glyph glyph, const QRectF& box, const QColor& 
         break;
     case Glyph::chevronDown:
         chevronDown(painter);
+        break;
+    case Glyph::chevronRight:
+        chevronRight(painter);
         break;
     }
     painter.restore();

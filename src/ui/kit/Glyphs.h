@@ -9,7 +9,7 @@ namespace tessel {
 
 // Line symbols for the interface, drawn to fit any square box so they stay sharp at every
 // pixel ratio.
-enum class Glyph { sun, moon, scope, ruler, eye, play, snooze, gear, chevronDown };
+enum class Glyph { sun, moon, scope, ruler, eye, play, snooze, gear, chevronDown, chevronRight };
 
 void drawGlyph(QPainter& painter, Glyph glyph, const QRectF& box, const QColor& colour);
 

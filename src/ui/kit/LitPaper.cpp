@@ -20,9 +20,9 @@ constexpr qreal lightTolerance = 0.5;
 LitPaper::LitPaper(QWidget* parent)
     : LitPaper({0.35, 1}, parent) {}
 
-LitPaper::LitPaper(Spring lightSpring, QWidget* parent)
+LitPaper::LitPaper(Spring restSpring, QWidget* parent)
     : QWidget(parent)
-    , m_lightAnimation(new SpringAnimation(lightSpring, this)) {
+    , m_lightAnimation(new SpringAnimation(restSpring, this)) {
     setMouseTracking(true);
     setAttribute(Qt::WA_Hover);
     connect(m_lightAnimation, &QVariantAnimation::valueChanged, this, [this](const QVariant& v) {
@@ -87,24 +87,27 @@ void LitPaper::resizeEvent(QResizeEvent* event) {
 
 void LitPaper::mouseMoveEvent(QMouseEvent* event) {
     m_pointerInside = true;
-    moveLight(event->position());
+    placeLight(event->position());
     QWidget::mouseMoveEvent(event);
 }
 
 void LitPaper::enterEvent(QEnterEvent* event) {
     m_pointerInside = true;
-    moveLight(event->position());
+    placeLight(event->position());
     QWidget::enterEvent(event);
 }
 
 void LitPaper::leaveEvent(QEvent* event) {
     m_pointerInside = false;
-    moveLight(restingLight());
+    m_lightAnimation->animate(m_light, restingLight());
     QWidget::leaveEvent(event);
 }
 
-void LitPaper::moveLight(QPointF to) {
-    m_lightAnimation->animate(m_light, to);
+// Under the pointer the light is where the pointer is: a spring on every move would trail.
+void LitPaper::placeLight(QPointF at) {
+    m_lightAnimation->stop();
+    m_light = at;
+    update();
 }
 
 void LitPaper::paintEvent(QPaintEvent*) {

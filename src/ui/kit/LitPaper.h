@@ -19,8 +19,8 @@ class LitPaper : public QWidget {
 
 public:
     explicit LitPaper(QWidget* parent = nullptr);
-    // The light follows the pointer on this spring.
-    LitPaper(Spring lightSpring, QWidget* parent);
+    // The light goes back to rest on this spring when the pointer leaves.
+    LitPaper(Spring restSpring, QWidget* parent);
 
     // A grey preview; a null image shows the plain sheet colour.
     void setPreview(const QImage& preview);
@@ -42,7 +42,7 @@ protected:
     void leaveEvent(QEvent* event) override;
 
 private:
-    void moveLight(QPointF to);
+    void placeLight(QPointF at);
     void invalidate();
 
     QImage m_preview;

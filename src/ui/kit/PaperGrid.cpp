@@ -3,6 +3,7 @@
 #include "style/Metrics.h"
 #include "ui/kit/CrossFadeLabel.h"
 #include "ui/kit/FlowGridLayout.h"
+#include "ui/kit/RowScrollArea.h"
 #include "ui/kit/SectionHeading.h"
 #include "ui/kit/Swatch.h"
 
@@ -16,6 +17,8 @@ namespace tessel {
 namespace {
 
 constexpr int headingGap = 10;
+// Built-in papers fill two rows; more scroll within them rather than grow the window.
+constexpr int rowsInView = 2;
 
 } // namespace
 
@@ -29,21 +32,34 @@ PaperGrid::PaperGrid(QWidget* parent)
     heading->addWidget(sectionHeading(QStringLiteral("PAPER"), this));
     heading->addWidget(m_hoveredName, 1);
 
+    auto* rows = new QWidget;
+    rows->setLayout(m_grid);
     m_grid->setContentsMargins(0, 0, 0, 0);
     m_grid->setHorizontalSpacing(spacing);
     m_grid->setVerticalSpacing(spacing);
     m_grid->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_scroll = new RowScrollArea(Swatch::fixedSize.height(), spacing, rowsInView, this);
+    m_scroll->setWidget(rows);
 
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(headingGap);
     column->addLayout(heading);
-    column->addLayout(m_grid);
+    column->addWidget(m_scroll);
 }
 
 PaperGrid::PaperGrid(FitWidth fit, QWidget* parent)
-    : QWidget(parent)
-    , m_flow(new FlowGridLayout(Swatch::fixedSize.width(), fit.gap, false, this)) {}
+    : QWidget(parent) {
+    auto* flow = new FlowGridLayout(Swatch::fixedSize.width(), fit.gap, false, this);
+    flow->setEvenRows(true);
+    flow->onPlaced([this](int width) {
+        if (width != m_rowWidth) {
+            m_rowWidth = width;
+            Q_EMIT rowWidthChanged(width);
+        }
+    });
+    m_flow = flow;
+}
 
 void PaperGrid::setPapers(const QList<Paper>& papers) {
     QStringList ids;
@@ -68,7 +84,21 @@ void PaperGrid::setPapers(const QList<Paper>& papers) {
         connect(swatch, &QAbstractButton::clicked, this,
                 [this, id = paper.id] { Q_EMIT chosen(id); });
         place(swatch, static_cast<int>(m_swatches.size()));
+        // Shown now rather than by the event loop, so rows count at once in a shown grid.
+        swatch->show();
         m_swatches.append(swatch);
+    }
+    if (m_scroll) {
+        m_scroll->setRowCount((static_cast<int>(m_swatches.size()) + columns - 1) / columns);
+        revealSelected();
+    }
+}
+
+void PaperGrid::revealSelected() {
+    for (qsizetype i = 0; m_scroll && i < m_swatches.size(); ++i) {
+        if (m_swatches[i]->paper().id == m_selected) {
+            m_scroll->revealRow(static_cast<int>(i) / columns);
+        }
     }
 }
 
@@ -95,10 +125,20 @@ void PaperGrid::setNight(bool night) {
 }
 
 void PaperGrid::setSelected(const QString& paperId) {
+    const bool changed = paperId != m_selected;
     m_selected = paperId;
     for (Swatch* swatch : m_swatches) {
         swatch->setSelected(swatch->paper().id == paperId);
     }
+    // Other changes leave the rows where the wheel put them.
+    if (changed) {
+        revealSelected();
+    }
+}
+
+void PaperGrid::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    revealSelected();
 }
 
 bool PaperGrid::eventFilter(QObject* watched, QEvent* event) {

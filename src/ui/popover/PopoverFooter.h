@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QMenu>
+#include "ui/popover/PopoverMenu.h"
+
 #include <QWidget>
 
 namespace tessel {
@@ -22,10 +23,10 @@ public:
     QuietButton* resume() const { return m_resume; }
     QuietButton* settings() const { return m_settings; }
     QuietButton* quit() const { return m_quit; }
-    QMenu& snoozeMenu() { return m_menu; }
+    PopoverMenu& snoozeMenu() { return m_menu; }
 
 private:
-    QMenu m_menu;
+    PopoverMenu m_menu;
     QuietButton* m_snooze;
     QuietButton* m_resume;
     QuietButton* m_settings;

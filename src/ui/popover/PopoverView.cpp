@@ -45,10 +45,15 @@ constexpr Tool tools[] = {{"Focus", Glyph::scope, &Settings::focusSheet},
                           {"Ruler", Glyph::ruler, &Settings::ruler},
                           {"Rest", Glyph::eye, &Settings::rest}};
 
+constexpr Qt::WindowFlags asPopup = Qt::Popup | Qt::FramelessWindowHint;
+// A fixed width and a height set by its content, so no maximising either.
+constexpr Qt::WindowFlags asWindow = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                                     Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint;
+
 } // namespace
 
 PopoverView::PopoverView(Store& store, Actions actions)
-    : QWidget(nullptr, Qt::Popup | Qt::FramelessWindowHint)
+    : QWidget(nullptr, asPopup)
     , m_store(store)
     , m_actions(std::move(actions))
     , m_header(new PopoverHeader(this))
@@ -118,7 +123,9 @@ void PopoverView::connectControls() {
         m_store.updateSettings([&id](Settings& s) { s.lamp.id = id; });
     });
     connect(m_footer->settings(), &QAbstractButton::clicked, this, [this] {
-        close();
+        if (isPopup()) {
+            close();
+        }
         m_actions.openSettings();
     });
     connect(m_footer->quit(), &QAbstractButton::clicked, this, [this] { m_actions.quit(); });
@@ -160,6 +167,10 @@ void PopoverView::showAppearance() {
 }
 
 void PopoverView::popUp(QRect anchor) {
+    if (!isPopup()) {
+        setWindowFlags(asPopup);
+        layout()->setSizeConstraint(QLayout::SetDefaultConstraint);
+    }
     // Read afresh while still hidden, so it opens showing the Store as it is, not animating
     // towards it.
     showAppearance();
@@ -173,6 +184,30 @@ void PopoverView::popUp(QRect anchor) {
         move(popoverPosition(size(), anchor, screen->availableGeometry()));
     }
     show();
+    activateWindow();
+}
+
+void PopoverView::openAsWindow() {
+    const bool made = isPopup();
+    if (made) {
+        hide();
+        setWindowFlags(asWindow);
+        // Its content sets its size, which no window manager may change.
+        layout()->setSizeConstraint(QLayout::SetFixedSize);
+    }
+    if (!isVisible()) {
+        showAppearance();
+        showStore();
+        adjustSize();
+    }
+    if (const QScreen* screen = QGuiApplication::primaryScreen(); made && screen) {
+        QRect frame(QPoint(), size());
+        frame.moveCenter(screen->availableGeometry().center());
+        move(frame.topLeft());
+    }
+    setWindowState(windowState() & ~Qt::WindowMinimized);
+    show();
+    raise();
     activateWindow();
 }
 
@@ -192,8 +227,11 @@ void PopoverView::keyPressEvent(QKeyEvent* event) {
 void PopoverView::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), palette().color(QPalette::Window));
-    painter.setPen(withAlpha(Tones::of(palette()).primary, metrics::rule));
-    painter.drawRect(metrics::lineBounds(rect()));
+    // A window has the window manager's frame for an edge.
+    if (isPopup()) {
+        painter.setPen(withAlpha(Tones::of(palette()).primary, metrics::rule));
+        painter.drawRect(metrics::lineBounds(rect()));
+    }
 }
 
 } // namespace tessel

@@ -20,7 +20,8 @@ class WeightRuler;
 // The everyday controls in a popup next to the panel icon: paper on or off, the lit sheet of
 // the slot being edited, Day or Night, paper, weight, lamp, the reading tools, snooze,
 // Settings and Quit. Every control writes the Store at once; it keeps no state of its own.
-// Escape or a click elsewhere closes it.
+// Escape or a click elsewhere closes it. Without a panel icon to open beside, the same
+// controls open as a small window of their own.
 class PopoverView final : public QWidget {
     Q_OBJECT
 
@@ -37,6 +38,9 @@ public:
 
     // Opens next to `anchor`, in global coordinates, on the screen that holds it.
     void popUp(QRect anchor);
+    // Opens as an ordinary window: centred the first time, then where the user left it.
+    void openAsWindow();
+    bool isPopup() const { return windowType() == Qt::Popup; }
 
     PopoverHeader& header() const { return *m_header; }
     PaperSheet& sheet() const { return *m_sheet; }

@@ -3,6 +3,7 @@
 #include "style/InterfacePalette.h"
 #include "style/Metrics.h"
 #include "ui/kit/SectionHeading.h"
+#include "ui/popover/PopoverMenu.h"
 
 #include <QMenu>
 #include <QPainter>
@@ -30,6 +31,9 @@ QuietButton::QuietButton(const QString& text, std::optional<Glyph> glyph, QWidge
     setFont(interfaceFont(*this, metrics::controlText, QFont::Medium));
     connect(this, &QAbstractButton::clicked, this, [this] {
         if (m_menu) {
+            if (auto* ours = qobject_cast<PopoverMenu*>(m_menu)) {
+                ours->follow(*this);
+            }
             m_menu->popup(mapToGlobal(QPoint(0, height() + metrics::hairGap)));
         }
     });

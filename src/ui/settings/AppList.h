@@ -11,10 +11,12 @@ class QLabel;
 namespace tessel {
 
 class AppRow;
+class FoldButton;
 class Platform;
 class RowList;
 
-// A list of app ids as rows, with a quiet line in their place while it is empty.
+// A list of app ids as rows, installed apps first and the ones not installed folded under a
+// quiet row that opens them, with a quiet line in their place while the list is empty.
 class AppList final : public QWidget {
     Q_OBJECT
 
@@ -31,9 +33,13 @@ Q_SIGNALS:
     void removeRequested(const QString& appId);
 
 private:
+    void showFolded();
+
     const Platform& m_platform;
     std::optional<QStringList> m_shown;
-    RowList* m_rows;
+    RowList* m_installed;
+    FoldButton* m_fold;
+    RowList* m_missing;
     QLabel* m_empty;
 };
 

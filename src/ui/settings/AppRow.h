@@ -20,6 +20,7 @@ public:
     AppRow(const Platform& platform, const QString& appId, QWidget* parent = nullptr);
 
     const QString& appId() const { return m_appId; }
+    bool installed() const { return m_installed; }
     // Places a control between the name and the remove button.
     void addControl(QWidget* control);
 

@@ -35,7 +35,8 @@ GeneralPane::GeneralPane(SettingsContext& context, QWidget* parent)
     , m_binder(new SettingsBinder(context.store, this)) {
     addPaperSection();
     addAppearanceSection();
-    addSoundAndCaptureSection();
+    addBatteryAndCaptureSection();
+    addSoundSection();
     addButtons(context);
 }
 
@@ -52,11 +53,6 @@ void GeneralPane::addPaperSection() {
         m_login = on;
         m_store.platform().setLoginItem(on);
     });
-
-    m_binder->toggle(
-        section->addToggle(QStringLiteral("Pause on battery")),
-        [](const Settings& s) { return s.pauseOnBattery; },
-        [](Settings& s, bool on) { s.pauseOnBattery = on; });
 }
 
 void GeneralPane::addAppearanceSection() {
@@ -99,12 +95,12 @@ void GeneralPane::showNote() {
     m_note->setVisible(bySample && !m_store.screenAccess());
 }
 
-void GeneralPane::addSoundAndCaptureSection() {
+void GeneralPane::addBatteryAndCaptureSection() {
     FormSection* section = addSection();
     m_binder->toggle(
-        section->addToggle(QStringLiteral("Sounds")), [](const Settings& s) { return s.sounds; },
-        [](Settings& s, bool on) { s.sounds = on; });
-    // There is no trackpad feedback to give on Linux; its stored choice is left as it is.
+        section->addToggle(QStringLiteral("Pause on battery")),
+        [](const Settings& s) { return s.pauseOnBattery; },
+        [](Settings& s, bool on) { s.pauseOnBattery = on; });
 
     // X11 has no way to keep a window out of captures: the choice is kept for desktops that do.
     Toggle* hide = section->addToggle(QStringLiteral("Hide paper from screenshots and recordings"));
@@ -118,6 +114,14 @@ void GeneralPane::addSoundAndCaptureSection() {
     faded->setOpacity(unavailableOpacity);
     hideRow->setGraphicsEffect(faded);
     section->setFooter(QStringLiteral("This desktop does not let apps hide from screenshots."));
+}
+
+void GeneralPane::addSoundSection() {
+    FormSection* section = addSection();
+    m_binder->toggle(
+        section->addToggle(QStringLiteral("Sounds")), [](const Settings& s) { return s.sounds; },
+        [](Settings& s, bool on) { s.sounds = on; });
+    // There is no trackpad feedback to give on Linux; its stored choice is left as it is.
 }
 
 void GeneralPane::addButtons(SettingsContext& context) {

@@ -17,7 +17,8 @@ public:
 private:
     void addPaperSection();
     void addAppearanceSection();
-    void addSoundAndCaptureSection();
+    void addBatteryAndCaptureSection();
+    void addSoundSection();
     void addButtons(SettingsContext& context);
     QWidget* screenAccessNote();
     void showNote();

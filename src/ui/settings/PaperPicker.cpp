@@ -14,11 +14,9 @@ PaperPicker::PaperPicker(QStringList noPaperChoices, QWidget* parent)
 void PaperPicker::showPaper(const QList<CustomPaper>& customPapers, const QString& paperId) {
     const QSignalBlocker blocker(this);
     fill(Paper::all(customPapers));
-    int index = findData(paperId);
-    if (index < 0 || paperId.isEmpty()) {
-        index = m_noPaperChoices.isEmpty() ? findData(QStringLiteral("kozo")) : 0;
-    }
-    setCurrentIndex(index);
+    // A paper since deleted shows as the paper the screen or app now gets in its place.
+    const bool noPaper = paperId.isEmpty() && !m_noPaperChoices.isEmpty();
+    setCurrentIndex(noPaper ? 0 : findData(Paper::find(paperId, customPapers).id));
 }
 
 // As QComboBox paints itself, with the current name cut to the field.

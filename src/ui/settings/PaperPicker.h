@@ -16,7 +16,7 @@ public:
     explicit PaperPicker(QStringList noPaperChoices = {}, QWidget* parent = nullptr);
 
     // Refills the list when the papers differ and shows the paper without announcing it;
-    // an unknown id shows the first no-paper choice, or Kozo when there is none.
+    // an empty id shows the first no-paper choice, an unknown one the paper it resolves to.
     void showPaper(const QList<CustomPaper>& customPapers, const QString& paperId);
     QString paperId() const { return currentData().toString(); }
 

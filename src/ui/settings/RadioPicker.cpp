@@ -1,9 +1,9 @@
 #include "ui/settings/RadioPicker.h"
 
 #include "style/Metrics.h"
+#include "ui/settings/RadioButton.h"
 
 #include <QButtonGroup>
-#include <QRadioButton>
 #include <QVBoxLayout>
 
 namespace tessel {
@@ -15,7 +15,7 @@ RadioPicker::RadioPicker(const QStringList& choices, QWidget* parent)
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(metrics::smallGap);
     for (qsizetype i = 0; i < choices.size(); ++i) {
-        auto* button = new QRadioButton(choices[i]);
+        auto* button = new RadioButton(choices[i]);
         m_group->addButton(button, static_cast<int>(i));
         column->addWidget(button);
     }

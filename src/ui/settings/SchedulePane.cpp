@@ -1,5 +1,6 @@
 #include "ui/settings/SchedulePane.h"
 
+#include "core/StatusText.h"
 #include "core/Store.h"
 #include "core/SunTimes.h"
 #include "style/Metrics.h"
@@ -13,7 +14,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLocale>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QTimeEdit>
@@ -25,8 +25,8 @@ namespace {
 constexpr int cityWidth = 180;
 constexpr int timeWidth = 90;
 
-QString shortTime(const QDateTime& time, const QTimeZone& zone) {
-    return QLocale().toString(time.toTimeZone(zone).time(), QLocale::ShortFormat);
+QString shortTimeIn(const QDateTime& time, const QTimeZone& zone) {
+    return shortTime(time.toTimeZone(zone).time());
 }
 
 } // namespace
@@ -154,7 +154,7 @@ QString SchedulePane::sunTimesText() const {
         return QStringLiteral("The sun neither rises nor sets there today.");
     }
     return QStringLiteral("Sunrise %1   Sunset %2")
-        .arg(shortTime(times->sunrise, zone), shortTime(times->sunset, zone));
+        .arg(shortTimeIn(times->sunrise, zone), shortTimeIn(times->sunset, zone));
 }
 
 } // namespace tessel

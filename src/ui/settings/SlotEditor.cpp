@@ -55,6 +55,9 @@ SlotEditor::SlotEditor(Store& store, bool night, QWidget* parent)
     connect(m_binding, &SlotBinding::shown, this,
             [this] { m_name->setFullText(m_binding->paper().name); });
     connect(m_grid, &PaperGrid::hoveredChanged, this, &SlotEditor::showHovered);
+    // The scale spans the swatches exactly, its labels overhanging as the grid is inset.
+    connect(m_grid, &PaperGrid::rowWidthChanged, this,
+            [this](int width) { m_ruler->setFixedWidth(width + 2 * WeightRuler::overhang); });
     m_name->setFullText(m_binding->paper().name);
 }
 

@@ -10,6 +10,7 @@
 #include "ui/welcome/WelcomeText.h"
 
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QVBoxLayout>
 
 namespace tessel {
@@ -30,6 +31,7 @@ constexpr qreal leadText = 13;
 WelcomePaperStep::WelcomePaperStep(Store& store, bool night, const Texts& texts, QWidget* parent)
     : QWidget(parent)
     , m_store(store)
+    , m_text(welcomeText(texts.text, leadText, this, true))
     , m_sheet(new LitPaper(this))
     , m_grid(new PaperGrid(this))
     , m_ruler(new WeightRuler(this))
@@ -56,7 +58,7 @@ WelcomePaperStep::WelcomePaperStep(Store& store, bool night, const Texts& texts,
     column->setSpacing(0);
     column->addWidget(welcomeTitle(texts.title, welcome::stepTitle, 0, this));
     column->addSpacing(metrics::gap);
-    column->addWidget(welcomeText(texts.text, leadText, this, true));
+    column->addWidget(m_text);
     column->addStretch(1);
     column->addLayout(inset(papers));
     column->addSpacing(rulerGap);
@@ -69,6 +71,14 @@ WelcomePaperStep::WelcomePaperStep(Store& store, bool night, const Texts& texts,
 
     connect(m_binding, &SlotBinding::shown, this, &WelcomePaperStep::showSheet);
     showSheet();
+}
+
+void WelcomePaperStep::setText(const QString& text) {
+    m_text->setText(text);
+}
+
+QString WelcomePaperStep::text() const {
+    return m_text->text();
 }
 
 void WelcomePaperStep::showSheet() {

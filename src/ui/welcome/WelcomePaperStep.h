@@ -2,6 +2,8 @@
 
 #include <QWidget>
 
+class QLabel;
+
 namespace tessel {
 
 class LitPaper;
@@ -25,6 +27,10 @@ public:
 
     WelcomePaperStep(Store& store, bool night, const Texts& texts, QWidget* parent = nullptr);
 
+    // Replaces the text under the title.
+    void setText(const QString& text);
+    QString text() const;
+
     PaperGrid& grid() const { return *m_grid; }
     WeightRuler& ruler() const { return *m_ruler; }
     LitPaper& sheet() const { return *m_sheet; }
@@ -34,6 +40,7 @@ private:
     void showSheet();
 
     Store& m_store;
+    QLabel* m_text;
     LitPaper* m_sheet;
     PaperGrid* m_grid;
     WeightRuler* m_ruler;

@@ -1,5 +1,6 @@
 #include "ui/welcome/WelcomeView.h"
 
+#include "core/StatusText.h"
 #include "core/Store.h"
 #include "style/InterfacePalette.h"
 #include "ui/kit/PressButton.h"
@@ -20,6 +21,9 @@ namespace {
 // Long enough to watch the paper settle on the screen before the next step comes in.
 constexpr std::chrono::milliseconds afterLaying(1400);
 
+const QString dayPromise = QStringLiteral("It changes on your screen as you choose. Weight sets "
+                                          "how strongly it shows.");
+
 } // namespace
 
 WelcomeView::WelcomeView(Store& store, Actions actions, QWidget* parent)
@@ -27,12 +31,9 @@ WelcomeView::WelcomeView(Store& store, Actions actions, QWidget* parent)
     , m_store(store)
     , m_actions(std::move(actions))
     , m_intro(new WelcomeIntro(this))
-    , m_day(new WelcomePaperStep(store, false,
-                                 {QStringLiteral("Choose your paper"),
-                                  QStringLiteral("It changes on your screen as you choose. "
-                                                 "Weight sets how strongly it shows."),
-                                  QStringLiteral("Next")},
-                                 this))
+    , m_day(new WelcomePaperStep(
+          store, false, {QStringLiteral("Choose your paper"), dayPromise, QStringLiteral("Next")},
+          this))
     , m_night(new WelcomePaperStep(
           store, true,
           {QStringLiteral("And one for the evening"),
@@ -52,7 +53,9 @@ WelcomeView::WelcomeView(Store& store, Actions actions, QWidget* parent)
     m_intro->show();
     connectSteps();
     connect(&store, &Store::darkChanged, this, &WelcomeView::showAppearance);
+    connect(&store.platform(), &Platform::compositorChanged, this, &WelcomeView::showCompositor);
     showAppearance();
+    showCompositor();
 }
 
 WelcomeView::~WelcomeView() = default;
@@ -75,6 +78,9 @@ void WelcomeView::setStep(int step) {
     }
     QWidget* outgoing = page(m_step);
     m_step = step;
+    if (step == steps - 1 && m_actions.iconPlace) {
+        m_panel->setPlace(m_actions.iconPlace());
+    }
     m_transition->run(outgoing, page(step), isVisible());
     if (PressButton* button = defaultButton()) {
         button->setFocus();
@@ -129,6 +135,12 @@ void WelcomeView::showAppearance() {
     setPalette(InterfacePalette::chrome(m_store.dark()));
     m_panel->setIcon(panelIcon());
     update();
+}
+
+// Without a compositor the paper cannot show, so the step says what to do instead of
+// promising a change on the screen.
+void WelcomeView::showCompositor() {
+    m_day->setText(m_store.platform().compositorRunning() ? dayPromise : noCompositorNote());
 }
 
 QImage WelcomeView::panelIcon() const {

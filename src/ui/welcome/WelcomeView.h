@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/Platform.h"
+#include "ui/welcome/WelcomePanelStep.h"
 
 #include <QColor>
 #include <QImage>
@@ -16,7 +17,6 @@ class PressButton;
 class StepTransition;
 class Store;
 class WelcomeIntro;
-class WelcomePanelStep;
 class WelcomePaperStep;
 
 // The first-run flow in four steps: lay the paper down, choose a Day paper, choose a Night
@@ -33,6 +33,8 @@ public:
         std::function<void()> close;
         // The panel icon in its On form, at `scale` pixels per point, in `ink`.
         std::function<QImage(qreal scale, const QColor& ink)> panelIcon;
+        // Where the icon is, asked as the last step comes in; optional.
+        std::function<IconPlace()> iconPlace;
     };
 
     static constexpr QSize fixedSize{560, 640};
@@ -59,6 +61,7 @@ private:
     void layItDown();
     PressButton* defaultButton() const;
     void showAppearance();
+    void showCompositor();
     QImage panelIcon() const;
     void connectSteps();
 

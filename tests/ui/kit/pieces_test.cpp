@@ -46,22 +46,23 @@ bool near(QPointF a, QPointF b) {
     return (a - b).manhattanLength() < 0.5;
 }
 
-TEST(LitPaperLight, FollowsThePointerAndRestsAboveTheTopWhenItLeaves) {
-    LitPaper sheet;
+TEST(LitPaperLight, FollowsThePointerAtOnceAndSpringsBackAboveTheTopWhenItLeaves) {
+    LitPaper sheet(Spring{0.9, 1}, nullptr);
     sheet.resize(300, 188);
     sheet.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&sheet));
     EXPECT_EQ(sheet.restingLight(), QPointF(60, -50));
-    EXPECT_EQ(sheet.light(), sheet.restingLight());
 
-    const QPointF pointer(200, 120);
-    QMouseEvent move(QEvent::MouseMove, pointer, sheet.mapToGlobal(pointer), Qt::NoButton,
-                     Qt::NoButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(&sheet, &move);
-    EXPECT_TRUE(waitFor([&] { return near(sheet.light(), pointer); }));
+    for (const QPointF pointer : {QPointF(200, 120), QPointF(40, 30)}) {
+        QMouseEvent move(QEvent::MouseMove, pointer, sheet.mapToGlobal(pointer), Qt::NoButton,
+                         Qt::NoButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(&sheet, &move);
+        EXPECT_EQ(sheet.light(), pointer);
+    }
 
     QEvent leave(QEvent::Leave);
     QCoreApplication::sendEvent(&sheet, &leave);
+    EXPECT_FALSE(near(sheet.light(), sheet.restingLight()));
     EXPECT_TRUE(waitFor([&] { return near(sheet.light(), sheet.restingLight()); }));
 }
 

@@ -1,3 +1,4 @@
+#include "core/StatusText.h"
 #include "style/InterfacePalette.h"
 #include "ui/UiTest.h"
 #include "ui/kit/PaperGrid.h"
@@ -85,13 +86,11 @@ TEST_F(Popover, FollowsChangesMadeElsewhereWhileOpen) {
         s.day = {u"laid"_s, 97.9};
         s.focusSheet = true;
         s.lamp.id = u"dusk"_s;
-        s.customPapers.append({u"mine"_s, u"Mine"_s, Recipe{}});
     });
     EXPECT_EQ(popover->grid().selected(), u"laid"_s);
     EXPECT_EQ(popover->sheet().shownGsm(), 97) << "the weight is truncated";
     EXPECT_TRUE(popover->chips().at(0)->isChecked());
     EXPECT_EQ(popover->lamps().selected(), u"dusk"_s);
-    EXPECT_EQ(popover->grid().swatches().last()->paper().name, u"Mine"_s);
     store->updateSettings([](Settings& s) { s.day.paper = u"gone"_s; });
     EXPECT_EQ(popover->grid().selected(), u"kozo"_s) << "an unknown paper shows as Kozo";
     platform.setDark(true);
@@ -142,8 +141,7 @@ TEST_F(Popover, EachSnoozeOffersResumeUntilItIsCancelled) {
         EXPECT_EQ(store->settings().snoozedUntil->toDateTime(), ends[i]) << i;
         EXPECT_TRUE(footer.snooze()->isHidden());
         EXPECT_FALSE(footer.resume()->isHidden());
-        EXPECT_EQ(popover->sheet().status(),
-                  u"Snoozed until "_s + QLocale().toString(ends[i].time(), QLocale::ShortFormat));
+        EXPECT_EQ(popover->sheet().status(), u"Snoozed until "_s + shortTime(ends[i].time()));
         footer.resume()->click();
         EXPECT_FALSE(store->isSnoozed());
         EXPECT_TRUE(footer.resume()->isHidden());
@@ -172,6 +170,25 @@ TEST(PopoverPlacement, OpensBesideTheAnchorInsideTheScreen) {
     // On a second screen to the right.
     EXPECT_EQ(popoverPosition(size, QRect(2000, 5, 1, 1), QRect(1440, 0, 1920, 1080)),
               QPoint(1830, 12));
+}
+
+// Custom papers join the grid; past two rows the grid scrolls rather than grows.
+TEST_F(Popover, CustomPapersJoinTheGridWithinTwoRows) {
+    const int builtInHeight = popover->height();
+    store->updateSettings([](Settings& s) {
+        s.customPapers.append({u"yours"_s, u"Yours"_s, Recipe{}});
+        s.customPapers.append({u"mine"_s, u"Mine"_s, Recipe{}});
+    });
+    popover->adjustSize();
+    EXPECT_LT(popover->height() - builtInHeight, Swatch::fixedSize.height() / 2)
+        << "a third row only peeks out";
+    Swatch* mine = popover->grid().swatches().last();
+    EXPECT_EQ(mine->paper().name, u"Mine"_s);
+    mine->click();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(mine->visibleRegion().boundingRect(), mine->rect())
+        << "the chosen paper scrolls into view";
+    EXPECT_EQ(store->settings().day.paper, u"mine"_s);
 }
 
 } // namespace

@@ -65,21 +65,32 @@ TEST_F(AppsPaneTest, ShowPaperSwitchesListsAndKeepsTheHiddenOneStored) {
     EXPECT_EQ(store->settings().onlyApps, QStringList{"org.gimp.GIMP"});
 }
 
-TEST_F(AppsPaneTest, RowsNameInstalledAppsAndMarkMissingOnesWhichCanBeRemoved) {
-    platform.setInstalledApps({{"org.gimp.GIMP", "GIMP", "org.gimp.GIMP"}});
+TEST_F(AppsPaneTest, InstalledAppsComeFirstAndMissingOnesFoldAwayYetCanBeRemoved) {
+    const QString gimp = QStringLiteral("org.gimp.GIMP");
+    platform.setInstalledApps({{gimp, QStringLiteral("GIMP"), gimp}});
     store->updateSettings([](Settings& s) {
-        s.excludedApps = {"org.gimp.GIMP", "com.example.Gone"};
+        s.excludedApps = {QStringLiteral("com.example.Gone"), QStringLiteral("org.gimp.GIMP"),
+                          QStringLiteral("com.example.Lost")};
     });
     AppsPane& pane = show<AppsPane>();
     const auto rows = pane.findChildren<AppRow*>();
-    ASSERT_EQ(rows.size(), 2);
+    ASSERT_EQ(rows.size(), 3);
     EXPECT_TRUE(visibleTexts(*rows[0]).contains(u"GIMP"));
     EXPECT_FALSE(visibleTexts(*rows[0]).contains(u"Not installed"));
-    EXPECT_EQ(visibleTexts(*rows[1]), QStringList({"com.example.Gone", "Not installed"}));
+    EXPECT_FALSE(rows[1]->isVisible());
+    auto* fold = named(pane, QStringLiteral("2 more not installed"));
+    ASSERT_NE(fold, nullptr);
 
-    QTest::mouseClick(named(*rows[1], u"Remove"_s), Qt::LeftButton);
-    EXPECT_EQ(store->settings().excludedApps, QStringList{"org.gimp.GIMP"});
-    EXPECT_EQ(shownApps(*section(pane, u"Paper steps aside for"_s)), QStringList{"org.gimp.GIMP"});
+    QTest::mouseClick(fold, Qt::LeftButton);
+    ASSERT_TRUE(rows[1]->isVisible());
+    EXPECT_EQ(visibleTexts(*rows[1]),
+              QStringList({QStringLiteral("com.example.Gone"), QStringLiteral("Not installed")}));
+    QTest::mouseClick(named(*rows[1], QStringLiteral("Remove")), Qt::LeftButton);
+    EXPECT_EQ(store->settings().excludedApps,
+              QStringList({QStringLiteral("org.gimp.GIMP"), QStringLiteral("com.example.Lost")}));
+    EXPECT_EQ(shownApps(*section(pane, QStringLiteral("Paper steps aside for"))),
+              QStringList({QStringLiteral("org.gimp.GIMP"), QStringLiteral("com.example.Lost")}));
+    EXPECT_TRUE(named(pane, QStringLiteral("1 more not installed"))->isChecked());
 }
 
 TEST_F(AppsPaneTest, RunningAppsAreOfferedOnceWithoutTesselAndRestoreDefaultsRefills) {

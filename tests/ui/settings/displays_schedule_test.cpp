@@ -1,3 +1,4 @@
+#include "core/StatusText.h"
 #include "core/SunTimes.h"
 #include "ui/UiTest.h"
 #include "ui/kit/Toggle.h"
@@ -7,7 +8,6 @@
 
 #include <QComboBox>
 #include <QLineEdit>
-#include <QLocale>
 #include <QTimeEdit>
 
 namespace tessel {
@@ -54,6 +54,12 @@ TEST_F(DisplaysPaneTest, SwitchesAScreenOffAndOnAndPicksItsPaper) {
 
     store->updateSettings([](Settings& s) { s.disabledDisplays = {"B"}; });
     EXPECT_FALSE(dell->isChecked());
+
+    // A custom paper deleted since it was picked: the screen gets what the id resolves to.
+    store->updateSettings([](Settings& s) {
+        s.displayPapers.insert(QStringLiteral("A"), QStringLiteral("custom-gone"));
+    });
+    EXPECT_EQ(picker->currentText(), Paper::find(QStringLiteral("custom-gone"), {}).name);
 }
 
 class SchedulePaneTest : public PaneTest {
@@ -93,14 +99,13 @@ TEST_F(SchedulePaneTest, FindsAPlaceAndShowsTodaysSunTimesInShortTime) {
     const auto sun =
         sunTimes(platform.now(), platform.timeZone(), *schedule.latitude, *schedule.longitude);
     ASSERT_TRUE(sun);
-    const auto shortTime = [](const QDateTime& t) {
-        return QLocale().toString(t.toUTC().time(), QLocale::ShortFormat);
-    };
+    const auto inUtc = [](const QDateTime& t) { return shortTime(t.toUTC().time()); };
     const QStringList texts = visibleTexts(*pane);
     EXPECT_FALSE(texts.contains(u"Couldn't find that place. Try a nearby city."));
-    EXPECT_TRUE(texts.contains(u"Today in "_s + schedule.place)) << texts.join(u'|').toStdString();
-    EXPECT_TRUE(texts.contains(u"Sunrise "_s + shortTime(sun->sunrise) + u"   Sunset "_s +
-                               shortTime(sun->sunset)));
+    EXPECT_TRUE(texts.contains(QStringLiteral("Today in ") + schedule.place))
+        << texts.join(u'|').toStdString();
+    EXPECT_TRUE(texts.contains(QStringLiteral("Sunrise ") + inUtc(sun->sunrise) +
+                               QStringLiteral("   Sunset ") + inUtc(sun->sunset)));
 }
 
 TEST_F(SchedulePaneTest, SetHoursWriteMinutesAfterMidnight) {

@@ -35,6 +35,27 @@ TEST_F(GeneralPaneTest, SwitchesWriteTheirSettingsAndFollowChangesMadeElsewhere)
     EXPECT_FALSE(settings().sounds);
 }
 
+TEST_F(GeneralPaneTest, RowsComeInTheOrderTheyMatterDayToDay) {
+    SettingsContext made = context();
+    GeneralPane pane(made);
+    pane.resize(640, 900);
+    pane.show();
+    QCoreApplication::processEvents();
+    int above = -1;
+    for (const char* label :
+         {"Paper on", "Open at login", "Day and Night follow", "Pause on battery",
+          "Hide paper from screenshots and recordings", "Sounds", "Show Welcome Again"}) {
+        const QWidget* row = named<QWidget>(pane, QString::fromLatin1(label));
+        if (!row) {
+            row = named(pane, QString::fromLatin1(label));
+        }
+        ASSERT_NE(row, nullptr) << label;
+        const int y = row->mapTo(&pane, QPoint()).y();
+        EXPECT_GT(y, above) << label;
+        above = y;
+    }
+}
+
 TEST_F(GeneralPaneTest, OpenAtLoginAsksTheDesktop) {
     GeneralPane& pane = show<GeneralPane>();
     Toggle* login = named<Toggle>(pane, u"Open at login"_s);

@@ -7,6 +7,10 @@
 #include "ui/settings/PapersPane.h"
 #include "ui/settings/SlotEditor.h"
 
+#include <QMap>
+
+#include <limits>
+
 namespace tessel {
 namespace {
 
@@ -42,20 +46,36 @@ TEST_F(PapersPaneTest, EachEditorChoosesThePaperOfItsOwnSlotKeepingTheWeight) {
     EXPECT_EQ(settings().night.gsm, 210);
 }
 
-TEST_F(PapersPaneTest, SwatchesLayOutInAsManyColumnsAsFit) {
+TEST_F(PapersPaneTest, SwatchesFillTheirRowsEvenlyUnderARulerJustAsWide) {
     PapersPane& pane = show<PapersPane>();
-    pane.resize(520, 900);
     pane.show();
-    QCoreApplication::processEvents();
-    const QList<Swatch*> swatches = pane.day()->grid()->swatches();
-    ASSERT_GE(swatches.size(), 12);
-    const int top = swatches.front()->y();
-    const auto firstRow =
-        std::ranges::count_if(swatches, [top](Swatch* s) { return s->y() == top; });
-    const int width = pane.day()->grid()->width();
-    EXPECT_EQ(firstRow, (width + SlotEditor::swatchGap) / (44 + SlotEditor::swatchGap));
-    EXPECT_EQ(swatches[1]->x() - swatches[0]->x(), 44 + SlotEditor::swatchGap);
-    EXPECT_LE(swatches.back()->geometry().bottom(), pane.day()->grid()->height());
+    for (const int width : {520, 700, 900}) {
+        SCOPED_TRACE(width);
+        pane.resize(width, 900);
+        QCoreApplication::processEvents();
+        QCoreApplication::processEvents();
+        const SlotEditor& editor = *pane.day();
+        const QList<Swatch*> swatches = editor.grid()->swatches();
+        ASSERT_GE(swatches.size(), 12);
+        QMap<int, int> perRow;
+        int left = std::numeric_limits<int>::max();
+        int right = 0;
+        for (const Swatch* swatch : swatches) {
+            ++perRow[swatch->y()];
+            const QRect placed(swatch->mapTo(&pane, QPoint()), swatch->size());
+            left = std::min(left, placed.left());
+            right = std::max(right, placed.right() + 1);
+        }
+        const int columns = perRow.first();
+        EXPECT_LE(columns * 44 + (columns - 1) * SlotEditor::swatchGap, editor.grid()->width());
+        EXPECT_GE(perRow.last(), columns - 1) << "the last row is left nearly empty";
+        EXPECT_EQ(swatches[1]->x() - swatches[0]->x(), 44 + SlotEditor::swatchGap);
+
+        const QRectF scale =
+            editor.ruler()->scale().translated(editor.ruler()->mapTo(&pane, QPoint()));
+        EXPECT_EQ(scale.left(), left);
+        EXPECT_EQ(scale.right(), right);
+    }
 }
 
 using LampPaneTest = PaneTest;

@@ -1,3 +1,4 @@
+#include "core/StatusText.h"
 #include "ui/UiTest.h"
 #include "ui/kit/LitPaper.h"
 #include "ui/kit/PaperGrid.h"
@@ -8,6 +9,8 @@
 #include "ui/welcome/WelcomePanelStep.h"
 #include "ui/welcome/WelcomePaperStep.h"
 #include "ui/welcome/WelcomeView.h"
+
+#include <QLabel>
 
 namespace tessel {
 namespace {
@@ -103,6 +106,39 @@ TEST_F(Welcome, TheLastStepOpensSettingsOrSimplyCloses) {
     QTest::keyClick(view.get(), Qt::Key_Return);
     EXPECT_EQ(events, QStringList{u"close"_s});
     EXPECT_EQ(view->panelStep().start()->text(), u"Start Using Tessel"_s);
+}
+
+// Where the paper cannot show, the step says what to do instead of promising a change; the
+// last step says where Tessel is.
+TEST_F(Welcome, SaysWhatToDoWithoutACompositorAndWhereTesselLives) {
+    platform.setCompositorRunning(false);
+    std::optional<IconPlace> place;
+    startStore();
+    WelcomeView::Actions actions;
+    actions.iconPlace = [&place] { return *place; };
+    view = std::make_unique<WelcomeView>(*store, actions);
+    EXPECT_EQ(view->dayStep().text(), noCompositorNote());
+    platform.setCompositorRunning(true);
+    EXPECT_TRUE(view->dayStep().text().startsWith(u"It changes on your screen"));
+
+    const auto lastStep = [this, &place](IconPlace at) {
+        place = at;
+        view->setStep(0);
+        view->setStep(3);
+        QStringList texts;
+        for (const QLabel* label : view->panelStep().findChildren<QLabel*>()) {
+            texts << label->text();
+        }
+        return texts;
+    };
+    EXPECT_TRUE(lastStep(IconPlace::bottom)
+                    .contains(QStringLiteral("Click the sheet at the bottom of your screen\nto "
+                                             "change paper, add a desk lamp, or snooze it for a "
+                                             "while.")));
+    EXPECT_TRUE(lastStep(IconPlace::panel).join(u' ').contains(u"Click the sheet in your panel"));
+    const QStringList window = lastStep(IconPlace::noPanel);
+    EXPECT_TRUE(window.contains(QStringLiteral("Tessel lives in a small window")));
+    EXPECT_FALSE(window.join(u' ').contains(u"Click"));
 }
 
 TEST_F(Welcome, ShowsOneStepAtATimeOnceTheTransitionEnds) {

@@ -1,0 +1,78 @@
+#pragma once
+
+#include "platform/OverlaySurface.h"
+
+#include <QObject>
+
+#include <array>
+#include <memory>
+
+struct wl_callback;
+struct wl_surface;
+struct zwlr_layer_surface_v1;
+
+namespace tessel {
+
+class MomentCover;
+class SeatInput;
+class ShmBuffer;
+class WaylandConnection;
+class WaylandOutputs;
+
+// An overlay as a layer surface on the overlay layer of one output, anchored to every edge,
+// with no exclusive zone. Paper takes no keyboard and has an empty input region, so every click
+// passes through; a moment takes the keyboard for itself and hears every key and click, and
+// paper leaves the screen while a moment covers it.
+// Two shared-memory buffers take turns; only what changed is redrawn and reported, and
+// frame callbacks pace the redraws of animations.
+class LayerSurface final : public QObject, public OverlaySurface {
+    Q_OBJECT
+
+public:
+    // Paper, unless `input` and `pressed` make it a moment.
+    LayerSurface(WaylandConnection& connection, WaylandOutputs& outputs, MomentCover& cover,
+                 const ScreenInfo& host, OverlayPaint paint, SeatInput* input = nullptr,
+                 std::function<void()> pressed = {});
+    ~LayerSurface() override;
+
+    void setHost(const ScreenInfo& host) override;
+    void show() override;
+    void hide() override;
+    bool isVisible() const override { return m_shown; }
+    void update(const QRect& area) override;
+
+private:
+    static void onConfigure(void* data, zwlr_layer_surface_v1*, uint32_t serial, uint32_t width,
+                            uint32_t height);
+    static void onClosed(void* data, zwlr_layer_surface_v1* layer);
+    static void onFrameDone(void* data, wl_callback* callback, uint32_t time);
+
+    bool isMoment() const { return m_input != nullptr; }
+    void map();
+    void unmap();
+    void configure(uint32_t serial, QSize size);
+    void scheduleRender();
+    void render();
+    ShmBuffer* freeBuffer();
+    QRect bounds() const { return QRect(QPoint(0, 0), m_size); }
+
+    WaylandConnection& m_connection;
+    WaylandOutputs& m_outputs;
+    MomentCover& m_cover;
+    ScreenInfo m_host;
+    OverlayPaint m_paint;
+    SeatInput* m_input;
+    std::function<void()> m_pressed;
+    bool m_shown = false;
+    wl_surface* m_surface = nullptr;
+    zwlr_layer_surface_v1* m_layer = nullptr;
+    wl_callback* m_frame = nullptr;
+    QSize m_size;
+    int m_scale = 1;
+    bool m_configured = false;
+    bool m_renderQueued = false;
+    QRegion m_damage;
+    std::array<std::unique_ptr<ShmBuffer>, 2> m_buffers;
+};
+
+} // namespace tessel

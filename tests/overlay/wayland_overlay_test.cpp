@@ -1,0 +1,186 @@
+#include "TestDesktop.h"
+#include "TestSway.h"
+
+#include <QColor>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <cstdlib>
+#include <gtest/gtest.h>
+
+namespace tessel {
+namespace {
+
+using namespace std::chrono_literals;
+
+const QPoint overWindow(600, 400);
+constexpr auto paperTimeout = 60s;
+
+bool isWhite(const QColor& c) {
+    return c.isValid() && c.red() == 255 && c.green() == 255 && c.blue() == 255;
+}
+
+// Light paper over white: a little darker than white, never the tile's own dark colour.
+bool isPaperOverWhite(const QColor& c) {
+    return c.isValid() && !isWhite(c) && c.red() > 180 && c.green() > 180 && c.blue() > 180;
+}
+
+// The share of pixels, sampled on a grid, that differ clearly between two screenshots.
+double changedShare(const QImage& before, const QImage& after) {
+    constexpr int step = 8;
+    constexpr int clearly = 40;
+    if (before.size() != after.size() || before.isNull()) {
+        return 1;
+    }
+    int changed = 0;
+    int sampled = 0;
+    for (int y = 0; y < before.height(); y += step) {
+        for (int x = 0; x < before.width(); x += step) {
+            const QColor a = before.pixelColor(x, y);
+            const QColor b = after.pixelColor(x, y);
+            changed += std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) +
+                           std::abs(a.blue() - b.blue()) >
+                       clearly;
+            ++sampled;
+        }
+    }
+    return static_cast<double>(changed) / sampled;
+}
+
+// Types one key on a virtual keyboard that stays plugged in for a moment first, so that
+// clients can take up the new keyboard before the key arrives.
+bool typeKey() {
+    QProcess wtype;
+    wtype.start(QStringLiteral("wtype"),
+                {QStringLiteral("-s"), QStringLiteral("500"), QStringLiteral("x")});
+    return wtype.waitForFinished(10000) && wtype.exitCode() == 0;
+}
+
+QByteArray readFile(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// A full-screen native window in one colour; it logs the clicks it receives.
+class SolidWindow {
+public:
+    SolidWindow(const test::TestSway& sway, const char* appId, const QString& log)
+        : m_log(log) {
+        std::vector<std::string> environment = sway.clientEnvironment();
+        environment.emplace_back("ASAN_OPTIONS=detect_leaks=0");
+        m_process = std::make_unique<test::ChildProcess>(
+            std::vector<std::string>{TESSEL_SOLID_WINDOW, appId, "ffffff"}, log.toStdString(),
+            environment);
+    }
+
+    bool isShown() const { return readFile(m_log).contains("ready\n"); }
+    bool received(const QByteArray& line) const { return readFile(m_log).contains(line + '\n'); }
+    qsizetype count(const QByteArray& line) const { return readFile(m_log).count(line + '\n'); }
+
+private:
+    QString m_log;
+    std::unique_ptr<test::ChildProcess> m_process;
+};
+
+class WaylandOverlay : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        if (test::TestSway::available()) {
+            sway = std::make_unique<test::TestSway>();
+            sway->exportEnvironment();
+        }
+    }
+    static void TearDownTestSuite() { sway.reset(); }
+
+    void SetUp() override {
+        ASSERT_TRUE(sway) << "the Wayland tests need sway, swaymsg, grim, wtype and dbus-daemon";
+    }
+
+    // Starts Tessel on the compositor with these settings.
+    std::unique_ptr<test::TesselProcess> run(const QByteArray& settings) {
+        auto tessel = std::make_unique<test::TesselProcess>(settings);
+        tessel->start(sway->clientEnvironment());
+        return tessel;
+    }
+
+    std::unique_ptr<SolidWindow> openWindow(const char* appId) {
+        auto window = std::make_unique<SolidWindow>(
+            *sway, appId, sway->logPath(appId) + QString::number(++m_windows));
+        EXPECT_TRUE(waitFor([&] { return window->isShown(); })) << appId << " did not show";
+        return window;
+    }
+
+    QColor pixel() const { return sway->pixel(overWindow); }
+
+    static std::unique_ptr<test::TestSway> sway;
+
+private:
+    int m_windows = 0;
+};
+
+std::unique_ptr<test::TestSway> WaylandOverlay::sway;
+
+const QByteArray paperOn = R"({"onboarded": true, "day": {"paper": "kozo", "gsm": 300}})";
+
+QString runTessel(const QString& command) {
+    QProcess tessel;
+    tessel.start(QStringLiteral(TESSEL_BINARY), {command});
+    tessel.waitForFinished(10000);
+    return QString::fromUtf8(tessel.readAllStandardOutput());
+}
+
+TEST_F(WaylandOverlay, PaperBlendsOverANativeWindowAndLetsClicksThrough) {
+    const auto page = openWindow("org.example.Page");
+    ASSERT_TRUE(waitFor([&] { return isWhite(pixel()); }));
+    const auto tessel = run(paperOn);
+    ASSERT_TRUE(waitFor([&] { return isPaperOverWhite(pixel()); }, paperTimeout))
+        << "pixel " << pixel().name().toStdString();
+    EXPECT_TRUE(
+        runTessel(QStringLiteral("status")).endsWith(QStringLiteral("Platform: wayland\n")));
+
+    const QString x = QString::number(overWindow.x());
+    const QString y = QString::number(overWindow.y());
+    ASSERT_TRUE(sway->command({QStringLiteral("seat"), QStringLiteral("seat0"),
+                               QStringLiteral("cursor"), QStringLiteral("set"), x, y}));
+    for (const char* action : {"press", "release"}) {
+        ASSERT_TRUE(sway->command({QStringLiteral("seat"), QStringLiteral("seat0"),
+                                   QStringLiteral("cursor"), QString::fromLatin1(action),
+                                   QStringLiteral("button1")}));
+    }
+    EXPECT_TRUE(waitFor([&] { return page->received(("click " + x + u' ' + y).toLatin1()); }));
+}
+
+TEST_F(WaylandOverlay, ExcludedAppInFrontHidesThePaper) {
+    const auto page = openWindow("org.example.Page");
+    const auto tessel = run(R"({"onboarded": true, "day": {"paper": "kozo", "gsm": 300},
+                                "excludedApps": ["org.example.Excluded"]})");
+    ASSERT_TRUE(waitFor([&] { return isPaperOverWhite(pixel()); }, paperTimeout));
+
+    auto excluded = openWindow("org.example.Excluded");
+    EXPECT_TRUE(waitFor([&] { return isWhite(pixel()); }, paperTimeout));
+    excluded.reset();
+    EXPECT_TRUE(waitFor([&] { return isPaperOverWhite(pixel()); }, paperTimeout));
+}
+
+TEST_F(WaylandOverlay, ArtTakesTheKeyboardAndAKeyDismissesIt) {
+    const auto page = openWindow("org.example.Page");
+    const auto tessel = run(paperOn);
+    ASSERT_TRUE(waitFor([&] { return isPaperOverWhite(pixel()); }, paperTimeout));
+    const QImage paper = sway->screenshot();
+    // Keys reach the page under the paper.
+    ASSERT_TRUE(typeKey());
+    ASSERT_TRUE(waitFor([&] { return page->count("key") == 1; }));
+
+    runTessel(QStringLiteral("art"));
+    constexpr double paintingShare = 0.1;
+    ASSERT_TRUE(waitFor([&] { return changedShare(paper, sway->screenshot()) > paintingShare; },
+                        paperTimeout));
+    ASSERT_TRUE(typeKey());
+    constexpr double unchangedShare = 0.01;
+    EXPECT_TRUE(waitFor([&] { return changedShare(paper, sway->screenshot()) < unchangedShare; }));
+    EXPECT_EQ(page->count("key"), 1) << "the key went past the painting";
+}
+
+} // namespace
+} // namespace tessel

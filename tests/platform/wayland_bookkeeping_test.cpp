@@ -1,0 +1,115 @@
+#include "platform/wayland/IdleClock.h"
+#include "platform/wayland/ToplevelList.h"
+
+#include <gtest/gtest.h>
+#include <vector>
+
+namespace tessel {
+namespace {
+
+using namespace std::chrono_literals;
+
+// One notice from the compositor, `at` milliseconds after the start.
+struct IdleNotice {
+    std::chrono::milliseconds at;
+    bool idle;
+};
+
+struct IdleCase {
+    const char* name;
+    std::vector<IdleNotice> notices;
+    std::chrono::milliseconds askedAt;
+    double seconds;
+};
+
+TEST(IdleClock, GrowsFromTheThresholdAtTheNoticeAndStopsAtInput) {
+    const IdleCase cases[] = {
+        {"no notice yet", {}, 30s, 0},
+        {"just went idle", {{10s, true}}, 10s, 1},
+        {"idle a while", {{10s, true}}, 70s, 61},
+        {"back", {{10s, true}, {20s, false}}, 25s, 0},
+        {"idle again later", {{10s, true}, {20s, false}, {40s, true}}, 45s, 6},
+        {"a repeated notice keeps the first", {{10s, true}, {30s, true}}, 40s, 31},
+        {"a clock read before the notice counts from it", {{10s, true}}, 9s, 1},
+    };
+    const IdleClock::Instant start;
+    for (const IdleCase& c : cases) {
+        IdleClock clock(1s);
+        for (const IdleNotice& notice : c.notices) {
+            if (notice.idle) {
+                clock.idled(start + notice.at);
+            } else {
+                clock.resumed();
+            }
+        }
+        EXPECT_DOUBLE_EQ(clock.idleSeconds(start + c.askedAt), c.seconds) << c.name;
+    }
+}
+
+// Windows are told apart by their protocol handles; any distinct addresses do.
+const int windows[3] = {};
+const ToplevelList::Handle editor = &windows[0];
+const ToplevelList::Handle terminal = &windows[1];
+const ToplevelList::Handle secondTerminal = &windows[2];
+
+class Toplevels : public ::testing::Test {
+protected:
+    void open(ToplevelList::Handle handle, const char* appId, bool activated) {
+        list.add(handle);
+        change(handle, appId, activated);
+    }
+    void change(ToplevelList::Handle handle, const char* appId, bool activated) {
+        list.setAppId(handle, QString::fromLatin1(appId));
+        list.setActivated(handle, activated);
+        list.done(handle);
+    }
+
+    ToplevelList list;
+};
+
+TEST_F(Toplevels, FrontAppIsTheWindowActivatedLast) {
+    open(editor, "org.example.Editor", true);
+    open(terminal, "foot", false);
+    EXPECT_EQ(list.frontAppId(), QStringLiteral("org.example.Editor"));
+
+    // The compositor may report the new window active before the old one inactive.
+    change(terminal, "foot", true);
+    EXPECT_EQ(list.frontAppId(), QStringLiteral("foot"));
+    change(editor, "org.example.Editor", false);
+    EXPECT_EQ(list.frontAppId(), QStringLiteral("foot"));
+
+    list.remove(terminal);
+    EXPECT_EQ(list.frontAppId(), std::nullopt);
+}
+
+TEST_F(Toplevels, ChangesWaitForDone) {
+    open(editor, "org.example.Editor", false);
+    list.setActivated(editor, true);
+    EXPECT_EQ(list.frontAppId(), std::nullopt);
+    list.done(editor);
+    EXPECT_EQ(list.frontAppId(), QStringLiteral("org.example.Editor"));
+}
+
+TEST_F(Toplevels, WindowWithoutAppIdIsNoApp) {
+    open(editor, "", true);
+    EXPECT_EQ(list.frontAppId(), std::nullopt);
+    EXPECT_EQ(list.frontWindow(), editor);
+    EXPECT_TRUE(list.runningAppIds().isEmpty());
+}
+
+TEST_F(Toplevels, RunningAppsAreListedOnceInTheOrderTheyCame) {
+    open(terminal, "foot", false);
+    open(editor, "org.example.Editor", false);
+    open(secondTerminal, "foot", true);
+    EXPECT_EQ(list.runningAppIds(),
+              (QStringList{QStringLiteral("foot"), QStringLiteral("org.example.Editor")}));
+    EXPECT_EQ(list.windowOf(QStringLiteral("foot")), secondTerminal);
+
+    list.remove(secondTerminal);
+    list.remove(terminal);
+    EXPECT_EQ(list.runningAppIds(), QStringList{QStringLiteral("org.example.Editor")});
+    EXPECT_EQ(list.windowOf(QStringLiteral("foot")), std::nullopt);
+}
+
+} // namespace
+} // namespace tessel
