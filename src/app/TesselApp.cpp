@@ -66,7 +66,7 @@ void TesselApp::launch() {
         qCWarning(lcApp, "shortcut not available: %s", qUtf8Printable(problem));
     }
     m_updates.checkAtLaunch();
-    if (!platform.compositorRunning()) {
+    if (!m_store.platform().compositorRunning()) {
         QTextStream(stderr) << noCompositorNote() << Qt::endl;
     }
     // Without a panel to hold the icon, the popover's controls have a window of their own.

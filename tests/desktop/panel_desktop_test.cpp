@@ -4,6 +4,8 @@
 
 #include <QFile>
 
+#include <nlohmann/json.hpp>
+
 namespace tessel {
 namespace {
 

@@ -3,6 +3,8 @@
 #include "core/SettingsJson.h"
 #include "platform/UserDefaults.h"
 
+#include <nlohmann/json.hpp>
+
 namespace tessel {
 
 using namespace Qt::StringLiterals;

@@ -7,6 +7,7 @@
 
 #include <functional>
 #include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
 
 namespace tessel {
 

@@ -41,7 +41,7 @@ struct WaylandOutputs::Output {
         return {position, modeSize / std::max(scale, 1)};
     }
 
-    QString id() const { return screenIdentifier(make, model, name, name); }
+    QString id() const { return screenIdentifier(MonitorIdentity{make, model, name, name}); }
 };
 
 namespace {
