@@ -43,12 +43,7 @@ void openDesktopWindows(tessel::test::TestDesktop& desktop) {
 
 int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
-    if (!tessel::test::TestDesktop::available()) {
-        std::cerr << "Xvfb, openbox, picom or dbus-daemon is not installed\n";
-        return 1;
-    }
     tessel::test::TestDesktop desktop;
-    desktop.exportEnvironment();
     qputenv("QT_QPA_PLATFORM", "xcb");
     QGuiApplication app(argc, argv);
     QTemporaryDir config;

@@ -1,4 +1,4 @@
-# One place for the language level, warnings, sanitizers and test registration.
+# One place for the language level, warnings and sanitizers; tests/ registers the tests.
 
 option(TESSEL_WERROR "Treat warnings as errors" OFF)
 option(TESSEL_SANITIZE "Build with AddressSanitizer and UndefinedBehaviorSanitizer" OFF)
@@ -71,20 +71,6 @@ function(tessel_library name)
     else()
         tessel_precompile(${name})
     endif()
-endfunction()
-
-# tessel_test(NAME SOURCES ... LIBS ... [LABELS ...])
-function(tessel_test name)
-    cmake_parse_arguments(ARG "" "" "SOURCES;LIBS;LABELS" ${ARGN})
-    add_executable(${name} ${ARG_SOURCES} ${PROJECT_SOURCE_DIR}/tests/TestMain.cpp)
-    target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
-    target_link_libraries(${name} PRIVATE ${ARG_LIBS} Qt6::Test GTest::gtest)
-    set_target_properties(${name} PROPERTIES AUTOMOC ON)
-    tessel_apply_warnings(${name})
-    tessel_precompile(${name} HEADERS <gtest/gtest.h>)
-    gtest_discover_tests(${name}
-        PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" LABELS "${ARG_LABELS}"
-        DISCOVERY_TIMEOUT 60)
 endfunction()
 
 # tessel_fuzzer(NAME SOURCES ... LIBS ...)

@@ -1,26 +1,32 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QEventLoop>
+#include <QThread>
 #include <QTimer>
 
 #include <chrono>
 
 namespace tessel {
 
-// Runs the event loop until the condition holds or the timeout passes; returns the condition.
+// Polls the condition until it holds or the timeout passes, running the event loop in between
+// when there is one; returns the condition.
 template <typename Condition>
 bool waitFor(Condition condition, std::chrono::milliseconds timeout = std::chrono::seconds(30)) {
+    constexpr std::chrono::milliseconds poll(5);
     const QDeadlineTimer deadline(timeout);
-    QEventLoop loop;
-    QTimer poll;
-    QObject::connect(&poll, &QTimer::timeout, &loop, &QEventLoop::quit);
-    poll.start(5);
     while (!condition()) {
         if (deadline.hasExpired()) {
             return false;
         }
-        loop.exec();
+        if (QCoreApplication::instance()) {
+            QEventLoop loop;
+            QTimer::singleShot(poll, &loop, &QEventLoop::quit);
+            loop.exec();
+        } else {
+            QThread::msleep(poll.count());
+        }
     }
     return true;
 }

@@ -8,6 +8,8 @@
 
 namespace tessel {
 
+using namespace Qt::StringLiterals;
+
 // A tiny HTTP server on 127.0.0.1 that answers every request with the same status and body
 // and then closes the connection.
 class LocalHttpServer {
@@ -23,8 +25,8 @@ public:
         m_type = std::move(type);
     }
 
-    QUrl url(const QString& path = QStringLiteral("/version.json")) const {
-        return QUrl(QStringLiteral("http://127.0.0.1:%1%2").arg(m_server.serverPort()).arg(path));
+    QUrl url(const QString& path = u"/version.json"_s) const {
+        return QUrl(u"http://127.0.0.1:%1%2"_s.arg(m_server.serverPort()).arg(path));
     }
 
     int requests() const { return m_requests; }

@@ -1,46 +1,38 @@
-#include "RunningTessel.h"
+#include "AppTest.h"
 
 namespace tessel {
 namespace {
 
-class Automation : public RunningTessel {
+class Automation : public AppTest {
 protected:
-    void SetUp() override {
-        RunningTessel::SetUp();
-        if (!IsSkipped() && !hasProgram("gdbus")) {
-            GTEST_SKIP() << "gdbus is not installed";
-        }
-    }
+    void SetUp() override { publish(); }
 };
 
 TEST_F(Automation, ActionsActOnTheStore) {
-    ASSERT_EQ(action(QStringLiteral("set-paper-on"), QStringLiteral("[<false>]")).code, 0);
+    ASSERT_EQ(action(u"set-paper-on"_s, u"[<false>]"_s).code, 0);
     EXPECT_FALSE(settings().enabled);
 
-    const ChildRun paper =
-        action(QStringLiteral("set-paper"), QStringLiteral("[<('graph', 200)>]"));
+    const ChildRun paper = action(u"set-paper"_s, u"[<('graph', 200)>]"_s);
     ASSERT_EQ(paper.code, 0) << paper.err.toStdString();
-    EXPECT_EQ(settings().day, (Slot{QStringLiteral("graph"), 200}));
-    EXPECT_EQ(settings().night, (Slot{QStringLiteral("graph"), 200}));
+    EXPECT_EQ(settings().day, (Slot{u"graph"_s, 200}));
+    EXPECT_EQ(settings().night, (Slot{u"graph"_s, 200}));
     EXPECT_TRUE(settings().enabled);
 
     // A weight of 0 means none was given.
-    ASSERT_EQ(action(QStringLiteral("set-paper"), QStringLiteral("[<('laid', 0)>]")).code, 0);
-    EXPECT_EQ(settings().day, (Slot{QStringLiteral("laid"), 200}));
+    ASSERT_EQ(action(u"set-paper"_s, u"[<('laid', 0)>]"_s).code, 0);
+    EXPECT_EQ(settings().day, (Slot{u"laid"_s, 200}));
 
-    ASSERT_EQ(action(QStringLiteral("snooze"), QStringLiteral("[<30>]")).code, 0);
+    ASSERT_EQ(action(u"snooze"_s, u"[<30>]"_s).code, 0);
     EXPECT_DOUBLE_EQ(Instant::fromDateTime(platform.now()).secondsUntil(*settings().snoozedUntil),
                      1800);
     // Without a value the snooze takes its default of 15 minutes.
-    ASSERT_EQ(action(QStringLiteral("snooze"), QStringLiteral("[]")).code, 0);
+    ASSERT_EQ(action(u"snooze"_s, u"[]"_s).code, 0);
     EXPECT_DOUBLE_EQ(Instant::fromDateTime(platform.now()).secondsUntil(*settings().snoozedUntil),
                      900);
 
-    ASSERT_EQ(action(QStringLiteral("set-focus-filter"), QStringLiteral("[<(true, 'felt')>]")).code,
-              0);
-    EXPECT_EQ(app->store().focusFilter(), (FocusFilter{true, QStringLiteral("felt")}));
-    ASSERT_EQ(action(QStringLiteral("set-focus-filter"), QStringLiteral("[<(false, '')>]")).code,
-              0);
+    ASSERT_EQ(action(u"set-focus-filter"_s, u"[<(true, 'felt')>]"_s).code, 0);
+    EXPECT_EQ(app->store().focusFilter(), (FocusFilter{true, u"felt"_s}));
+    ASSERT_EQ(action(u"set-focus-filter"_s, u"[<(false, '')>]"_s).code, 0);
     EXPECT_EQ(app->store().focusFilter(), (FocusFilter{false, std::nullopt}));
 }
 
@@ -66,7 +58,7 @@ TEST_F(Automation, RefusesWhatIsOutOfRangeAndChangesNothing) {
         const ChildRun run =
             action(QString::fromLatin1(c.action), QString::fromLatin1(c.parameter));
         EXPECT_NE(run.code, 0) << c.parameter;
-        EXPECT_TRUE(run.err.contains(QStringLiteral("org.freedesktop.DBus.Error.InvalidArgs")))
+        EXPECT_TRUE(run.err.contains(u"org.freedesktop.DBus.Error.InvalidArgs"_s))
             << run.err.toStdString();
         EXPECT_TRUE(run.err.contains(QString::fromUtf8(c.message))) << run.err.toStdString();
     }
@@ -74,31 +66,12 @@ TEST_F(Automation, RefusesWhatIsOutOfRangeAndChangesNothing) {
     EXPECT_FALSE(app->store().focusFilter());
 }
 
-TEST_F(Automation, GapplicationDrivesTheSameActions) {
-    if (!hasProgram("gapplication")) {
-        GTEST_SKIP() << "gapplication is not installed";
-    }
-    const auto gapplication = [](const QStringList& arguments) {
-        return runChild(
-            QStringLiteral("gapplication"),
-            QStringList{QStringLiteral("action"), QStringLiteral("com.corvane.Tessel")} +
-                arguments);
-    };
-    ASSERT_EQ(gapplication({QStringLiteral("set-paper"), QStringLiteral("('felt', 150)")}).code, 0);
-    EXPECT_EQ(settings().night, (Slot{QStringLiteral("felt"), 150}));
-    ASSERT_EQ(gapplication({QStringLiteral("snooze"), QStringLiteral("5")}).code, 0);
-    EXPECT_TRUE(app->store().isSnoozed());
-    EXPECT_NE(gapplication({QStringLiteral("snooze"), QStringLiteral("1000")}).code, 0);
-}
-
 TEST_F(Automation, ActivateReopensTheRightWindow) {
     app->store().updateSettings([](Settings& s) { s.onboarded = false; });
-    ASSERT_EQ(
-        gdbus(QStringLiteral("org.freedesktop.Application.Activate"), {QStringLiteral("{}")}).code,
-        0);
-    ASSERT_TRUE(app->windows().window(QStringLiteral("welcome")));
-    EXPECT_TRUE(app->windows().window(QStringLiteral("welcome"))->isVisible());
-    EXPECT_FALSE(app->windows().window(QStringLiteral("settings")));
+    ASSERT_EQ(gdbus(u"org.freedesktop.Application.Activate"_s, {u"{}"_s}).code, 0);
+    ASSERT_TRUE(window(u"welcome"_s));
+    EXPECT_TRUE(window(u"welcome"_s)->isVisible());
+    EXPECT_FALSE(window(u"settings"_s));
 }
 
 } // namespace

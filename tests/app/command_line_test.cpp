@@ -1,123 +1,75 @@
-#include "ChildRun.h"
-#include "app/CommandLine.h"
-
-#include <QTemporaryDir>
-
-#include <gtest/gtest.h>
+#include "AppTest.h"
+#include "CommandTest.h"
 
 namespace tessel {
+
+using namespace Qt::StringLiterals;
 namespace {
 
-struct Outcome {
-    std::optional<int> code;
-    QString out;
-    QString err;
-};
-
-Outcome run(const QStringList& args) {
-    Outcome result;
-    QTextStream out(&result.out);
-    QTextStream err(&result.err);
-    result.code = runCommandLine(args, out, err);
-    out.flush();
-    err.flush();
-    return result;
-}
-
-void write(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
-class CommandLine : public ::testing::Test {
-protected:
-    CommandLine() { qputenv("TESSEL_CONFIG_DIR", dir.path().toLocal8Bit()); }
-    ~CommandLine() override { qunsetenv("TESSEL_CONFIG_DIR"); }
-    QTemporaryDir dir;
-};
+using CommandLine = CommandTest;
 
 TEST_F(CommandLine, NoArgumentsStartsTheApplication) {
     EXPECT_FALSE(run({}).code);
 }
 
 TEST_F(CommandLine, SettingsShowPrintsWhatTheReaderMakesOfAFile) {
-    const QString path = dir.filePath(QStringLiteral("doc.json"));
-    write(path, R"({"enabled": false, "rulerHeight": "tall", "unknown": 1})");
-    const Outcome shown =
-        run({QStringLiteral("settings"), QStringLiteral("show"), QStringLiteral("--file"), path});
+    const QString path =
+        write(u"doc.json"_s, R"({"enabled": false, "rulerHeight": "tall", "unknown": 1})");
+    const Outcome shown = run({u"settings"_s, u"show"_s, u"--file"_s, path});
     EXPECT_EQ(shown.code, 0);
-    EXPECT_TRUE(shown.out.startsWith(QStringLiteral("{\"enabled\":false,\"day\":")));
-    EXPECT_TRUE(shown.out.contains(QStringLiteral("\"rulerHeight\":46.0")));
-    EXPECT_FALSE(shown.out.contains(QStringLiteral("unknown")));
+    EXPECT_TRUE(shown.out.startsWith(u"{\"enabled\":false,\"day\":"_s));
+    EXPECT_TRUE(shown.out.contains(u"\"rulerHeight\":46.0"_s));
+    EXPECT_FALSE(shown.out.contains(u"unknown"_s));
     EXPECT_EQ(shown.out.count(u'\n'), 1);
 
-    write(path, "not json at all");
-    const Outcome garbage =
-        run({QStringLiteral("settings"), QStringLiteral("show"), QStringLiteral("--file"), path});
+    write(u"doc.json"_s, "not json at all");
+    const Outcome garbage = run({u"settings"_s, u"show"_s, u"--file"_s, path});
     EXPECT_EQ(garbage.code, 0);
-    EXPECT_TRUE(garbage.out.startsWith(QStringLiteral("{\"enabled\":true,")));
+    EXPECT_TRUE(garbage.out.startsWith(u"{\"enabled\":true,"_s));
 }
 
 TEST_F(CommandLine, UnreadableFileIsAnError) {
-    const Outcome missing = run({QStringLiteral("settings"), QStringLiteral("show"),
-                                 QStringLiteral("--file"), dir.filePath(QStringLiteral("none"))});
+    const Outcome missing = run({u"settings"_s, u"show"_s, u"--file"_s, dir.filePath(u"none"_s)});
     EXPECT_EQ(missing.code, 1);
     EXPECT_TRUE(missing.out.isEmpty());
-    EXPECT_TRUE(missing.err.contains(QStringLiteral("Couldn't read")));
+    EXPECT_TRUE(missing.err.contains(u"Couldn't read"_s));
 
-    const Outcome endless = run({QStringLiteral("settings"), QStringLiteral("show"),
-                                 QStringLiteral("--file"), QStringLiteral("/dev/zero")});
+    const Outcome endless = run({u"settings"_s, u"show"_s, u"--file"_s, u"/dev/zero"_s});
     EXPECT_EQ(endless.code, 1);
-    EXPECT_TRUE(endless.err.contains(QStringLiteral("larger than"))) << endless.err.toStdString();
+    EXPECT_TRUE(endless.err.contains(u"larger than"_s)) << endless.err.toStdString();
 }
 
 TEST_F(CommandLine, SettingsShowWithoutFileReadsTheStoredSettings) {
-    write(dir.filePath(QStringLiteral("defaults.json")), R"({"settings": {"onboarded": true}})");
-    const Outcome shown = run({QStringLiteral("settings"), QStringLiteral("show")});
-    EXPECT_TRUE(shown.out.contains(QStringLiteral("\"onboarded\":true")));
+    write(u"defaults.json"_s, R"({"settings": {"onboarded": true}})");
+    const Outcome shown = run({u"settings"_s, u"show"_s});
+    EXPECT_TRUE(shown.out.contains(u"\"onboarded\":true"_s));
 }
 
 TEST_F(CommandLine, PaperListIncludesCustomPapersOneLineEach) {
     const QByteArray recipe = R"({"cloud": 1, "grain": 1, "tooth": 0, "toothSize": 24,
         "fibres": 0, "fibreDensity": 0, "fibreLength": 60, "fibreWidth": 0.8, "flecks": 0,
         "pattern": "none", "patternAmount": 0, "warmth": 0, "seed": 5})";
-    write(dir.filePath(QStringLiteral("defaults.json")),
+    write(u"defaults.json"_s,
           R"({"settings": {"customPapers": [{"id": "mine", "name": "Mine", "recipe": )" + recipe +
               R"(}, {"id": "a\tb\nc\u001b[2J\\", "name": "Two\nlines", "recipe": )" + recipe +
               "}]}}");
-    const QStringList lines =
-        run({QStringLiteral("paper"), QStringLiteral("list")}).out.split(u'\n', Qt::SkipEmptyParts);
+    const QStringList lines = run({u"paper"_s, u"list"_s}).out.split(u'\n', Qt::SkipEmptyParts);
     ASSERT_EQ(lines.size(), 14);
-    EXPECT_EQ(lines.first(), QStringLiteral("kozo\tKozo\tLong mulberry fibres, soft and even"));
-    EXPECT_EQ(lines[12], QStringLiteral("mine\tMine\tYour paper"));
-    EXPECT_EQ(lines.last(), QStringLiteral(R"(a\tb\nc\e[2J\\)") + u'\t' +
-                                QStringLiteral("Two lines\tYour paper"));
+    EXPECT_EQ(lines.first(), u"kozo\tKozo\tLong mulberry fibres, soft and even"_s);
+    EXPECT_EQ(lines[12], u"mine\tMine\tYour paper"_s);
+    EXPECT_EQ(lines.last(), uR"(a\tb\nc\e[2J\\)"_s + u'\t' + u"Two lines\tYour paper"_s);
 }
 
 TEST_F(CommandLine, UnknownCommandsAndExtraArgumentsAreMisuse) {
-    EXPECT_EQ(run({QStringLiteral("frobnicate")}).code, 2);
-    EXPECT_EQ(run({QStringLiteral("paper"), QStringLiteral("list"), QStringLiteral("x")}).code, 2);
-    EXPECT_EQ(
-        run({QStringLiteral("settings"), QStringLiteral("show"), QStringLiteral("--file")}).code,
-        2);
-    EXPECT_EQ(run({QStringLiteral("--help")}).code, 0);
+    EXPECT_EQ(run({u"frobnicate"_s}).code, 2);
+    EXPECT_EQ(run({u"paper"_s, u"list"_s, u"x"_s}).code, 2);
+    EXPECT_EQ(run({u"settings"_s, u"show"_s, u"--file"_s}).code, 2);
+    EXPECT_EQ(run({u"--help"_s}).code, 0);
 }
-
-} // namespace
-} // namespace tessel
-
-namespace tessel {
-namespace {
 
 Outcome setSetting(const char* key, const char* value) {
-    return run({QStringLiteral("settings"), QStringLiteral("set"), QString::fromLatin1(key),
-                QString::fromUtf8(value)});
-}
-
-QByteArray contents(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    return CommandTest::run(
+        {u"settings"_s, u"set"_s, QString::fromLatin1(key), QString::fromUtf8(value)});
 }
 
 TEST_F(CommandLine, SettingsSetChangesOneField) {
@@ -125,16 +77,15 @@ TEST_F(CommandLine, SettingsSetChangesOneField) {
     EXPECT_EQ(setSetting("day", R"({"paper": "laid", "gsm": 90})").code, 0);
     EXPECT_EQ(setSetting("snoozedUntil", "812345678").code, 0);
     EXPECT_EQ(setSetting("snoozedUntil", "null").code, 0);
-    const QString shown = run({QStringLiteral("settings"), QStringLiteral("show")}).out;
-    EXPECT_TRUE(shown.contains(QStringLiteral("\"onboarded\":true")));
-    EXPECT_TRUE(shown.contains(QStringLiteral(R"("day":{"paper":"laid","gsm":90.0})")));
-    EXPECT_FALSE(shown.contains(QStringLiteral("snoozedUntil")));
+    const QString shown = run({u"settings"_s, u"show"_s}).out;
+    EXPECT_TRUE(shown.contains(u"\"onboarded\":true"_s));
+    EXPECT_TRUE(shown.contains(uR"("day":{"paper":"laid","gsm":90.0})"_s));
+    EXPECT_FALSE(shown.contains(u"snoozedUntil"_s));
 }
 
 TEST_F(CommandLine, SettingsSetRefusesWhatTheSettingCannotTakeAndWritesNothing) {
     ASSERT_EQ(setSetting("onboarded", "true").code, 0);
-    const QString file = dir.filePath(QStringLiteral("defaults.json"));
-    const QByteArray before = contents(file);
+    const QByteArray before = read(u"defaults.json"_s);
     const struct {
         const char* key;
         const char* value;
@@ -156,7 +107,7 @@ TEST_F(CommandLine, SettingsSetRefusesWhatTheSettingCannotTakeAndWritesNothing) 
         const Outcome outcome = setSetting(key, value);
         EXPECT_EQ(outcome.code, 1) << key << ' ' << value;
         EXPECT_TRUE(outcome.err.contains(QString::fromUtf8(says))) << outcome.err.toStdString();
-        EXPECT_EQ(contents(file), before) << key << ' ' << value;
+        EXPECT_EQ(read(u"defaults.json"_s), before) << key << ' ' << value;
     }
 }
 

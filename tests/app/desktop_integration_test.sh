@@ -5,8 +5,8 @@ set -euo pipefail
 
 for tool in desktop-file-validate appstreamcli update-mime-database; do
     if ! command -v "$tool" >/dev/null; then
-        echo "SKIP: $tool is not installed"
-        exit 77
+        echo "FAIL: $tool is not installed"
+        exit 1
     fi
 done
 

@@ -1,4 +1,4 @@
-#include "ChildRun.h"
+#include "AppTest.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -35,56 +35,52 @@ struct FullDiskCase {
 class FullDisk : public ::testing::TestWithParam<FullDiskCase> {};
 
 TEST_P(FullDisk, KeepsTheOldFileAndSaysWhyThenSucceedsOnceThereIsRoom) {
-    if (runChild(QStringLiteral("unshare"), {QStringLiteral("-m"), QStringLiteral("true")}).code !=
-        0) {
+    if (runChild(u"unshare"_s, {u"-m"_s, u"true"_s}).code != 0) {
         GTEST_SKIP() << "no private mount namespace here";
     }
     QTemporaryDir dir;
-    const QString folder = dir.filePath(QStringLiteral("config"));
+    const QString folder = dir.filePath(u"config"_s);
     ASSERT_TRUE(QDir().mkpath(folder));
-    const QString seed = dir.filePath(QStringLiteral("seed.json"));
+    const QString seed = dir.filePath(u"seed.json"_s);
     QFile seedFile(seed);
     ASSERT_TRUE(seedFile.open(QIODevice::WriteOnly));
     seedFile.write(R"({"settings": {"sounds": true, "onboarded": true}, "other": [1, 2, 3]})");
     seedFile.close();
 
-    QStringList arguments{QStringLiteral("-m"),
-                          QStringLiteral("sh"),
-                          QStringLiteral("-c"),
+    QStringList arguments{u"-m"_s,
+                          u"sh"_s,
+                          u"-c"_s,
                           QString::fromLatin1(fullDiskScript),
-                          QStringLiteral("full-disk"),
+                          u"full-disk"_s,
                           folder,
                           seed,
                           QString::fromLatin1(GetParam().target),
                           QStringLiteral(TESSEL_BINARY)};
     arguments += GetParam().command;
     for (QString& argument : arguments) {
-        argument.replace(QStringLiteral("$FOLDER"), folder);
+        argument.replace(u"$FOLDER"_s, folder);
     }
-    const ChildRun run = runChild(QStringLiteral("unshare"), arguments);
+    const ChildRun run = runChild(u"unshare"_s, arguments);
     if (run.code == 77) {
         GTEST_SKIP() << "cannot mount a tmpfs here";
     }
     const QStringList facts = run.out.split(u'\n', Qt::SkipEmptyParts);
-    EXPECT_TRUE(facts.contains(QStringLiteral("full: exit 1"))) << run.out.toStdString();
-    EXPECT_TRUE(facts.contains(QStringLiteral("full: kept"))) << run.out.toStdString();
-    EXPECT_TRUE(run.err.contains(QStringLiteral("No space left on device")))
-        << run.err.toStdString();
-    EXPECT_TRUE(facts.contains(QStringLiteral("room: exit 0"))) << run.err.toStdString();
-    EXPECT_TRUE(facts.contains(QStringLiteral("room: written")));
-    EXPECT_FALSE(run.out.contains(QStringLiteral("stray: "))) << run.out.toStdString();
+    EXPECT_TRUE(facts.contains(u"full: exit 1"_s)) << run.out.toStdString();
+    EXPECT_TRUE(facts.contains(u"full: kept"_s)) << run.out.toStdString();
+    EXPECT_TRUE(run.err.contains(u"No space left on device"_s)) << run.err.toStdString();
+    EXPECT_TRUE(facts.contains(u"room: exit 0"_s)) << run.err.toStdString();
+    EXPECT_TRUE(facts.contains(u"room: written"_s));
+    EXPECT_FALSE(run.out.contains(u"stray: "_s)) << run.out.toStdString();
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Commands, FullDisk,
     ::testing::Values(FullDiskCase{"SettingsSet",
                                    "defaults.json",
-                                   {QStringLiteral("settings"), QStringLiteral("set"),
-                                    QStringLiteral("sounds"), QStringLiteral("false")}},
+                                   {u"settings"_s, u"set"_s, u"sounds"_s, u"false"_s}},
                       FullDiskCase{"ExportPaper",
                                    "paper.tessel",
-                                   {QStringLiteral("export-paper"), QStringLiteral("kozo"),
-                                    QStringLiteral("$FOLDER/paper.tessel")}}),
+                                   {u"export-paper"_s, u"kozo"_s, u"$FOLDER/paper.tessel"_s}}),
     [](const auto& param) { return std::string(param.param.name); });
 
 } // namespace

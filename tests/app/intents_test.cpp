@@ -1,17 +1,17 @@
-#include "AppFixture.h"
+#include "MachineTest.h"
 #include "app/Intents.h"
 
 namespace tessel {
 namespace {
 
-class IntentsTest : public AppFixture {
+class IntentsTest : public MachineTest {
 protected:
     IntentsTest() {
         Settings s;
         s.onboarded = true;
         s.enabled = false;
-        s.day = {QStringLiteral("kozo"), 110};
-        s.night = {QStringLiteral("felt"), 170};
+        s.day = {u"kozo"_s, 110};
+        s.night = {u"felt"_s, 170};
         storeSettings(s);
         startStore();
         QObject::connect(store.get(), &Store::settingsChanged,
@@ -22,36 +22,35 @@ protected:
 };
 
 TEST_F(IntentsTest, SetPaperIsOneChangeOfBothSlotsAndTheSwitch) {
-    ASSERT_FALSE(Intents::setPaper(*store, QStringLiteral("graph"), 200));
+    ASSERT_FALSE(Intents::setPaper(*store, u"graph"_s, 200));
     ASSERT_EQ(changes.size(), 1u);
-    EXPECT_EQ(changes[0].day, (Slot{QStringLiteral("graph"), 200}));
-    EXPECT_EQ(changes[0].night, (Slot{QStringLiteral("graph"), 200}));
+    EXPECT_EQ(changes[0].day, (Slot{u"graph"_s, 200}));
+    EXPECT_EQ(changes[0].night, (Slot{u"graph"_s, 200}));
     EXPECT_TRUE(changes[0].enabled);
-    EXPECT_EQ(overlay->lastSync.layers.value(QStringLiteral("SCREEN-A")).paper,
-              QStringLiteral("graph"));
+    EXPECT_EQ(overlay->lastSync.layers.value(u"A"_s).paper, u"graph"_s);
 }
 
 TEST_F(IntentsTest, SetPaperWithoutAWeightKeepsBothWeights) {
-    ASSERT_FALSE(Intents::setPaper(*store, QStringLiteral("graph"), std::nullopt));
-    EXPECT_EQ(store->settings().day, (Slot{QStringLiteral("graph"), 110}));
-    EXPECT_EQ(store->settings().night, (Slot{QStringLiteral("graph"), 170}));
+    ASSERT_FALSE(Intents::setPaper(*store, u"graph"_s, std::nullopt));
+    EXPECT_EQ(store->settings().day, (Slot{u"graph"_s, 110}));
+    EXPECT_EQ(store->settings().night, (Slot{u"graph"_s, 170}));
     EXPECT_TRUE(store->settings().enabled);
 }
 
 TEST_F(IntentsTest, WeightsAndMinutesOutsideTheirRangesChangeNothing) {
     for (const int gsm : {60, 300}) {
-        EXPECT_FALSE(Intents::setPaper(*store, QStringLiteral("laid"), gsm)) << gsm;
+        EXPECT_FALSE(Intents::setPaper(*store, u"laid"_s, gsm)) << gsm;
         EXPECT_EQ(store->settings().night.gsm, gsm);
     }
     changes.clear();
     const Settings before = store->settings();
-    EXPECT_EQ(Intents::setPaper(*store, QStringLiteral("laid"), 59),
-              QStringLiteral("Weight must be from 60 to 300 gsm, not 59."));
-    EXPECT_TRUE(Intents::setPaper(*store, QStringLiteral("laid"), 301));
-    EXPECT_TRUE(Intents::setPaper(*store, QStringLiteral("mine"), 120));
-    EXPECT_EQ(Intents::snooze(*store, 0), QStringLiteral("Minutes must be from 1 to 720, not 0."));
+    EXPECT_EQ(Intents::setPaper(*store, u"laid"_s, 59),
+              u"Weight must be from 60 to 300 gsm, not 59."_s);
+    EXPECT_TRUE(Intents::setPaper(*store, u"laid"_s, 301));
+    EXPECT_TRUE(Intents::setPaper(*store, u"mine"_s, 120));
+    EXPECT_EQ(Intents::snooze(*store, 0), u"Minutes must be from 1 to 720, not 0."_s);
     EXPECT_TRUE(Intents::snooze(*store, 721));
-    EXPECT_TRUE(Intents::setFocusFilter(*store, true, QStringLiteral("Felt")));
+    EXPECT_TRUE(Intents::setFocusFilter(*store, true, u"Felt"_s));
     EXPECT_TRUE(changes.empty());
     EXPECT_EQ(store->settings(), before);
     EXPECT_FALSE(store->focusFilter());
@@ -72,13 +71,13 @@ TEST_F(IntentsTest, TheFocusFilterIsHeldButNeverSaved) {
     EXPECT_TRUE(overlay->lastSync.layers.isEmpty());
     EXPECT_TRUE(store->settings().enabled);
 
-    ASSERT_FALSE(Intents::setFocusFilter(*store, true, QStringLiteral("felt")));
-    const Layer shown = overlay->lastSync.layers.value(QStringLiteral("SCREEN-A"));
-    EXPECT_EQ(shown.paper, QStringLiteral("felt"));
+    ASSERT_FALSE(Intents::setFocusFilter(*store, true, u"felt"_s));
+    const Layer shown = overlay->lastSync.layers.value(u"A"_s);
+    EXPECT_EQ(shown.paper, u"felt"_s);
     EXPECT_EQ(shown.gsm, 110);
     const auto saved = settingsFromJson(*platform.defaults().value("settings"));
-    EXPECT_EQ(saved->day.paper, QStringLiteral("kozo"));
-    EXPECT_EQ(store->focusFilter(), (FocusFilter{true, QStringLiteral("felt")}));
+    EXPECT_EQ(saved->day.paper, u"kozo"_s);
+    EXPECT_EQ(store->focusFilter(), (FocusFilter{true, u"felt"_s}));
 }
 
 } // namespace

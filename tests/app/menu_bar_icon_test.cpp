@@ -1,4 +1,4 @@
-#include "AppFixture.h"
+#include "MachineTest.h"
 #include "app/MenuBarIcon.h"
 
 namespace tessel {
@@ -67,7 +67,7 @@ TEST(MenuBarIcon, IconsComeInPanelSizesAtThePixelRatio) {
     EXPECT_GT(qRed(centre), 200);
 }
 
-class MenuBarIconState : public AppFixture {};
+using MenuBarIconState = MachineTest;
 
 TEST_F(MenuBarIconState, FollowsEnabledAndTheSnoozeEnd) {
     startStore();

@@ -1,6 +1,5 @@
-#include "AppFixture.h"
 #include "LocalHttpServer.h"
-#include "WaitFor.h"
+#include "MachineTest.h"
 #include "app/Alerts.h"
 #include "app/UpdateCheck.h"
 
@@ -34,9 +33,9 @@ public:
 const QByteArray newer =
     R"({"version": "1.10", "url": "https://corvane.com/tessel/download", "notes": "Felt is softer."})";
 
-class UpdateCheckTest : public AppFixture {
+class UpdateCheckTest : public MachineTest {
 protected:
-    std::unique_ptr<UpdateCheck> makeCheck(QUrl feed, QString running = QStringLiteral("1.2")) {
+    std::unique_ptr<UpdateCheck> makeCheck(QUrl feed, QString running = u"1.2"_s) {
         return std::make_unique<UpdateCheck>(platform, std::move(feed), std::move(running), alerts,
                                              [this](const QUrl& url) {
                                                  opened.push_back(url);
@@ -56,11 +55,9 @@ protected:
         return value ? std::optional(value->get<double>()) : std::nullopt;
     }
 
-    const Alert couldNotCheck{QStringLiteral("Couldn't check for updates"),
-                              QStringLiteral("Check your internet connection and try again."),
-                              false};
-    const Alert upToDate{QStringLiteral("Tessel is up to date"),
-                         QStringLiteral("You have version 1.2."), false};
+    const Alert couldNotCheck{u"Couldn't check for updates"_s,
+                              u"Check your internet connection and try again."_s, false};
+    const Alert upToDate{u"Tessel is up to date"_s, u"You have version 1.2."_s, false};
 
     LocalHttpServer server;
     RecordingAlerts alerts;
@@ -72,9 +69,8 @@ TEST_F(UpdateCheckTest, ANewerVersionIsOfferedAndDownloadOpensItsPage) {
     server.answer(200, newer);
     check(*updates, false);
     ASSERT_EQ(alerts.shown.size(), 1u);
-    EXPECT_EQ(alerts.shown[0], (Alert{QStringLiteral("Tessel 1.10 is available"),
-                                      QStringLiteral("Felt is softer."), true}));
-    EXPECT_EQ(opened, std::vector{QUrl(QStringLiteral("https://corvane.com/tessel/download"))});
+    EXPECT_EQ(alerts.shown[0], (Alert{u"Tessel 1.10 is available"_s, u"Felt is softer."_s, true}));
+    EXPECT_EQ(opened, std::vector{QUrl(u"https://corvane.com/tessel/download"_s)});
 
     alerts.download = false;
     check(*updates, true);
@@ -87,8 +83,8 @@ TEST_F(UpdateCheckTest, WithoutNotesTheOfferNamesTheRunningVersion) {
     auto updates = makeCheck(server.url(), QString());
     check(*updates, false);
     ASSERT_EQ(alerts.shown.size(), 1u);
-    EXPECT_EQ(alerts.shown[0], (Alert{QStringLiteral("Tessel 1.0 is available"),
-                                      QStringLiteral("You have version 0."), true}));
+    EXPECT_EQ(alerts.shown[0],
+              (Alert{u"Tessel 1.0 is available"_s, u"You have version 0."_s, true}));
 }
 
 TEST_F(UpdateCheckTest, TheSameOrAnOlderVersionIsReportedOnlyWhenAsked) {
@@ -108,13 +104,11 @@ TEST_F(UpdateCheckTest, TheSameOrAnOlderVersionIsReportedOnlyWhenAsked) {
 
 TEST_F(UpdateCheckTest, BrokenFeedsAndFailedFetchesAreReportedOnlyWhenAsked) {
     auto updates = makeCheck(server.url());
+    // Feeds the decoder refuses are its own tests' business; these reach the check's own
+    // limits: a failed request, an http page it must not open, and a body beyond the cap.
     const std::pair<int, QByteArray> answers[] = {
         {404, "<html><body><h1>Not Found</h1></body></html>"},
-        {200, R"({"version": "2.0", "url": "https://corvane.com/d")"},
-        {200, R"({"url": "https://corvane.com/d"})"},
-        // Only https download pages are ever opened.
         {200, R"({"version": "2.0", "url": "http://corvane.com/d"})"},
-        {200, R"({"version": "2.0", "url": "file:///bin/sh"})"},
         {200, R"({"version": "2.0", "url": "https://corvane.com/d", "notes": ")" +
                   QByteArray(Feed::maxBodyBytes, 'a') + R"("})"},
     };
@@ -131,7 +125,7 @@ TEST_F(UpdateCheckTest, BrokenFeedsAndFailedFetchesAreReportedOnlyWhenAsked) {
 
     QTcpServer closed;
     ASSERT_TRUE(closed.listen(QHostAddress::LocalHost, 0));
-    const QUrl nobody(QStringLiteral("http://127.0.0.1:%1/version.json").arg(closed.serverPort()));
+    const QUrl nobody(u"http://127.0.0.1:%1/version.json"_s.arg(closed.serverPort()));
     closed.close();
     auto unreachable = makeCheck(nobody);
     check(*unreachable, true);
@@ -183,7 +177,7 @@ TEST(UpdateDownload, OpensOnlyHttpsPages) {
             << refused;
     }
     EXPECT_TRUE(opened.empty());
-    EXPECT_TRUE(UpdateCheck::openDownloadPage(QUrl(QStringLiteral("https://corvane.com/d")), open));
+    EXPECT_TRUE(UpdateCheck::openDownloadPage(QUrl(u"https://corvane.com/d"_s), open));
     EXPECT_EQ(opened.size(), 1u);
 }
 

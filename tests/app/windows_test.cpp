@@ -1,6 +1,5 @@
-#include "AppFixture.h"
-#include "app/TesselApp.h"
-#include "doubles/FakeHotKeys.h"
+#include "AppTest.h"
+#include "ui/Named.h"
 #include "ui/kit/Toggle.h"
 #include "ui/popover/PopoverFooter.h"
 #include "ui/popover/PopoverHeader.h"
@@ -11,28 +10,7 @@
 namespace tessel {
 namespace {
 
-class Windows : public AppFixture {
-protected:
-    TesselApp& makeApp() {
-        app = std::make_unique<TesselApp>(platform, hotKeys, std::make_unique<RecordingOverlay>(),
-                                          QUrl());
-        return *app;
-    }
-
-    QWidget* window(const char* id) { return app->windows().window(QString::fromLatin1(id)); }
-
-    static QPushButton* button(QWidget* window, const QString& text) {
-        for (QPushButton* b : window->findChildren<QPushButton*>()) {
-            if (b->text() == text) {
-                return b;
-            }
-        }
-        return nullptr;
-    }
-
-    FakeHotKeys hotKeys;
-    std::unique_ptr<TesselApp> app;
-};
+using Windows = AppTest;
 
 TEST_F(Windows, ReopenShowsWelcomeUntilOnboardedThenSettings) {
     Settings fresh;
@@ -40,46 +18,46 @@ TEST_F(Windows, ReopenShowsWelcomeUntilOnboardedThenSettings) {
     makeApp().store().start();
     app->tray().show();
     app->reopen();
-    QWidget* welcome = window("welcome");
+    QWidget* welcome = window(u"welcome"_s);
     ASSERT_TRUE(welcome);
     EXPECT_TRUE(welcome->isVisible());
     app->reopen();
-    EXPECT_EQ(window("welcome"), welcome);
-    EXPECT_FALSE(window("settings"));
+    EXPECT_EQ(window(u"welcome"_s), welcome);
+    EXPECT_FALSE(window(u"settings"_s));
 
-    QPushButton* layItDown = button(welcome, QStringLiteral("Lay it down"));
+    QPushButton* layItDown = named<QPushButton>(*welcome, u"Lay it down"_s);
     ASSERT_TRUE(layItDown);
     layItDown->click();
     EXPECT_TRUE(app->store().settings().onboarded);
     EXPECT_TRUE(app->store().settings().enabled);
     app->reopen();
-    ASSERT_TRUE(window("settings"));
-    EXPECT_TRUE(window("settings")->isVisible());
+    ASSERT_TRUE(window(u"settings"_s));
+    EXPECT_TRUE(window(u"settings"_s)->isVisible());
 
     // Minimised, it comes back as it was.
-    window("settings")->showMinimized();
+    window(u"settings"_s)->showMinimized();
     app->reopen();
-    EXPECT_FALSE(window("settings")->isMinimized());
+    EXPECT_FALSE(window(u"settings"_s)->isMinimized());
 }
 
 TEST_F(Windows, HaveTheirSizesStylesAndTitles) {
     makeApp();
-    QWidget& welcome = app->windows().open(QStringLiteral("welcome"));
+    QWidget& welcome = app->windows().open(u"welcome"_s);
     EXPECT_EQ(welcome.size(), QSize(560, 640));
     EXPECT_EQ(welcome.minimumSize(), welcome.maximumSize());
     EXPECT_FALSE(welcome.windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
     EXPECT_TRUE(welcome.windowFlags().testFlag(Qt::WindowCloseButtonHint));
 
     // Any other identifier means Settings.
-    QWidget& settings = app->windows().open(QStringLiteral("papers"));
-    EXPECT_EQ(&settings, window("settings"));
+    QWidget& settings = app->windows().open(u"papers"_s);
+    EXPECT_EQ(&settings, window(u"settings"_s));
     EXPECT_EQ(settings.size(), QSize(840, 600));
-    EXPECT_EQ(settings.windowTitle(), QStringLiteral("Tessel Settings"));
+    EXPECT_EQ(settings.windowTitle(), u"Tessel Settings"_s);
     EXPECT_LT(settings.minimumWidth(), 840);
     EXPECT_GT(settings.maximumWidth(), 840);
     // Without a feed there is nothing to check.
-    EXPECT_FALSE(button(&settings, QStringLiteral("Check for Updates")));
-    QPushButton* again = button(&settings, QStringLiteral("Show Welcome Again"));
+    EXPECT_FALSE(named<QPushButton>(settings, u"Check for Updates"_s));
+    QPushButton* again = named<QPushButton>(settings, u"Show Welcome Again"_s);
     ASSERT_TRUE(again);
     welcome.close();
     again->click();
@@ -88,11 +66,11 @@ TEST_F(Windows, HaveTheirSizesStylesAndTitles) {
 
 TEST_F(Windows, SettingsKeepsItsPlaceWhenClosedAndItsSizeAcrossLaunches) {
     makeApp();
-    QWidget& settings = app->windows().open(QStringLiteral("settings"));
+    QWidget& settings = app->windows().open(u"settings"_s);
     settings.move(40, 30);
     settings.resize(900, 700);
     settings.close();
-    QWidget& reopened = app->windows().open(QStringLiteral("settings"));
+    QWidget& reopened = app->windows().open(u"settings"_s);
     EXPECT_EQ(&reopened, &settings);
     EXPECT_EQ(reopened.pos(), QPoint(40, 30));
     reopened.close();
@@ -103,7 +81,7 @@ TEST_F(Windows, SettingsKeepsItsPlaceWhenClosedAndItsSizeAcrossLaunches) {
 
     app.reset();
     makeApp();
-    EXPECT_EQ(app->windows().open(QStringLiteral("settings")).size(), QSize(900, 700));
+    EXPECT_EQ(app->windows().open(u"settings"_s).size(), QSize(900, 700));
 }
 
 // Without a panel the popover's controls have a window of their own, opened at launch and by
@@ -114,9 +92,9 @@ TEST_F(Windows, WithoutAPanelTheControlsOpenAsAWindow) {
     PopoverView& controls = app->tray().popover();
     EXPECT_TRUE(controls.isVisible());
     EXPECT_FALSE(controls.isPopup());
-    ASSERT_TRUE(window("welcome"));
-    EXPECT_TRUE(window("welcome")->isVisible());
-    EXPECT_FALSE(window("settings"));
+    ASSERT_TRUE(window(u"welcome"_s));
+    EXPECT_TRUE(window(u"welcome"_s)->isVisible());
+    EXPECT_FALSE(window(u"settings"_s));
     EXPECT_TRUE(app->store().paperVisible() == false);
 
     app->store().updateSettings([](Settings& s) { s.onboarded = true; });
@@ -155,8 +133,8 @@ TEST_F(Windows, ThePanelIconOpensThePopoverAndFollowsThePaper) {
     EXPECT_EQ(app->tray().shownState(), MenuBarIcon::State::off);
     footer.settings()->click();
     EXPECT_FALSE(popover.isVisible());
-    ASSERT_TRUE(window("settings"));
-    EXPECT_TRUE(window("settings")->isVisible());
+    ASSERT_TRUE(window(u"settings"_s));
+    EXPECT_TRUE(window(u"settings"_s)->isVisible());
 }
 
 } // namespace

@@ -9,12 +9,14 @@
 #include <vector>
 
 namespace tessel {
+
+using namespace Qt::StringLiterals;
 namespace {
 
 using Tweak = std::function<void(Settings&, MachineState&)>;
 
-const QString a = QStringLiteral("A");
-const QString b = QStringLiteral("B");
+const QString a = u"A"_s;
+const QString b = u"B"_s;
 const QDateTime quarterPastTwo(QDate(2026, 3, 2), QTime(14, 15), Qt::UTC);
 const Instant halfPastTwo = Instant::fromDateTime(quarterPastTwo).plusSeconds(15 * 60);
 const FocusFilter filterOff{false, std::nullopt};
@@ -39,7 +41,7 @@ protected:
 
     std::optional<QString> status(const Resolution& resolution) const {
         const auto gate = resolution.closedBy;
-        const auto name = [] { return QStringLiteral("GIMP"); };
+        const auto name = [] { return u"GIMP"_s; };
         return gate ? statusText(*gate, settings, machine.timeZone, name) : std::nullopt;
     }
 
@@ -54,18 +56,16 @@ const struct Closer {
     Tweak close;
     std::optional<QString> status;
 } closers[] = {
-    {Gate::off, [](auto& s, auto&) { s.enabled = false; }, QStringLiteral("Off")},
+    {Gate::off, [](auto& s, auto&) { s.enabled = false; }, u"Off"_s},
     {Gate::noCompositor, [](auto&, auto& m) { m.compositorRunning = false; },
-     QStringLiteral("Needs a compositor")},
-    {Gate::snoozed, [](auto& s, auto&) { s.snoozedUntil = halfPastTwo; },
-     QStringLiteral("Snoozed until 15:30")},
+     u"Needs a compositor"_s},
+    {Gate::snoozed, [](auto& s, auto&) { s.snoozedUntil = halfPastTwo; }, u"Snoozed until 15:30"_s},
     {Gate::pausedOnBattery, [](auto& s, auto& m) { s.pauseOnBattery = m.onBattery = true; },
-     QStringLiteral("Paused on battery")},
+     u"Paused on battery"_s},
     {Gate::outsideSchedule,
      [](auto& s, auto&) { s.schedule = {Schedule::Mode::custom, {}, {}, {}, 20 * 60, 21 * 60}; },
-     QStringLiteral("Outside schedule")},
-    {Gate::excludedApp, [](auto&, auto& m) { m.frontApp = QStringLiteral("org.gimp.GIMP"); },
-     QStringLiteral("Off in GIMP")},
+     u"Outside schedule"_s},
+    {Gate::excludedApp, [](auto&, auto& m) { m.frontApp = u"org.gimp.GIMP"_s; }, u"Off in GIMP"_s},
     {Gate::notOnboarded, [](auto& s, auto&) { s.onboarded = false; }, std::nullopt},
     {Gate::focusFilterOff, [](auto&, auto& m) { m.focusFilter = filterOff; }, std::nullopt},
 };
@@ -105,11 +105,11 @@ TEST_F(Resolve, LayersPerScreen) {
     };
     const Layer day = on("kozo");
     const Layer night = on("felt", 150, true);
-    const Layer lit{QStringLiteral("kozo"), 120, false, QStringLiteral("reading"), 0.6};
+    const Layer lit{u"kozo"_s, 120, false, u"reading"_s, 0.6};
     const auto papers = [](Settings& s, MachineState& m, const char* front) {
         s.excludedApps.clear();
-        s.appPapers = {{QStringLiteral("com.apple."), QStringLiteral("graph")}};
-        s.displayPapers = {{a, QStringLiteral("linen")}, {b, QStringLiteral("rough")}};
+        s.appPapers = {{u"com.apple."_s, u"graph"_s}};
+        s.displayPapers = {{a, u"linen"_s}, {b, u"rough"_s}};
         m.frontApp = QString::fromLatin1(front);
     };
     const auto sampled = [](Settings& s, MachineState& m, bool dark) {
@@ -125,7 +125,7 @@ TEST_F(Resolve, LayersPerScreen) {
     } rows[] = {
         {"day slot", [](auto&, auto&) {}, day, day},
         {"night slot when dark", [](auto&, auto& m) { m.dark = true; }, night, night},
-        {"the lamp", [](auto& s, auto&) { s.lamp.id = QStringLiteral("reading"); }, lit, lit},
+        {"the lamp", [](auto& s, auto&) { s.lamp.id = u"reading"_s; }, lit, lit},
         {"no lamp, no strength", [](auto& s, auto&) { s.lamp.strength = 0.9; }, day, day},
         {"app paper over screen paper", [&](auto& s, auto& m) { papers(s, m, "com.apple.Maps"); },
          on("graph"), on("graph")},
@@ -135,7 +135,7 @@ TEST_F(Resolve, LayersPerScreen) {
          [&](auto& s, auto& m) {
              papers(s, m, "com.apple.Maps");
              m.dark = true;
-             m.focusFilter = FocusFilter{true, QStringLiteral("laid")};
+             m.focusFilter = FocusFilter{true, u"laid"_s};
          },
          on("laid", 150, true), on("laid", 150, true)},
         {"filter without paper", [](auto&, auto& m) { m.focusFilter = FocusFilter{}; }, day, day},
@@ -172,11 +172,11 @@ TEST(AllowsApp, PrefixRulesByMode) {
         std::vector<const char*> refused;
     } rows[] = {
         {except,
-         {QStringLiteral("com.seriflabs."), QStringLiteral("com.apple.Photos")},
+         {u"com.seriflabs."_s, u"com.apple.Photos"_s},
          {nullptr, "com.apple.photos", "com.apple.Photo"},
          {"com.seriflabs.affinityphoto2", "com.apple.PhotosExtra", "com.apple.Photos"}},
         {only, {}, {}, {nullptr, "org.gnome.TextEditor"}},
-        {only, {QStringLiteral("org.gnome.")}, {"org.gnome.TextEditor"}, {nullptr}},
+        {only, {u"org.gnome."_s}, {"org.gnome.TextEditor"}, {nullptr}},
         {only, {QString()}, {"anything"}, {}},
         {except,
          Settings::defaultExcludedApps(),

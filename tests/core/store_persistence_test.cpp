@@ -1,7 +1,6 @@
-#include "StoreFixture.h"
+#include "MachineTest.h"
 
 #include <QFile>
-#include <QSignalSpy>
 
 #include <csignal>
 #include <random>
@@ -11,9 +10,9 @@
 namespace tessel {
 namespace {
 
-using namespace std::chrono_literals;
+using StorePersistence = MachineTest;
 
-TEST_F(StoreTest, ABurstOfChangesIsWrittenAtOnceAndAgainAfterTheLast) {
+TEST_F(StorePersistence, ABurstOfChangesIsWrittenAtOnceAndAgainAfterTheLast) {
     Store& s = startStore();
     s.updateSettings([](Settings& x) { x.rulerHeight = 30; });
     EXPECT_EQ(savedSettings()->rulerHeight, 30);
@@ -28,7 +27,7 @@ TEST_F(StoreTest, ABurstOfChangesIsWrittenAtOnceAndAgainAfterTheLast) {
     EXPECT_EQ(savedSettings()->rulerHeight, 130);
 }
 
-TEST_F(StoreTest, FlushAndTheStoresEndWriteAWaitingChangeAtOnce) {
+TEST_F(StorePersistence, FlushAndTheStoresEndWriteAWaitingChangeAtOnce) {
     Store& s = startStore();
     s.updateSettings([](Settings& x) { x.sounds = false; });
     s.updateSettings([](Settings& x) { x.haptics = false; });
@@ -41,12 +40,11 @@ TEST_F(StoreTest, FlushAndTheStoresEndWriteAWaitingChangeAtOnce) {
     EXPECT_TRUE(savedSettings()->ruler);
 }
 
-TEST_F(StoreTest, AFailedSaveKeepsTheChangeAndSaysSoUntilASaveSucceeds) {
+TEST_F(StorePersistence, AFailedSaveKeepsTheChangeAndSaysSoUntilASaveSucceeds) {
     Store& s = startStore();
-    QSignalSpy announced(&s, &Store::persistenceChanged);
     // The settings folder turns into a file: no write can succeed, as on a full disk.
     const QString folder = dir.path();
-    const QString movedAway = folder + QStringLiteral(".away");
+    const QString movedAway = folder + u".away"_s;
     ASSERT_TRUE(QDir().rename(folder, movedAway));
     QFile blocker(folder);
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
@@ -54,17 +52,15 @@ TEST_F(StoreTest, AFailedSaveKeepsTheChangeAndSaysSoUntilASaveSucceeds) {
 
     s.updateSettings([](Settings& x) { x.rest = true; });
     EXPECT_TRUE(s.settings().rest);
-    EXPECT_EQ(s.status(), QStringLiteral("Couldn't save settings"));
+    EXPECT_EQ(s.status(), u"Couldn't save settings"_s);
     EXPECT_TRUE(s.saveError());
-    EXPECT_EQ(announced.count(), 1);
 
     ASSERT_TRUE(QFile::remove(folder));
     ASSERT_TRUE(QDir().rename(movedAway, folder));
     platform.advance(SettingsPersistence::writeSpacing);
     s.updateSettings([](Settings& x) { x.ruler = true; });
     EXPECT_FALSE(s.saveError());
-    EXPECT_NE(s.status(), QStringLiteral("Couldn't save settings"));
-    EXPECT_EQ(announced.count(), 2);
+    EXPECT_NE(s.status(), u"Couldn't save settings"_s);
     EXPECT_TRUE(savedSettings()->rest);
     EXPECT_TRUE(savedSettings()->ruler);
 }
@@ -74,7 +70,7 @@ TEST_F(StoreTest, AFailedSaveKeepsTheChangeAndSaysSoUntilASaveSucceeds) {
     UserDefaults defaults(folder);
     Settings settings = settingsFromJson(*defaults.value("settings")).value();
     for (bool flip = false;; flip = !flip) {
-        const QString paper = flip ? QStringLiteral("laid") : QStringLiteral("graph");
+        const QString paper = flip ? u"laid"_s : u"graph"_s;
         settings.day.paper = paper;
         settings.night.paper = paper;
         if (defaults.setValue("settings", toJson(settings))) {
@@ -90,7 +86,7 @@ TEST(SettingsCrashSafety, AWriterKilledAtAnyMomentLeavesAWholeFile) {
     QTemporaryDir dir;
     Settings seeded;
     for (int i = 0; i < customPapers; ++i) {
-        seeded.customPapers.append({QStringLiteral("custom-%1").arg(i), QStringLiteral("P"), {}});
+        seeded.customPapers.append({u"custom-%1"_s.arg(i), u"P"_s, {}});
     }
     ASSERT_TRUE(UserDefaults(dir.path()).setValue("settings", toJson(seeded)));
 
@@ -124,8 +120,7 @@ TEST(SettingsCrashSafety, AWriterKilledAtAnyMomentLeavesAWholeFile) {
         ASSERT_EQ(stored.day.paper, stored.night.paper) << "round " << round;
     }
     UserDefaults(dir.path()).removeAbandonedWrites();
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files),
-              QStringList{QStringLiteral("defaults.json")});
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{u"defaults.json"_s});
 }
 
 } // namespace

@@ -1,26 +1,19 @@
-#include "StoreFixture.h"
-
-#include <QSignalSpy>
+#include "MachineTest.h"
 
 namespace tessel {
 namespace {
 
-using namespace std::chrono_literals;
-
-const QString felt = QStringLiteral("felt");
-
 QDateTime halfPastUtc(int hour) {
-    return QDateTime(QDate(2026, 3, 2), QTime(hour, 30), Qt::UTC);
+    return QDateTime(QDate(2026, 3, 2), QTime(hour, 30), QTimeZone::utc());
 }
 
-class StoreRefresh : public StoreTest {};
+using StoreRefresh = MachineTest;
 
 TEST_F(StoreRefresh, TheOverlayGetsEveryIdentifiedScreenAndLayersWherePaperShows) {
-    platform.setScreens({screen("A"), screen("B"), screen("")});
-    Store& s = startWith([](Settings& x) { x.disabledDisplays = {QStringLiteral("B")}; });
-    EXPECT_EQ(overlay->lastSync.screens.keys(),
-              (QStringList{QStringLiteral("A"), QStringLiteral("B")}));
-    EXPECT_EQ(layers().keys(), QStringList{QStringLiteral("A")});
+    platform.setScreens({screen(u"A"_s), screen(u"B"_s), screen({})});
+    Store& s = startWith([](Settings& x) { x.disabledDisplays = {u"B"_s}; });
+    EXPECT_EQ(overlay->lastSync.screens.keys(), (QStringList{u"A"_s, u"B"_s}));
+    EXPECT_EQ(layers().keys(), QStringList{u"A"_s});
     EXPECT_TRUE(s.paperVisible());
 }
 
@@ -29,7 +22,7 @@ TEST_F(StoreRefresh, SystemEventsAndTheHeartbeatRefreshWithTheLocalTime) {
         {"woke", [this] { Q_EMIT platform.woke(); }},
         {"screens woke", [this] { Q_EMIT platform.screensWoke(); }},
         {"desktop", [this] { Q_EMIT platform.desktopChanged(); }},
-        {"screens", [this] { platform.setScreens({screen("A")}); }},
+        {"screens", [this] { platform.setScreens({screen(u"A"_s)}); }},
         {"clock", [this] { Q_EMIT platform.clockChanged(); }},
         {"compositor", [this] { platform.setCompositorRunning(true); }},
         {"heartbeat", [this] { platform.advance(30s); }},
@@ -49,77 +42,120 @@ TEST_F(StoreRefresh, SystemEventsAndTheHeartbeatRefreshWithTheLocalTime) {
     }
 }
 
-TEST_F(StoreRefresh, AppearanceMovesDarkTheEditedSlotAndThePaperOnlyOnRealChanges) {
-    Store& s = startStore();
-    QSignalSpy darkSpy(&s, &Store::darkChanged);
-    platform.setDark(false);
-    EXPECT_EQ(darkSpy.count(), 0);
-    platform.setDark(true);
-    EXPECT_EQ(darkSpy.count(), 1);
-    EXPECT_TRUE(s.editingNight());
-    EXPECT_EQ(layers().value(QStringLiteral("A")), (Layer{felt, 150, true, {}, 0}));
+// What the machine reports reaches the screen's layer and the status line.
+TEST_F(StoreRefresh, MachineReadingsReachThePaperAndTheStatus) {
+    const Layer day{u"kozo"_s, 120, false, {}, 0};
+    const struct {
+        const char* name;
+        std::function<void(Settings&)> settings;
+        std::function<void(FakePlatform&, Store&)> machine;
+        std::optional<Layer> onA;
+        std::optional<QString> status;
+    } rows[] = {
+        {"nothing", [](auto&) {}, [](auto&, auto&) {}, day, std::nullopt},
+        {"a dark desktop", [](auto&) {}, [](auto& p, auto&) { p.setDark(true); },
+         Layer{u"felt"_s, 150, true, {}, 0}, std::nullopt},
+        {"battery", [](auto& s) { s.pauseOnBattery = true; },
+         [](auto& p, auto&) { p.setOnBattery(true); }, std::nullopt, u"Paused on battery"_s},
+        {"no compositor", [](auto&) {}, [](auto& p, auto&) { p.setCompositorRunning(false); },
+         std::nullopt, u"Needs a compositor"_s},
+        {"an excluded app, named by the running apps", [](auto&) {},
+         [](auto& p, auto&) {
+             p.setRunningApps({app(u"org.gimp.GIMP"_s, 5, u"GIMP"_s)});
+             p.activateApp(app(u"org.gimp.GIMP"_s, 5));
+             p.activateApp(app(Platform::ownAppId(), 8)); // Tessel's own windows do not count
+         },
+         std::nullopt, u"Off in GIMP"_s},
+        {"an excluded app without a name", [](auto&) {},
+         [](auto& p, auto&) { p.activateApp(app(u"org.gimp.GIMP"_s, 5)); }, std::nullopt,
+         u"Off in this app"_s},
+        {"an app without an id, named by its process",
+         [](auto& s) { s.appMode = Settings::AppMode::onlyListed; },
+         [](auto& p, auto&) {
+             p.setRunningApps({AppInfo{std::nullopt, 6, u"xterm"_s}});
+             p.activateApp(AppInfo{std::nullopt, 6, {}});
+         },
+         std::nullopt, u"Off in xterm"_s},
+        {"the focus filter off", [](auto&) {},
+         [](auto&, auto& s) {
+             s.setFocusFilter(FocusFilter{false, std::nullopt});
+         },
+         std::nullopt, std::nullopt},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        platform.setDark(false);
+        platform.setOnBattery(false);
+        platform.setCompositorRunning(true);
+        platform.activateApp(std::nullopt);
+        platform.setRunningApps({});
+        Store& s = startWith(row.settings);
+        row.machine(platform, s);
+        EXPECT_EQ(layers().value(u"A"_s), row.onA.value_or(Layer{}));
+        EXPECT_EQ(layers().contains(u"A"_s), row.onA.has_value());
+        EXPECT_EQ(s.status(), row.status);
+    }
 }
 
-TEST_F(StoreRefresh, PowerAndCompositorReachThePaperAndTheStatus) {
-    Store& s = startWith([](Settings& x) { x.pauseOnBattery = true; });
-    QSignalSpy battery(&s, &Store::onBatteryChanged);
-    platform.setOnBattery(false);
-    EXPECT_EQ(battery.count(), 0);
-    platform.setOnBattery(true);
-    EXPECT_EQ(battery.count(), 1);
-    EXPECT_TRUE(layers().isEmpty());
-    EXPECT_EQ(s.status(), QStringLiteral("Paused on battery"));
-    platform.setCompositorRunning(false);
-    EXPECT_EQ(s.status(), QStringLiteral("Needs a compositor"));
-}
-
-TEST_F(StoreRefresh, TheFrontAppDecidesAndIsNamedByTheRunningApps) {
-    platform.activateApp(app("org.gimp.GIMP", 5));
-    platform.setRunningApps(
-        {app("org.gnome.Terminal", 4, "Terminal"), app("org.gimp.GIMP", 5, "GIMP")});
+TEST_F(StoreRefresh, TheEditedSlotIsSavedAndShown) {
     Store& s = startStore();
-    EXPECT_TRUE(layers().isEmpty());
-    EXPECT_EQ(s.status(), QStringLiteral("Off in GIMP"));
-    platform.activateApp(app("com.corvane.Tessel", 8)); // Tessel's own windows do not count
-    EXPECT_EQ(s.frontApp(), QStringLiteral("org.gimp.GIMP"));
-    EXPECT_EQ(s.frontPID(), 5);
-    platform.setRunningApps({app("org.gimp.GIMP", 5, "")});
-    EXPECT_EQ(s.status(), QStringLiteral("Off in this app"));
-    platform.setRunningApps({});
-    EXPECT_EQ(s.status(), QStringLiteral("Off in this app"));
-
-    platform.activateApp(AppInfo{std::nullopt, 6, {}});
-    EXPECT_EQ(s.frontApp(), std::nullopt);
-    EXPECT_FALSE(layers().isEmpty());
-    s.updateSettings([](Settings& x) { x.appMode = Settings::AppMode::onlyListed; });
-    platform.setRunningApps({AppInfo{std::nullopt, 6, QStringLiteral("xterm")}});
-    EXPECT_EQ(s.status(), QStringLiteral("Off in xterm"));
-}
-
-TEST_F(StoreRefresh, FocusFilterHidesPaperWithoutTouchingSettings) {
-    Store& s = startStore();
-    const Settings before = s.settings();
-    QSignalSpy announced(&s, &Store::focusFilterChanged);
-    s.setFocusFilter(FocusFilter{false, std::nullopt});
-    s.setFocusFilter(FocusFilter{false, std::nullopt});
-    EXPECT_EQ(announced.count(), 1);
-    EXPECT_TRUE(layers().isEmpty());
-    EXPECT_EQ(savedSettings(), before);
-    EXPECT_EQ(s.status(), std::nullopt);
-    s.setFocusFilter(std::nullopt);
-    EXPECT_FALSE(layers().isEmpty());
-}
-
-TEST_F(StoreRefresh, EveryRealChangeIsSavedAndShown) {
-    Store& s = startStore();
-    s.setEditedSlot(Slot{felt, 200});
-    EXPECT_EQ(layers().value(QStringLiteral("A")), (Layer{felt, 200, false, {}, 0}));
-    EXPECT_EQ(savedSettings()->day, (Slot{felt, 200}));
+    s.setEditedSlot(Slot{u"felt"_s, 200});
+    EXPECT_EQ(layers().value(u"A"_s), (Layer{u"felt"_s, 200, false, {}, 0}));
+    EXPECT_EQ(savedSettings()->day, (Slot{u"felt"_s, 200}));
     s.setEditingNight(true);
-    s.setEditedSlot(Slot{QStringLiteral("graph"), 90});
+    s.setEditedSlot(Slot{u"graph"_s, 90});
     platform.advance(SettingsPersistence::writeSpacing);
-    EXPECT_EQ(savedSettings()->night, (Slot{QStringLiteral("graph"), 90}));
-    EXPECT_EQ(savedSettings()->day, (Slot{felt, 200}));
+    EXPECT_EQ(savedSettings()->night, (Slot{u"graph"_s, 90}));
+    EXPECT_EQ(savedSettings()->day, (Slot{u"felt"_s, 200}));
+}
+
+// Greys whose luma is just under or at the thresholds 0.31 and 0.45.
+constexpr int grey031 = 79;
+constexpr int grey040 = 102;
+constexpr int grey045 = 115;
+
+TEST_F(StoreRefresh, SampledScreensKeepTheirJudgementBetweenTheThresholds) {
+    const struct {
+        std::optional<int> grey; // none: the capture fails
+        bool appearanceDark;
+        std::optional<bool> judgedDark;
+    } passes[] = {
+        {grey045, true, false},
+        {grey040, true, false}, // light stays light at 0.40
+        {grey031, false, true},
+        {grey040, false, true},              // dark stays dark below 0.45
+        {std::nullopt, false, std::nullopt}, // the appearance decides again
+    };
+    platform.setDark(true);
+    platform.setScreenGrey(u"A"_s, grey040);
+    Store& s = startWith([](Settings& x) { x.dayNight = Settings::DayNight::screen; });
+    EXPECT_TRUE(s.displayDark().value(u"A"_s)) << "the first pass judges against the appearance";
+    for (const auto& pass : passes) {
+        SCOPED_TRACE(pass.grey.value_or(-1));
+        platform.setDark(pass.appearanceDark);
+        pass.grey ? platform.setScreenGrey(u"A"_s, *pass.grey) : platform.clearScreenGrey(u"A"_s);
+        platform.advance(3s);
+        EXPECT_EQ(s.displayDark().contains(u"A"_s), pass.judgedDark.has_value());
+        EXPECT_EQ(s.displayDark().value(u"A"_s), pass.judgedDark.value_or(false));
+        EXPECT_EQ(layers().value(u"A"_s).night, pass.judgedDark.value_or(pass.appearanceDark));
+    }
+    platform.setDark(true);
+    platform.setScreenGrey(u"A"_s, grey040);
+    s.updateSettings([](Settings& x) { x.dayNight = Settings::DayNight::system; });
+    platform.advance(3s);
+    EXPECT_TRUE(s.displayDark().isEmpty()) << "leaving screen mode forgets the judgements";
+    platform.setCaptureAllowed(false);
+    s.updateSettings([](Settings& x) { x.dayNight = Settings::DayNight::screen; });
+    EXPECT_FALSE(s.screenAccess());
+    EXPECT_TRUE(s.displayDark().isEmpty()) << "no permission, no sampling";
+}
+
+TEST(Luminance, WhiteIsOneAndBlackIsZero) {
+    QImage image(64, 40, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    EXPECT_DOUBLE_EQ(ScreenSampler::luminance(image), 1.0);
+    image.fill(Qt::black);
+    EXPECT_DOUBLE_EQ(ScreenSampler::luminance(image), 0.0);
 }
 
 } // namespace

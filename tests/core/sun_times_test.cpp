@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 namespace tessel {
+
+using namespace Qt::StringLiterals;
 namespace {
 
 QDateTime utc(int y, int m, int d, int h = 12, int min = 0, int s = 0) {
@@ -33,7 +35,7 @@ TEST(SunTimes, PolarDayAndNightHaveNone) {
 
 TEST(SunTimes, LocalNightIsBracketedFarFromGreenwich) {
     const QTimeZone auckland("Pacific/Auckland");
-    Schedule night{Schedule::Mode::sunsetToSunrise, QStringLiteral("Auckland"), -36.85, 174.76};
+    Schedule night{Schedule::Mode::sunsetToSunrise, u"Auckland"_s, -36.85, 174.76};
     // Local winter: sunrise about 07:30, sunset about 17:10.
     EXPECT_TRUE(inSchedule(night, QDateTime(QDate(2024, 6, 21), QTime(23, 0), auckland), auckland));
     EXPECT_TRUE(inSchedule(night, QDateTime(QDate(2024, 6, 21), QTime(5, 0), auckland), auckland));

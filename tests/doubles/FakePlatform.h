@@ -6,6 +6,7 @@
 #include <QHash>
 #include <QMap>
 
+#include <nlohmann/json.hpp>
 #include <vector>
 
 namespace tessel {

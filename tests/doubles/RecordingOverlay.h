@@ -27,7 +27,6 @@ public:
     void sync(const ScreenMap& screens, const LayerMap& layers, const TileMap& tiles,
               const QSet<QString>& pending, bool hideFromScreenshots) override {
         lastSync = Sync{screens, layers, tiles, pending, hideFromScreenshots};
-        ++syncCount;
     }
     void setFocus(std::optional<QRectF> rect, double strength) override {
         focus = Focus{rect, strength};
@@ -39,7 +38,6 @@ public:
     Sync lastSync;
     Focus focus;
     Ruler ruler;
-    int syncCount = 0;
 };
 
 } // namespace tessel

@@ -9,6 +9,8 @@
 #include <gtest/gtest.h>
 
 namespace tessel {
+
+using namespace Qt::StringLiterals;
 namespace {
 
 TEST(PaintingList, DecodesExactlyTheSixTextKeys) {
@@ -31,7 +33,7 @@ TEST(PaintingList, DecodesExactlyTheSixTextKeys) {
 }
 
 TEST(PaintingList, AMissingListIsEmpty) {
-    EXPECT_TRUE(ArtLibrary(QStringLiteral("/nonexistent")).paintings().isEmpty());
+    EXPECT_TRUE(ArtLibrary(u"/nonexistent"_s).paintings().isEmpty());
 }
 
 TEST(PaintingList, EveryBuiltInPaintingHangsInOneOfTheFiveCollections) {
@@ -57,8 +59,8 @@ TEST(Gallery, LooksCollectionsUpWithTheFirstAsFallback) {
         EXPECT_EQ(collection.hasDarkWall(), collection.id != u"botanical");
     }
     EXPECT_EQ(ids, QStringList({"ukiyoe", "impressionist", "dutch", "botanical", "ink"}));
-    EXPECT_EQ(gallery::collection(QStringLiteral("dutch")).name, QStringLiteral("Dutch Masters"));
-    EXPECT_EQ(gallery::collection(QStringLiteral("cubist")).id, QStringLiteral("ukiyoe"));
+    EXPECT_EQ(gallery::collection(u"dutch"_s).name, u"Dutch Masters"_s);
+    EXPECT_EQ(gallery::collection(u"cubist"_s).id, u"ukiyoe"_s);
 }
 
 TEST(Caption, ShortensTitlesAfterTheirEighthCharacter) {
@@ -78,11 +80,11 @@ TEST(Caption, ShortensTitlesAfterTheirEighthCharacter) {
 
 TEST(Caption, JoinsArtistAndDateLeavingOutEmptyOnes) {
     Painting painting{"1", "ink", "T", "Zhao Yuan", "", "f.jpg"};
-    EXPECT_EQ(artistAndDate(painting), QStringLiteral("Zhao Yuan"));
-    painting.date = QStringLiteral("late 14th century");
-    EXPECT_EQ(artistAndDate(painting), QStringLiteral("Zhao Yuan, late 14th century"));
+    EXPECT_EQ(artistAndDate(painting), u"Zhao Yuan"_s);
+    painting.date = u"late 14th century"_s;
+    EXPECT_EQ(artistAndDate(painting), u"Zhao Yuan, late 14th century"_s);
     painting.artist.clear();
-    EXPECT_EQ(artistAndDate(painting), QStringLiteral("late 14th century"));
+    EXPECT_EQ(artistAndDate(painting), u"late 14th century"_s);
     painting.date.clear();
     EXPECT_EQ(artistAndDate(painting), QString());
 }

@@ -1,5 +1,4 @@
-#include "MomentsFixture.h"
-#include "WaitFor.h"
+#include "MachineTest.h"
 #include "moments/MomentPresenter.h"
 
 #include <QTest>
@@ -20,9 +19,9 @@ public:
 class Presenter : public ::testing::Test {
 protected:
     Presenter() {
-        platform.setScreens({screen("A"), screen("B", {1440, 0, 1920, 1080})});
+        platform.setScreens({screen(u"A"_s), screen(u"B"_s, {1440, 0, 1920, 1080})});
         platform.setReduceMotion(true);
-        platform.activateApp(app("org.gnome.TextEditor", 42));
+        platform.activateApp(app(u"org.gnome.TextEditor"_s, 42));
     }
 
     void show(std::chrono::milliseconds fadeIn = 0ms) {
@@ -51,11 +50,11 @@ TEST_F(Presenter, CoversEveryScreenAndTakesTheKeyboard) {
 TEST_F(Presenter, ASecondShowChangesNothing) {
     show();
     const MomentWindow* first = presenter.windows()[0].get();
-    platform.activateApp(app("org.mozilla.firefox", 43));
+    platform.activateApp(app(u"org.mozilla.firefox"_s, 43));
     show();
     EXPECT_EQ(presenter.windows().size(), 2U);
     EXPECT_EQ(presenter.windows()[0].get(), first);
-    EXPECT_EQ(presenter.previousApp(), app("org.gnome.TextEditor", 42));
+    EXPECT_EQ(presenter.previousApp(), app(u"org.gnome.TextEditor"_s, 42));
 }
 
 TEST_F(Presenter, DismissesOncePerClickOrKey) {
@@ -71,13 +70,13 @@ TEST_F(Presenter, HidingGivesTheFocusBackToThePreviousApp) {
     show();
     presenter.hide();
     EXPECT_FALSE(presenter.isShowing());
-    EXPECT_EQ(platform.broughtToFront(), QList<AppInfo>({app("org.gnome.TextEditor", 42)}));
+    EXPECT_EQ(platform.broughtToFront(), QList<AppInfo>({app(u"org.gnome.TextEditor"_s, 42)}));
     presenter.hide();
     EXPECT_EQ(platform.broughtToFront().size(), 1) << "a second hide does nothing";
 }
 
 TEST_F(Presenter, LeavesTheFocusAloneAfterTesselsOwnWindow) {
-    platform.activateApp(app("com.corvane.Tessel", 7));
+    platform.activateApp(app(u"com.corvane.Tessel"_s, 7));
     show();
     presenter.hide();
     EXPECT_TRUE(platform.broughtToFront().isEmpty());
@@ -109,7 +108,7 @@ TEST_F(Presenter, ShowsNothingWithoutScreens) {
     platform.setScreens({});
     show();
     EXPECT_FALSE(presenter.isShowing());
-    EXPECT_EQ(presenter.previousApp(), app("org.gnome.TextEditor", 42));
+    EXPECT_EQ(presenter.previousApp(), app(u"org.gnome.TextEditor"_s, 42));
 }
 
 } // namespace

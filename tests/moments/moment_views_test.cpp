@@ -1,4 +1,4 @@
-#include "MomentsFixture.h"
+#include "MachineTest.h"
 #include "art/ArtLibrary.h"
 #include "art/Gallery.h"
 #include "moments/ArtView.h"
@@ -11,18 +11,12 @@
 namespace tessel {
 namespace {
 
-// Renders a view as a screen of that size would show it; saved as PNG for a look when
-// TESSEL_SNAPSHOT_DIR names a folder.
-QImage render(MomentView& view, QSize size, const QString& name) {
+// Renders a view as a screen of that size would show it.
+QImage render(MomentView& view, QSize size) {
     QImage image(size, QImage::Format_RGB32);
-    {
-        QPainter painter(&image);
-        view.paint(painter, size);
-    }
-    if (const QString folder = qEnvironmentVariable("TESSEL_SNAPSHOT_DIR");
-        !folder.isEmpty() && !name.isEmpty()) {
-        image.save(folder + u'/' + name + QStringLiteral(".png"));
-    }
+    QPainter painter(&image);
+    view.paint(painter, size);
+    painter.end();
     return image;
 }
 
@@ -47,8 +41,7 @@ protected:
 TEST(RestCue, AlternatesEveryFourSecondsFromTheStart) {
     QStringList cues;
     for (int left = 20; left >= 0; --left) {
-        cues.append(restCue(20, left) == u"Breathe in" ? QStringLiteral("in")
-                                                       : QStringLiteral("out"));
+        cues.append(restCue(20, left) == u"Breathe in" ? u"in"_s : u"out"_s);
     }
     EXPECT_EQ(cues.join(u' '), QStringLiteral("in in in in out out out out in in in in "
                                               "out out out out in in in in out"));
@@ -76,7 +69,7 @@ TEST_F(Views, TheRingBreathesUnlessMotionIsReduced) {
     EXPECT_DOUBLE_EQ(still.ringScale(), 0.62);
     EXPECT_DOUBLE_EQ(still.ringOpacity(), 0.4);
     platform.advance(4s);
-    EXPECT_EQ(still.cue(), QStringLiteral("Breathe out"));
+    EXPECT_EQ(still.cue(), u"Breathe out"_s);
 }
 
 TEST_F(Views, TheRestPageIsASheetWithTheWordsInTheMiddle) {
@@ -84,7 +77,7 @@ TEST_F(Views, TheRestPageIsASheetWithTheWordsInTheMiddle) {
     for (const bool night : {false, true}) {
         RestView view(platform, 20, night, QImage());
         view.appear();
-        const QImage page = render(view, {1440, 900}, QString());
+        const QImage page = render(view, {1440, 900});
         const QColor paper = litPaperColour(night);
         EXPECT_EQ(page.pixelColor(5, 5).rgb(), paper.rgb()) << "the plain sheet without Kozo";
         EXPECT_GT(marks(page, {470, 470, 500, 50}, paper), 300) << "the words in the middle";
@@ -95,11 +88,11 @@ TEST_F(Views, TheRestPageIsASheetWithTheWordsInTheMiddle) {
 TEST_F(Views, TheSheetIsLitKozo) {
     platform.setReduceMotion(true);
     const std::vector<float> field =
-        heightField(Paper::find(QStringLiteral("kozo"), {}).recipe, PaperCache::previewSize);
+        heightField(Paper::find(u"kozo"_s, {}).recipe, PaperCache::previewSize);
     for (const bool night : {false, true}) {
         RestView view(platform, 20, night, previewImage(field, PaperCache::previewSize));
         view.appear();
-        const QImage page = render(view, {1440, 900}, night ? "rest-night" : "rest-day");
+        const QImage page = render(view, {1440, 900});
         const QRgb paper = litPaperColour(night).rgb();
         int textured = 0;
         double sum = 0;
@@ -124,7 +117,7 @@ TEST_F(Views, EveryCollectionHangsItsPaintingOnItsWall) {
         ASSERT_NE(painting, library.paintings().end());
         ArtView view(platform, *painting, library.image(*painting));
         view.appear();
-        const QImage screen = render(view, {1440, 900}, "art-" + collection.id);
+        const QImage screen = render(view, {1440, 900});
         EXPECT_EQ(screen.pixelColor(2, 897).rgb(), collection.wall.rgb()) << "the bare wall";
         EXPECT_EQ(screen.pixelColor(720, 60).rgb() == collection.wall.rgb(), false)
             << "the light falls on the wall";
@@ -136,7 +129,7 @@ TEST_F(Views, AMissingImageHangsAsAGreyBox) {
     platform.setReduceMotion(true);
     ArtView view(platform, {"x", "dutch", "Lost", "", "", "lost.jpg"}, QImage());
     view.appear();
-    const QImage screen = render(view, {1440, 900}, "art-missing");
+    const QImage screen = render(view, {1440, 900});
     EXPECT_EQ(screen.pixelColor(720, 400).rgb(), qRgb(128, 128, 128));
 }
 

@@ -1,4 +1,4 @@
-#include "MomentsFixture.h"
+#include "moments/MomentsTest.h"
 #include "moments/RestView.h"
 
 #include <QTest>
@@ -11,7 +11,8 @@ namespace {
 class Rest : public MomentsTest {
 protected:
     void SetUp() override {
-        start();
+        platform.setScreens({screen(u"A"_s), screen(u"B"_s, {1440, 0, 1440, 900})});
+        startWithMoments();
         edit([](Settings& s) {
             s.rest = true;
             s.restEvery = 20;
@@ -32,14 +33,38 @@ protected:
     }
 };
 
-TEST_F(Rest, StartsAtTheTwoHundredFortiethActivePoll) {
-    workFor(1195s);
-    EXPECT_FALSE(resting());
-    EXPECT_EQ(rest->activeSeconds(), 1195);
-    workFor(5s);
-    ASSERT_TRUE(resting());
-    EXPECT_EQ(rest->activeSeconds(), 0);
-    EXPECT_EQ(rest->presenter().windows().size(), 2U);
+// Every 20 minutes of use for 20 seconds, by the choices the settings hold; values beyond the
+// choices act as the nearest one and stay stored as they are.
+TEST_F(Rest, ComesAfterItsMinutesOfUseForItsLength) {
+    const struct {
+        int every;
+        int length;
+        std::chrono::seconds period;
+        int shown;
+    } rows[] = {{20, 20, 1200s, 20},
+                {0, -5, 1200s, 20},
+                {61, 61, 3600s, 60},
+                {35791395, 1000, 3600s, 60},
+                {INT_MAX, INT_MAX, 3600s, 60}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.every);
+        startWithMoments();
+        edit([&row](Settings& s) {
+            s.rest = true;
+            s.restEvery = row.every;
+            s.restLength = row.length;
+        });
+        workFor(row.period - 5s);
+        EXPECT_FALSE(resting());
+        EXPECT_EQ(rest->activeSeconds(), (row.period - 5s).count());
+        workFor(5s);
+        ASSERT_TRUE(resting());
+        EXPECT_EQ(rest->presenter().windows().size(), 2U);
+        EXPECT_EQ(view().left(), row.shown);
+        platform.advance(std::chrono::seconds(row.shown));
+        EXPECT_FALSE(resting());
+        EXPECT_EQ(store->settings().restEvery, row.every);
+    }
 }
 
 TEST_F(Rest, AnAbsenceOfMoreThanThreeRestLengthsCountsAsARest) {
@@ -106,39 +131,6 @@ TEST_F(Rest, AKeyOrAClickSkipsIt) {
     rest->start();
     QTest::mouseClick(rest->presenter().windows().back().get(), Qt::LeftButton);
     EXPECT_FALSE(resting());
-}
-
-TEST_F(Rest, ValuesBelowTheShortestChoiceActAsIt) {
-    edit([](Settings& s) {
-        s.restEvery = 0;
-        s.restLength = -5;
-    });
-    workFor(1195s);
-    EXPECT_FALSE(resting());
-    workFor(5s);
-    ASSERT_TRUE(resting());
-    EXPECT_EQ(view().left(), 20);
-    EXPECT_EQ(store->settings().restEvery, 0) << "the stored value stays";
-}
-
-TEST_F(Rest, ValuesBeyondTheLongestChoiceActAsIt) {
-    struct Case {
-        int every;
-        int length;
-    };
-    for (const Case c : {Case{61, 61}, Case{35791395, 1000}, Case{INT_MAX, INT_MAX}}) {
-        edit([&c](Settings& s) {
-            s.restEvery = c.every;
-            s.restLength = c.length;
-        });
-        workFor(59min + 55s);
-        EXPECT_FALSE(resting()) << c.every;
-        workFor(5s);
-        ASSERT_TRUE(resting()) << c.every;
-        EXPECT_EQ(view().left(), 60) << c.length;
-        platform.advance(60s);
-        EXPECT_FALSE(resting()) << c.length;
-    }
 }
 
 } // namespace

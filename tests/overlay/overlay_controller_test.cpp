@@ -7,6 +7,8 @@
 #include <gtest/gtest.h>
 
 namespace tessel {
+
+using namespace Qt::StringLiterals;
 namespace {
 
 using namespace std::chrono_literals;
@@ -21,14 +23,14 @@ class OverlayControllerTest : public ::testing::Test {
 protected:
     OverlayControllerTest() {
         platform.setReduceMotion(true);
-        screens.insert(QStringLiteral("A"), {QStringLiteral("A"), {}, {0, 0, 1440, 900}, 2});
-        screens.insert(QStringLiteral("B"), {QStringLiteral("B"), {}, {1440, 0, 1920, 1080}, 1});
+        screens.insert(u"A"_s, {u"A"_s, {}, {0, 0, 1440, 900}, 2});
+        screens.insert(u"B"_s, {u"B"_s, {}, {1440, 0, 1920, 1080}, 1});
     }
 
     void syncBoth(const QImage& tile, std::optional<QString> lamp = std::nullopt) {
-        const Layer layer{QStringLiteral("kozo"), 120, false, lamp, 0.6};
-        overlay.sync(screens, {{QStringLiteral("A"), layer}, {QStringLiteral("B"), layer}},
-                     {{QStringLiteral("A"), tile}, {QStringLiteral("B"), tile}}, {}, true);
+        const Layer layer{u"kozo"_s, 120, false, lamp, 0.6};
+        overlay.sync(screens, {{u"A"_s, layer}, {u"B"_s, layer}}, {{u"A"_s, tile}, {u"B"_s, tile}},
+                     {}, true);
     }
 
     OverlayWindow& window(const char* id) { return *overlay.window(QString::fromLatin1(id)); }
@@ -40,29 +42,29 @@ protected:
 };
 
 TEST_F(OverlayControllerTest, EveryScreenWithATileGetsAShownWindow) {
-    syncBoth(makeTile(), QStringLiteral("reading"));
-    EXPECT_EQ(overlay.windowIds(), (QStringList{QStringLiteral("A"), QStringLiteral("B")}));
+    syncBoth(makeTile(), u"reading"_s);
+    EXPECT_EQ(overlay.windowIds(), (QStringList{u"A"_s, u"B"_s}));
     EXPECT_TRUE(window("A").isShown());
     EXPECT_EQ(window("A").alpha(), 1);
-    EXPECT_EQ(window("A").lampKey(), QStringLiteral("reading-0.6-(1440.0, 900.0)"));
-    EXPECT_EQ(window("B").lampKey(), QStringLiteral("reading-0.6-(1920.0, 1080.0)"));
+    EXPECT_EQ(window("A").lampKey(), u"reading-0.6-(1440.0, 900.0)"_s);
+    EXPECT_EQ(window("B").lampKey(), u"reading-0.6-(1920.0, 1080.0)"_s);
 }
 
 TEST_F(OverlayControllerTest, SameTileAndLampDoNoWork) {
     const QImage tile = makeTile();
-    syncBoth(tile, QStringLiteral("dusk"));
+    syncBoth(tile, u"dusk"_s);
     const int renders = window("A").sheetRenders();
-    syncBoth(tile, QStringLiteral("dusk"));
+    syncBoth(tile, u"dusk"_s);
     EXPECT_EQ(window("A").sheetRenders(), renders);
-    syncBoth(makeTile(), QStringLiteral("dusk")); // equal pixels, another image: new paper
+    syncBoth(makeTile(), u"dusk"_s); // equal pixels, another image: new paper
     EXPECT_EQ(window("A").sheetRenders(), renders + 1);
 }
 
 TEST_F(OverlayControllerTest, PendingScreensKeepWhatTheyShowAndOthersHide) {
     const QImage tile = makeTile();
     syncBoth(tile);
-    const Layer layer{QStringLiteral("felt"), 150, true, {}, 0};
-    overlay.sync(screens, {{QStringLiteral("A"), layer}}, {}, {QStringLiteral("A")}, true);
+    const Layer layer{u"felt"_s, 150, true, {}, 0};
+    overlay.sync(screens, {{u"A"_s, layer}}, {}, {u"A"_s}, true);
     EXPECT_TRUE(window("A").isShown());
     EXPECT_EQ(window("A").tile().cacheKey(), tile.cacheKey());
     EXPECT_FALSE(window("B").isVisible());
@@ -70,9 +72,9 @@ TEST_F(OverlayControllerTest, PendingScreensKeepWhatTheyShowAndOthersHide) {
 
 TEST_F(OverlayControllerTest, UnpluggedScreensLoseTheirWindowAtOnce) {
     syncBoth(makeTile());
-    screens.remove(QStringLiteral("B"));
+    screens.remove(u"B"_s);
     syncBoth(makeTile());
-    EXPECT_EQ(overlay.windowIds(), QStringList{QStringLiteral("A")});
+    EXPECT_EQ(overlay.windowIds(), QStringList{u"A"_s});
 }
 
 TEST_F(OverlayControllerTest, DropRequestWaitsForAWindowToShow) {

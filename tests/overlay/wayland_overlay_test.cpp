@@ -1,4 +1,3 @@
-#include "ChildProcess.h"
 #include "TestDesktop.h"
 #include "TestSway.h"
 
@@ -14,7 +13,6 @@ namespace tessel {
 namespace {
 
 using namespace std::chrono_literals;
-using test::waitUntil;
 
 const QPoint overWindow(600, 400);
 constexpr auto paperTimeout = 60s;
@@ -85,27 +83,6 @@ private:
     std::unique_ptr<test::ChildProcess> m_process;
 };
 
-// The real tessel program on the compositor, with paper switched on in its own settings.
-class RunningTessel {
-public:
-    RunningTessel(const test::TestSway& sway, const QString& settings) {
-        QFile file(m_config.filePath(QStringLiteral("defaults.json")));
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(QStringLiteral(R"({"settings": %1})").arg(settings).toUtf8());
-        file.close();
-        std::vector<std::string> environment = sway.clientEnvironment();
-        environment.push_back("TESSEL_CONFIG_DIR=" + m_config.path().toStdString());
-        environment.emplace_back("TESSEL_REDUCE_MOTION=1");
-        m_process = std::make_unique<test::ChildProcess>(
-            std::vector<std::string>{TESSEL_BINARY},
-            m_config.filePath(QStringLiteral("tessel.log")).toStdString(), environment);
-    }
-
-private:
-    QTemporaryDir m_config;
-    std::unique_ptr<test::ChildProcess> m_process;
-};
-
 class WaylandOverlay : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
@@ -117,15 +94,20 @@ protected:
     static void TearDownTestSuite() { sway.reset(); }
 
     void SetUp() override {
-        if (!sway) {
-            GTEST_SKIP() << "sway, grim or dbus-daemon is not installed";
-        }
+        ASSERT_TRUE(sway) << "the Wayland tests need sway, swaymsg, grim, wtype and dbus-daemon";
+    }
+
+    // Starts Tessel on the compositor with these settings.
+    std::unique_ptr<test::TesselProcess> run(const QByteArray& settings) {
+        auto tessel = std::make_unique<test::TesselProcess>(settings);
+        tessel->start(sway->clientEnvironment());
+        return tessel;
     }
 
     std::unique_ptr<SolidWindow> openWindow(const char* appId) {
         auto window = std::make_unique<SolidWindow>(
             *sway, appId, sway->logPath(appId) + QString::number(++m_windows));
-        EXPECT_TRUE(waitUntil([&] { return window->isShown(); })) << appId << " did not show";
+        EXPECT_TRUE(waitFor([&] { return window->isShown(); })) << appId << " did not show";
         return window;
     }
 
@@ -139,7 +121,7 @@ private:
 
 std::unique_ptr<test::TestSway> WaylandOverlay::sway;
 
-constexpr const char* paperOn = R"({"onboarded": true, "day": {"paper": "kozo", "gsm": 300}})";
+const QByteArray paperOn = R"({"onboarded": true, "day": {"paper": "kozo", "gsm": 300}})";
 
 QString runTessel(const QString& command) {
     QProcess tessel;
@@ -150,9 +132,9 @@ QString runTessel(const QString& command) {
 
 TEST_F(WaylandOverlay, PaperBlendsOverANativeWindowAndLetsClicksThrough) {
     const auto page = openWindow("org.example.Page");
-    ASSERT_TRUE(waitUntil([&] { return isWhite(pixel()); }));
-    const RunningTessel tessel(*sway, QString::fromLatin1(paperOn));
-    ASSERT_TRUE(waitUntil([&] { return isPaperOverWhite(pixel()); }, paperTimeout))
+    ASSERT_TRUE(waitFor([&] { return isWhite(pixel()); }));
+    const auto tessel = run(paperOn);
+    ASSERT_TRUE(waitFor([&] { return isPaperOverWhite(pixel()); }, paperTimeout))
         << "pixel " << pixel().name().toStdString();
     EXPECT_TRUE(
         runTessel(QStringLiteral("status")).endsWith(QStringLiteral("Platform: wayland\n")));
@@ -166,39 +148,37 @@ TEST_F(WaylandOverlay, PaperBlendsOverANativeWindowAndLetsClicksThrough) {
                                    QStringLiteral("cursor"), QString::fromLatin1(action),
                                    QStringLiteral("button1")}));
     }
-    EXPECT_TRUE(waitUntil([&] { return page->received(("click " + x + u' ' + y).toLatin1()); }));
+    EXPECT_TRUE(waitFor([&] { return page->received(("click " + x + u' ' + y).toLatin1()); }));
 }
 
 TEST_F(WaylandOverlay, ExcludedAppInFrontHidesThePaper) {
     const auto page = openWindow("org.example.Page");
-    const RunningTessel tessel(
-        *sway, QStringLiteral(R"({"onboarded": true, "day": {"paper": "kozo", "gsm": 300},
-                                  "excludedApps": ["org.example.Excluded"]})"));
-    ASSERT_TRUE(waitUntil([&] { return isPaperOverWhite(pixel()); }, paperTimeout));
+    const auto tessel = run(R"({"onboarded": true, "day": {"paper": "kozo", "gsm": 300},
+                                "excludedApps": ["org.example.Excluded"]})");
+    ASSERT_TRUE(waitFor([&] { return isPaperOverWhite(pixel()); }, paperTimeout));
 
     auto excluded = openWindow("org.example.Excluded");
-    EXPECT_TRUE(waitUntil([&] { return isWhite(pixel()); }, paperTimeout));
+    EXPECT_TRUE(waitFor([&] { return isWhite(pixel()); }, paperTimeout));
     excluded.reset();
-    EXPECT_TRUE(waitUntil([&] { return isPaperOverWhite(pixel()); }, paperTimeout));
+    EXPECT_TRUE(waitFor([&] { return isPaperOverWhite(pixel()); }, paperTimeout));
 }
 
 TEST_F(WaylandOverlay, ArtTakesTheKeyboardAndAKeyDismissesIt) {
     const auto page = openWindow("org.example.Page");
-    const RunningTessel tessel(*sway, QString::fromLatin1(paperOn));
-    ASSERT_TRUE(waitUntil([&] { return isPaperOverWhite(pixel()); }, paperTimeout));
+    const auto tessel = run(paperOn);
+    ASSERT_TRUE(waitFor([&] { return isPaperOverWhite(pixel()); }, paperTimeout));
     const QImage paper = sway->screenshot();
     // Keys reach the page under the paper.
     ASSERT_TRUE(typeKey());
-    ASSERT_TRUE(waitUntil([&] { return page->count("key") == 1; }));
+    ASSERT_TRUE(waitFor([&] { return page->count("key") == 1; }));
 
     runTessel(QStringLiteral("art"));
     constexpr double paintingShare = 0.1;
-    ASSERT_TRUE(waitUntil([&] { return changedShare(paper, sway->screenshot()) > paintingShare; },
-                          paperTimeout));
+    ASSERT_TRUE(waitFor([&] { return changedShare(paper, sway->screenshot()) > paintingShare; },
+                        paperTimeout));
     ASSERT_TRUE(typeKey());
     constexpr double unchangedShare = 0.01;
-    EXPECT_TRUE(
-        waitUntil([&] { return changedShare(paper, sway->screenshot()) < unchangedShare; }));
+    EXPECT_TRUE(waitFor([&] { return changedShare(paper, sway->screenshot()) < unchangedShare; }));
     EXPECT_EQ(page->count("key"), 1) << "the key went past the painting";
 }
 

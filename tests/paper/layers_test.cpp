@@ -4,8 +4,6 @@
 #include "paper/PatternField.h"
 #include "paper/SplitMix64.h"
 #include "paper/StrokeLayers.h"
-#include "paper/ValueNoise.h"
-#include "reference/ReferenceKernels.h"
 
 #include <algorithm>
 #include <cmath>
@@ -21,16 +19,6 @@ using test::seam;
 
 std::size_t cells(int n) {
     return static_cast<std::size_t>(n) * static_cast<std::size_t>(n);
-}
-
-std::vector<float> noiseField(int n, int g, std::uint64_t& state) {
-    const ValueNoise noise(n, g, state);
-    std::vector<float> field(cells(n));
-    for (int y = 0; y < n; ++y) {
-        noise.row(y, std::span(field).subspan(static_cast<std::size_t>(y * n),
-                                              static_cast<std::size_t>(n)));
-    }
-    return field;
 }
 
 float at(const std::vector<float>& f, int n, int x, int y) {
@@ -50,57 +38,6 @@ TEST(SplitMix64, FixedSeedsGiveKnownDraws) {
     EXPECT_FLOAT_EQ(unitDraw(units), 0.31624436f);
     EXPECT_FLOAT_EQ(unitDraw(units), 0.26236510f);
     EXPECT_FLOAT_EQ(signedDraw(units), 2 * 0.63804233f - 1);
-}
-
-TEST(ValueNoise, SamplesTheLatticeAndBlendsBetweenIt) {
-    const float v00 = 2 * (5305700 * 0x1p-24f) - 1;
-    const float v01 = 2 * (4401756 * 0x1p-24f) - 1;
-    std::uint64_t state = 11;
-    const std::vector<float> f = noiseField(16, 4, state);
-    EXPECT_EQ(at(f, 16, 0, 0), v00);
-    EXPECT_EQ(at(f, 16, 4, 0), v01);
-    // Halfway between lattice columns the smoothstep weight is exactly 0.5.
-    EXPECT_EQ(at(f, 16, 2, 0), v00 + (v01 - v00) * 0.5f);
-    EXPECT_TRUE(std::all_of(f.begin(), f.end(), [](float v) { return v >= -1 && v < 1; }));
-}
-
-TEST(ValueNoise, MatchesThePlainTranscriptionBitForBit) {
-    for (const auto& [n, g] :
-         {std::pair{16, 4}, {256, 4}, {256, 16}, {256, 128}, {256, 256}, {100, 7}}) {
-        std::uint64_t fast = 21;
-        std::uint64_t plain = 21;
-        EXPECT_EQ(noiseField(n, g, fast), reference::valueNoise(n, g, plain)) << n << " " << g;
-        EXPECT_EQ(fast, plain);
-    }
-}
-
-TEST(CellularBumps, OneCellIsSeenThroughTheWrapFromEveryNeighbour) {
-    const float jx = 5305700 * 0x1p-24f;
-    const float jy = 4401756 * 0x1p-24f;
-    const auto bump = [](float dx, float dy) {
-        const float f = std::max(1 - 1.1f * std::sqrt(dx * dx + dy * dy), 0.0f);
-        return f * f * (3 - 2 * f);
-    };
-    std::uint64_t state = 11;
-    std::vector<float> f(cells(16));
-    cellularBumps(16, 16, state, f);
-    // One 16-pixel cell: pixel (5, 4) sits next to the feature point directly...
-    EXPECT_EQ(at(f, 16, 5, 4), bump(jx - 5 / 16.0f, jy - 4 / 16.0f));
-    // ...pixel (15, 4) is nearer its copy one cell to the right.
-    EXPECT_EQ(at(f, 16, 15, 4), bump(1 + jx - 15 / 16.0f, jy - 4 / 16.0f));
-    EXPECT_TRUE(std::all_of(f.begin(), f.end(), [](float v) { return v >= 0 && v <= 1; }));
-}
-
-TEST(CellularBumps, MatchesThePlainTranscriptionBitForBit) {
-    for (const auto& [n, size] :
-         {std::pair{256, 2}, {256, 10}, {256, 22}, {256, 40}, {256, 1500}, {200, 24}}) {
-        std::uint64_t fast = 16;
-        std::uint64_t plain = 16;
-        std::vector<float> f(cells(n));
-        cellularBumps(n, size, fast, f);
-        EXPECT_EQ(f, reference::cellularBumps(n, size, plain)) << n << " " << size;
-        EXPECT_EQ(fast, plain);
-    }
 }
 
 TEST(PatternField, GraphLinesAreEngravedAndAddWhereTheyCross) {

@@ -7,6 +7,8 @@
 #include <nlohmann/json.hpp>
 
 namespace tessel {
+
+using namespace Qt::StringLiterals;
 namespace {
 
 TEST(PaperCatalogue, HoldsTwelvePapersInDisplayOrder) {
@@ -21,13 +23,13 @@ TEST(PaperCatalogue, HoldsTwelvePapersInDisplayOrder) {
 }
 
 TEST(PaperFind, FindsBuiltInsAndFallsBackToKozo) {
-    const Paper graph = Paper::find(QStringLiteral("graph"), {});
-    EXPECT_EQ(graph.name, QStringLiteral("Graph"));
+    const Paper graph = Paper::find(u"graph"_s, {});
+    EXPECT_EQ(graph.name, u"Graph"_s);
     EXPECT_EQ(graph.recipe.pattern, Recipe::Pattern::graph);
     EXPECT_EQ(graph.recipe.warmth, -0.2f);
 
-    const Paper unknown = Paper::find(QStringLiteral("vellum"), {});
-    EXPECT_EQ(unknown.id, QStringLiteral("kozo"));
+    const Paper unknown = Paper::find(u"vellum"_s, {});
+    EXPECT_EQ(unknown.id, u"kozo"_s);
     EXPECT_EQ(unknown, Paper::builtIn().first());
 }
 
@@ -36,36 +38,36 @@ TEST(PaperFind, CustomPapersShadowBuiltInsInStoredOrder) {
     mine.seed = 99;
     Recipe second;
     second.seed = 100;
-    const QList<CustomPaper> custom = {{QStringLiteral("linen"), QStringLiteral("My Linen"), mine},
-                                       {QStringLiteral("linen"), QStringLiteral("Later"), second}};
-    const Paper linen = Paper::find(QStringLiteral("linen"), custom);
-    EXPECT_EQ(linen.name, QStringLiteral("My Linen"));
-    EXPECT_EQ(linen.note, QStringLiteral("Your paper"));
+    const QList<CustomPaper> custom = {{u"linen"_s, u"My Linen"_s, mine},
+                                       {u"linen"_s, u"Later"_s, second}};
+    const Paper linen = Paper::find(u"linen"_s, custom);
+    EXPECT_EQ(linen.name, u"My Linen"_s);
+    EXPECT_EQ(linen.note, u"Your paper"_s);
     EXPECT_EQ(linen.recipe, mine);
 }
 
 TEST(PaperList, AppendsCustomPapersAfterTheBuiltIns) {
-    const QList<CustomPaper> custom = {{QStringLiteral("mine"), QStringLiteral("Mine"), Recipe{}}};
+    const QList<CustomPaper> custom = {{u"mine"_s, u"Mine"_s, Recipe{}}};
     const QList<Paper> all = Paper::all(custom);
     ASSERT_EQ(all.size(), 13);
-    EXPECT_EQ(all.last().id, QStringLiteral("mine"));
-    EXPECT_EQ(all.last().note, QStringLiteral("Your paper"));
+    EXPECT_EQ(all.last().id, u"mine"_s);
+    EXPECT_EQ(all.last().note, u"Your paper"_s);
 }
 
 TEST(PaperName, KeepsOnlyPlainTextOnOneLine) {
     const QString hundred(maxPaperNameLength, u'a');
-    const QString emoji = QStringLiteral("\U0001F4DC");
+    const QString emoji = u"\U0001F4DC"_s;
     struct Case {
         QString name;
         QString cleaned;
     };
     for (const Case& c : {
-             Case{QStringLiteral("Kitchen Linen"), QStringLiteral("Kitchen Linen")},
-             Case{QStringLiteral("  Two\n\nlines\t "), QStringLiteral("Two lines")},
-             Case{QStringLiteral("red\x1b[31m\u0000\u007f\u009b!"), QStringLiteral("red [31m !")},
-             Case{QStringLiteral("abc\u202Egpj.exe\u2066x\u2069"), QStringLiteral("abcgpj.exex")},
-             Case{QStringLiteral("<img src=/etc/passwd>"), QStringLiteral("<img src=/etc/passwd>")},
-             Case{QStringLiteral("\u2028\n\u202D"), QString()},
+             Case{u"Kitchen Linen"_s, u"Kitchen Linen"_s},
+             Case{u"  Two\n\nlines\t "_s, u"Two lines"_s},
+             Case{u"red\x1b[31m\u0000\u007f\u009b!"_s, u"red [31m !"_s},
+             Case{u"abc\u202Egpj.exe\u2066x\u2069"_s, u"abcgpj.exex"_s},
+             Case{u"<img src=/etc/passwd>"_s, u"<img src=/etc/passwd>"_s},
+             Case{u"\u2028\n\u202D"_s, QString()},
              Case{hundred + u'b', hundred},
              Case{hundred.chopped(1) + u' ' + u'b', hundred.chopped(1)},
              Case{hundred.chopped(1) + emoji, hundred.chopped(1)},
@@ -80,7 +82,7 @@ TEST(PaperName, DecodedPapersCarryCleanNames) {
         {"id", "custom-1"}, {"name", "Evil\nname\u202E"}, {"recipe", toJson(Recipe{})}};
     const auto paper = customPaperFromJson(document);
     ASSERT_TRUE(paper);
-    EXPECT_EQ(paper->name, QStringLiteral("Evil name"));
+    EXPECT_EQ(paper->name, u"Evil name"_s);
 }
 
 } // namespace

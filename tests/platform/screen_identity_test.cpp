@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 namespace tessel {
+
+using namespace Qt::StringLiterals;
 namespace {
 
 const MonitorIdentity dell{QStringLiteral("DEL"), QStringLiteral("U2720Q"),

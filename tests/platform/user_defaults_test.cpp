@@ -10,6 +10,8 @@
 #include <nlohmann/json.hpp>
 
 namespace tessel {
+
+using namespace Qt::StringLiterals;
 namespace {
 
 using Json = UserDefaults::Json;
@@ -27,7 +29,7 @@ void write(const QString& path, const QByteArray& bytes) {
 
 TEST(UserDefaults, ValuesSurviveAReopenAndNothingElseIsLeftBehind) {
     QTemporaryDir dir;
-    const QString folder = dir.filePath(QStringLiteral("nested/tessel"));
+    const QString folder = dir.filePath(u"nested/tessel"_s);
     {
         UserDefaults defaults(folder);
         EXPECT_FALSE(defaults.value("settings"));
@@ -38,7 +40,7 @@ TEST(UserDefaults, ValuesSurviveAReopenAndNothingElseIsLeftBehind) {
     const UserDefaults reopened(folder);
     EXPECT_EQ(reopened.value("settings"), (Json{{"enabled", false}}));
     EXPECT_FALSE(reopened.value("lastUpdateCheck"));
-    EXPECT_EQ(QDir(folder).entryList(QDir::Files), QStringList{QStringLiteral("defaults.json")});
+    EXPECT_EQ(QDir(folder).entryList(QDir::Files), QStringList{u"defaults.json"_s});
 }
 
 TEST(UserDefaults, KeysWrittenByAnotherProcessAreKept) {
@@ -51,7 +53,7 @@ TEST(UserDefaults, KeysWrittenByAnotherProcessAreKept) {
 }
 
 QStringList setAside(const QString& folder) {
-    return QDir(folder).entryList({QStringLiteral("defaults.json.unreadable-*")}, QDir::Files);
+    return QDir(folder).entryList({u"defaults.json.unreadable-*"_s}, QDir::Files);
 }
 
 QByteArray nested(int depth) {
@@ -73,7 +75,7 @@ TEST(UserDefaults, UnreadableFilesAreMovedAsideWholeBeforeTheNextSave) {
     };
     for (const auto& [what, bytes] : unreadable) {
         QTemporaryDir dir;
-        write(dir.filePath(QStringLiteral("defaults.json")), bytes);
+        write(dir.filePath(u"defaults.json"_s), bytes);
         UserDefaults defaults(dir.path());
         EXPECT_TRUE(defaults.unreadable()) << what;
         EXPECT_FALSE(defaults.value("settings")) << what;
@@ -93,14 +95,12 @@ TEST(UserDefaults, AFileThatCannotBeReadIsNeverReplacedNorMoved) {
         std::function<void(const QString& path)> make;
     } inaccessible[] = {
         {"a dangling link",
-         [](const QString& path) {
-             ASSERT_TRUE(QFile::link(path + QStringLiteral(".gone"), path));
-         }},
+         [](const QString& path) { ASSERT_TRUE(QFile::link(path + u".gone"_s, path)); }},
         {"a folder", [](const QString& path) { ASSERT_TRUE(QDir().mkpath(path)); }},
     };
     for (const auto& [what, make] : inaccessible) {
         QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("defaults.json"));
+        const QString path = dir.filePath(u"defaults.json"_s);
         make(path);
         const QFileInfo before(path);
         UserDefaults defaults(dir.path());
@@ -116,15 +116,15 @@ TEST(UserDefaults, AFileThatCannotBeReadIsNeverReplacedNorMoved) {
 
 TEST(UserDefaults, ALinkedFileIsWrittenThroughTheLink) {
     QTemporaryDir dir;
-    const QString real = dir.filePath(QStringLiteral("dotfiles/tessel.json"));
-    ASSERT_TRUE(QDir().mkpath(dir.filePath(QStringLiteral("dotfiles"))));
+    const QString real = dir.filePath(u"dotfiles/tessel.json"_s);
+    ASSERT_TRUE(QDir().mkpath(dir.filePath(u"dotfiles"_s)));
     write(real, R"({"kept": 1})");
-    const QString folder = dir.filePath(QStringLiteral("config"));
+    const QString folder = dir.filePath(u"config"_s);
     ASSERT_TRUE(QDir().mkpath(folder));
-    ASSERT_TRUE(QFile::link(real, folder + QStringLiteral("/defaults.json")));
+    ASSERT_TRUE(QFile::link(real, folder + u"/defaults.json"_s));
 
     ASSERT_TRUE(UserDefaults(folder).setValue("settings", Json{{"sounds", false}}));
-    EXPECT_TRUE(QFileInfo(folder + QStringLiteral("/defaults.json")).isSymLink());
+    EXPECT_TRUE(QFileInfo(folder + u"/defaults.json"_s).isSymLink());
     EXPECT_EQ(UserDefaults::Json::parse(contents(real).toStdString())["kept"], 1);
     EXPECT_EQ(UserDefaults::Json::parse(contents(real).toStdString())["settings"],
               (Json{{"sounds", false}}));
@@ -134,28 +134,27 @@ TEST(UserDefaults, WritesKilledMidwayAreClearedAtStartUp) {
     QTemporaryDir dir;
     UserDefaults defaults(dir.path());
     ASSERT_TRUE(defaults.setValue("settings", Json::object()));
-    write(dir.filePath(QStringLiteral("defaults.json.a1B2c3")), "{\"half");
-    write(dir.filePath(QStringLiteral("defaults.json.unreadable-20260101-000000")), "{");
+    write(dir.filePath(u"defaults.json.a1B2c3"_s), "{\"half");
+    write(dir.filePath(u"defaults.json.unreadable-20260101-000000"_s), "{");
     defaults.removeAbandonedWrites();
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files),
-              (QStringList{QStringLiteral("defaults.json"),
-                           QStringLiteral("defaults.json.unreadable-20260101-000000")}));
+              (QStringList{u"defaults.json"_s, u"defaults.json.unreadable-20260101-000000"_s}));
 }
 
 TEST(UserDefaults, FolderThatCannotBeMadeReportsFailure) {
     QTemporaryDir dir;
-    write(dir.filePath(QStringLiteral("blocker")), "a file where the folder should be");
-    UserDefaults defaults(dir.filePath(QStringLiteral("blocker/tessel")));
+    write(dir.filePath(u"blocker"_s), "a file where the folder should be");
+    UserDefaults defaults(dir.filePath(u"blocker/tessel"_s));
     EXPECT_FALSE(defaults.setValue("settings", 1));
     EXPECT_TRUE(defaults.lastError());
 }
 
 TEST(UserDefaults, ConfigFolderCanBeForced) {
     qputenv("TESSEL_CONFIG_DIR", "/tmp/tessel-forced");
-    EXPECT_EQ(UserDefaults::defaultDirectory(), QStringLiteral("/tmp/tessel-forced"));
+    EXPECT_EQ(UserDefaults::defaultDirectory(), u"/tmp/tessel-forced"_s);
     qunsetenv("TESSEL_CONFIG_DIR");
     qputenv("XDG_CONFIG_HOME", "/tmp/xdg-home");
-    EXPECT_EQ(UserDefaults::defaultDirectory(), QStringLiteral("/tmp/xdg-home/tessel"));
+    EXPECT_EQ(UserDefaults::defaultDirectory(), u"/tmp/xdg-home/tessel"_s);
 }
 
 } // namespace

@@ -10,6 +10,8 @@
 #include <gtest/gtest.h>
 
 namespace tessel {
+
+using namespace Qt::StringLiterals;
 namespace {
 
 // Runs with Qt's offscreen platform and no X server at all.
@@ -34,7 +36,7 @@ protected:
 };
 
 TEST_F(WithoutADisplay, EveryReadingFallsBackQuietly) {
-    X11Platform platform(config.filePath(QStringLiteral("tessel")));
+    X11Platform platform(config.filePath(u"tessel"_s));
     EXPECT_FALSE(platform.frontmostApp().has_value());
     EXPECT_TRUE(platform.runningApps().isEmpty());
     EXPECT_FALSE(platform.frontWindowRect(1234).has_value());
@@ -45,8 +47,8 @@ TEST_F(WithoutADisplay, EveryReadingFallsBackQuietly) {
 }
 
 TEST_F(WithoutADisplay, TheLoginItemIsAnXdgAutostartEntry) {
-    X11Platform platform(config.filePath(QStringLiteral("tessel")));
-    const QString entry = config.filePath(QStringLiteral("autostart/com.corvane.Tessel.desktop"));
+    X11Platform platform(config.filePath(u"tessel"_s));
+    const QString entry = config.filePath(u"autostart/com.corvane.Tessel.desktop"_s);
     EXPECT_FALSE(platform.isLoginItem());
 
     platform.setLoginItem(true);
@@ -73,7 +75,7 @@ TEST_F(WithoutADisplay, TheLoginItemIsAnXdgAutostartEntry) {
 class DesktopEntryLookup : public ::testing::Test {
 protected:
     void write(const QString& dir, const QString& relative, const QByteArray& text) {
-        const QString path = root.filePath(dir + QStringLiteral("/applications/") + relative);
+        const QString path = root.filePath(dir + u"/applications/"_s + relative);
         QDir().mkpath(QFileInfo(path).absolutePath());
         QFile file(path);
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
@@ -81,85 +83,78 @@ protected:
     }
 
     DesktopEntries entries() {
-        return DesktopEntries(
-            {root.filePath(QStringLiteral("home")), root.filePath(QStringLiteral("system"))});
+        return DesktopEntries({root.filePath(u"home"_s), root.filePath(u"system"_s)});
     }
 
     QTemporaryDir root;
 };
 
 TEST_F(DesktopEntryLookup, TheUsersEntriesShadowTheSystems) {
-    write(QStringLiteral("system"), QStringLiteral("org.example.Editor.desktop"),
+    write(u"system"_s, u"org.example.Editor.desktop"_s,
           "[Desktop Entry]\nName=Editor\nStartupWMClass=edit\n");
-    write(QStringLiteral("home"), QStringLiteral("org.example.Editor.desktop"),
+    write(u"home"_s, u"org.example.Editor.desktop"_s,
           "[Desktop Entry]\nName=My Editor\nStartupWMClass=edit\n");
-    write(QStringLiteral("home"), QStringLiteral("org.example.Viewer.desktop"),
+    write(u"home"_s, u"org.example.Viewer.desktop"_s,
           "[Desktop Entry]\nName=Viewer\nHidden=true\n");
-    write(QStringLiteral("system"), QStringLiteral("org.example.Viewer.desktop"),
+    write(u"system"_s, u"org.example.Viewer.desktop"_s,
           "[Desktop Entry]\nName=Viewer\nStartupWMClass=view\n");
 
     DesktopEntries lookup = entries();
-    EXPECT_EQ(lookup.idForWindowClass(QStringLiteral("Edit"), QStringLiteral("edit")),
-              QStringLiteral("org.example.Editor"));
-    EXPECT_EQ(lookup.name(QStringLiteral("org.example.Editor")), QStringLiteral("My Editor"));
-    EXPECT_FALSE(lookup.idForWindowClass(QStringLiteral("View"), QStringLiteral("view")));
-    EXPECT_FALSE(lookup.name(QStringLiteral("org.example.Viewer")));
+    EXPECT_EQ(lookup.idForWindowClass(u"Edit"_s, u"edit"_s), u"org.example.Editor"_s);
+    EXPECT_EQ(lookup.name(u"org.example.Editor"_s), u"My Editor"_s);
+    EXPECT_FALSE(lookup.idForWindowClass(u"View"_s, u"view"_s));
+    EXPECT_FALSE(lookup.name(u"org.example.Viewer"_s));
 }
 
 TEST_F(DesktopEntryLookup, MatchesByStartupClassThenByFileName) {
-    write(QStringLiteral("system"), QStringLiteral("kde/okular.desktop"),
-          "[Desktop Entry]\nName=Okular\n");
-    write(QStringLiteral("system"), QStringLiteral("firefox-esr.desktop"),
+    write(u"system"_s, u"kde/okular.desktop"_s, "[Desktop Entry]\nName=Okular\n");
+    write(u"system"_s, u"firefox-esr.desktop"_s,
           "[Desktop Entry]\nName=Firefox ESR\nStartupWMClass=Firefox-esr\n"
           "[Desktop Action new-window]\nName=New Window\nStartupWMClass=nothing\n");
-    write(QStringLiteral("system"), QStringLiteral("Navigator.desktop"),
-          "[Desktop Entry]\nName=Not Firefox\n");
+    write(u"system"_s, u"Navigator.desktop"_s, "[Desktop Entry]\nName=Not Firefox\n");
 
     DesktopEntries lookup = entries();
-    EXPECT_EQ(lookup.idForWindowClass(QStringLiteral("firefox-esr"), QStringLiteral("Navigator")),
-              QStringLiteral("firefox-esr"));
-    EXPECT_EQ(lookup.name(QStringLiteral("firefox-esr")), QStringLiteral("Firefox ESR"));
-    EXPECT_EQ(lookup.idForWindowClass(QStringLiteral("kde-Okular"), QString()),
-              QStringLiteral("kde-okular"));
-    EXPECT_FALSE(lookup.idForWindowClass(QStringLiteral("nothing"), QString()));
+    EXPECT_EQ(lookup.idForWindowClass(u"firefox-esr"_s, u"Navigator"_s), u"firefox-esr"_s);
+    EXPECT_EQ(lookup.name(u"firefox-esr"_s), u"Firefox ESR"_s);
+    EXPECT_EQ(lookup.idForWindowClass(u"kde-Okular"_s, QString()), u"kde-okular"_s);
+    EXPECT_FALSE(lookup.idForWindowClass(u"nothing"_s, QString()));
 }
 
 TEST_F(DesktopEntryLookup, FindsAnAppByIdThenByIdIgnoringCaseThenByStartupClass) {
-    write(QStringLiteral("system"), QStringLiteral("org.gimp.GIMP.desktop"),
+    write(u"system"_s, u"org.gimp.GIMP.desktop"_s,
           "[Desktop Entry]\nType=Application\nName=GNU Image Manipulation Program\n"
           "Icon=org.gimp.GIMP\nStartupWMClass=gimp-2.10\n");
-    write(QStringLiteral("system"), QStringLiteral("org.gimp.gimp.desktop"),
+    write(u"system"_s, u"org.gimp.gimp.desktop"_s,
           "[Desktop Entry]\nType=Application\nName=Lower GIMP\n");
-    write(QStringLiteral("system"), QStringLiteral("darktable.desktop"),
+    write(u"system"_s, u"darktable.desktop"_s,
           "[Desktop Entry]\nType=Application\nName=darktable\nIcon=/opt/dt/icon.svg\n");
 
     DesktopEntries lookup = entries();
-    EXPECT_EQ(lookup.app(QStringLiteral("org.gimp.GIMP")),
+    EXPECT_EQ(lookup.app(u"org.gimp.GIMP"_s),
               InstalledApp({"org.gimp.GIMP", "GNU Image Manipulation Program", "org.gimp.GIMP"}));
-    EXPECT_EQ(lookup.app(QStringLiteral("org.gimp.gimp"))->name, u"Lower GIMP");
-    EXPECT_EQ(lookup.app(QStringLiteral("DarkTable")),
+    EXPECT_EQ(lookup.app(u"org.gimp.gimp"_s)->name, u"Lower GIMP");
+    EXPECT_EQ(lookup.app(u"DarkTable"_s),
               InstalledApp({"darktable", "darktable", "/opt/dt/icon.svg"}));
-    EXPECT_EQ(lookup.app(QStringLiteral("GIMP-2.10"))->id, u"org.gimp.GIMP");
-    EXPECT_FALSE(lookup.app(QStringLiteral("org.inkscape.Inkscape")));
+    EXPECT_EQ(lookup.app(u"GIMP-2.10"_s)->id, u"org.gimp.GIMP");
+    EXPECT_FALSE(lookup.app(u"org.inkscape.Inkscape"_s));
 }
 
 TEST_F(DesktopEntryLookup, ListsOnlyTheApplicationsALauncherShowsByName) {
-    write(QStringLiteral("system"), QStringLiteral("zebra.desktop"),
-          "[Desktop Entry]\nType=Application\nName=Zebra\n");
-    write(QStringLiteral("system"), QStringLiteral("apple.desktop"),
+    write(u"system"_s, u"zebra.desktop"_s, "[Desktop Entry]\nType=Application\nName=Zebra\n");
+    write(u"system"_s, u"apple.desktop"_s,
           "[Desktop Entry]\nType=Application\nName=Apple\nIcon=apple\n");
-    write(QStringLiteral("system"), QStringLiteral("helper.desktop"),
+    write(u"system"_s, u"helper.desktop"_s,
           "[Desktop Entry]\nType=Application\nName=Helper\nNoDisplay=true\n");
-    write(QStringLiteral("system"), QStringLiteral("site.desktop"),
+    write(u"system"_s, u"site.desktop"_s,
           "[Desktop Entry]\nType=Link\nName=Site\nURL=https://example.org\n");
-    write(QStringLiteral("home"), QStringLiteral("zebra.desktop"),
+    write(u"home"_s, u"zebra.desktop"_s,
           "[Desktop Entry]\nType=Application\nName=Zebra\nHidden=true\n");
 
     DesktopEntries lookup = entries();
     const QList<InstalledApp> apps = lookup.visibleApps();
     ASSERT_EQ(apps.size(), 1);
     EXPECT_EQ(apps[0], InstalledApp({"apple", "Apple", "apple"}));
-    EXPECT_EQ(lookup.app(QStringLiteral("helper"))->name, u"Helper");
+    EXPECT_EQ(lookup.app(u"helper"_s)->name, u"Helper");
 }
 
 } // namespace

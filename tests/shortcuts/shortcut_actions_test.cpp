@@ -1,10 +1,10 @@
-#include "app/AppFixture.h"
+#include "MachineTest.h"
 #include "shortcuts/ShortcutActions.h"
 
 namespace tessel {
 namespace {
 
-class ShortcutActionsTest : public AppFixture {
+class ShortcutActionsTest : public MachineTest {
 protected:
     void run(const char* name) {
         ASSERT_TRUE(ShortcutActions::run(*store, QString::fromLatin1(name)));
@@ -23,7 +23,7 @@ TEST_F(ShortcutActionsTest, NamesAreTheSevenStoredActions) {
               QStringList({"togglePaper", "snoozeHour", "nextPaper", "heavier", "lighter",
                            "focusSheet", "readingRuler"}));
     startStore();
-    EXPECT_FALSE(ShortcutActions::run(*store, QStringLiteral("nextpaper")));
+    EXPECT_FALSE(ShortcutActions::run(*store, u"nextpaper"_s));
 }
 
 TEST_F(ShortcutActionsTest, TogglesInvertAndPersist) {
@@ -60,30 +60,30 @@ TEST_F(ShortcutActionsTest, SnoozeHourSnoozesThenCancels) {
 
 TEST_F(ShortcutActionsTest, NextPaperWrapsAndTreatsUnknownPapersAsFirst) {
     const QList<Paper>& papers = Paper::builtIn();
-    storeSettings(withSlots({papers.last().id, 140}, {QStringLiteral("felt"), 150}));
+    storeSettings(withSlots({papers.last().id, 140}, {u"felt"_s, 150}));
     startStore();
     run("nextPaper");
     EXPECT_EQ(store->settings().day, (Slot{papers.first().id, 140}));
     run("nextPaper");
     EXPECT_EQ(store->settings().day.paper, papers[1].id);
 
-    store->updateSettings([](Settings& s) { s.day.paper = QStringLiteral("deleted-custom"); });
+    store->updateSettings([](Settings& s) { s.day.paper = u"deleted-custom"_s; });
     run("nextPaper");
     EXPECT_EQ(store->settings().day, (Slot{papers[1].id, 140}));
-    EXPECT_EQ(store->settings().night, (Slot{QStringLiteral("felt"), 150}));
+    EXPECT_EQ(store->settings().night, (Slot{u"felt"_s, 150}));
 }
 
 TEST_F(ShortcutActionsTest, NextPaperIncludesCustomPapers) {
-    Settings s = withSlots({Paper::builtIn().last().id, 120}, {QStringLiteral("felt"), 150});
-    s.customPapers = {CustomPaper{QStringLiteral("mine"), QStringLiteral("Mine"), {}}};
+    Settings s = withSlots({Paper::builtIn().last().id, 120}, {u"felt"_s, 150});
+    s.customPapers = {CustomPaper{u"mine"_s, u"Mine"_s, {}}};
     storeSettings(s);
     startStore();
     run("nextPaper");
-    EXPECT_EQ(store->settings().day.paper, QStringLiteral("mine"));
+    EXPECT_EQ(store->settings().day.paper, u"mine"_s);
 }
 
 TEST_F(ShortcutActionsTest, ActionsFollowTheAppearanceFirst) {
-    storeSettings(withSlots({QStringLiteral("kozo"), 120}, {QStringLiteral("felt"), 150}));
+    storeSettings(withSlots({u"kozo"_s, 120}, {u"felt"_s, 150}));
     startStore();
     store->setEditingNight(true); // the popover left on Night while the desktop is light
     run("heavier");
@@ -95,9 +95,9 @@ TEST_F(ShortcutActionsTest, ActionsFollowTheAppearanceFirst) {
     store->setEditingNight(false);
     run("lighter");
     EXPECT_TRUE(store->editingNight());
-    EXPECT_EQ(store->settings().night, (Slot{QStringLiteral("felt"), 130}));
+    EXPECT_EQ(store->settings().night, (Slot{u"felt"_s, 130}));
     run("nextPaper");
-    EXPECT_EQ(store->settings().night.paper, QStringLiteral("newsprint"));
+    EXPECT_EQ(store->settings().night.paper, u"newsprint"_s);
 }
 
 TEST_F(ShortcutActionsTest, WeightsStayWithinSixtyAndThreeHundred) {
@@ -109,11 +109,10 @@ TEST_F(ShortcutActionsTest, WeightsStayWithinSixtyAndThreeHundred) {
     for (const Case& c :
          {Case{"heavier", 300, 300}, Case{"heavier", 290, 300}, Case{"heavier", 120, 140},
           Case{"lighter", 60, 60}, Case{"lighter", 70, 60}, Case{"lighter", 300, 280}}) {
-        storeSettings(withSlots({QStringLiteral("laid"), c.from}, {QStringLiteral("felt"), 150}));
+        storeSettings(withSlots({u"laid"_s, c.from}, {u"felt"_s, 150}));
         startStore();
         run(c.action);
-        EXPECT_EQ(store->settings().day, (Slot{QStringLiteral("laid"), c.to}))
-            << c.action << " from " << c.from;
+        EXPECT_EQ(store->settings().day, (Slot{u"laid"_s, c.to})) << c.action << " from " << c.from;
     }
 }
 

@@ -1,4 +1,4 @@
-#include "app/AppFixture.h"
+#include "MachineTest.h"
 #include "doubles/FakeHotKeys.h"
 #include "shortcuts/ShortcutKeys.h"
 #include "shortcuts/ShortcutRegistry.h"
@@ -65,7 +65,7 @@ TEST(ShortcutKeys, StoresClassicKeyCodesAndModifierBits) {
     }
 }
 
-class ShortcutRegistryTest : public AppFixture {
+class ShortcutRegistryTest : public MachineTest {
 protected:
     FakeHotKeys hotKeys;
     const QKeyCombination ctrlAltP{Qt::ControlModifier | Qt::AltModifier, Qt::Key_P};
@@ -79,7 +79,7 @@ TEST_F(ShortcutRegistryTest, StoredCombinationsRunTheirActions) {
     startStore();
     ShortcutRegistry registry(*store, hotKeys);
     EXPECT_TRUE(registry.registerAll().isEmpty());
-    EXPECT_EQ(hotKeys.bound().keys(), QList<QString>{QStringLiteral("togglePaper")});
+    EXPECT_EQ(hotKeys.bound().keys(), QList<QString>{u"togglePaper"_s});
     hotKeys.press(ctrlAltP);
     EXPECT_FALSE(store->settings().enabled);
 }
@@ -87,28 +87,27 @@ TEST_F(ShortcutRegistryTest, StoredCombinationsRunTheirActions) {
 TEST_F(ShortcutRegistryTest, ACombinationHeldElsewhereIsReportedAndNotStored) {
     startStore();
     ShortcutRegistry registry(*store, hotKeys);
-    ASSERT_FALSE(registry.set(QStringLiteral("readingRuler"), ctrlAltR));
+    ASSERT_FALSE(registry.set(u"readingRuler"_s, ctrlAltR));
     hotKeys.takeElsewhere(ctrlAltP);
-    const auto problem = registry.set(QStringLiteral("readingRuler"), ctrlAltP);
+    const auto problem = registry.set(u"readingRuler"_s, ctrlAltP);
     ASSERT_TRUE(problem);
     EXPECT_EQ(*problem, QStringLiteral("Ctrl+Alt+P is already used by another program. Choose "
                                        "another combination."));
     // The earlier combination still works and is still the stored one.
-    EXPECT_EQ(ShortcutRegistry::stored(platform.defaults(), QStringLiteral("readingRuler")),
-              ctrlAltR);
+    EXPECT_EQ(ShortcutRegistry::stored(platform.defaults(), u"readingRuler"_s), ctrlAltR);
     hotKeys.press(ctrlAltR);
     EXPECT_TRUE(store->settings().ruler);
 
     ASSERT_TRUE(
         platform.defaults().setValue("KeyboardShortcuts_heavier", *ShortcutKeys::toJson(ctrlAltP)));
-    EXPECT_EQ(registry.registerAll(), QStringList{QStringLiteral("heavier: ") + *problem});
+    EXPECT_EQ(registry.registerAll(), QStringList{u"heavier: "_s + *problem});
 }
 
 TEST_F(ShortcutRegistryTest, ClearingStoresFalseAndUnbinds) {
     startStore();
     ShortcutRegistry registry(*store, hotKeys);
-    ASSERT_FALSE(registry.set(QStringLiteral("focusSheet"), ctrlAltP));
-    registry.clear(QStringLiteral("focusSheet"));
+    ASSERT_FALSE(registry.set(u"focusSheet"_s, ctrlAltP));
+    registry.clear(u"focusSheet"_s);
     EXPECT_TRUE(hotKeys.bound().isEmpty());
     EXPECT_EQ(*platform.defaults().value("KeyboardShortcuts_focusSheet"), Json(false));
     hotKeys.press(ctrlAltP);

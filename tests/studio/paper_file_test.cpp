@@ -10,12 +10,14 @@
 #include <gtest/gtest.h>
 
 namespace tessel {
+
+using namespace Qt::StringLiterals;
 namespace {
 
 TEST(PaperFile, WritesCompactDocumentsAndReadsOnlyPapers) {
     QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("paper.tessel"));
-    const CustomPaper paper{QStringLiteral("custom-1"), QStringLiteral("Linen \"A\""), {}};
+    const QString path = dir.filePath(u"paper.tessel"_s);
+    const CustomPaper paper{u"custom-1"_s, u"Linen \"A\""_s, {}};
     ASSERT_EQ(writePaperDocument(path, paper), std::nullopt);
     ASSERT_EQ(writePaperDocument(path, paper), std::nullopt);
     EXPECT_TRUE(encodePaperDocument(paper).startsWith(
@@ -29,29 +31,28 @@ TEST(PaperFile, WritesCompactDocumentsAndReadsOnlyPapers) {
     file.write(QByteArray(maxPaperDocumentBytes, ' '));
     file.close();
     EXPECT_EQ(std::get<PaperFileError>(readPaperDocument(path)), PaperFileError::tooLarge);
-    EXPECT_EQ(std::get<PaperFileError>(readPaperDocument(dir.filePath(QStringLiteral("none")))),
+    EXPECT_EQ(std::get<PaperFileError>(readPaperDocument(dir.filePath(u"none"_s))),
               PaperFileError::unreadable);
 }
 
 TEST(CustomPapers, ImportAddsUnderFreshIdsAndDeleteFreesBothSlots) {
     Settings settings;
-    const QString first =
-        std::get<QString>(importPaper(settings, {QStringLiteral("custom-x"), {}, {}}));
-    const QString second = std::get<QString>(
-        importPaper(settings, {QStringLiteral("custom-x"), QStringLiteral("\n\u202E "), {}}));
+    const QString first = std::get<QString>(importPaper(settings, {u"custom-x"_s, {}, {}}));
+    const QString second =
+        std::get<QString>(importPaper(settings, {u"custom-x"_s, u"\n\u202E "_s, {}}));
     EXPECT_NE(first, second);
-    EXPECT_TRUE(QRegularExpression(QStringLiteral("^custom-[0-9A-F]{8}$")).match(first).hasMatch());
+    EXPECT_TRUE(QRegularExpression(u"^custom-[0-9A-F]{8}$"_s).match(first).hasMatch());
     ASSERT_EQ(settings.customPapers.size(), 2);
     EXPECT_EQ(settings.customPapers[0].name, QStringLiteral("My Paper"));
     EXPECT_EQ(settings.customPapers[1].name, QStringLiteral("My Paper 2"));
 
-    settings.customPapers.append({first, QStringLiteral("Twin"), {}});
+    settings.customPapers.append({first, u"Twin"_s, {}});
     settings.day = {first, 90};
     settings.night = {first, 240};
     deleteCustomPaper(settings, first);
     EXPECT_EQ(settings.customPapers.size(), 1);
-    EXPECT_EQ(settings.day, (Slot{QStringLiteral("kozo"), 90}));
-    EXPECT_EQ(settings.night, (Slot{QStringLiteral("kozo"), 240}));
+    EXPECT_EQ(settings.day, (Slot{u"kozo"_s, 90}));
+    EXPECT_EQ(settings.night, (Slot{u"kozo"_s, 240}));
 }
 
 TEST(CustomPapers, ATakenNameGetsTheLowestFreeNumber) {
@@ -77,7 +78,7 @@ TEST(CustomPapers, ATakenNameGetsTheLowestFreeNumber) {
 
 TEST(CustomPapers, ANewPaperBeyondTheLimitIsRefusedAndChangesNothing) {
     const PaperRefusal refusal{
-        QStringLiteral("Tessel keeps at most 500 papers of your own. Delete one to add another.")};
+        u"Tessel keeps at most 500 papers of your own. Delete one to add another."_s};
     struct Case {
         qsizetype stored;
         bool added;
@@ -87,17 +88,17 @@ TEST(CustomPapers, ANewPaperBeyondTheLimitIsRefusedAndChangesNothing) {
           Case{limits::customPapers + 5, false}}) {
         Settings settings;
         for (qsizetype i = 0; i < c.stored; ++i) {
-            settings.customPapers.append({QStringLiteral("custom-%1").arg(i), {}, {}});
+            settings.customPapers.append({u"custom-%1"_s.arg(i), {}, {}});
         }
         const Settings before = settings;
-        const auto imported = importPaper(settings, {QStringLiteral("custom-x"), {}, {}});
+        const auto imported = importPaper(settings, {u"custom-x"_s, {}, {}});
         EXPECT_EQ(std::holds_alternative<QString>(imported), c.added) << c.stored;
         EXPECT_EQ(settings.customPapers.size(), c.stored + (c.added ? 1 : 0)) << c.stored;
         if (!c.added) {
             EXPECT_EQ(std::get<PaperRefusal>(imported), refusal);
             EXPECT_EQ(settings, before);
-            EXPECT_EQ(storeCustomPaper(settings, {QStringLiteral("custom-new"), {}, {}}), refusal);
-            const CustomPaper renamed{QStringLiteral("custom-0"), QStringLiteral("Kept"), {}};
+            EXPECT_EQ(storeCustomPaper(settings, {u"custom-new"_s, {}, {}}), refusal);
+            const CustomPaper renamed{u"custom-0"_s, u"Kept"_s, {}};
             EXPECT_FALSE(storeCustomPaper(settings, renamed)) << "a stored paper still changes";
             EXPECT_EQ(settings.customPapers[0], renamed);
         }

@@ -1,13 +1,16 @@
-#include "StudioFixture.h"
 #include "core/SettingLimits.h"
 #include "paper/HeightField.h"
 #include "paper/TileShading.h"
 #include "studio/PaperFile.h"
+#include "studio/Studio.h"
+#include "studio/StudioPane.h"
+#include "ui/UiTest.h"
 #include "ui/kit/WarningLabel.h"
 
 #include <QComboBox>
+#include <QLineEdit>
+#include <QMenu>
 #include <QRegularExpression>
-#include <QSignalSpy>
 #include <QSlider>
 
 #include <set>
@@ -16,42 +19,99 @@
 namespace tessel {
 namespace {
 
-TEST_F(StudioTest, SavingABuiltInMakesOneCustomPaperThatLaterSavesReplace) {
-    startFrom(QStringLiteral("Felt"));
-    EXPECT_EQ(studio().name(), QStringLiteral("My Felt"));
-    EXPECT_FALSE(studio().editing());
-    EXPECT_EQ(studio().recipe(), Paper::find(QStringLiteral("felt"), {}).recipe);
-    EXPECT_FALSE(button(*pane, QStringLiteral("Delete"))->isVisibleTo(pane.get()));
+// A shown Studio pane over a started Store, answering its file dialogs with `nextPath`.
+class StudioTest : public UiTest {
+protected:
+    void SetUp() override {
+        startStore();
+        pane = std::make_unique<StudioPane>(*store);
+        pane->setFileDialogs({[this](QWidget*, const QString& suggested) {
+                                  suggestedName = suggested;
+                                  return nextPath;
+                              },
+                              [this](QWidget*) { return nextPath; }});
+        pane->resize(pane->minimumSizeHint().width(), 900);
+        pane->show();
+    }
 
-    click(QStringLiteral("Save Paper"));
+    Studio& studio() const { return pane->studio(); }
+
+    void click(const QString& name) const {
+        QAbstractButton* found = named(*pane, name);
+        ASSERT_TRUE(found) << name.toStdString();
+        found->click();
+    }
+
+    void startFrom(const QString& paperName) const {
+        for (QMenu* menu : pane->findChildren<QMenu*>()) {
+            for (QAction* action : menu->actions()) {
+                if (action->text() == paperName) {
+                    action->trigger();
+                    return;
+                }
+            }
+        }
+        FAIL() << "no paper named " << paperName.toStdString();
+    }
+
+    void typeName(const QString& name) const {
+        auto* field = pane->findChild<QLineEdit*>();
+        field->selectAll();
+        QTest::keyClick(field, Qt::Key_Backspace);
+        QTest::keyClicks(field, name);
+    }
+
+    QString writeFile(const QString& fileName, const QByteArray& bytes) const {
+        const QString path = dir.filePath(fileName);
+        QFile file(path);
+        file.open(QIODevice::WriteOnly);
+        file.write(bytes);
+        return path;
+    }
+
+    const QList<CustomPaper>& customPapers() const { return store->settings().customPapers; }
+
+    std::unique_ptr<StudioPane> pane;
+    QString nextPath;
+    QString suggestedName;
+};
+
+TEST_F(StudioTest, SavingABuiltInMakesOneCustomPaperThatLaterSavesReplace) {
+    startFrom(u"Felt"_s);
+    EXPECT_EQ(studio().name(), u"My Felt"_s);
+    EXPECT_FALSE(studio().editing());
+    EXPECT_EQ(studio().recipe(), Paper::find(u"felt"_s, {}).recipe);
+    EXPECT_FALSE(named(*pane, u"Delete"_s)->isVisibleTo(pane.get()));
+
+    click(u"Save Paper"_s);
     ASSERT_EQ(customPapers().size(), 1);
     const QString id = customPapers()[0].id;
-    EXPECT_TRUE(QRegularExpression(QStringLiteral("^custom-[0-9A-F]{8}$")).match(id).hasMatch());
-    EXPECT_EQ(customPapers()[0].name, QStringLiteral("My Felt"));
+    EXPECT_TRUE(QRegularExpression(u"^custom-[0-9A-F]{8}$"_s).match(id).hasMatch());
+    EXPECT_EQ(customPapers()[0].name, u"My Felt"_s);
     EXPECT_TRUE(studio().saved());
 
-    typeName(QStringLiteral("Evening"));
-    click(QStringLiteral("Save Changes"));
+    typeName(u"Evening"_s);
+    click(u"Save Changes"_s);
     ASSERT_EQ(customPapers().size(), 1);
     EXPECT_EQ(customPapers()[0].id, id);
-    EXPECT_EQ(customPapers()[0].name, QStringLiteral("Evening"));
-    EXPECT_TRUE(button(*pane, QStringLiteral("Delete"))->isVisibleTo(pane.get()));
+    EXPECT_EQ(customPapers()[0].name, u"Evening"_s);
+    EXPECT_TRUE(named(*pane, u"Delete"_s)->isVisibleTo(pane.get()));
     EXPECT_TRUE(waitFor([this] { return !studio().saved(); }));
 
-    startFrom(QStringLiteral("Evening"));
+    startFrom(u"Evening"_s);
     EXPECT_EQ(studio().editing(), id);
-    EXPECT_EQ(studio().name(), QStringLiteral("Evening"));
+    EXPECT_EQ(studio().name(), u"Evening"_s);
 }
 
 TEST_F(StudioTest, AnEmptyNameSavesAsMyPaperExportsAsTypedAndNamesSaveCleaned) {
     typeName({});
-    click(QStringLiteral("Save Paper"));
+    click(u"Save Paper"_s);
     ASSERT_EQ(customPapers().size(), 1);
-    EXPECT_EQ(customPapers()[0].name, QStringLiteral("My Paper"));
+    EXPECT_EQ(customPapers()[0].name, u"My Paper"_s);
 
-    nextPath = dir.filePath(QStringLiteral("out.tessel"));
-    click(QStringLiteral("Export..."));
-    EXPECT_EQ(suggestedName, QStringLiteral("Paper.tessel"));
+    nextPath = dir.filePath(u"out.tessel"_s);
+    click(u"Export..."_s);
+    EXPECT_EQ(suggestedName, u"Paper.tessel"_s);
     QFile written(nextPath);
     ASSERT_TRUE(written.open(QIODevice::ReadOnly));
     const QByteArray bytes = written.readAll();
@@ -59,55 +119,50 @@ TEST_F(StudioTest, AnEmptyNameSavesAsMyPaperExportsAsTypedAndNamesSaveCleaned) {
                                  "\",\"name\":\"\",\"recipe\":{"))
         << bytes.constData();
 
-    studio().setName(QStringLiteral(" Two\nlines\u202E "));
-    click(QStringLiteral("Save Changes"));
-    EXPECT_EQ(customPapers()[0].name, QStringLiteral("Two lines"));
-    EXPECT_EQ(studio().name(), QStringLiteral("Two lines"));
+    studio().setName(u" Two\nlines\u202E "_s);
+    click(u"Save Changes"_s);
+    EXPECT_EQ(customPapers()[0].name, u"Two lines"_s);
+    EXPECT_EQ(studio().name(), u"Two lines"_s);
 }
 
 TEST_F(StudioTest, DeletingTheNightPaperFallsBackToKozoAtTheSameWeight) {
     store->updateSettings([](Settings& settings) { settings.night.gsm = 210; });
-    click(QStringLiteral("Use as Night Paper"));
+    click(u"Use as Night Paper"_s);
     ASSERT_TRUE(studio().editing());
     const QString id = *studio().editing();
     EXPECT_EQ(store->settings().night, (Slot{id, 210}));
-    EXPECT_EQ(store->settings().day.paper, QStringLiteral("kozo"));
+    EXPECT_EQ(store->settings().day.paper, u"kozo"_s);
 
     const Recipe kept = studio().recipe();
-    click(QStringLiteral("Delete"));
+    click(u"Delete"_s);
     EXPECT_TRUE(customPapers().isEmpty());
-    EXPECT_EQ(store->settings().night, (Slot{QStringLiteral("kozo"), 210}));
+    EXPECT_EQ(store->settings().night, (Slot{u"kozo"_s, 210}));
     EXPECT_FALSE(studio().editing());
-    EXPECT_EQ(studio().name(), QStringLiteral("My Paper"));
+    EXPECT_EQ(studio().name(), u"My Paper"_s);
     EXPECT_EQ(studio().recipe(), kept);
-    EXPECT_EQ(button(*pane, QStringLiteral("Save Paper"))->text(), QStringLiteral("Save Paper"));
+    EXPECT_EQ(named(*pane, u"Save Paper"_s)->text(), u"Save Paper"_s);
 }
 
 TEST_F(StudioTest, ImportTakesOnlyPaperDocumentsAndAlwaysMakesANewPaper) {
-    CustomPaper document{QStringLiteral("custom-00000000"), QStringLiteral("Kitchen"),
-                         Paper::find(QStringLiteral("graph"), {}).recipe};
-    const QByteArray valid = encodePaperDocument(document);
-    QByteArray unknownPattern = valid;
-    unknownPattern.replace("\"graph\"", "\"plaid\"");
-    const QByteArray oversized = valid + QByteArray(maxPaperDocumentBytes, ' ');
+    CustomPaper document{u"custom-00000000"_s, u"Kitchen"_s, Paper::find(u"graph"_s, {}).recipe};
     const Settings before = store->settings();
     auto* reason = pane->findChild<WarningLabel*>();
     ASSERT_TRUE(reason);
+    const QByteArray oversized(maxPaperDocumentBytes + 1, ' ');
     for (const auto& [fileName, bytes, says] :
-         {std::tuple{"plaid.tessel", unknownPattern, "is not a Tessel paper"},
-          std::tuple{"text.json", QByteArray("paper"), "is not a Tessel paper"},
+         {std::tuple{"text.json", QByteArray("paper"), "is not a Tessel paper"},
           std::tuple{"large.tessel", oversized, "is larger than 1 MiB"}}) {
         nextPath = writeFile(QString::fromLatin1(fileName), bytes);
-        click(QStringLiteral("Import..."));
+        click(u"Import..."_s);
         EXPECT_EQ(store->settings(), before) << fileName;
-        EXPECT_EQ(studio().name(), QStringLiteral("My Paper")) << fileName;
+        EXPECT_EQ(studio().name(), u"My Paper"_s) << fileName;
         EXPECT_TRUE(reason->isVisibleTo(pane.get())) << fileName;
         EXPECT_EQ(reason->text(), nextPath + u' ' + QLatin1String(says));
     }
 
-    nextPath = writeFile(QStringLiteral("kitchen.tessel"), valid);
-    click(QStringLiteral("Import..."));
-    click(QStringLiteral("Import..."));
+    nextPath = writeFile(u"kitchen.tessel"_s, encodePaperDocument(document));
+    click(u"Import..."_s);
+    click(u"Import..."_s);
     ASSERT_EQ(customPapers().size(), 2);
     EXPECT_NE(customPapers()[0].id, customPapers()[1].id);
     EXPECT_EQ(customPapers()[0].name, QStringLiteral("Kitchen"));
@@ -126,10 +181,10 @@ TEST_F(StudioTest, ImportTakesOnlyPaperDocumentsAndAlwaysMakesANewPaper) {
 }
 
 TEST_F(StudioTest, AtTheLimitNewPapersAreRefusedWithTheReasonButChangesSave) {
-    click(QStringLiteral("Save Paper"));
+    click(u"Save Paper"_s);
     store->updateSettings([](Settings& s) {
         while (s.customPapers.size() < limits::customPapers) {
-            s.customPapers.append({QStringLiteral("custom-%1").arg(s.customPapers.size()), {}, {}});
+            s.customPapers.append({u"custom-%1"_s.arg(s.customPapers.size()), {}, {}});
         }
     });
     const Settings full = store->settings();
@@ -137,57 +192,34 @@ TEST_F(StudioTest, AtTheLimitNewPapersAreRefusedWithTheReasonButChangesSave) {
     ASSERT_TRUE(reason);
     EXPECT_FALSE(reason->isVisibleTo(pane.get()));
 
-    startFrom(QStringLiteral("Felt"));
-    click(QStringLiteral("Save Paper"));
-    nextPath = writeFile(QStringLiteral("kitchen.tessel"),
-                         encodePaperDocument({QStringLiteral("custom-1"), QStringLiteral("Kitchen"),
-                                              Paper::find(QStringLiteral("graph"), {}).recipe}));
-    click(QStringLiteral("Import..."));
-    click(QStringLiteral("Use as Day Paper"));
+    startFrom(u"Felt"_s);
+    click(u"Save Paper"_s);
+    nextPath = writeFile(
+        u"kitchen.tessel"_s,
+        encodePaperDocument({u"custom-1"_s, u"Kitchen"_s, Paper::find(u"graph"_s, {}).recipe}));
+    click(u"Import..."_s);
+    click(u"Use as Day Paper"_s);
     EXPECT_EQ(store->settings(), full);
-    EXPECT_EQ(studio().name(), QStringLiteral("My Felt"));
+    EXPECT_EQ(studio().name(), u"My Felt"_s);
     EXPECT_FALSE(studio().editing());
     EXPECT_TRUE(reason->isVisibleTo(pane.get()));
     EXPECT_EQ(reason->text(), QStringLiteral("Tessel keeps at most 500 papers of your own. Delete "
                                              "one to add another."));
 
-    startFrom(QStringLiteral("My Paper"));
-    click(QStringLiteral("Use as Day Paper"));
+    startFrom(u"My Paper"_s);
+    click(u"Use as Day Paper"_s);
     EXPECT_EQ(store->settings().day.paper, customPapers()[0].id);
     EXPECT_FALSE(reason->isVisibleTo(pane.get()));
 }
 
-TEST_F(StudioTest, ExportThenImportKeepsTheRecipeExactly) {
-    Recipe recipe;
-    recipe.cloud = 0.123456789f;
-    recipe.warmth = -0.987654321f;
-    recipe.fibreWidth = 1.0f / 3;
-    recipe.pattern = Recipe::Pattern::linen;
-    recipe.patternAmount = 0.3f;
-    recipe.seed = 18446744073709551615ULL;
-    studio().setRecipe(recipe);
-    nextPath = dir.filePath(QStringLiteral("exact.tessel"));
-    click(QStringLiteral("Export..."));
-    click(QStringLiteral("Import..."));
-    ASSERT_EQ(customPapers().size(), 1);
-    EXPECT_EQ(customPapers()[0].recipe, recipe);
-}
-
-TEST_F(StudioTest, ABurstOfChangesMakesOnePreviewOfTheLastRecipe) {
-    ASSERT_TRUE(waitFor([this] { return studio().preview().has_value(); }));
-    QSignalSpy started(&studio(), &Studio::synthesisStarted);
-    Recipe recipe = studio().recipe();
-    for (int step = 1; step <= 30; ++step) {
-        recipe.grain = step / 30.0f;
-        studio().setRecipe(recipe);
-    }
-    const QImage expected = previewImage(heightField(recipe, 256), 256);
-    EXPECT_TRUE(waitFor([&] { return studio().preview() == expected; }));
-    EXPECT_EQ(started.count(), 1);
-
-    click(QStringLiteral("Save Paper"));
-    const QString id = *studio().editing();
-    EXPECT_EQ(store->previews().value(id).cacheKey(), studio().preview()->cacheKey());
+// What the worker made is handed to the cache with the paper, so its swatch needs no job.
+TEST_F(StudioTest, ASavedPaperTakesTheStudiosPreviewForItsSwatch) {
+    studio().setRecipe(Paper::find(u"laid"_s, {}).recipe);
+    const QImage expected = previewImage(heightField(studio().recipe(), 256), 256);
+    ASSERT_TRUE(waitFor([&] { return studio().preview() == expected; }));
+    click(u"Save Paper"_s);
+    EXPECT_EQ(store->previews().value(*studio().editing()).cacheKey(),
+              studio().preview()->cacheKey());
 }
 
 TEST_F(StudioTest, AmountFollowsThePatternAndVariationsAreNeverZero) {
@@ -198,7 +230,7 @@ TEST_F(StudioTest, AmountFollowsThePatternAndVariationsAreNeverZero) {
     }
     ASSERT_TRUE(picker && amount);
     EXPECT_FALSE(amount->isEnabled());
-    picker->setCurrentIndex(picker->findText(QStringLiteral("Laid lines")));
+    picker->setCurrentIndex(picker->findText(u"Laid lines"_s));
     Q_EMIT picker->activated(picker->currentIndex());
     EXPECT_EQ(studio().recipe().pattern, Recipe::Pattern::laid);
     EXPECT_TRUE(amount->isEnabled());
@@ -206,7 +238,7 @@ TEST_F(StudioTest, AmountFollowsThePatternAndVariationsAreNeverZero) {
     studio().setRandomGenerator(QRandomGenerator(7));
     std::set<std::uint64_t> seeds;
     for (int draw = 0; draw < 5000; ++draw) {
-        click(QStringLiteral("New Variation"));
+        click(u"New Variation"_s);
         seeds.insert(studio().recipe().seed);
     }
     EXPECT_GE(*seeds.begin(), 1u);

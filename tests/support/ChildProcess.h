@@ -6,29 +6,27 @@
 
 namespace tessel::test {
 
-// A helper program of the test desktop. Its output goes to logPath, environment entries
-// ("NAME=value") are added to ours, and passFd, when given, is handed to the child as
-// descriptor 3. The destructor stops it and reaps it.
+// A helper program that never outlives the test: it runs in its own process group, which the
+// destructor ends, and the kernel kills it should the test die first. Its output goes to
+// logPath; environment entries ("NAME=value") come before ours.
 class ChildProcess {
 public:
     ChildProcess(const std::vector<std::string>& argv, const std::string& logPath,
-                 const std::vector<std::string>& environment = {}, int passFd = -1);
+                 const std::vector<std::string>& environment = {});
     ~ChildProcess();
-
     ChildProcess(const ChildProcess&) = delete;
     ChildProcess& operator=(const ChildProcess&) = delete;
 
     pid_t pid() const { return m_pid; }
     bool isRunning();
-
-    // SIGTERM, then SIGKILL if it has not gone after a grace period; always reaps.
-    void stop();
+    // The first line the program writes to its descriptor 3: a display number, a bus address.
+    std::string firstLine() const;
 
 private:
     pid_t m_pid = -1;
+    int m_lines = -1;
 };
 
-// Whether a program is on PATH.
 bool hasProgram(const std::string& name);
 
 } // namespace tessel::test

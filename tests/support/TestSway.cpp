@@ -94,7 +94,7 @@ TestSway::TestSway() {
         std::vector<std::string>{"XDG_RUNTIME_DIR=" + m_runtimeDir.toStdString(),
                                  "HOME=" + m_runtimeDir.toStdString(), "WLR_BACKENDS=headless",
                                  "WLR_RENDERER=pixman", "WLR_LIBINPUT_NO_DEVICES=1"});
-    const bool up = waitUntil(
+    const bool up = waitFor(
         [this] {
             m_socket = firstMatch(m_runtimeDir, QStringLiteral("wayland-*"));
             m_ipcSocket = firstMatch(m_runtimeDir, QStringLiteral("sway-ipc.*"));
@@ -107,15 +107,8 @@ TestSway::TestSway() {
         throw std::runtime_error("sway did not start; see " + logPath("sway").toStdString());
     }
 
-    const QString busSocket = m_dir.filePath(QStringLiteral("bus"));
-    m_busAddress = QStringLiteral("unix:path=") + busSocket;
-    m_bus = std::make_unique<ChildProcess>(
-        std::vector<std::string>{"dbus-daemon", "--session", "--nofork", "--nopidfile",
-                                 "--address=" + m_busAddress.toStdString()},
-        logPath("dbus").toStdString());
-    if (!waitUntil([&] { return QFile::exists(busSocket); }, startTimeout)) {
-        throw std::runtime_error("the session bus did not start");
-    }
+    m_bus = std::make_unique<PrivateBus>(m_dir.path());
+    m_busAddress = qEnvironmentVariable("DBUS_SESSION_BUS_ADDRESS");
 }
 
 TestSway::~TestSway() {

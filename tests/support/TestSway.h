@@ -12,6 +12,7 @@
 namespace tessel::test {
 
 class ChildProcess;
+class PrivateBus;
 
 // A private headless sway for Wayland tests: one 1280×720 output drawn by the pixman
 // renderer, no input devices, no X at all, and a private session bus. sway refuses to run as
@@ -53,7 +54,7 @@ private:
     QString m_ipcSocket;
     QString m_busAddress;
     std::unique_ptr<ChildProcess> m_sway;
-    std::unique_ptr<ChildProcess> m_bus;
+    std::unique_ptr<PrivateBus> m_bus;
 };
 
 } // namespace tessel::test

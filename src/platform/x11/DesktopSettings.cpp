@@ -62,10 +62,10 @@ bool paletteIsDark() {
 
 } // namespace
 
-DesktopSettings::DesktopSettings(QDBusConnection sessionBus, XConnection& x)
+DesktopSettings::DesktopSettings(QDBusConnection sessionBus, XConnection* x)
     : m_bus(std::move(sessionBus))
     , m_gnome(std::make_unique<GnomeInterface>())
-    , m_xsettings(std::make_unique<XSettings>(x)) {
+    , m_xsettings(x ? std::make_unique<XSettings>(*x) : nullptr) {
     // Workaround: Qt 6.4 matches a signal to a slot by the slot's D-Bus signature, and a
     // QDBusVariant parameter has none until its meta-type is registered; until then every
     // SettingChanged is dropped silently.
@@ -83,7 +83,9 @@ DesktopSettings::DesktopSettings(QDBusConnection sessionBus, XConnection& x)
         m_portalAnimations = enabled->toBool();
     }
     connect(m_gnome.get(), &GnomeInterface::changed, this, &DesktopSettings::refresh);
-    connect(m_xsettings.get(), &XSettings::changed, this, &DesktopSettings::refresh);
+    if (m_xsettings) {
+        connect(m_xsettings.get(), &XSettings::changed, this, &DesktopSettings::refresh);
+    }
     connect(&m_gtkWatcher, &QFileSystemWatcher::fileChanged, this, &DesktopSettings::watchGtkFiles);
     connect(&m_gtkWatcher, &QFileSystemWatcher::directoryChanged, this,
             &DesktopSettings::watchGtkFiles);
@@ -124,7 +126,8 @@ std::optional<QString> DesktopSettings::gtkThemeName() const {
     if (const QString forced = qEnvironmentVariable("GTK_THEME"); !forced.isEmpty()) {
         return forced;
     }
-    if (auto managed = m_xsettings->text("Net/ThemeName"); managed && !managed->isEmpty()) {
+    if (auto managed = m_xsettings ? m_xsettings->text("Net/ThemeName") : std::nullopt;
+        managed && !managed->isEmpty()) {
         return managed;
     }
     if (m_gtkFiles.themeName) {

@@ -24,7 +24,8 @@ class DesktopSettings final : public QObject {
     Q_OBJECT
 
 public:
-    DesktopSettings(QDBusConnection sessionBus, XConnection& x);
+    // Without an X connection there is no XSETTINGS manager to ask.
+    explicit DesktopSettings(QDBusConnection sessionBus, XConnection* x = nullptr);
     ~DesktopSettings() override;
 
     bool isDark() const;

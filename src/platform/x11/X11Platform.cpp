@@ -61,7 +61,8 @@ X11Platform::X11Platform(QString defaultsDirectory)
     , m_clock(std::make_unique<ClockWatcher>())
     , m_power(std::make_unique<PowerSource>(QDBusConnection::systemBus()))
     , m_sleep(std::make_unique<SleepWatcher>(QDBusConnection::systemBus()))
-    , m_desktopSettings(std::make_unique<DesktopSettings>(QDBusConnection::sessionBus(), *m_x)) {
+    , m_desktopSettings(
+          std::make_unique<DesktopSettings>(QDBusConnection::sessionBus(), m_x.get())) {
     watchScreens();
     forwardSignals();
 }

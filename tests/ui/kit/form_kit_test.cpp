@@ -15,6 +15,8 @@
 #include <gtest/gtest.h>
 
 namespace tessel {
+
+using namespace Qt::StringLiterals;
 namespace {
 
 TEST(FloatSliders, ShowValuesQuietlyAndKeepThemInRange) {
@@ -42,11 +44,11 @@ TEST(FloatSliders, AnnounceWhatTheUserChooses) {
 }
 
 TEST(FormSections, NameTheirControlsAfterTheirRowsAndShowAFooterOnlyWithText) {
-    FormSection section(QStringLiteral("Collections"));
-    Toggle* toggle = section.addToggle(QStringLiteral("Paper on"));
+    FormSection section(u"Collections"_s);
+    Toggle* toggle = section.addToggle(u"Paper on"_s);
     EXPECT_EQ(toggle->accessibleName(), u"Paper on");
     EXPECT_TRUE(section.footer()->isHidden());
-    section.setFooter(QStringLiteral("Any touch brings your work back."));
+    section.setFooter(u"Any touch brings your work back."_s);
     EXPECT_FALSE(section.footer()->isHidden());
     section.setFooter({});
     EXPECT_TRUE(section.footer()->isHidden());
@@ -65,8 +67,8 @@ TEST(FormPages, AWheelOverAPickerScrollsThePageUntilThePickerIsChosen) {
     QComboBox* picker = nullptr;
     for (int section = 0; section < 8; ++section) {
         picker = new QComboBox;
-        picker->addItems({QStringLiteral("One"), QStringLiteral("Two"), QStringLiteral("Three")});
-        page.addSection()->addRow(QStringLiteral("Pick"), picker);
+        picker->addItems({u"One"_s, u"Two"_s, u"Three"_s});
+        page.addSection()->addRow(u"Pick"_s, picker);
     }
     page.show();
     picker = page.findChildren<QComboBox*>().at(1);

@@ -1,4 +1,4 @@
-#include "ui/UiFixture.h"
+#include "ui/UiTest.h"
 #include "ui/kit/ElidedLabel.h"
 #include "ui/kit/LitPaper.h"
 #include "ui/kit/Spring.h"
@@ -28,14 +28,14 @@ TEST(Springs, StartAtRestAndSettleWithinTheirTime) {
 }
 
 TEST(ElidedLabels, CutWhatDoesNotFitAndShowItWholeInTheTooltip) {
-    const QString name = QStringLiteral("<b>A very long paper name</b> that goes on and on");
+    const QString name = u"<b>A very long paper name</b> that goes on and on"_s;
     ElidedLabel label(name);
     EXPECT_EQ(label.textFormat(), Qt::PlainText);
     label.show();
     label.resize(label.minimumSizeHint().width() * 4, label.sizeHint().height());
-    EXPECT_TRUE(label.text().endsWith(QStringLiteral("\u2026"))) << label.text().toStdString();
+    EXPECT_TRUE(label.text().endsWith(u"\u2026"_s)) << label.text().toStdString();
     EXPECT_EQ(label.fullText(), name);
-    EXPECT_TRUE(label.toolTip().contains(QStringLiteral("&lt;b&gt;A very long")));
+    EXPECT_TRUE(label.toolTip().contains(u"&lt;b&gt;A very long"_s));
 
     label.resize(label.sizeHint());
     EXPECT_EQ(label.text(), name);

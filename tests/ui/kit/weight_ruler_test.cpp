@@ -1,4 +1,4 @@
-#include "ui/UiFixture.h"
+#include "ui/UiTest.h"
 #include "ui/kit/WeightRuler.h"
 
 #include <QAccessible>
@@ -67,7 +67,7 @@ TEST_F(WeightRulerWidget, PressesChooseTheWeightUnderThePointer) {
     QTest::mouseClick(&ruler, Qt::LeftButton, {}, at(0.52));
     QTest::mouseClick(&ruler, Qt::LeftButton, {}, QPoint(ruler.width() - 1, 10));
     EXPECT_EQ(chosen, (QList<double>{60, 180, 300}));
-    EXPECT_EQ(ruler.shownClass(), QStringLiteral("Board"));
+    EXPECT_EQ(ruler.shownClass(), u"Board"_s);
 }
 
 TEST_F(WeightRulerWidget, AFullDragPassesEveryStepOnce) {
@@ -99,7 +99,7 @@ TEST_F(WeightRulerWidget, IsASliderNamedPaperWeightToAssistiveTechnology) {
     QAccessibleInterface* access = QAccessible::queryAccessibleInterface(&ruler);
     ASSERT_TRUE(access);
     EXPECT_EQ(access->role(), QAccessible::Slider);
-    EXPECT_EQ(access->text(QAccessible::Name), QStringLiteral("Paper weight"));
+    EXPECT_EQ(access->text(QAccessible::Name), u"Paper weight"_s);
     QAccessibleValueInterface* value = access->valueInterface();
     ASSERT_TRUE(value);
     EXPECT_EQ(value->minimumValue().toInt(), 60);

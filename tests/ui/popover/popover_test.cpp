@@ -1,6 +1,6 @@
 #include "core/StatusText.h"
 #include "style/InterfacePalette.h"
-#include "ui/UiFixture.h"
+#include "ui/UiTest.h"
 #include "ui/kit/PaperGrid.h"
 #include "ui/kit/SegmentButton.h"
 #include "ui/kit/SlotSwitch.h"
@@ -23,19 +23,18 @@
 namespace tessel {
 namespace {
 
+const QRect panelIcon(1380, 0, 24, 24);
+
 class Popover : public UiTest {
 protected:
-    PopoverView& open() {
+    void SetUp() override {
         startStore();
         popover = std::make_unique<PopoverView>(
             *store, PopoverView::Actions{[this] { ++settingsOpened; }, [this] { ++quits; }});
-        popover->popUp(QRect(1380, 0, 24, 24));
-        return *popover;
+        popover->popUp(panelIcon);
     }
 
-    Swatch* swatch(const char* name) const {
-        return button<Swatch>(*popover, QString::fromLatin1(name));
-    }
+    Swatch* swatch(const QString& name) const { return named<Swatch>(*popover, name); }
 
     void clickRuler(double fraction) {
         WeightRuler& ruler = popover->ruler();
@@ -50,158 +49,110 @@ protected:
     int quits = 0;
 };
 
-TEST_F(Popover, IsAsWideAsSpecifiedAndShowsTheDaySlot) {
-    open();
+TEST_F(Popover, ShowsTheDaySlotAndASwatchChangesItsPaperKeepingTheWeight) {
     EXPECT_EQ(popover->width(), PopoverView::fixedWidth);
-    EXPECT_EQ(popover->sheet().label(), QStringLiteral("DAY PAPER"));
-    EXPECT_EQ(popover->sheet().paper().id, QStringLiteral("kozo"));
+    EXPECT_EQ(popover->sheet().label(), u"DAY PAPER"_s);
     EXPECT_EQ(popover->sheet().shownGsm(), 120);
-    EXPECT_EQ(popover->grid().selected(), QStringLiteral("kozo"));
-    EXPECT_EQ(popover->grid().swatches().size(), Paper::builtIn().size());
     EXPECT_EQ(popover->ruler().value(), 120);
+    EXPECT_EQ(popover->grid().swatches().size(), Paper::builtIn().size());
     EXPECT_TRUE(popover->header().paperSwitch()->isChecked());
-    EXPECT_EQ(popover->header().paperSwitch()->accessibleName(), QStringLiteral("Paper on"));
-}
-
-TEST_F(Popover, ChoosingASwatchSetsTheEditedPaperAndKeepsItsWeight) {
-    open();
-    ASSERT_TRUE(swatch("Felt"));
-    swatch("Felt")->click();
-    EXPECT_EQ(store->settings().day, (Slot{QStringLiteral("felt"), 120}));
+    EXPECT_TRUE(swatch(u"Kozo"_s)->isChecked());
+    swatch(u"Felt"_s)->click();
+    EXPECT_EQ(store->settings().day, (Slot{u"felt"_s, 120}));
     EXPECT_EQ(store->settings().night, Settings().night);
-    EXPECT_EQ(popover->grid().selected(), QStringLiteral("felt"));
-    EXPECT_TRUE(swatch("Felt")->isChecked());
-    EXPECT_FALSE(swatch("Kozo")->isChecked());
-    EXPECT_EQ(popover->sheet().paper().name, QStringLiteral("Felt"));
+    EXPECT_TRUE(swatch(u"Felt"_s)->isChecked());
+    EXPECT_FALSE(swatch(u"Kozo"_s)->isChecked());
+    EXPECT_EQ(popover->sheet().paper().name, u"Felt"_s);
+    EXPECT_EQ(popover->sheet().accessibleName().section(u',', 1, 1).trimmed(), u"Felt"_s);
 }
 
-TEST_F(Popover, SwitchingToNightShowsAndEditsTheNightSlot) {
-    Settings settings;
-    settings.onboarded = true;
-    settings.night = {QStringLiteral("graph"), 210};
-    storeSettings(settings);
-    open();
+TEST_F(Popover, TheNightSideShowsAndEditsTheNightSlot) {
+    store->updateSettings([](Settings& s) { s.night = {u"graph"_s, 210}; });
     popover->slotSwitch().nightButton()->click();
     EXPECT_TRUE(store->editingNight());
-    EXPECT_TRUE(popover->slotSwitch().nightButton()->isChecked());
-    EXPECT_FALSE(popover->slotSwitch().day()->isChecked());
-    EXPECT_EQ(popover->sheet().label(), QStringLiteral("NIGHT PAPER"));
-    EXPECT_EQ(popover->grid().selected(), QStringLiteral("graph"));
+    EXPECT_EQ(popover->sheet().label(), u"NIGHT PAPER"_s);
+    EXPECT_EQ(popover->grid().selected(), u"graph"_s);
     EXPECT_EQ(popover->ruler().value(), 210);
-    EXPECT_EQ(popover->sheet().shownGsm(), 210);
-
     clickRuler(0.52);
     EXPECT_EQ(store->settings().night.gsm, 180);
     EXPECT_EQ(store->settings().day, Settings().day);
-
     popover->slotSwitch().day()->click();
     EXPECT_FALSE(store->editingNight());
-    EXPECT_EQ(popover->sheet().label(), QStringLiteral("DAY PAPER"));
     EXPECT_EQ(popover->ruler().value(), 120);
 }
 
 TEST_F(Popover, FollowsChangesMadeElsewhereWhileOpen) {
-    open();
     store->updateSettings([](Settings& s) {
-        s.day = {QStringLiteral("laid"), 97.9};
+        s.day = {u"laid"_s, 97.9};
         s.focusSheet = true;
-        s.lamp.id = QStringLiteral("dusk");
+        s.lamp.id = u"dusk"_s;
     });
-    EXPECT_EQ(popover->grid().selected(), QStringLiteral("laid"));
+    EXPECT_EQ(popover->grid().selected(), u"laid"_s);
     EXPECT_EQ(popover->sheet().shownGsm(), 97) << "the weight is truncated";
     EXPECT_TRUE(popover->chips().at(0)->isChecked());
-    EXPECT_EQ(popover->lamps().selected(), QStringLiteral("dusk"));
+    EXPECT_EQ(popover->lamps().selected(), u"dusk"_s);
+    store->updateSettings([](Settings& s) { s.day.paper = u"gone"_s; });
+    EXPECT_EQ(popover->grid().selected(), u"kozo"_s) << "an unknown paper shows as Kozo";
+    platform.setDark(true);
+    EXPECT_EQ(popover->palette().color(QPalette::Window), InterfacePalette::nearBlack());
 }
 
-TEST_F(Popover, TheHeaderSwitchTurnsPaperOffAndTheSheetSaysSo) {
-    open();
+TEST_F(Popover, TheSwitchChipsAndLampsChangeTheirSettings) {
     popover->header().paperSwitch()->click();
     EXPECT_FALSE(store->settings().enabled);
-    EXPECT_EQ(popover->sheet().status(), QStringLiteral("Off"));
-    popover->header().paperSwitch()->click();
-    EXPECT_TRUE(store->settings().enabled);
-    EXPECT_EQ(popover->sheet().status(), std::nullopt);
-}
-
-TEST_F(Popover, ToolChipsToggleTheirReadingTools) {
-    open();
+    EXPECT_EQ(popover->sheet().status(), u"Off"_s);
     const QList<ToolChip*> chips = popover->chips();
     ASSERT_EQ(chips.size(), 3);
-    EXPECT_EQ(chips[0]->text(), QStringLiteral("Focus"));
-    EXPECT_EQ(chips[1]->text(), QStringLiteral("Ruler"));
-    EXPECT_EQ(chips[2]->text(), QStringLiteral("Rest"));
-    const auto tools = [this] {
-        const Settings& s = store->settings();
-        return std::tuple(s.focusSheet, s.ruler, s.rest);
-    };
     chips[1]->click();
-    EXPECT_EQ(tools(), std::tuple(false, true, false));
-    chips[0]->click();
     chips[2]->click();
-    EXPECT_EQ(tools(), std::tuple(true, true, true));
-    chips[1]->click();
-    EXPECT_EQ(tools(), std::tuple(true, false, true));
-    EXPECT_FALSE(chips[1]->isChecked());
-}
-
-TEST_F(Popover, TheLampRowChoosesALampOrNone) {
-    open();
-    const QList<LampButton*> buttons = popover->lamps().buttons();
-    ASSERT_EQ(buttons.size(), 7);
-    EXPECT_EQ(buttons[0]->accessibleName(), QStringLiteral("No lamp"));
-    EXPECT_EQ(buttons[0]->toolTip(), QStringLiteral("No lamp"));
-    EXPECT_TRUE(buttons[0]->isChecked());
-    EXPECT_EQ(buttons[3]->toolTip(), QStringLiteral("Candle"));
-
-    buttons[3]->click();
-    EXPECT_EQ(store->settings().lamp.id, QStringLiteral("candle"));
-    EXPECT_TRUE(buttons[3]->isChecked());
-    EXPECT_FALSE(buttons[0]->isChecked());
-    buttons[0]->click();
+    const Settings& s = store->settings();
+    EXPECT_EQ(std::tuple(s.focusSheet, s.ruler, s.rest), std::tuple(false, true, true));
+    const QList<LampButton*> lamps = popover->lamps().buttons();
+    ASSERT_EQ(lamps.size(), 7);
+    EXPECT_EQ(lamps[0]->accessibleName(), u"No lamp"_s);
+    EXPECT_EQ(lamps[3]->toolTip(), u"Candle"_s);
+    lamps[3]->click();
+    EXPECT_EQ(store->settings().lamp.id, u"candle"_s);
+    EXPECT_FALSE(lamps[0]->isChecked());
+    lamps[0]->click();
     EXPECT_EQ(store->settings().lamp.id, std::nullopt);
-    EXPECT_FALSE(buttons[3]->isChecked());
 }
 
-TEST_F(Popover, SnoozingOffersResumeUntilItIsCancelled) {
-    open();
+TEST_F(Popover, TheGridNamesThePaperUnderThePointerWithoutChoosingIt) {
+    Swatch* gampi = swatch(u"Gampi"_s);
+    QEnterEvent enter(QPointF(5, 5), gampi->mapToGlobal(QPointF(5, 5)),
+                      gampi->mapToGlobal(QPointF(5, 5)));
+    QCoreApplication::sendEvent(gampi, &enter);
+    EXPECT_EQ(popover->grid().hovered(), u"gampi"_s);
+    QEvent leave(QEvent::Leave);
+    QCoreApplication::sendEvent(gampi, &leave);
+    EXPECT_EQ(popover->grid().hovered(), std::nullopt);
+    EXPECT_EQ(store->settings().day, Settings().day);
+}
+
+TEST_F(Popover, EachSnoozeOffersResumeUntilItIsCancelled) {
     PopoverFooter& footer = popover->footer();
     const QList<QAction*> items = footer.snoozeMenu().actions();
-    ASSERT_EQ(items.size(), 3);
-    EXPECT_EQ(items[0]->text(), QStringLiteral("For 15 Minutes"));
-    EXPECT_EQ(items[1]->text(), QStringLiteral("For 1 Hour"));
-    EXPECT_EQ(items[2]->text(), QStringLiteral("Until Tomorrow"));
-    EXPECT_FALSE(footer.snooze()->isHidden());
-    EXPECT_TRUE(footer.resume()->isHidden());
-
-    items[1]->trigger();
-    ASSERT_TRUE(store->isSnoozed());
-    EXPECT_EQ(store->settings().snoozedUntil->toDateTime(), platform.now().addSecs(3600));
-    EXPECT_TRUE(footer.snooze()->isHidden());
-    EXPECT_FALSE(footer.resume()->isHidden());
-    EXPECT_EQ(popover->sheet().status(),
-              QStringLiteral("Snoozed until ") + shortTime(QTime(13, 0)));
-
-    footer.resume()->click();
-    EXPECT_FALSE(store->isSnoozed());
-    EXPECT_FALSE(footer.snooze()->isHidden());
-    EXPECT_TRUE(footer.resume()->isHidden());
-
-    items[0]->trigger();
-    EXPECT_EQ(store->settings().snoozedUntil->toDateTime(), platform.now().addSecs(900));
-    footer.resume()->click();
-    items[2]->trigger();
-    EXPECT_EQ(store->settings().snoozedUntil->toDateTime(),
-              QDateTime(QDate(2024, 3, 2), QTime(0, 0), QTimeZone::utc()));
+    const QDateTime ends[] = {platform.now().addSecs(900), platform.now().addSecs(3600),
+                              QDateTime(QDate(2024, 3, 2), QTime(0, 0), QTimeZone::utc())};
+    ASSERT_EQ(items.size(), std::size(ends));
+    for (qsizetype i = 0; i < items.size(); ++i) {
+        items[i]->trigger();
+        EXPECT_EQ(store->settings().snoozedUntil->toDateTime(), ends[i]) << i;
+        EXPECT_TRUE(footer.snooze()->isHidden());
+        EXPECT_FALSE(footer.resume()->isHidden());
+        EXPECT_EQ(popover->sheet().status(), u"Snoozed until "_s + shortTime(ends[i].time()));
+        footer.resume()->click();
+        EXPECT_FALSE(store->isSnoozed());
+        EXPECT_TRUE(footer.resume()->isHidden());
+    }
 }
 
 TEST_F(Popover, EscapeClosesItAndTheShortcutsOpenSettingsAndQuit) {
-    open();
-    ASSERT_TRUE(popover->isVisible());
     QTest::keyClick(popover.get(), Qt::Key_Comma, Qt::ControlModifier);
     EXPECT_EQ(settingsOpened, 1);
     EXPECT_FALSE(popover->isVisible()) << "Settings takes its place";
-
-    popover->popUp(QRect(1380, 0, 24, 24));
+    popover->popUp(panelIcon);
     QTest::keyClick(popover.get(), Qt::Key_Q, Qt::ControlModifier);
     EXPECT_EQ(quits, 1);
     QTest::keyClick(popover.get(), Qt::Key_Escape);
@@ -221,61 +172,23 @@ TEST(PopoverPlacement, OpensBesideTheAnchorInsideTheScreen) {
               QPoint(1830, 12));
 }
 
-class SlotPieces : public UiTest {};
-
-TEST_F(SlotPieces, CustomPapersJoinTheGridWithinTwoRowsAndAnUnknownPaperShowsAsKozo) {
-    Settings settings;
-    settings.onboarded = true;
-    settings.day.paper = QStringLiteral("gone");
-    storeSettings(settings);
-    startStore();
-    PopoverView popover(*store, {[] {}, [] {}});
-    popover.popUp(QRect(1380, 0, 24, 24));
-    EXPECT_EQ(popover.grid().selected(), QStringLiteral("kozo"));
-    const int builtInHeight = popover.height();
-
+// Custom papers join the grid; past two rows the grid scrolls rather than grows.
+TEST_F(Popover, CustomPapersJoinTheGridWithinTwoRows) {
+    const int builtInHeight = popover->height();
     store->updateSettings([](Settings& s) {
-        s.customPapers.append({QStringLiteral("yours"), QStringLiteral("Yours"), Recipe{}});
-        s.customPapers.append({QStringLiteral("mine"), QStringLiteral("Mine"), Recipe{}});
+        s.customPapers.append({u"yours"_s, u"Yours"_s, Recipe{}});
+        s.customPapers.append({u"mine"_s, u"Mine"_s, Recipe{}});
     });
-    popover.adjustSize();
-    EXPECT_LT(popover.height() - builtInHeight, Swatch::fixedSize.height() / 2)
+    popover->adjustSize();
+    EXPECT_LT(popover->height() - builtInHeight, Swatch::fixedSize.height() / 2)
         << "a third row only peeks out";
-    const QList<Swatch*> swatches = popover.grid().swatches();
-    ASSERT_EQ(swatches.size(), Paper::builtIn().size() + 2);
-    EXPECT_EQ(swatches.last()->paper().name, QStringLiteral("Mine"));
-    swatches.last()->click();
+    Swatch* mine = popover->grid().swatches().last();
+    EXPECT_EQ(mine->paper().name, u"Mine"_s);
+    mine->click();
     QCoreApplication::processEvents();
-    EXPECT_EQ(swatches.last()->visibleRegion().boundingRect(), swatches.last()->rect())
+    EXPECT_EQ(mine->visibleRegion().boundingRect(), mine->rect())
         << "the chosen paper scrolls into view";
-    EXPECT_EQ(store->settings().day.paper, QStringLiteral("mine"));
-    EXPECT_EQ(popover.sheet().accessibleName().section(u',', 1, 1).trimmed(),
-              QStringLiteral("Mine"));
-}
-
-TEST_F(SlotPieces, TheGridNamesThePaperUnderThePointer) {
-    startStore();
-    PopoverView popover(*store, {[] {}, [] {}});
-    popover.popUp(QRect(1380, 0, 24, 24));
-    Swatch* gampi = button<Swatch>(popover, QStringLiteral("Gampi"));
-    ASSERT_TRUE(gampi);
-    QEnterEvent enter(QPointF(5, 5), gampi->mapToGlobal(QPointF(5, 5)),
-                      gampi->mapToGlobal(QPointF(5, 5)));
-    QCoreApplication::sendEvent(gampi, &enter);
-    EXPECT_EQ(popover.grid().hovered(), QStringLiteral("gampi"));
-    QEvent leave(QEvent::Leave);
-    QCoreApplication::sendEvent(gampi, &leave);
-    EXPECT_EQ(popover.grid().hovered(), std::nullopt);
-    EXPECT_EQ(store->settings().day, Settings().day) << "hovering chooses nothing";
-}
-
-TEST_F(SlotPieces, ThePopoverFollowsTheDesktopAppearance) {
-    startStore();
-    PopoverView popover(*store, {[] {}, [] {}});
-    EXPECT_EQ(popover.palette().color(QPalette::Window), InterfacePalette::lightGrey());
-    platform.setDark(true);
-    EXPECT_EQ(popover.palette().color(QPalette::Window), InterfacePalette::nearBlack());
-    EXPECT_EQ(popover.palette().color(QPalette::WindowText), InterfacePalette::paperWhite());
+    EXPECT_EQ(store->settings().day.paper, u"mine"_s);
 }
 
 } // namespace

@@ -1,4 +1,4 @@
-#include "PaneTest.h"
+#include "ui/UiTest.h"
 #include "ui/settings/AppChooser.h"
 #include "ui/settings/AppRow.h"
 #include "ui/settings/AppsPane.h"
@@ -26,7 +26,7 @@ protected:
 
     // Opens the section's running-app menu, returns what it offers and picks `choice`.
     static QStringList pickRunningApp(const QWidget& list, const QString& choice) {
-        auto* opener = button<QPushButton>(list, QStringLiteral("Add Running App"));
+        auto* opener = named<QPushButton>(list, u"Add Running App"_s);
         QStringList offered;
         QTimer::singleShot(0, opener, [&] {
             for (QAction* action : opener->menu()->actions()) {
@@ -43,18 +43,16 @@ protected:
 };
 
 TEST_F(AppsPaneTest, ShowPaperSwitchesListsAndKeepsTheHiddenOneStored) {
-    store->updateSettings([](Settings& s) { s.onlyApps = {QStringLiteral("org.gimp.GIMP")}; });
-    SettingsContext settingsContext = context();
-    AppsPane pane(settingsContext);
-    present(pane);
-    FormSection* excluded = section(pane, QStringLiteral("Paper steps aside for"));
-    FormSection* only = section(pane, QStringLiteral("Paper shows only in"));
+    store->updateSettings([](Settings& s) { s.onlyApps = {u"org.gimp.GIMP"_s}; });
+    AppsPane& pane = show<AppsPane>();
+    FormSection* excluded = section(pane, u"Paper steps aside for"_s);
+    FormSection* only = section(pane, u"Paper shows only in"_s);
     ASSERT_TRUE(excluded && only);
     EXPECT_TRUE(excluded->isVisibleTo(&pane));
     EXPECT_FALSE(only->isVisibleTo(&pane));
     EXPECT_EQ(shownApps(*excluded), Settings::defaultExcludedApps());
 
-    QTest::mouseClick(button(pane, QStringLiteral("Only in listed apps")), Qt::LeftButton);
+    QTest::mouseClick(named(pane, u"Only in listed apps"_s), Qt::LeftButton);
     EXPECT_EQ(store->settings().appMode, Settings::AppMode::onlyListed);
     EXPECT_FALSE(excluded->isVisibleTo(&pane));
     EXPECT_TRUE(only->isVisibleTo(&pane));
@@ -63,7 +61,7 @@ TEST_F(AppsPaneTest, ShowPaperSwitchesListsAndKeepsTheHiddenOneStored) {
 
     store->updateSettings([](Settings& s) { s.appMode = Settings::AppMode::exceptListed; });
     EXPECT_TRUE(excluded->isVisibleTo(&pane));
-    EXPECT_TRUE(button(pane, QStringLiteral("Everywhere except listed apps"))->isChecked());
+    EXPECT_TRUE(named(pane, u"Everywhere except listed apps"_s)->isChecked());
     EXPECT_EQ(store->settings().onlyApps, QStringList{"org.gimp.GIMP"});
 }
 
@@ -74,27 +72,25 @@ TEST_F(AppsPaneTest, InstalledAppsComeFirstAndMissingOnesFoldAwayYetCanBeRemoved
         s.excludedApps = {QStringLiteral("com.example.Gone"), QStringLiteral("org.gimp.GIMP"),
                           QStringLiteral("com.example.Lost")};
     });
-    SettingsContext settingsContext = context();
-    AppsPane pane(settingsContext);
-    present(pane);
+    AppsPane& pane = show<AppsPane>();
     const auto rows = pane.findChildren<AppRow*>();
     ASSERT_EQ(rows.size(), 3);
     EXPECT_TRUE(visibleTexts(*rows[0]).contains(u"GIMP"));
     EXPECT_FALSE(visibleTexts(*rows[0]).contains(u"Not installed"));
     EXPECT_FALSE(rows[1]->isVisible());
-    auto* fold = button(pane, QStringLiteral("2 more not installed"));
+    auto* fold = named(pane, QStringLiteral("2 more not installed"));
     ASSERT_NE(fold, nullptr);
 
     QTest::mouseClick(fold, Qt::LeftButton);
     ASSERT_TRUE(rows[1]->isVisible());
     EXPECT_EQ(visibleTexts(*rows[1]),
               QStringList({QStringLiteral("com.example.Gone"), QStringLiteral("Not installed")}));
-    QTest::mouseClick(button(*rows[1], QStringLiteral("Remove")), Qt::LeftButton);
+    QTest::mouseClick(named(*rows[1], QStringLiteral("Remove")), Qt::LeftButton);
     EXPECT_EQ(store->settings().excludedApps,
               QStringList({QStringLiteral("org.gimp.GIMP"), QStringLiteral("com.example.Lost")}));
     EXPECT_EQ(shownApps(*section(pane, QStringLiteral("Paper steps aside for"))),
               QStringList({QStringLiteral("org.gimp.GIMP"), QStringLiteral("com.example.Lost")}));
-    EXPECT_TRUE(button(pane, QStringLiteral("1 more not installed"))->isChecked());
+    EXPECT_TRUE(named(pane, QStringLiteral("1 more not installed"))->isChecked());
 }
 
 TEST_F(AppsPaneTest, RunningAppsAreOfferedOnceWithoutTesselAndRestoreDefaultsRefills) {
@@ -105,18 +101,16 @@ TEST_F(AppsPaneTest, RunningAppsAreOfferedOnceWithoutTesselAndRestoreDefaultsRef
                              {std::nullopt, 13, "xterm"},
                              {"dev.zed.Zed", 14, "Zed"},
                              {"org.gnome.Calculator", 15, "Calculator"}});
-    SettingsContext settingsContext = context();
-    AppsPane pane(settingsContext);
-    present(pane);
-    FormSection* excluded = section(pane, QStringLiteral("Paper steps aside for"));
+    AppsPane& pane = show<AppsPane>();
+    FormSection* excluded = section(pane, u"Paper steps aside for"_s);
 
-    EXPECT_EQ(pickRunningApp(*excluded, QStringLiteral("Firefox")),
+    EXPECT_EQ(pickRunningApp(*excluded, u"Firefox"_s),
               QStringList({"Calculator", "Firefox", "Zed"}));
-    EXPECT_EQ(pickRunningApp(*excluded, QStringLiteral("Zed")),
+    EXPECT_EQ(pickRunningApp(*excluded, u"Zed"_s),
               QStringList({"Calculator", "Firefox (listed)", "Zed"}));
     EXPECT_EQ(store->settings().excludedApps, QStringList({"org.mozilla.firefox", "dev.zed.Zed"}));
 
-    QTest::mouseClick(button(*excluded, QStringLiteral("Restore Defaults")), Qt::LeftButton);
+    QTest::mouseClick(named(*excluded, u"Restore Defaults"_s), Qt::LeftButton);
     EXPECT_EQ(store->settings().excludedApps, Settings::defaultExcludedApps());
 }
 
@@ -125,26 +119,24 @@ TEST_F(AppsPaneTest, PaperPerAppAddsWithKozoAndStoresThePickedPaper) {
         {{"org.gimp.GIMP", "GIMP", ""}, {"org.inkscape.Inkscape", "Inkscape", ""}});
     platform.setRunningApps({{"dev.zed.Zed", 14, "Zed"}});
     store->updateSettings([](Settings& s) { s.appPapers = {{"org.gimp.GIMP", "no-such-paper"}}; });
-    SettingsContext settingsContext = context();
-    AppsPane pane(settingsContext);
-    present(pane);
-    FormSection* papered = section(pane, QStringLiteral("Paper per app"));
-    auto* gimp = named<QComboBox>(*papered, QStringLiteral("Paper for org.gimp.GIMP"));
+    AppsPane& pane = show<AppsPane>();
+    FormSection* papered = section(pane, u"Paper per app"_s);
+    auto* gimp = named<QComboBox>(*papered, u"Paper for org.gimp.GIMP"_s);
     ASSERT_NE(gimp, nullptr);
     EXPECT_EQ(gimp->currentText(), Paper::find("kozo", {}).name);
 
-    pickRunningApp(*papered, QStringLiteral("Zed"));
-    QTest::mouseClick(button(*papered, QStringLiteral("Choose App...")), Qt::LeftButton);
+    pickRunningApp(*papered, u"Zed"_s);
+    QTest::mouseClick(named(*papered, u"Choose App..."_s), Qt::LeftButton);
     auto* chooser = pane.findChild<AppChooser*>();
     ASSERT_NE(chooser, nullptr);
-    QTest::keyClicks(chooser->findChild<QLineEdit*>(), QStringLiteral("inksc"));
-    QTest::mouseClick(button(*chooser, QStringLiteral("Add")), Qt::LeftButton);
+    QTest::keyClicks(chooser->findChild<QLineEdit*>(), u"inksc"_s);
+    QTest::mouseClick(named(*chooser, u"Add"_s), Qt::LeftButton);
     EXPECT_EQ(store->settings().appPapers,
               (QMap<QString, QString>{{"org.gimp.GIMP", "no-such-paper"},
                                       {"dev.zed.Zed", "kozo"},
                                       {"org.inkscape.Inkscape", "kozo"}}));
 
-    auto* zed = named<QComboBox>(*papered, QStringLiteral("Paper for dev.zed.Zed"));
+    auto* zed = named<QComboBox>(*papered, u"Paper for dev.zed.Zed"_s);
     ASSERT_NE(zed, nullptr);
     QTest::keyClick(zed, Qt::Key_Down);
     EXPECT_EQ(store->settings().appPapers.value("dev.zed.Zed"), Paper::builtIn()[1].id);

@@ -1,6 +1,6 @@
-#include "PaneTest.h"
 #include "core/StatusText.h"
 #include "core/SunTimes.h"
+#include "ui/UiTest.h"
 #include "ui/kit/Toggle.h"
 #include "ui/settings/DisplaysPane.h"
 #include "ui/settings/PapersPane.h"
@@ -23,9 +23,7 @@ protected:
 };
 
 TEST_F(DisplaysPaneTest, ListsScreensWithTheirPixelSizesAndFollowsThem) {
-    SettingsContext settingsContext = context();
-    DisplaysPane pane(settingsContext);
-    present(pane);
+    DisplaysPane& pane = show<DisplaysPane>();
     const QStringList texts = visibleTexts(pane);
     EXPECT_TRUE(texts.contains(u"2880 x 1800"));
     EXPECT_TRUE(texts.contains(u"2560 x 1440"));
@@ -37,10 +35,8 @@ TEST_F(DisplaysPaneTest, ListsScreensWithTheirPixelSizesAndFollowsThem) {
 }
 
 TEST_F(DisplaysPaneTest, SwitchesAScreenOffAndOnAndPicksItsPaper) {
-    SettingsContext settingsContext = context();
-    DisplaysPane pane(settingsContext);
-    present(pane);
-    auto* dell = named<Toggle>(pane, QStringLiteral("Paper on DELL U2720Q on or off"));
+    DisplaysPane& pane = show<DisplaysPane>();
+    auto* dell = named<Toggle>(pane, u"Paper on DELL U2720Q on or off"_s);
     ASSERT_NE(dell, nullptr);
     EXPECT_TRUE(dell->isChecked());
     QTest::mouseClick(dell, Qt::LeftButton);
@@ -48,7 +44,7 @@ TEST_F(DisplaysPaneTest, SwitchesAScreenOffAndOnAndPicksItsPaper) {
     QTest::mouseClick(dell, Qt::LeftButton);
     EXPECT_TRUE(store->settings().disabledDisplays.isEmpty());
 
-    auto* picker = named<QComboBox>(pane, QStringLiteral("Paper on Built-in Display"));
+    auto* picker = named<QComboBox>(pane, u"Paper on Built-in Display"_s);
     ASSERT_NE(picker, nullptr);
     EXPECT_EQ(picker->currentText(), u"Day / Night paper");
     QTest::keyClick(picker, Qt::Key_Down);
@@ -70,37 +66,34 @@ class SchedulePaneTest : public PaneTest {
 protected:
     void SetUp() override {
         PaneTest::SetUp();
-        settingsContext.emplace(context());
-        pane = std::make_unique<SchedulePane>(*settingsContext);
-        present(*pane);
+        pane = &show<SchedulePane>();
     }
 
     void choose(const char* mode) {
-        QTest::mouseClick(button(*pane, QString::fromUtf8(mode)), Qt::LeftButton);
+        QTest::mouseClick(named(*pane, QString::fromUtf8(mode)), Qt::LeftButton);
     }
 
     void findPlace(const QString& text) {
-        auto* city = named<QLineEdit>(*pane, QStringLiteral("City"));
+        auto* city = named<QLineEdit>(*pane, u"City"_s);
         city->clear();
         QTest::keyClicks(city, text);
-        QTest::mouseClick(button(*pane, QStringLiteral("Set")), Qt::LeftButton);
+        QTest::mouseClick(named(*pane, u"Set"_s), Qt::LeftButton);
     }
 
-    std::optional<SettingsContext> settingsContext;
-    std::unique_ptr<SchedulePane> pane;
+    SchedulePane* pane = nullptr;
 };
 
 TEST_F(SchedulePaneTest, FindsAPlaceAndShowsTodaysSunTimesInShortTime) {
-    EXPECT_FALSE(named(*pane, QStringLiteral("City"))->isVisibleTo(pane.get()));
+    EXPECT_FALSE(named<QWidget>(*pane, u"City"_s)->isVisibleTo(pane));
     choose("From sunset to sunrise");
     EXPECT_EQ(store->settings().schedule.mode, Schedule::Mode::sunsetToSunrise);
-    EXPECT_TRUE(named(*pane, QStringLiteral("City"))->isVisibleTo(pane.get()));
+    EXPECT_TRUE(named<QWidget>(*pane, u"City"_s)->isVisibleTo(pane));
 
-    findPlace(QStringLiteral("Xyzzyville"));
+    findPlace(u"Xyzzyville"_s);
     EXPECT_TRUE(visibleTexts(*pane).contains(u"Couldn't find that place. Try a nearby city."));
     EXPECT_TRUE(store->settings().schedule.place.isEmpty());
 
-    findPlace(QStringLiteral("Mumbai"));
+    findPlace(u"Mumbai"_s);
     const Schedule& schedule = store->settings().schedule;
     ASSERT_TRUE(schedule.latitude && schedule.longitude);
     const auto sun =
@@ -116,12 +109,12 @@ TEST_F(SchedulePaneTest, FindsAPlaceAndShowsTodaysSunTimesInShortTime) {
 }
 
 TEST_F(SchedulePaneTest, SetHoursWriteMinutesAfterMidnight) {
-    EXPECT_FALSE(named(*pane, QStringLiteral("From"))->isVisibleTo(pane.get()));
+    EXPECT_FALSE(named<QWidget>(*pane, u"From"_s)->isVisibleTo(pane));
     choose("Between set hours");
-    auto* from = named<QTimeEdit>(*pane, QStringLiteral("From"));
-    auto* until = named<QTimeEdit>(*pane, QStringLiteral("Until"));
+    auto* from = named<QTimeEdit>(*pane, u"From"_s);
+    auto* until = named<QTimeEdit>(*pane, u"Until"_s);
     ASSERT_TRUE(from && until);
-    EXPECT_TRUE(from->isVisibleTo(pane.get()));
+    EXPECT_TRUE(from->isVisibleTo(pane));
     EXPECT_EQ(from->time(), QTime(18, 0));
     from->setTime(QTime(21, 30));
     until->setTime(QTime(6, 15));
@@ -131,38 +124,31 @@ TEST_F(SchedulePaneTest, SetHoursWriteMinutesAfterMidnight) {
     store->updateSettings([](Settings& s) { s.schedule.to = 8 * 60; });
     EXPECT_EQ(until->time(), QTime(8, 0));
     choose("All the time");
-    EXPECT_FALSE(from->isVisibleTo(pane.get()));
+    EXPECT_FALSE(from->isVisibleTo(pane));
 }
 
 using MarkupNames = PaneTest;
 
-template <typename Pane> std::unique_ptr<QWidget> makePane(SettingsContext& context) {
-    return std::make_unique<Pane>(context);
-}
-
 // Qt would take these for markup, and show a picture or bold text instead of the name.
 TEST_F(MarkupNames, ShowAsTypedWhereverANameIsShown) {
-    const QString markup = QStringLiteral("<b>Bold</b><img src=/etc/hostname>");
-    platform.setScreens({{"A", markup, {0, 0, 1440, 900}, 2}});
+    const QString markup = u"<b>Bold</b><img src=/etc/hostname>"_s;
+    platform.setScreens({{u"A"_s, markup, {0, 0, 1440, 900}, 2}});
     store->updateSettings([&markup](Settings& s) {
-        s.customPapers.append({QStringLiteral("custom-1"), markup, Recipe{}});
-        s.day.paper = QStringLiteral("custom-1");
+        s.customPapers.append({u"custom-1"_s, markup, Recipe{}});
+        s.day.paper = u"custom-1"_s;
         s.schedule = {Schedule::Mode::sunsetToSunrise, markup, 51.5, -0.1};
     });
-    for (const auto& [pane, make] : {std::pair{"Papers", &makePane<PapersPane>},
-                                     std::pair{"Displays", &makePane<DisplaysPane>},
-                                     std::pair{"Schedule", &makePane<SchedulePane>}}) {
-        SettingsContext settingsContext = context();
-        const std::unique_ptr<QWidget> shown = make(settingsContext);
-        present(*shown);
+    const QList<QWidget*> shownPanes{&show<PapersPane>(), &show<DisplaysPane>(),
+                                     &show<SchedulePane>()};
+    for (QWidget* shown : shownPanes) {
         int naming = 0;
         for (const QLabel* label : shown->findChildren<QLabel*>()) {
-            if (label->isVisibleTo(shown.get()) && label->text().contains(markup)) {
-                EXPECT_EQ(label->textFormat(), Qt::PlainText) << pane;
+            if (label->isVisibleTo(shown) && label->text().contains(markup)) {
+                EXPECT_EQ(label->textFormat(), Qt::PlainText) << label->text().toStdString();
                 ++naming;
             }
         }
-        EXPECT_GT(naming, 0) << pane;
+        EXPECT_GT(naming, 0) << shown->metaObject()->className();
     }
 }
 

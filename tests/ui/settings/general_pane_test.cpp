@@ -1,6 +1,6 @@
+#include "ui/UiTest.h"
 #include "ui/kit/Toggle.h"
 #include "ui/settings/GeneralPane.h"
-#include "ui/settings/PanesFixture.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -8,18 +8,17 @@
 namespace tessel {
 namespace {
 
-class GeneralPaneTest : public PanesTest {
+class GeneralPaneTest : public PaneTest {
 protected:
     bool noteShown(const GeneralPane& pane) const {
-        const QPushButton* allow = button<QPushButton>(pane, QStringLiteral("Allow"));
+        const QPushButton* allow = named<QPushButton>(pane, u"Allow"_s);
         return allow && allow->isVisibleTo(&pane);
     }
 };
 
 TEST_F(GeneralPaneTest, SwitchesWriteTheirSettingsAndFollowChangesMadeElsewhere) {
-    SettingsContext made = context();
-    GeneralPane pane(made);
-    Toggle* paper = inRow<Toggle>(pane, QStringLiteral("Paper on"));
+    GeneralPane& pane = show<GeneralPane>();
+    Toggle* paper = named<Toggle>(pane, u"Paper on"_s);
     ASSERT_NE(paper, nullptr);
     EXPECT_TRUE(paper->isChecked());
     QTest::mouseClick(paper, Qt::LeftButton);
@@ -28,10 +27,10 @@ TEST_F(GeneralPaneTest, SwitchesWriteTheirSettingsAndFollowChangesMadeElsewhere)
     edit([](Settings& s) { s.enabled = true; });
     EXPECT_TRUE(paper->isChecked());
 
-    Toggle* battery = inRow<Toggle>(pane, QStringLiteral("Pause on battery"));
+    Toggle* battery = named<Toggle>(pane, u"Pause on battery"_s);
     QTest::mouseClick(battery, Qt::LeftButton);
     EXPECT_TRUE(settings().pauseOnBattery);
-    Toggle* sounds = inRow<Toggle>(pane, QStringLiteral("Sounds"));
+    Toggle* sounds = named<Toggle>(pane, u"Sounds"_s);
     QTest::mouseClick(sounds, Qt::LeftButton);
     EXPECT_FALSE(settings().sounds);
 }
@@ -46,9 +45,9 @@ TEST_F(GeneralPaneTest, RowsComeInTheOrderTheyMatterDayToDay) {
     for (const char* label :
          {"Paper on", "Open at login", "Day and Night follow", "Pause on battery",
           "Hide paper from screenshots and recordings", "Sounds", "Show Welcome Again"}) {
-        const QWidget* row = inRow<QWidget>(pane, QString::fromLatin1(label));
+        const QWidget* row = named<QWidget>(pane, QString::fromLatin1(label));
         if (!row) {
-            row = button(pane, QString::fromLatin1(label));
+            row = named(pane, QString::fromLatin1(label));
         }
         ASSERT_NE(row, nullptr) << label;
         const int y = row->mapTo(&pane, QPoint()).y();
@@ -58,24 +57,21 @@ TEST_F(GeneralPaneTest, RowsComeInTheOrderTheyMatterDayToDay) {
 }
 
 TEST_F(GeneralPaneTest, OpenAtLoginAsksTheDesktop) {
-    SettingsContext made = context();
-    GeneralPane pane(made);
-    Toggle* login = inRow<Toggle>(pane, QStringLiteral("Open at login"));
+    GeneralPane& pane = show<GeneralPane>();
+    Toggle* login = named<Toggle>(pane, u"Open at login"_s);
     ASSERT_NE(login, nullptr);
     EXPECT_FALSE(login->isChecked());
     QTest::mouseClick(login, Qt::LeftButton);
     EXPECT_TRUE(platform.isLoginItem());
 
-    GeneralPane reopened(made);
-    EXPECT_TRUE(inRow<Toggle>(reopened, QStringLiteral("Open at login"))->isChecked());
+    GeneralPane& reopened = show<GeneralPane>();
+    EXPECT_TRUE(named<Toggle>(reopened, u"Open at login"_s)->isChecked());
 }
 
 TEST_F(GeneralPaneTest, WhatThisDesktopCannotDoIsDisabledOrLeftOut) {
     edit([](Settings& s) { s.hideFromScreenshots = true; });
-    SettingsContext made = context();
-    GeneralPane pane(made);
-    Toggle* hide =
-        inRow<Toggle>(pane, QStringLiteral("Hide paper from screenshots and recordings"));
+    GeneralPane& pane = show<GeneralPane>();
+    Toggle* hide = named<Toggle>(pane, u"Hide paper from screenshots and recordings"_s);
     ASSERT_NE(hide, nullptr);
     EXPECT_FALSE(hide->isEnabled());
     EXPECT_TRUE(hide->isChecked());
@@ -91,15 +87,13 @@ TEST_F(GeneralPaneTest, WhatThisDesktopCannotDoIsDisabledOrLeftOut) {
 }
 
 TEST_F(GeneralPaneTest, ButtonsOpenWelcomeAndCheckForUpdatesOnlyWhenThereIsAFeed) {
-    SettingsContext withoutFeed = context();
-    GeneralPane plain(withoutFeed);
-    EXPECT_EQ(button(plain, QStringLiteral("Check for Updates")), nullptr);
-    QTest::mouseClick(button(plain, QStringLiteral("Show Welcome Again")), Qt::LeftButton);
+    GeneralPane& plain = show<GeneralPane>();
+    EXPECT_EQ(named(plain, u"Check for Updates"_s), nullptr);
+    QTest::mouseClick(named(plain, u"Show Welcome Again"_s), Qt::LeftButton);
     EXPECT_EQ(welcomes, 1);
 
-    SettingsContext withFeed = context(true);
-    GeneralPane updating(withFeed);
-    QAbstractButton* check = button(updating, QStringLiteral("Check for Updates"));
+    GeneralPane& updating = show<GeneralPane>(nullptr, true);
+    QAbstractButton* check = named(updating, u"Check for Updates"_s);
     ASSERT_NE(check, nullptr);
     QTest::mouseClick(check, Qt::LeftButton);
     EXPECT_EQ(updateChecks, 1);
@@ -108,19 +102,18 @@ TEST_F(GeneralPaneTest, ButtonsOpenWelcomeAndCheckForUpdatesOnlyWhenThereIsAFeed
 TEST_F(GeneralPaneTest, ScreenAccessNoteShowsOnlyWhenScreensAreSampledWithoutAccess) {
     platform.setCaptureAllowed(false);
     store->restartSampling();
-    SettingsContext made = context();
-    GeneralPane pane(made);
+    GeneralPane& pane = show<GeneralPane>();
     EXPECT_FALSE(noteShown(pane));
 
-    auto* follow = inRow<QComboBox>(pane, QStringLiteral("Day and Night follow"));
+    auto* follow = named<QComboBox>(pane, u"Day and Night follow"_s);
     ASSERT_NE(follow, nullptr);
     EXPECT_EQ(items(*follow), QStringList({"System appearance", "What each screen shows"}));
-    choose(*follow, QStringLiteral("What each screen shows"));
+    choose(*follow, u"What each screen shows"_s);
     EXPECT_EQ(settings().dayNight, Settings::DayNight::screen);
     EXPECT_TRUE(noteShown(pane));
 
     platform.setCaptureAllowed(true);
-    QTest::mouseClick(button(pane, QStringLiteral("Allow")), Qt::LeftButton);
+    QTest::mouseClick(named(pane, u"Allow"_s), Qt::LeftButton);
     EXPECT_FALSE(noteShown(pane));
 }
 

@@ -1,9 +1,9 @@
+#include "ui/UiTest.h"
 #include "ui/kit/PaperGrid.h"
 #include "ui/kit/Swatch.h"
 #include "ui/kit/WeightRuler.h"
 #include "ui/settings/LampCard.h"
 #include "ui/settings/LampPane.h"
-#include "ui/settings/PanesFixture.h"
 #include "ui/settings/PapersPane.h"
 #include "ui/settings/SlotEditor.h"
 
@@ -14,7 +14,7 @@
 namespace tessel {
 namespace {
 
-using PapersPaneTest = PanesTest;
+using PapersPaneTest = PaneTest;
 
 Swatch* swatchOf(const SlotEditor& editor, const QString& paperId) {
     for (Swatch* swatch : editor.grid()->swatches()) {
@@ -27,20 +27,19 @@ Swatch* swatchOf(const SlotEditor& editor, const QString& paperId) {
 
 TEST_F(PapersPaneTest, EachEditorChoosesThePaperOfItsOwnSlotKeepingTheWeight) {
     edit([](Settings& s) {
-        s.day = {QStringLiteral("kozo"), 90};
-        s.night = {QStringLiteral("felt"), 210};
+        s.day = {u"kozo"_s, 90};
+        s.night = {u"felt"_s, 210};
     });
-    SettingsContext made = context();
-    PapersPane pane(made);
+    PapersPane& pane = show<PapersPane>();
     EXPECT_EQ(pane.day()->grid()->swatches().size(), Paper::all({}).size());
-    EXPECT_EQ(pane.day()->shownName(), Paper::find(QStringLiteral("kozo"), {}).name);
+    EXPECT_EQ(pane.day()->shownName(), Paper::find(u"kozo"_s, {}).name);
 
-    QTest::mouseClick(swatchOf(*pane.night(), QStringLiteral("graph")), Qt::LeftButton);
-    EXPECT_EQ(settings().night, (Slot{QStringLiteral("graph"), 210}));
-    EXPECT_EQ(settings().day, (Slot{QStringLiteral("kozo"), 90}));
-    EXPECT_EQ(pane.night()->shownName(), Paper::find(QStringLiteral("graph"), {}).name);
-    EXPECT_TRUE(swatchOf(*pane.night(), QStringLiteral("graph"))->isChecked());
-    EXPECT_FALSE(swatchOf(*pane.day(), QStringLiteral("graph"))->isChecked());
+    QTest::mouseClick(swatchOf(*pane.night(), u"graph"_s), Qt::LeftButton);
+    EXPECT_EQ(settings().night, (Slot{u"graph"_s, 210}));
+    EXPECT_EQ(settings().day, (Slot{u"kozo"_s, 90}));
+    EXPECT_EQ(pane.night()->shownName(), Paper::find(u"graph"_s, {}).name);
+    EXPECT_TRUE(swatchOf(*pane.night(), u"graph"_s)->isChecked());
+    EXPECT_FALSE(swatchOf(*pane.day(), u"graph"_s)->isChecked());
 
     QTest::keyClick(pane.day()->ruler(), Qt::Key_Right);
     EXPECT_EQ(settings().day.gsm, 100);
@@ -48,8 +47,7 @@ TEST_F(PapersPaneTest, EachEditorChoosesThePaperOfItsOwnSlotKeepingTheWeight) {
 }
 
 TEST_F(PapersPaneTest, SwatchesFillTheirRowsEvenlyUnderARulerJustAsWide) {
-    SettingsContext made = context();
-    PapersPane pane(made);
+    PapersPane& pane = show<PapersPane>();
     pane.show();
     for (const int width : {520, 700, 900}) {
         SCOPED_TRACE(width);
@@ -80,33 +78,31 @@ TEST_F(PapersPaneTest, SwatchesFillTheirRowsEvenlyUnderARulerJustAsWide) {
     }
 }
 
-using LampPaneTest = PanesTest;
+using LampPaneTest = PaneTest;
 
 TEST_F(LampPaneTest, CardsChooseALampOrNone) {
-    SettingsContext made = context();
-    LampPane pane(made);
+    LampPane& pane = show<LampPane>();
     const QList<LampCard*> cards = pane.cards();
     ASSERT_EQ(cards.size(), Lamp::presets().size() + 1);
     EXPECT_EQ(cards.front()->accessibleName(), u"No Lamp");
     EXPECT_EQ(cards.front()->note(), u"Paper only");
     EXPECT_TRUE(cards.front()->isChecked());
 
-    LampCard* candle = button<LampCard>(pane, QStringLiteral("Candle"));
+    LampCard* candle = named<LampCard>(pane, u"Candle"_s);
     ASSERT_NE(candle, nullptr);
     QTest::mouseClick(candle, Qt::LeftButton);
-    EXPECT_EQ(settings().lamp.id, QStringLiteral("candle"));
+    EXPECT_EQ(settings().lamp.id, u"candle"_s);
     EXPECT_TRUE(candle->isChecked());
     EXPECT_FALSE(cards.front()->isChecked());
 
     candle->setFocus();
-    QTest::keyClick(button<LampCard>(pane, QStringLiteral("No Lamp")), Qt::Key_Space);
+    QTest::keyClick(named<LampCard>(pane, u"No Lamp"_s), Qt::Key_Space);
     EXPECT_EQ(settings().lamp.id, std::nullopt);
     EXPECT_FALSE(candle->isChecked());
 }
 
 TEST_F(LampPaneTest, StrengthSliderWritesAndFollowsTheStore) {
-    SettingsContext made = context();
-    LampPane pane(made);
+    LampPane& pane = show<LampPane>();
     FloatSlider* strength = pane.strength();
     EXPECT_EQ(strength->low(), 0.15);
     EXPECT_EQ(strength->high(), 1);

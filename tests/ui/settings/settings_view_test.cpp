@@ -1,10 +1,7 @@
-#include "studio/Studio.h"
-#include "studio/StudioPane.h"
-#include "ui/UiFixture.h"
+#include "ui/UiTest.h"
 #include "ui/settings/PaneSidebar.h"
 #include "ui/settings/SettingsView.h"
 
-#include <QDir>
 #include <QLabel>
 
 namespace tessel {
@@ -14,10 +11,6 @@ class SettingsViewTest : public UiTest {
 protected:
     void SetUp() override { startStore(); }
 
-    SettingsContext context() {
-        return {*store, [this] { ++welcomes; }, {}, nullptr};
-    }
-
     static QStringList labels(const QWidget& widget) {
         QStringList texts;
         for (const QLabel* label : widget.findChildren<QLabel*>()) {
@@ -25,8 +18,6 @@ protected:
         }
         return texts;
     }
-
-    int welcomes = 0;
 };
 
 TEST_F(SettingsViewTest, ListsThePanesAndShowsGeneralUntilOneIsChosen) {
@@ -59,33 +50,6 @@ TEST_F(SettingsViewTest, FollowsTheAppearance) {
     const QColor light = view.palette().color(QPalette::Window);
     platform.setDark(true);
     EXPECT_LT(view.palette().color(QPalette::Window).lightness(), light.lightness());
-}
-
-// Renders every pane in both appearances into the build folder for a person to look at;
-// checks only that each came out whole.
-TEST_F(SettingsViewTest, Snapshots) {
-    ASSERT_TRUE(previewsReady());
-    const QString folder = QStringLiteral(TESSEL_SNAPSHOT_DIR);
-    QDir().mkpath(folder);
-    platform.setReduceMotion(true);
-    for (const bool dark : {false, true}) {
-        platform.setDark(dark);
-        SettingsView view(context());
-        view.resize(840, 600);
-        view.show();
-        for (const PaneInfo& info : paneInfos()) {
-            view.setPane(info.pane);
-            QCoreApplication::processEvents();
-            if (const auto* pane = qobject_cast<StudioPane*>(view.content())) {
-                ASSERT_TRUE(waitFor([pane] { return pane->studio().preview().has_value(); }));
-            }
-            const QPixmap picture = view.grab();
-            ASSERT_FALSE(picture.isNull());
-            const QString name = info.title.toLower().replace(u' ', u'-');
-            ASSERT_TRUE(picture.save(
-                QStringLiteral("%1/%2-%3.png").arg(folder, name, dark ? "dark" : "light")));
-        }
-    }
 }
 
 } // namespace

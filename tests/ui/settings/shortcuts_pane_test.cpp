@@ -1,6 +1,6 @@
-#include "PaneTest.h"
 #include "doubles/FakeHotKeys.h"
 #include "shortcuts/ShortcutRegistry.h"
+#include "ui/UiTest.h"
 #include "ui/settings/ShortcutsPane.h"
 
 #include <QKeySequenceEdit>
@@ -12,7 +12,7 @@ namespace {
 class ShortcutsPaneTest : public PaneTest {
 protected:
     std::optional<QKeyCombination> stored() {
-        return ShortcutRegistry::stored(platform.defaults(), QStringLiteral("nextPaper"));
+        return ShortcutRegistry::stored(platform.defaults(), u"nextPaper"_s);
     }
 
     static QString shown(const QKeySequenceEdit& edit) {
@@ -24,10 +24,8 @@ protected:
 
 TEST_F(ShortcutsPaneTest, RecordsAGrabbedCombinationAndKeepsItWhenANewOneIsRefused) {
     ShortcutRegistry registry(*store, hotKeys);
-    SettingsContext settingsContext = context(&registry);
-    ShortcutsPane pane(settingsContext);
-    present(pane);
-    auto* edit = named<QKeySequenceEdit>(pane, QStringLiteral("Next paper"));
+    ShortcutsPane& pane = show<ShortcutsPane>(&registry);
+    auto* edit = named<QKeySequenceEdit>(pane, u"Next paper"_s);
     ASSERT_NE(edit, nullptr);
     const QKeyCombination keys(Qt::ControlModifier | Qt::AltModifier, Qt::Key_N);
 
@@ -47,7 +45,7 @@ TEST_F(ShortcutsPaneTest, RecordsAGrabbedCombinationAndKeepsItWhenANewOneIsRefus
     EXPECT_EQ(hotKeys.bound().value("nextPaper"), keys);
     EXPECT_EQ(shown(*edit), u"Ctrl+Alt+N");
 
-    QTest::mouseClick(button(pane, QStringLiteral("Clear Next paper")), Qt::LeftButton);
+    QTest::mouseClick(named(pane, u"Clear Next paper"_s), Qt::LeftButton);
     EXPECT_FALSE(stored());
     EXPECT_FALSE(hotKeys.bound().contains("nextPaper"));
     EXPECT_EQ(shown(*edit), QString());
@@ -55,12 +53,10 @@ TEST_F(ShortcutsPaneTest, RecordsAGrabbedCombinationAndKeepsItWhenANewOneIsRefus
 }
 
 TEST_F(ShortcutsPaneTest, WithoutGlobalShortcutsTheRowsOnlyShow) {
-    ShortcutRegistry::store(platform.defaults(), QStringLiteral("nextPaper"),
+    ShortcutRegistry::store(platform.defaults(), u"nextPaper"_s,
                             QKeyCombination(Qt::ControlModifier, Qt::Key_F5));
-    SettingsContext settingsContext = context();
-    ShortcutsPane pane(settingsContext);
-    present(pane);
-    auto* edit = named<QKeySequenceEdit>(pane, QStringLiteral("Next paper"));
+    ShortcutsPane& pane = show<ShortcutsPane>();
+    auto* edit = named<QKeySequenceEdit>(pane, u"Next paper"_s);
     ASSERT_NE(edit, nullptr);
     EXPECT_FALSE(edit->isEnabled());
     EXPECT_EQ(shown(*edit), u"Ctrl+F5");

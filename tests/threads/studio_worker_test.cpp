@@ -1,0 +1,50 @@
+#include "MachineTest.h"
+#include "paper/HeightField.h"
+#include "paper/TileShading.h"
+#include "studio/Studio.h"
+
+#include <QSignalSpy>
+
+namespace tessel {
+namespace {
+
+class StudioWorker : public MachineTest {
+protected:
+    StudioWorker() { startStore(); }
+
+    static QImage previewOf(const Recipe& recipe) {
+        return previewImage(heightField(recipe, PaperCache::previewSize), PaperCache::previewSize);
+    }
+};
+
+// Previews are made on a worker while the recipe keeps changing on the main thread; only the
+// last recipe's preview may show.
+TEST_F(StudioWorker, ABurstOfChangesShowsThePreviewOfTheLastRecipe) {
+    Studio studio(*store);
+    studio.schedulePreview();
+    ASSERT_TRUE(waitFor([&] { return studio.preview().has_value(); }));
+    Recipe recipe = studio.recipe();
+    for (int step = 1; step <= 30; ++step) {
+        recipe.grain = static_cast<float>(step) / 30;
+        studio.setRecipe(recipe);
+        if (step % 10 == 0) {
+            // Long enough for a job to start, so that older jobs finish during newer ones.
+            waitFor([] { return false; }, 100ms);
+        }
+    }
+    const QImage expected = previewOf(recipe);
+    EXPECT_TRUE(waitFor([&] { return studio.preview() == expected; }));
+    EXPECT_FALSE(waitFor([&] { return studio.preview() != expected; }, 500ms));
+}
+
+TEST_F(StudioWorker, AStudioClosedWhileItsPreviewIsMadeIsGoneSafely) {
+    for (int round = 0; round < 3; ++round) {
+        Studio studio(*store);
+        QSignalSpy started(&studio, &Studio::synthesisStarted);
+        studio.schedulePreview();
+        ASSERT_TRUE(waitFor([&] { return !started.isEmpty(); }));
+    }
+}
+
+} // namespace
+} // namespace tessel
