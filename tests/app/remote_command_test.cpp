@@ -41,9 +41,10 @@ TEST_F(RemoteCommands, StatusPrintsTheLineThenEachScreen) {
 
     app->store().setFocusFilter(FocusFilter{true, u"felt"_s});
     EXPECT_EQ(tessel({u"status"_s}).out,
-              u"Felt by Focus filter\nA\tBuilt-in Display\tfelt 200 gsm day\n"_s);
+              u"Felt by Focus filter\nA\tBuilt-in Display\tfelt 200 gsm day\nPlatform: fake\n"_s);
     app->store().setFocusFilter(FocusFilter{false, std::nullopt});
-    EXPECT_EQ(tessel({u"status"_s}).out, u"Off by Focus filter\nA\tBuilt-in Display\tno paper\n"_s);
+    EXPECT_EQ(tessel({u"status"_s}).out,
+              u"Off by Focus filter\nA\tBuilt-in Display\tno paper\nPlatform: fake\n"_s);
 
     ASSERT_EQ(tessel({u"off"_s}).code, 0);
     EXPECT_EQ(tessel({u"status"_s}).out, u"Off\nA\tBuilt-in Display\tno paper\nPlatform: fake\n"_s);
