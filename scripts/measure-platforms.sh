@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Measures Tessel on a private headless sway (native Wayland) and on a private X desktop
 # (Xvfb, openbox, picom), both 1280×720 with one white full-screen window: the time from
-# starting tessel to the first paper over the window, CPU over ten idle seconds with paper
+# starting tessel to the first paper over the window (with an empty tile cache, so that each
+# launch synthesises its paper), CPU over ten idle seconds with paper
 # shown, and the resident memory then; three runs each. Usage:
 # scripts/measure-platforms.sh [BUILD]
 # BUILD is a Release build folder with tests on (default build/measure, made when missing).
@@ -65,7 +66,7 @@ measure() {
     await is_white "$@"
     local start pid shown
     start=$(now)
-    TESSEL_CONFIG_DIR="$config" dbus-run-session -- "$tessel" >"$work/$name-tessel.log" 2>&1 &
+    TESSEL_CONFIG_DIR="$config" TESSEL_CACHE_DIR="$work/$name-cache" dbus-run-session -- "$tessel" >"$work/$name-tessel.log" 2>&1 &
     until is_paper "$@"; do sleep "$poll_seconds"; done
     shown=$(now)
     pid=$(pgrep -n -f "^$tessel\$")

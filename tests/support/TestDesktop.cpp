@@ -53,6 +53,8 @@ TestDesktop::TestDesktop() {
                                  "-nolisten", "tcp", "-noreset"},
         logPath("xvfb"));
     qputenv("DISPLAY", ":" + QByteArray::fromStdString(m_server->firstLine()));
+    // Tessel would take a Wayland session's compositor over this desktop.
+    qunsetenv("WAYLAND_DISPLAY");
     // Keep the user's own openbox and picom configuration out of the tests.
     qputenv("XDG_CONFIG_HOME", m_dir.filePath(QStringLiteral("config")).toUtf8());
     m_connection = xcb_connect(nullptr, nullptr);

@@ -41,7 +41,8 @@ struct WaylandOutputs::Output {
         return {position, modeSize / std::max(scale, 1)};
     }
 
-    QString id() const { return screenIdentifier(MonitorIdentity{make, model, name, name}); }
+    // Wayland tells no serial number; twins are told apart by their connectors.
+    MonitorIdentity identity() const { return {make, model, QString(), name}; }
 };
 
 namespace {
@@ -158,7 +159,7 @@ void WaylandOutputs::describe(Output& output) {
     }
 }
 
-QList<ScreenInfo> WaylandOutputs::screens() const {
+QList<const WaylandOutputs::Output*> WaylandOutputs::described() const {
     QList<const Output*> described;
     for (const auto& [name, output] : m_outputs) {
         if (output->done && !output->layout().isEmpty()) {
@@ -168,25 +169,37 @@ QList<ScreenInfo> WaylandOutputs::screens() const {
     std::stable_partition(described.begin(), described.end(), [](const Output* output) {
         return output->layout().topLeft() == QPoint(0, 0);
     });
+    return described;
+}
+
+QStringList WaylandOutputs::identifiers(const QList<const Output*>& outputs) {
+    QList<MonitorIdentity> monitors;
+    for (const Output* output : outputs) {
+        monitors.append(output->identity());
+    }
+    return screenIdentifiers(monitors);
+}
+
+QList<ScreenInfo> WaylandOutputs::screens() const {
+    const QList<const Output*> outputs = described();
     QList<ScreenInfo> screens;
-    if (described.isEmpty()) {
+    if (outputs.isEmpty()) {
         return screens;
     }
-    const qreal bottomEdge = described.front()->layout().bottom() + 1;
-    for (const Output* output : described) {
-        screens.append({output->id(), output->name, toYUpRect(QRectF(output->layout()), bottomEdge),
+    const QStringList ids = identifiers(outputs);
+    const qreal bottomEdge = outputs.front()->layout().bottom() + 1;
+    for (qsizetype i = 0; i < outputs.size(); ++i) {
+        const Output* output = outputs[i];
+        screens.append({ids[i], output->name, toYUpRect(QRectF(output->layout()), bottomEdge),
                         static_cast<qreal>(output->scale)});
     }
     return screens;
 }
 
 wl_output* WaylandOutputs::output(const QString& screenId) const {
-    for (const auto& [name, output] : m_outputs) {
-        if (output->id() == screenId) {
-            return output->output;
-        }
-    }
-    return nullptr;
+    const QList<const Output*> outputs = described();
+    const qsizetype index = identifiers(outputs).indexOf(screenId);
+    return index < 0 ? nullptr : outputs[index]->output;
 }
 
 } // namespace tessel

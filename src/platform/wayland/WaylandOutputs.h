@@ -38,6 +38,9 @@ Q_SIGNALS:
 private:
     void add(uint32_t name);
     void describe(Output& output);
+    // Outputs described in full, the one at the origin first.
+    QList<const Output*> described() const;
+    static QStringList identifiers(const QList<const Output*>& outputs);
 
     WaylandConnection& m_connection;
     std::map<uint32_t, std::unique_ptr<Output>> m_outputs;

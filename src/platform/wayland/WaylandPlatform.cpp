@@ -17,6 +17,7 @@
 #include "platform/x11/IdleProbes.h"
 #include "platform/x11/PowerSource.h"
 #include "platform/x11/SleepWatcher.h"
+#include "platform/x11/XConnection.h"
 
 #include <QCoreApplication>
 #include <QDBusConnection>
@@ -47,7 +48,9 @@ WaylandPlatform::WaylandPlatform(std::unique_ptr<WaylandConnection> connection,
     , m_clock(std::make_unique<ClockWatcher>())
     , m_power(std::make_unique<PowerSource>(QDBusConnection::systemBus()))
     , m_sleep(std::make_unique<SleepWatcher>(QDBusConnection::systemBus()))
-    , m_desktopSettings(std::make_unique<DesktopSettings>(QDBusConnection::sessionBus())) {
+    , m_xsettings(std::make_unique<XConnection>())
+    , m_desktopSettings(
+          std::make_unique<DesktopSettings>(QDBusConnection::sessionBus(), *m_xsettings)) {
     // Outputs describe themselves, and toplevels list themselves, in answer to binding.
     m_connection->roundTrip();
     m_connection->roundTrip();

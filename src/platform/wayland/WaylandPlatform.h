@@ -19,6 +19,7 @@ class SleepWatcher;
 class Toplevels;
 class WaylandConnection;
 class WaylandOutputs;
+class XConnection;
 
 // The platform of a Wayland session whose compositor offers the layer shell. Screens, idle
 // time and the front app come from the compositor over Tessel's own connection, never from
@@ -77,6 +78,8 @@ private:
     std::unique_ptr<ClockWatcher> m_clock;
     std::unique_ptr<PowerSource> m_power;
     std::unique_ptr<SleepWatcher> m_sleep;
+    // Only for the GTK theme an XSETTINGS manager announces, where the desktop runs one.
+    std::unique_ptr<XConnection> m_xsettings;
     std::unique_ptr<DesktopSettings> m_desktopSettings;
 };
 
