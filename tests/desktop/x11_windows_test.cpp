@@ -167,9 +167,9 @@ TEST_F(X11Windows, TheFirstStandardWindowTypeDecidesWhetherAWindowIsTheFrontOne)
     uint32_t pid = 4400;
     for (const auto& row : rows) {
         SCOPED_TRACE(row.types.empty() ? "no type" : row.types.back().constData());
-        WindowSpec spec = app("PlainEditor", ++pid);
-        spec.windowTypes = row.types;
-        const uint32_t window = desktop.openWindow(spec);
+        WindowSpec editor = app("PlainEditor", ++pid);
+        editor.windowTypes = row.types;
+        const uint32_t window = desktop.openWindow(editor);
         desktop.activate(window);
         const QRect frame = desktop.frameGeometry(window);
         const QRectF expected(frame.x(), 1080 - frame.y() - frame.height(), frame.width(),
