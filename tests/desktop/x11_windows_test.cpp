@@ -26,9 +26,11 @@ protected:
         writeEntry(u"org.example.Gone"_s,
                    "[Desktop Entry]\nName=Gone\nStartupWMClass=Gone\nHidden=true\n");
         platform = std::make_unique<X11Platform>(data.filePath(u"config"_s));
+        frontApps = std::make_unique<QSignalSpy>(platform.get(), &Platform::frontAppChanged);
     }
 
     void TearDown() override {
+        frontApps.reset();
         platform.reset();
         qunsetenv("XDG_DATA_HOME");
         qunsetenv("XDG_DATA_DIRS");
@@ -50,19 +52,22 @@ protected:
         return wanted;
     }
 
-    // Activates the window and waits until the platform has reported an app with that id.
+    // Activates the window and waits until the platform's latest report is an app with that
+    // id. The window manager may already have focused the window when it was mapped, so the
+    // report can come before the activation.
     std::optional<AppInfo> activateAndWait(uint32_t window, const QString& expectedId) {
-        QSignalSpy spy(platform.get(), &Platform::frontAppChanged);
         desktop.activate(window);
-        waitFor([&] {
-            return !spy.isEmpty() &&
-                   spy.last().at(0).value<std::optional<AppInfo>>()->appId == expectedId;
-        });
-        return spy.isEmpty() ? std::nullopt : spy.last().at(0).value<std::optional<AppInfo>>();
+        const auto latest = [&]() -> std::optional<AppInfo> {
+            return frontApps->isEmpty() ? std::nullopt
+                                        : frontApps->last().at(0).value<std::optional<AppInfo>>();
+        };
+        waitFor([&] { return latest() && latest()->appId == expectedId; });
+        return latest();
     }
 
     QTemporaryDir data;
     std::unique_ptr<X11Platform> platform;
+    std::unique_ptr<QSignalSpy> frontApps;
 };
 
 TEST_F(X11Windows, FrontAppFollowsActivationThroughTheIdFallbacks) {
