@@ -48,6 +48,15 @@ struct InstalledApp {
     friend bool operator==(const InstalledApp&, const InstalledApp&) = default;
 };
 
+// What a desktop may keep from Tessel, for the controls that depend on it.
+enum class DesktopAbility {
+    pointer,         // the reading ruler follows it
+    frontWindow,     // the focus sheet frames it
+    frontApp,        // excluded apps and papers per app
+    globalShortcuts, // the Shortcuts pane
+    screenCapture,   // sampling the screen
+};
+
 // A timer on the main thread. Tests drive a fake clock instead of waiting.
 class Timer {
 public:
@@ -69,6 +78,9 @@ public:
 
     // Which desktop interface this is: "x11" or "wayland" on real desktops.
     virtual QString backendName() const = 0;
+    // Why this desktop cannot give Tessel the ability, one plain sentence for the controls
+    // that need it; none where it can.
+    virtual std::optional<QString> unavailable(DesktopAbility ability) const = 0;
 
     // Screens in the platform's order, primary first; screens without an identifier are left out.
     virtual QList<ScreenInfo> screens() const = 0;

@@ -3,7 +3,7 @@
 #include "art/ArtLibrary.h"
 #include "moments/ArtView.h"
 #include "moments/MomentPresenter.h"
-#include "platform/x11/IdleProbes.h"
+#include "platform/desktop/DisplayInhibitors.h"
 #include "platform/x11/X11Platform.h"
 
 #include <QTemporaryDir>

@@ -1,7 +1,7 @@
 #include "FakeDesktopServices.h"
 #include "TestDesktop.h"
-#include "platform/x11/PowerSource.h"
-#include "platform/x11/SleepWatcher.h"
+#include "platform/desktop/PowerSource.h"
+#include "platform/desktop/SleepWatcher.h"
 #include "platform/x11/X11Platform.h"
 #include "platform/x11/XConnection.h"
 

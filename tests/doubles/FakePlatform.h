@@ -32,6 +32,9 @@ public:
     QList<InstalledApp> installedApps() const override { return m_installedApps; }
     std::optional<QRectF> frontWindowRect(std::optional<qint32> pid) const override;
     QString backendName() const override { return QStringLiteral("fake"); }
+    std::optional<QString> unavailable(DesktopAbility ability) const override {
+        return m_unavailable.value(ability);
+    }
     std::optional<QPointF> cursorPosition() const override { return m_cursor; }
     bool screenCaptureAllowed() const override { return m_captureAllowed; }
     QImage captureScreen(const QString& screenId, QSize size) const override;
@@ -59,6 +62,9 @@ public:
     void setReduceMotion(bool on) { m_reduceMotion = on; }
     void setWindowRect(qint32 pid, QRectF rect) { m_windowRects.insert(pid, rect); }
     void setCursor(QPointF point) { m_cursor = point; }
+    void setUnavailable(DesktopAbility ability, std::optional<QString> reason) {
+        m_unavailable.insert(ability, reason);
+    }
     void setCaptureAllowed(bool allowed) { m_captureAllowed = allowed; }
     // A uniform capture of that grey level (0-255); screens without one fail to capture.
     void setScreenGrey(const QString& screenId, int grey) { m_screenGreys.insert(screenId, grey); }
@@ -96,6 +102,7 @@ private:
     QDateTime m_now;
     QDateTime m_lastInput = m_now;
     bool m_keptAwake = false;
+    QHash<DesktopAbility, std::optional<QString>> m_unavailable;
     QList<AppInfo> m_broughtToFront;
     QTimeZone m_timeZone;
     std::vector<FakeTimer*> m_timers;

@@ -1,5 +1,5 @@
-#include "platform/x11/Autostart.h"
-#include "platform/x11/DesktopEntries.h"
+#include "platform/desktop/Autostart.h"
+#include "platform/desktop/DesktopEntries.h"
 #include "platform/x11/X11Platform.h"
 
 #include <QCoreApplication>

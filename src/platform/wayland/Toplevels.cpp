@@ -1,7 +1,7 @@
 #include "platform/wayland/Toplevels.h"
 
+#include "platform/desktop/DesktopEntries.h"
 #include "platform/wayland/WaylandConnection.h"
-#include "platform/x11/DesktopEntries.h"
 
 #include <span>
 #include <wlr-foreign-toplevel-management-unstable-v1-client.h>

@@ -1,8 +1,7 @@
 #include "platform/wayland/WaylandPlatform.h"
 
-#include "platform/CacheFolder.h"
 #include "platform/PlatformLog.h"
-#include "platform/QtTimer.h"
+#include "platform/desktop/DesktopEntries.h"
 #include "platform/wayland/IdleWatcher.h"
 #include "platform/wayland/LayerSurface.h"
 #include "platform/wayland/MomentCover.h"
@@ -10,16 +9,8 @@
 #include "platform/wayland/Toplevels.h"
 #include "platform/wayland/WaylandConnection.h"
 #include "platform/wayland/WaylandOutputs.h"
-#include "platform/x11/Autostart.h"
-#include "platform/x11/ClockWatcher.h"
-#include "platform/x11/DesktopEntries.h"
-#include "platform/x11/DesktopSettings.h"
-#include "platform/x11/IdleProbes.h"
-#include "platform/x11/PowerSource.h"
-#include "platform/x11/SleepWatcher.h"
 
 #include <QCoreApplication>
-#include <QDBusConnection>
 
 namespace tessel {
 
@@ -36,19 +27,15 @@ std::unique_ptr<WaylandConnection> WaylandPlatform::connectToLayerShell() {
 
 WaylandPlatform::WaylandPlatform(std::unique_ptr<WaylandConnection> connection,
                                  QString defaultsDirectory)
-    : m_defaults(std::move(defaultsDirectory))
+    // No settings manager: XSETTINGS would be XWayland's word on a Wayland session.
+    : DesktopPlatform(std::move(defaultsDirectory), nullptr)
     , m_connection(std::move(connection))
     , m_outputs(std::make_unique<WaylandOutputs>(*m_connection))
     , m_entries(std::make_unique<DesktopEntries>())
     , m_toplevels(std::make_unique<Toplevels>(*m_connection, *m_entries))
     , m_idle(std::make_unique<IdleWatcher>(*m_connection))
     , m_input(std::make_unique<SeatInput>(*m_connection))
-    , m_cover(std::make_unique<MomentCover>())
-    , m_clock(std::make_unique<ClockWatcher>())
-    , m_power(std::make_unique<PowerSource>(QDBusConnection::systemBus()))
-    , m_sleep(std::make_unique<SleepWatcher>(QDBusConnection::systemBus()))
-    // No XSETTINGS: that would be XWayland's word on a Wayland session.
-    , m_desktopSettings(std::make_unique<DesktopSettings>(QDBusConnection::sessionBus())) {
+    , m_cover(std::make_unique<MomentCover>()) {
     // Outputs describe themselves, and toplevels list themselves, in answer to binding.
     m_connection->roundTrip();
     m_connection->roundTrip();
@@ -60,11 +47,6 @@ WaylandPlatform::~WaylandPlatform() = default;
 void WaylandPlatform::forwardSignals() {
     connect(m_outputs.get(), &WaylandOutputs::changed, this, &Platform::screensChanged);
     connect(m_toplevels.get(), &Toplevels::frontAppChanged, this, &Platform::frontAppChanged);
-    connect(m_clock.get(), &ClockWatcher::clockChanged, this, &Platform::clockChanged);
-    connect(m_power.get(), &PowerSource::changed, this, &Platform::powerChanged);
-    connect(m_sleep.get(), &SleepWatcher::woke, this, &Platform::woke);
-    connect(m_desktopSettings.get(), &DesktopSettings::appearanceChanged, this,
-            &Platform::appearanceChanged);
     connect(m_connection.get(), &WaylandConnection::lost, qApp, [] {
         qCCritical(lcPlatform, "without the compositor Tessel cannot show paper: quitting");
         QCoreApplication::exit(1);
@@ -86,20 +68,27 @@ MomentSurfaceFactory WaylandPlatform::momentSurfaces() {
     };
 }
 
+std::optional<QString> WaylandPlatform::unavailable(DesktopAbility ability) const {
+    switch (ability) {
+    case DesktopAbility::pointer:
+        return QStringLiteral("This desktop does not tell apps where the pointer is.");
+    case DesktopAbility::frontWindow:
+        return QStringLiteral("This desktop does not tell apps where the front window is.");
+    case DesktopAbility::frontApp:
+        if (!m_connection->globals().toplevels) {
+            return QStringLiteral("This desktop does not tell apps which app is in front.");
+        }
+        return std::nullopt;
+    case DesktopAbility::globalShortcuts:
+        return QStringLiteral("This desktop does not let apps set system-wide shortcuts.");
+    case DesktopAbility::screenCapture:
+        return QStringLiteral("This desktop does not let Tessel look at the screen.");
+    }
+    return std::nullopt;
+}
+
 QList<ScreenInfo> WaylandPlatform::screens() const {
     return m_outputs->screens();
-}
-
-bool WaylandPlatform::systemIsDark() const {
-    return m_desktopSettings->isDark();
-}
-
-bool WaylandPlatform::onBatteryPower() const {
-    return m_power->onBattery();
-}
-
-bool WaylandPlatform::reduceMotion() const {
-    return m_desktopSettings->reduceMotion();
 }
 
 std::optional<AppInfo> WaylandPlatform::frontmostApp() const {
@@ -134,43 +123,12 @@ QImage WaylandPlatform::captureScreen(const QString&, QSize) const {
     return {};
 }
 
-QDateTime WaylandPlatform::now() const {
-    return QDateTime::currentDateTimeUtc();
-}
-
-QTimeZone WaylandPlatform::timeZone() const {
-    return QTimeZone::systemTimeZone();
-}
-
-std::unique_ptr<Timer> WaylandPlatform::makeTimer(std::function<void()> action) {
-    return std::make_unique<QtTimer>(std::move(action));
-}
-
-std::optional<QString> WaylandPlatform::cacheDirectory() const {
-    return userCacheFolder();
-}
-
 bool WaylandPlatform::compositorRunning() const {
     return true;
 }
 
-void WaylandPlatform::setLoginItem(bool on) {
-    if (!setAutostart(on)) {
-        qCWarning(lcPlatform, "cannot %s the autostart entry %s", on ? "write" : "remove",
-                  qUtf8Printable(autostartEntryPath()));
-    }
-}
-
-bool WaylandPlatform::isLoginItem() const {
-    return isAutostart();
-}
-
 double WaylandPlatform::idleSeconds() const {
     return m_idle->idleSeconds();
-}
-
-bool WaylandPlatform::displayKeptAwake() const {
-    return tessel::displayKeptAwake(QDBusConnection::systemBus(), QDBusConnection::sessionBus());
 }
 
 void WaylandPlatform::bringToFront(const AppInfo& app) {

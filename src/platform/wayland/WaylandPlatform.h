@@ -1,21 +1,16 @@
 #pragma once
 
 #include "platform/OverlaySurface.h"
-#include "platform/Platform.h"
-#include "platform/UserDefaults.h"
+#include "platform/desktop/DesktopPlatform.h"
 
 #include <memory>
 
 namespace tessel {
 
-class ClockWatcher;
 class DesktopEntries;
-class DesktopSettings;
 class IdleWatcher;
 class MomentCover;
-class PowerSource;
 class SeatInput;
-class SleepWatcher;
 class Toplevels;
 class WaylandConnection;
 class WaylandOutputs;
@@ -24,7 +19,7 @@ class WaylandOutputs;
 // time and the front app come from the compositor over Tessel's own connection, never from
 // XWayland; what no protocol offered here gives (the pointer, the front window's frame,
 // screen capture) is reported as unknown.
-class WaylandPlatform final : public Platform {
+class WaylandPlatform final : public DesktopPlatform {
     Q_OBJECT
 
 public:
@@ -39,10 +34,8 @@ public:
     MomentSurfaceFactory momentSurfaces();
 
     QString backendName() const override { return QStringLiteral("wayland"); }
+    std::optional<QString> unavailable(DesktopAbility ability) const override;
     QList<ScreenInfo> screens() const override;
-    bool systemIsDark() const override;
-    bool onBatteryPower() const override;
-    bool reduceMotion() const override;
     std::optional<AppInfo> frontmostApp() const override;
     QList<AppInfo> runningApps() const override;
     std::optional<InstalledApp> installedApp(const QString& appId) const override;
@@ -51,22 +44,13 @@ public:
     std::optional<QPointF> cursorPosition() const override;
     bool screenCaptureAllowed() const override;
     QImage captureScreen(const QString& screenId, QSize size) const override;
-    QDateTime now() const override;
-    QTimeZone timeZone() const override;
-    std::unique_ptr<Timer> makeTimer(std::function<void()> action) override;
-    UserDefaults& defaults() override { return m_defaults; }
-    std::optional<QString> cacheDirectory() const override;
     bool compositorRunning() const override;
-    void setLoginItem(bool on) override;
-    bool isLoginItem() const override;
     double idleSeconds() const override;
-    bool displayKeptAwake() const override;
     void bringToFront(const AppInfo& app) override;
 
 private:
     void forwardSignals();
 
-    UserDefaults m_defaults;
     std::unique_ptr<WaylandConnection> m_connection;
     std::unique_ptr<WaylandOutputs> m_outputs;
     std::unique_ptr<DesktopEntries> m_entries;
@@ -74,10 +58,6 @@ private:
     std::unique_ptr<IdleWatcher> m_idle;
     std::unique_ptr<SeatInput> m_input;
     std::unique_ptr<MomentCover> m_cover;
-    std::unique_ptr<ClockWatcher> m_clock;
-    std::unique_ptr<PowerSource> m_power;
-    std::unique_ptr<SleepWatcher> m_sleep;
-    std::unique_ptr<DesktopSettings> m_desktopSettings;
 };
 
 } // namespace tessel

@@ -1,24 +1,17 @@
 #include "platform/x11/X11Platform.h"
 
-#include "platform/CacheFolder.h"
 #include "platform/GlobalFrames.h"
-#include "platform/PlatformLog.h"
-#include "platform/QtTimer.h"
 #include "platform/x11/ActiveWindowWatcher.h"
 #include "platform/x11/AppIdentity.h"
-#include "platform/x11/Autostart.h"
-#include "platform/x11/ClockWatcher.h"
 #include "platform/x11/CompositorWatcher.h"
-#include "platform/x11/DesktopSettings.h"
-#include "platform/x11/IdleProbes.h"
-#include "platform/x11/PowerSource.h"
+#include "platform/x11/IdleCounter.h"
 #include "platform/x11/ScreenCapture.h"
 #include "platform/x11/ScreenIdentity.h"
-#include "platform/x11/SleepWatcher.h"
 #include "platform/x11/WindowActivation.h"
 #include "platform/x11/WindowList.h"
 #include "platform/x11/WorkspaceWatcher.h"
 #include "platform/x11/XConnection.h"
+#include "platform/x11/XSettings.h"
 
 #include <QCursor>
 #include <QGuiApplication>
@@ -44,25 +37,21 @@ QRect nativeGeometry(const QScreen& screen) {
 
 } // namespace
 
-std::optional<QString> X11Platform::cacheDirectory() const {
-    return userCacheFolder();
-}
-
 X11Platform::X11Platform(QString defaultsDirectory)
-    : m_defaults(std::move(defaultsDirectory))
-    , m_x(std::make_unique<XConnection>())
+    : X11Platform(std::move(defaultsDirectory), std::make_unique<XConnection>()) {}
+
+// The settings manager reads over the platform's own connection. It is destroyed after the
+// connection, which it no longer touches by then.
+X11Platform::X11Platform(QString defaultsDirectory, std::unique_ptr<XConnection> x)
+    : DesktopPlatform(std::move(defaultsDirectory), std::make_unique<XSettings>(*x))
+    , m_x(std::move(x))
     , m_identity(std::make_unique<AppIdentity>(*m_x, QCoreApplication::applicationPid()))
     , m_activeWindow(std::make_unique<ActiveWindowWatcher>(*m_x, *m_identity))
     , m_windows(std::make_unique<WindowList>(*m_x, *m_identity))
     , m_compositor(std::make_unique<CompositorWatcher>(*m_x))
     , m_capture(
           std::make_unique<ScreenCapture>(*m_x, *m_compositor, QCoreApplication::applicationPid()))
-    , m_workspace(std::make_unique<WorkspaceWatcher>(*m_x))
-    , m_clock(std::make_unique<ClockWatcher>())
-    , m_power(std::make_unique<PowerSource>(QDBusConnection::systemBus()))
-    , m_sleep(std::make_unique<SleepWatcher>(QDBusConnection::systemBus()))
-    , m_desktopSettings(
-          std::make_unique<DesktopSettings>(QDBusConnection::sessionBus(), m_x.get())) {
+    , m_workspace(std::make_unique<WorkspaceWatcher>(*m_x)) {
     watchScreens();
     forwardSignals();
 }
@@ -75,11 +64,6 @@ void X11Platform::forwardSignals() {
     connect(m_compositor.get(), &CompositorWatcher::changed, this, &Platform::compositorChanged);
     connect(m_workspace.get(), &WorkspaceWatcher::desktopChanged, this, &Platform::desktopChanged);
     connect(m_workspace.get(), &WorkspaceWatcher::screensWoke, this, &Platform::screensWoke);
-    connect(m_clock.get(), &ClockWatcher::clockChanged, this, &Platform::clockChanged);
-    connect(m_power.get(), &PowerSource::changed, this, &Platform::powerChanged);
-    connect(m_sleep.get(), &SleepWatcher::woke, this, &Platform::woke);
-    connect(m_desktopSettings.get(), &DesktopSettings::appearanceChanged, this,
-            &Platform::appearanceChanged);
 }
 
 void X11Platform::watchScreens() {
@@ -110,18 +94,6 @@ QList<ScreenInfo> X11Platform::screens() const {
                        screen->devicePixelRatio()});
     }
     return result;
-}
-
-bool X11Platform::systemIsDark() const {
-    return m_desktopSettings->isDark();
-}
-
-bool X11Platform::onBatteryPower() const {
-    return m_power->onBattery();
-}
-
-bool X11Platform::reduceMotion() const {
-    return m_desktopSettings->reduceMotion();
 }
 
 std::optional<AppInfo> X11Platform::frontmostApp() const {
@@ -171,39 +143,12 @@ QImage X11Platform::captureScreen(const QString& screenId, QSize size) const {
     return {};
 }
 
-QDateTime X11Platform::now() const {
-    return QDateTime::currentDateTimeUtc();
-}
-
-QTimeZone X11Platform::timeZone() const {
-    return QTimeZone::systemTimeZone();
-}
-
-std::unique_ptr<Timer> X11Platform::makeTimer(std::function<void()> action) {
-    return std::make_unique<QtTimer>(std::move(action));
-}
-
 bool X11Platform::compositorRunning() const {
     return m_compositor->isRunning();
 }
 
-void X11Platform::setLoginItem(bool on) {
-    if (!setAutostart(on)) {
-        qCWarning(lcPlatform, "cannot %s the autostart entry %s", on ? "write" : "remove",
-                  qUtf8Printable(autostartEntryPath()));
-    }
-}
-
-bool X11Platform::isLoginItem() const {
-    return isAutostart();
-}
-
 double X11Platform::idleSeconds() const {
     return tessel::idleSeconds(*m_x);
-}
-
-bool X11Platform::displayKeptAwake() const {
-    return tessel::displayKeptAwake(QDBusConnection::systemBus(), QDBusConnection::sessionBus());
 }
 
 void X11Platform::bringToFront(const AppInfo& app) {

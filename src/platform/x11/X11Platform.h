@@ -1,7 +1,6 @@
 #pragma once
 
-#include "platform/Platform.h"
-#include "platform/UserDefaults.h"
+#include "platform/desktop/DesktopPlatform.h"
 
 #include <memory>
 
@@ -9,19 +8,15 @@ namespace tessel {
 
 class ActiveWindowWatcher;
 class AppIdentity;
-class ClockWatcher;
 class CompositorWatcher;
-class DesktopSettings;
-class PowerSource;
 class ScreenCapture;
-class SleepWatcher;
 class WindowList;
 class WorkspaceWatcher;
 class XConnection;
 
 // The platform of a real X11 desktop (or XWayland). Needs a QGuiApplication. Every service
 // falls back quietly when the X server or a D-Bus service does not answer.
-class X11Platform final : public Platform {
+class X11Platform final : public DesktopPlatform {
     Q_OBJECT
 
 public:
@@ -29,10 +24,8 @@ public:
     ~X11Platform() override;
 
     QString backendName() const override { return QStringLiteral("x11"); }
+    std::optional<QString> unavailable(DesktopAbility) const override { return std::nullopt; }
     QList<ScreenInfo> screens() const override;
-    bool systemIsDark() const override;
-    bool onBatteryPower() const override;
-    bool reduceMotion() const override;
     std::optional<AppInfo> frontmostApp() const override;
     QList<AppInfo> runningApps() const override;
     std::optional<InstalledApp> installedApp(const QString& appId) const override;
@@ -41,23 +34,15 @@ public:
     std::optional<QPointF> cursorPosition() const override;
     bool screenCaptureAllowed() const override;
     QImage captureScreen(const QString& screenId, QSize size) const override;
-    QDateTime now() const override;
-    QTimeZone timeZone() const override;
-    std::unique_ptr<Timer> makeTimer(std::function<void()> action) override;
-    UserDefaults& defaults() override { return m_defaults; }
-    std::optional<QString> cacheDirectory() const override;
     bool compositorRunning() const override;
-    void setLoginItem(bool on) override;
-    bool isLoginItem() const override;
     double idleSeconds() const override;
-    bool displayKeptAwake() const override;
     void bringToFront(const AppInfo& app) override;
 
 private:
+    X11Platform(QString defaultsDirectory, std::unique_ptr<XConnection> x);
     void watchScreens();
     void forwardSignals();
 
-    UserDefaults m_defaults;
     std::unique_ptr<XConnection> m_x;
     std::unique_ptr<AppIdentity> m_identity;
     std::unique_ptr<ActiveWindowWatcher> m_activeWindow;
@@ -65,10 +50,6 @@ private:
     std::unique_ptr<CompositorWatcher> m_compositor;
     std::unique_ptr<ScreenCapture> m_capture;
     std::unique_ptr<WorkspaceWatcher> m_workspace;
-    std::unique_ptr<ClockWatcher> m_clock;
-    std::unique_ptr<PowerSource> m_power;
-    std::unique_ptr<SleepWatcher> m_sleep;
-    std::unique_ptr<DesktopSettings> m_desktopSettings;
 };
 
 } // namespace tessel

@@ -1,28 +1,21 @@
 #pragma once
 
+#include "platform/desktop/ManagedSettings.h"
 #include "platform/x11/XConnection.h"
 
 #include <QHash>
-#include <QObject>
-#include <QString>
-
-#include <optional>
 
 namespace tessel {
 
 // The text settings an XSETTINGS manager (xfsettingsd, mate-settings-daemon, xsettingsd…)
 // publishes for its screen, followed as it changes them or as a manager comes and goes.
-class XSettings final : public QObject {
+class XSettings final : public ManagedSettings {
     Q_OBJECT
 
 public:
     explicit XSettings(XConnection& x);
 
-    // A text setting such as "Net/ThemeName"; none without a manager or such a setting.
-    std::optional<QString> text(const QByteArray& name) const;
-
-Q_SIGNALS:
-    void changed();
+    std::optional<QString> text(const QByteArray& name) const override;
 
 private:
     void findManager();

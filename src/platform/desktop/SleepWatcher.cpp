@@ -1,4 +1,4 @@
-#include "platform/x11/SleepWatcher.h"
+#include "platform/desktop/SleepWatcher.h"
 
 namespace tessel {
 

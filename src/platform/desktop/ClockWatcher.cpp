@@ -1,4 +1,4 @@
-#include "platform/x11/ClockWatcher.h"
+#include "platform/desktop/ClockWatcher.h"
 
 #include "platform/PlatformLog.h"
 

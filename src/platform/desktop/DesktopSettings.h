@@ -1,6 +1,7 @@
 #pragma once
 
-#include "platform/x11/GtkTheme.h"
+#include "platform/desktop/GtkTheme.h"
+#include "platform/desktop/ManagedSettings.h"
 
 #include <QDBusConnection>
 #include <QDBusVariant>
@@ -13,19 +14,18 @@
 namespace tessel {
 
 class GnomeInterface;
-class XConnection;
-class XSettings;
 
 // The desktop's appearance and animation preferences. Dark comes from the settings portal's
 // colour scheme; where the portal has no preference, from GNOME's colour scheme, then from
-// the GTK theme (GTK_THEME, the XSETTINGS manager, GTK's settings.ini, GNOME's gtk-theme),
+// the GTK theme (GTK_THEME, the settings manager, GTK's settings.ini, GNOME's gtk-theme),
 // then the application palette. Each source is followed as it changes.
 class DesktopSettings final : public QObject {
     Q_OBJECT
 
 public:
-    // Without an X connection there is no XSETTINGS manager to ask.
-    explicit DesktopSettings(QDBusConnection sessionBus, XConnection* x = nullptr);
+    // Without a settings manager (XSETTINGS) the other sources answer alone.
+    explicit DesktopSettings(QDBusConnection sessionBus,
+                             std::unique_ptr<ManagedSettings> managed = nullptr);
     ~DesktopSettings() override;
 
     bool isDark() const;
@@ -45,7 +45,7 @@ private:
 
     QDBusConnection m_bus;
     std::unique_ptr<GnomeInterface> m_gnome;
-    std::unique_ptr<XSettings> m_xsettings;
+    std::unique_ptr<ManagedSettings> m_managed;
     QFileSystemWatcher m_gtkWatcher;
     GtkThemeChoice m_gtkFiles;
     std::optional<uint> m_portalScheme;

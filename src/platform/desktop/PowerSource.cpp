@@ -1,6 +1,6 @@
-#include "platform/x11/PowerSource.h"
+#include "platform/desktop/PowerSource.h"
 
-#include "platform/x11/DBusCall.h"
+#include "platform/desktop/DBusCall.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "platform/x11/DBusCall.h"
+#include "platform/desktop/DBusCall.h"
 
 #include <QDBusMessage>
 #include <QDBusVariant>

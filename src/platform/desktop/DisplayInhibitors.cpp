@@ -1,10 +1,8 @@
-#include "platform/x11/IdleProbes.h"
+#include "platform/desktop/DisplayInhibitors.h"
 
-#include "platform/x11/DBusCall.h"
+#include "platform/desktop/DBusCall.h"
 
 #include <QDBusArgument>
-
-#include <xcb/screensaver.h>
 
 namespace tessel {
 
@@ -42,15 +40,6 @@ bool answersTrue(const std::optional<QVariant>& reply) {
 }
 
 } // namespace
-
-double idleSeconds(XConnection& x) {
-    if (!x.isValid()) {
-        return 0;
-    }
-    const XReply<xcb_screensaver_query_info_reply_t> info(xcb_screensaver_query_info_reply(
-        x.get(), xcb_screensaver_query_info(x.get(), x.root()), nullptr));
-    return info ? info->ms_since_user_input / 1000.0 : 0;
-}
 
 bool displayKeptAwake(const QDBusConnection& system, const QDBusConnection& session) {
     return logindBlocksIdle(system) ||

@@ -1,4 +1,4 @@
-#include "platform/x11/GtkTheme.h"
+#include "platform/desktop/GtkTheme.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "platform/x11/Autostart.h"
+#include "platform/desktop/Autostart.h"
 
 #include "platform/Platform.h"
 

@@ -1,8 +1,7 @@
-#include "platform/x11/DesktopSettings.h"
+#include "platform/desktop/DesktopSettings.h"
 
-#include "platform/x11/DBusCall.h"
-#include "platform/x11/GnomeInterface.h"
-#include "platform/x11/XSettings.h"
+#include "platform/desktop/DBusCall.h"
+#include "platform/desktop/GnomeInterface.h"
 
 #include <QDir>
 #include <QFile>
@@ -62,10 +61,11 @@ bool paletteIsDark() {
 
 } // namespace
 
-DesktopSettings::DesktopSettings(QDBusConnection sessionBus, XConnection* x)
+DesktopSettings::DesktopSettings(QDBusConnection sessionBus,
+                                 std::unique_ptr<ManagedSettings> managed)
     : m_bus(std::move(sessionBus))
     , m_gnome(std::make_unique<GnomeInterface>())
-    , m_xsettings(x ? std::make_unique<XSettings>(*x) : nullptr) {
+    , m_managed(std::move(managed)) {
     // Workaround: Qt 6.4 matches a signal to a slot by the slot's D-Bus signature, and a
     // QDBusVariant parameter has none until its meta-type is registered; until then every
     // SettingChanged is dropped silently.
@@ -83,8 +83,8 @@ DesktopSettings::DesktopSettings(QDBusConnection sessionBus, XConnection* x)
         m_portalAnimations = enabled->toBool();
     }
     connect(m_gnome.get(), &GnomeInterface::changed, this, &DesktopSettings::refresh);
-    if (m_xsettings) {
-        connect(m_xsettings.get(), &XSettings::changed, this, &DesktopSettings::refresh);
+    if (m_managed) {
+        connect(m_managed.get(), &ManagedSettings::changed, this, &DesktopSettings::refresh);
     }
     connect(&m_gtkWatcher, &QFileSystemWatcher::fileChanged, this, &DesktopSettings::watchGtkFiles);
     connect(&m_gtkWatcher, &QFileSystemWatcher::directoryChanged, this,
@@ -126,7 +126,7 @@ std::optional<QString> DesktopSettings::gtkThemeName() const {
     if (const QString forced = qEnvironmentVariable("GTK_THEME"); !forced.isEmpty()) {
         return forced;
     }
-    if (auto managed = m_xsettings ? m_xsettings->text("Net/ThemeName") : std::nullopt;
+    if (auto managed = m_managed ? m_managed->text("Net/ThemeName") : std::nullopt;
         managed && !managed->isEmpty()) {
         return managed;
     }

@@ -1,4 +1,4 @@
-#include "platform/x11/GnomeInterface.h"
+#include "platform/desktop/GnomeInterface.h"
 
 #include <QStandardPaths>
 
