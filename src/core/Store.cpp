@@ -73,7 +73,7 @@ void Store::setEditedSlot(Slot slot) {
 }
 
 void Store::setFocusFilter(std::optional<FocusFilter> filter) {
-    assign(m_focusFilter, std::move(filter), [this] { Q_EMIT focusFilterChanged(); });
+    m_focusFilter = std::move(filter);
     refresh();
 }
 
@@ -180,7 +180,7 @@ void Store::restartSampling() {
         sampleScreens();
         return;
     }
-    assign(m_displayDark, {}, [this] { Q_EMIT displayDarkChanged(); });
+    m_displayDark.clear();
 }
 
 void Store::sampleScreens() {
@@ -188,7 +188,7 @@ void Store::sampleScreens() {
     if (judged == m_displayDark) {
         return;
     }
-    assign(m_displayDark, std::move(judged), [this] { Q_EMIT displayDarkChanged(); });
+    m_displayDark = std::move(judged);
     refresh();
 }
 

@@ -100,12 +100,10 @@ Q_SIGNALS:
     void settingsChanged();
     void editingNightChanged(bool night);
     void darkChanged(bool dark);
-    void displayDarkChanged();
     void onBatteryChanged(bool onBattery);
     void frontAppChanged();
     void paperVisibleChanged(bool visible);
     void screenAccessChanged(bool access);
-    void focusFilterChanged();
     void previewsChanged();
     // saveError() changed, or an unreadable settings file was set aside.
     void persistenceChanged();

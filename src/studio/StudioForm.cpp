@@ -5,6 +5,7 @@
 #include "studio/PatternPicker.h"
 #include "studio/Studio.h"
 #include "style/InterfacePalette.h"
+#include "style/Metrics.h"
 #include "ui/kit/FloatSlider.h"
 #include "ui/kit/FormPage.h"
 #include "ui/kit/FormSection.h"
@@ -27,12 +28,15 @@ namespace {
 constexpr int controlWidth = 200;
 constexpr int noteFadeMs = 220;
 constexpr int menuTextWidth = 320;
+// Close to the sheet, so that form and sheet both fit the window's usual width.
+constexpr int pageLeading = 30;
+constexpr int pageTrailing = metrics::hairGap;
 
 QWidget* buttonRow(const QList<QWidget*>& leading, const QList<QWidget*>& trailing) {
     auto* row = new QWidget;
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(8);
+    layout->setSpacing(metrics::gap);
     for (QWidget* widget : leading) {
         layout->addWidget(widget);
     }
@@ -80,9 +84,8 @@ StudioForm::StudioForm(Studio& studio, Store& store, QWidget* parent)
     addPatternSection(*page);
     addActionSection(*page);
 
-    // The scrolling page would clip its rows rather than ask for room, so the form asks; it
-    // keeps close to the sheet so that both fit the window's usual width.
-    page->setSideMargins(30, 2);
+    // The scrolling page would clip its rows rather than ask for room, so the form asks.
+    page->setSideMargins(pageLeading, pageTrailing);
     setMinimumWidth(page->contentWidth());
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -161,7 +164,7 @@ void StudioForm::addActionSection(FormPage& page) {
     auto* day = new PressButton(QStringLiteral("Use as Day Paper"), PressButton::Kind::plain);
     auto* night = new PressButton(QStringLiteral("Use as Night Paper"), PressButton::Kind::plain);
     m_savedNote = new QLabel(QStringLiteral("Saved"));
-    m_savedNote->setFont(interfaceFont(*m_savedNote, 11));
+    m_savedNote->setFont(interfaceFont(*m_savedNote, metrics::labelText));
     auto* hidden = new QGraphicsOpacityEffect(m_savedNote);
     hidden->setOpacity(0);
     m_savedNote->setGraphicsEffect(hidden);

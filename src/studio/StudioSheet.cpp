@@ -2,6 +2,7 @@
 
 #include "studio/Studio.h"
 #include "style/InterfacePalette.h"
+#include "style/Metrics.h"
 #include "ui/kit/LitPaper.h"
 #include "ui/kit/SectionHeading.h"
 #include "ui/kit/SlotSwitch.h"
@@ -22,6 +23,20 @@ constexpr qreal sheetRadius = 16;
 constexpr int captionInset = 16;
 // More would cover the paper the caption names.
 constexpr int captionLines = 3;
+constexpr qreal captionSize = 26;
+constexpr qreal captionInk = 0.82;
+// The sheet lifts off the page: a soft shadow below it.
+constexpr QColor shadowColour(0, 0, 0, 31);
+constexpr qreal shadowBlur = 14;
+constexpr QPointF shadowOffset(0, 8);
+// A lively spring, so the light keeps up with the pointer; a deeper relief than the popover's.
+constexpr Spring lightSpring{0.9, 1};
+constexpr float reliefStrength = 1.6f;
+// Above the top edge, towards the left, so the relief reads as lit from a window.
+constexpr QPointF restingLight(60, -60);
+constexpr int switchWidth = 200;
+constexpr QMargins columnMargins(8, 12, 10, 24);
+constexpr int sheetToSwitch = 28;
 
 // The name wrapped to the width, its last line cut with an ellipsis when it needs more.
 QString captionText(const QString& name, const QFont& font, int width) {
@@ -60,15 +75,18 @@ protected:
     void paintEvent(QPaintEvent*) override {
         QPainter painter(this);
         painter.setRenderHint(QPainter::Antialiasing);
-        const QRectF edge = QRectF(rect()).adjusted(0.25, 0.25, -0.25, -0.25);
-        painter.setPen(QPen(withAlpha(Tones::of(palette()).primary, 0.08), 0.5));
+        // A half-point outline, drawn half of itself inside the sheet.
+        const qreal inset = metrics::halfLine / 2;
+        const QRectF edge = QRectF(rect()).adjusted(inset, inset, -inset, -inset);
+        painter.setPen(
+            QPen(withAlpha(Tones::of(palette()).primary, metrics::hairline), metrics::halfLine));
         painter.drawRoundedRect(edge, sheetRadius, sheetRadius);
         const QString name =
             m_studio.name().isEmpty() ? QStringLiteral("Untitled") : m_studio.name();
         const QColor ink =
             m_studio.night() ? InterfacePalette::paperWhite() : InterfacePalette::ink();
-        painter.setPen(withAlpha(ink, 0.82));
-        const QFont font = serifFont(*this, 26);
+        painter.setPen(withAlpha(ink, captionInk));
+        const QFont font = serifFont(*this, captionSize);
         painter.setFont(font);
         const QRect text =
             rect().adjusted(captionInset, captionInset, -captionInset, -captionInset);
@@ -82,9 +100,9 @@ private:
 
 QGraphicsDropShadowEffect* softShadow(QObject* parent) {
     auto* shadow = new QGraphicsDropShadowEffect(parent);
-    shadow->setColor(QColor(0, 0, 0, 31));
-    shadow->setBlurRadius(14);
-    shadow->setOffset(0, 8);
+    shadow->setColor(shadowColour);
+    shadow->setBlurRadius(shadowBlur);
+    shadow->setOffset(shadowOffset);
     return shadow;
 }
 
@@ -93,18 +111,17 @@ QGraphicsDropShadowEffect* softShadow(QObject* parent) {
 StudioSheet::StudioSheet(Studio& studio, QWidget* parent)
     : QWidget(parent)
     , m_studio(studio)
-    , m_sheet(new LitPaper(Spring{0.9, 1}, this)) {
+    , m_sheet(new LitPaper(lightSpring, this)) {
     m_sheet->setFixedSize(sheetSize);
-    m_sheet->setStrength(1.6f);
+    m_sheet->setStrength(reliefStrength);
     m_sheet->setCornerRadius(sheetRadius);
-    // Above the top edge, towards the left, so the relief reads as lit from a window.
-    m_sheet->setRestingLight(QPointF(60, -60));
+    m_sheet->setRestingLight(restingLight);
     m_sheet->setGraphicsEffect(softShadow(m_sheet));
     auto* caption = new SheetCaption(studio, m_sheet);
     caption->setGeometry(m_sheet->rect());
 
     auto* dayNight = new SlotSwitch(this);
-    dayNight->setFixedWidth(200);
+    dayNight->setFixedWidth(switchWidth);
     connect(dayNight, &SlotSwitch::chosen, &studio, &Studio::setNight);
     connect(&studio, &Studio::nightChanged, this, [this, dayNight] {
         dayNight->setNight(m_studio.night());
@@ -114,8 +131,8 @@ StudioSheet::StudioSheet(Studio& studio, QWidget* parent)
     showPreview();
 
     auto* column = new QVBoxLayout(this);
-    column->setContentsMargins(8, 12, 10, 24);
-    column->setSpacing(28);
+    column->setContentsMargins(columnMargins);
+    column->setSpacing(sheetToSwitch);
     column->addWidget(m_sheet, 0, Qt::AlignHCenter);
     column->addWidget(dayNight, 0, Qt::AlignHCenter);
     column->addStretch();
