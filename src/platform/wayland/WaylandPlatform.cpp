@@ -58,6 +58,11 @@ WaylandPlatform::WaylandPlatform(std::unique_ptr<WaylandConnection> connection,
 WaylandPlatform::~WaylandPlatform() = default;
 
 void WaylandPlatform::forwardSignals() {
+    connect(&m_calls, &CallWatcher::inCallChanged, this, [this](bool inCall) {
+        if (inCall) {
+            Q_EMIT displayHeldAwake();
+        }
+    });
     connect(m_outputs.get(), &WaylandOutputs::changed, this, &Platform::screensChanged);
     connect(m_toplevels.get(), &Toplevels::frontAppChanged, this, &Platform::frontAppChanged);
     connect(m_clock.get(), &ClockWatcher::clockChanged, this, &Platform::clockChanged);
@@ -170,7 +175,8 @@ double WaylandPlatform::idleSeconds() const {
 }
 
 bool WaylandPlatform::displayKeptAwake() const {
-    return tessel::displayKeptAwake(QDBusConnection::systemBus(), QDBusConnection::sessionBus());
+    return m_calls.inCall() ||
+           tessel::displayKeptAwake(QDBusConnection::systemBus(), QDBusConnection::sessionBus());
 }
 
 void WaylandPlatform::bringToFront(const AppInfo& app) {

@@ -3,6 +3,7 @@
 #include "platform/OverlaySurface.h"
 #include "platform/Platform.h"
 #include "platform/UserDefaults.h"
+#include "platform/pipewire/CallWatcher.h"
 
 #include <memory>
 
@@ -78,6 +79,7 @@ private:
     std::unique_ptr<PowerSource> m_power;
     std::unique_ptr<SleepWatcher> m_sleep;
     std::unique_ptr<DesktopSettings> m_desktopSettings;
+    CallWatcher m_calls;
 };
 
 } // namespace tessel

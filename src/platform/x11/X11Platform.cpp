@@ -70,6 +70,11 @@ X11Platform::X11Platform(QString defaultsDirectory)
 X11Platform::~X11Platform() = default;
 
 void X11Platform::forwardSignals() {
+    connect(&m_calls, &CallWatcher::inCallChanged, this, [this](bool inCall) {
+        if (inCall) {
+            Q_EMIT displayHeldAwake();
+        }
+    });
     connect(m_activeWindow.get(), &ActiveWindowWatcher::frontAppChanged, this,
             &Platform::frontAppChanged);
     connect(m_compositor.get(), &CompositorWatcher::changed, this, &Platform::compositorChanged);
@@ -203,7 +208,8 @@ double X11Platform::idleSeconds() const {
 }
 
 bool X11Platform::displayKeptAwake() const {
-    return tessel::displayKeptAwake(QDBusConnection::systemBus(), QDBusConnection::sessionBus());
+    return m_calls.inCall() ||
+           tessel::displayKeptAwake(QDBusConnection::systemBus(), QDBusConnection::sessionBus());
 }
 
 void X11Platform::bringToFront(const AppInfo& app) {
