@@ -10,6 +10,8 @@ packages=(
     nlohmann-json3-dev libx11-dev libxcb1-dev libgeonames-dev
     libxcb-xfixes0-dev libxcb-render0-dev libxcb-screensaver0-dev libxcb-randr0-dev
     libxcb-composite0-dev
+    # large PNG pictures read row by row
+    libpng-dev
     # calls, recordings and screen casts, read from PipeWire's graph
     libpipewire-0.3-dev
     # native Wayland: the client library, wayland-scanner and the protocol files

@@ -1,6 +1,7 @@
 #include "art/ImageFit.h"
 
 #include "art/ArtLog.h"
+#include "art/PngRows.h"
 
 #include <QImageReader>
 
@@ -29,8 +30,15 @@ QImage readImageToFit(const QString& path, QSize box) {
     if (reader.transformation() & QImageIOHandler::TransformationRotate90) {
         box.transpose();
     }
-    if (stored.width() > box.width() || stored.height() > box.height()) {
-        reader.setScaledSize(stored.scaled(box, Qt::KeepAspectRatio));
+    const bool larger = stored.width() > box.width() || stored.height() > box.height();
+    const QSize scaled = larger ? stored.scaled(box, Qt::KeepAspectRatio) : stored;
+    if (larger && reader.format() == "png") {
+        if (auto rows = readPngScaled(path, scaled)) {
+            return *rows;
+        }
+    }
+    if (larger) {
+        reader.setScaledSize(scaled);
     }
     QImage image = reader.read();
     if (image.isNull()) {

@@ -139,7 +139,7 @@ std::optional<QByteArray> readBlock(QIODevice& file, qint64 size) {
 }
 
 bool skip(QIODevice& file, qint64 size) {
-    return size >= 0 && file.seek(file.pos() + size) && file.pos() <= file.size();
+    return size >= 0 && file.pos() + size <= file.size() && file.seek(file.pos() + size);
 }
 
 void readJpeg(QIODevice& file, PictureDetails& details) {
