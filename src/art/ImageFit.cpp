@@ -27,25 +27,32 @@ QImage readImageToFit(const QString& path, QSize box) {
         return {};
     }
     // The box is upright; the stored pixels may lie on their side.
+    const QSize upright = box;
     if (reader.transformation() & QImageIOHandler::TransformationRotate90) {
         box.transpose();
     }
     const bool larger = stored.width() > box.width() || stored.height() > box.height();
-    const QSize scaled = larger ? stored.scaled(box, Qt::KeepAspectRatio) : stored;
+    const QSize fitted = stored.scaled(box, Qt::KeepAspectRatio);
+    QImage image;
     if (larger && reader.format() == "png") {
-        if (auto rows = readPngScaled(path, scaled)) {
-            return *rows;
+        image = readPngScaled(path, fitted).value_or(QImage());
+    }
+    if (image.isNull()) {
+        if (larger) {
+            reader.setScaledSize(fitted);
         }
+        image = reader.read();
     }
-    if (larger) {
-        reader.setScaledSize(scaled);
-    }
-    QImage image = reader.read();
     if (image.isNull()) {
         qCWarning(lcArt, "cannot read %s: %s", qUtf8Printable(path),
                   qUtf8Printable(reader.errorString()));
+        return image;
     }
-    return image;
+    // A small image is enlarged here too, so that nothing is left to scale where it is shown.
+    const QSize shown = image.size().scaled(upright, Qt::KeepAspectRatio);
+    return image.size() == shown
+               ? image
+               : image.scaled(shown, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
 } // namespace tessel

@@ -10,10 +10,10 @@ namespace tessel {
 // a decompression bomb is no picture.
 bool fitsInMemory(QSize size);
 
-// The image at path no larger than fits in box (pixels), keeping its proportions and turned
-// upright as its EXIF says. The file is decoded at that size where the format can (JPEG scales
-// while decoding, PNG row by row), so a camera's full image is never held. A null image when
-// the file does not read. Safe on any thread.
+// The image at path at the size that fits box (pixels), keeping its proportions and turned
+// upright as its EXIF says. A larger file is decoded at that size where the format can (JPEG
+// scales while decoding, PNG row by row), so a camera's full image is never held; a smaller one
+// is enlarged. A null image when the file does not read. Safe on any thread.
 QImage readImageToFit(const QString& path, QSize box);
 
 } // namespace tessel
