@@ -131,6 +131,17 @@ TEST_F(Pictures, OnlyWholePicturesAreCandidatesWithTheirTitlesAndArtists) {
     EXPECT_LT(peakKilobytes() - before, fullImageKilobytes / 4) << "never the whole image";
 }
 
+TEST_F(Pictures, EachFormatGivesTitleArtistAndYear) {
+    for (const char* seed : {"exif-xmp.jpg", "exif-xmp.png", "exif-xmp.webp"}) {
+        QFile file(QStringLiteral(QT_TESTCASE_SOURCEDIR "/../fuzz/corpus/picture_details/") +
+                   QLatin1String(seed));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << seed;
+        EXPECT_EQ(readPictureDetails(file),
+                  (PictureDetails{u"Quay & Boats"_s, u"Ada Lovelace"_s, u"2019"_s}))
+            << seed;
+    }
+}
+
 TEST_F(Pictures, DamagedOrCutMetadataReadsAsNoneOrAsWritten) {
     const QByteArray good = jpeg(Qt::red, {exif("Ada", "2019:06:01 10:00:00")});
     for (qsizetype cut = 0; cut < 200; ++cut) {
