@@ -7,7 +7,7 @@ cd "$(dirname "$0")/.."
 
 seconds=${FUZZ_SECONDS:-15}
 jobs=${FUZZ_JOBS:-$(nproc)}
-targets=(settings paper_document feed)
+targets=(settings paper_document feed picture_details)
 
 scripts/install-deps.sh
 launcher=()

@@ -10,15 +10,24 @@ packages=(
     nlohmann-json3-dev libx11-dev libxcb1-dev libgeonames-dev
     libxcb-xfixes0-dev libxcb-render0-dev libxcb-screensaver0-dev libxcb-randr0-dev
     libxcb-composite0-dev
+    # large PNG pictures read row by row
+    libpng-dev
+    # calls, recordings and screen casts, read from PipeWire's graph
+    libpipewire-0.3-dev
     # native Wayland: the client library, wayland-scanner and the protocol files
     libwayland-dev wayland-protocols
     # run: icons of the Settings sidebar and of installed apps (SVG), with a theme to fall back on
     libqt6svg6 adwaita-icon-theme
     # run: Qt's own windows on a Wayland session
     qt6-wayland
+    # run: the user's own WebP pictures in Art Mode
+    qt6-image-formats-plugins
     # tests and benchmarks
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth openbox picom dbus dbus-daemon x11-utils xdotool imagemagick
+    # a private PipeWire daemon with a recorder (pw-record) and pw-link to wire it without a
+    # session manager
+    pipewire pipewire-bin
     trayer libglib2.0-bin gsettings-desktop-schemas desktop-file-utils appstream shared-mime-info groff-base
     # Wayland end-to-end tests: a headless compositor, its screenshots, a virtual keyboard, and
     # setpriv to run it unprivileged; wayland-info shows what a compositor offers

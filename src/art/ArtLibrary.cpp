@@ -28,11 +28,19 @@ QImage ArtLibrary::image(const Painting& painting) const {
     if (painting.file.isEmpty()) {
         return {};
     }
-    QImage image(QDir(m_folder).filePath(painting.file));
+    QImage image(path(painting));
     if (image.isNull()) {
         qCWarning(lcArt, "cannot read the painting %s", qUtf8Printable(painting.file));
     }
     return image;
+}
+
+} // namespace tessel
+
+namespace tessel {
+
+QString ArtLibrary::path(const Painting& painting) const {
+    return painting.file.isEmpty() ? QString() : QDir(m_folder).filePath(painting.file);
 }
 
 } // namespace tessel

@@ -20,6 +20,8 @@ public:
     const QList<Painting>& paintings() const;
     // The painting's image, or a null image when its file is missing or unreadable.
     QImage image(const Painting& painting) const;
+    // Where the painting's image is; a picture's file is a path of its own.
+    QString path(const Painting& painting) const;
 
 private:
     QString m_folder;

@@ -22,6 +22,9 @@ const QList<Collection>& collections() {
          rgb(0.98, 0.98, 0.97), 8, rgb(0.99, 0.99, 0.98), 72},
         {QStringLiteral("ink"), QStringLiteral("Ink Landscapes"), rgb(0.15, 0.15, 0.15),
          rgb(0.28, 0.26, 0.24), 4, rgb(0.86, 0.86, 0.84), 52},
+        // Photographs hang in a plain black frame with a white mat, as in a print gallery.
+        {QStringLiteral("mine"), QStringLiteral("Your Pictures"), rgb(0.16, 0.16, 0.17),
+         rgb(0.06, 0.06, 0.06), 12, rgb(0.97, 0.97, 0.96), 48},
     };
     return all;
 }

@@ -23,7 +23,7 @@ struct Collection {
     bool hasDarkWall() const { return wall.redF() < 0.5; }
 };
 
-// "ukiyoe", "impressionist", "dutch", "botanical", "ink", in that order.
+// "ukiyoe", "impressionist", "dutch", "botanical", "ink", then the user's own "mine".
 const QList<Collection>& collections();
 
 // The collection with that id, else the first.

@@ -111,16 +111,21 @@ std::optional<ArtSettings> readArt(const Json& v) {
     const auto enabled = required(v, "enabled", readBool);
     const auto idleMinutes = required(v, "idleMinutes", readInt);
     const auto collections = required(v, "collections", readTextList);
-    if (!enabled || !idleMinutes || !collections) {
+    std::optional<QString> folder;
+    if (!enabled || !idleMinutes || !collections || !optionalKey(v, "folder", readText, folder)) {
         return std::nullopt;
     }
-    return ArtSettings{*enabled, *idleMinutes, *collections};
+    return ArtSettings{*enabled, *idleMinutes, *collections, folder};
 }
 
 Json writeArt(const ArtSettings& art) {
-    return Json{{"enabled", art.enabled},
-                {"idleMinutes", art.idleMinutes},
-                {"collections", textListJson(art.collections)}};
+    Json json{{"enabled", art.enabled},
+              {"idleMinutes", art.idleMinutes},
+              {"collections", textListJson(art.collections)}};
+    if (art.folder) {
+        json["folder"] = textJson(*art.folder);
+    }
+    return json;
 }
 
 std::optional<QSet<QString>> readTextSet(const Json& v) {
@@ -173,8 +178,9 @@ const Codec<Schedule> schedule{
     readSchedule, writeSchedule,
     R"(an object with "mode" ("always", "sunsetToSunrise" or "custom"), "place", "from" and "to")"};
 const Codec<LampSettings> lamp{readLamp, writeLamp, R"(an object with "strength" and maybe "id")"};
-const Codec<ArtSettings> art{readArt, writeArt,
-                             R"(an object with "enabled", "idleMinutes" and "collections")"};
+const Codec<ArtSettings> art{
+    readArt, writeArt,
+    R"(an object with "enabled", "idleMinutes", "collections" and maybe "folder")"};
 
 } // namespace codecs
 

@@ -5,6 +5,8 @@
 #include "paper/Lamp.h"
 #include "paper/PaperDocument.h"
 
+#include <QDir>
+
 #include <algorithm>
 #include <nlohmann/json.hpp>
 
@@ -111,6 +113,9 @@ std::optional<QString> checkLamp(const LampSettings& lamp, const Settings&) {
 }
 
 std::optional<QString> checkArt(const ArtSettings& art, const Settings&) {
+    if (art.folder && !QDir::isAbsolutePath(*art.folder)) {
+        return QStringLiteral("folder must be an absolute path, not %1").arg(*art.folder);
+    }
     return within("idleMinutes", limits::artIdleMinutes.range(), art.idleMinutes);
 }
 

@@ -49,6 +49,8 @@ struct ArtSettings {
     bool enabled = false;
     int idleMinutes = 5;
     QStringList collections = defaultCollections();
+    // The folder of the user's own pictures, an absolute path; none until one is chosen.
+    std::optional<QString> folder;
 
     static QStringList defaultCollections();
 

@@ -8,6 +8,8 @@
 #include <QRadialGradient>
 #include <QVariantAnimation>
 
+#include <cstdlib>
+
 namespace tessel {
 
 namespace {
@@ -68,10 +70,15 @@ const ArtView::Hanging& ArtView::hangingFor(QSizeF screen, const QPaintDevice& d
     const double s = layout.scale;
     QFont credit = systemFont(11 * s, QFont::Medium, device);
     credit.setLetterSpacing(QFont::AbsoluteSpacing, 0.6);
+    // An image read ahead for this screen is already the size it hangs, give or take the
+    // rounding of a pixel; only another screen's needs scaling.
     QImage picture;
+    const QSize target = (layout.picture * ratio).toSize();
+    const QSize off = m_image.size() - target;
     if (!m_image.isNull()) {
-        picture = m_image.scaled((layout.picture * ratio).toSize(), Qt::IgnoreAspectRatio,
-                                 Qt::SmoothTransformation);
+        picture = std::abs(off.width()) <= 1 && std::abs(off.height()) <= 1
+                      ? m_image
+                      : m_image.scaled(target, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
         picture.setDevicePixelRatio(ratio);
     }
     m_hanging = {screen,
@@ -141,7 +148,7 @@ void ArtView::paintFramed(QPainter& painter, const QRectF& framed) const {
     if (m_hanging.picture.isNull()) {
         painter.fillRect(picture, QColor::fromRgbF(0.5F, 0.5F, 0.5F));
     } else {
-        painter.drawImage(picture, m_hanging.picture);
+        painter.drawImage(picture.topLeft(), m_hanging.picture);
     }
     if (m_collection.mat) {
         painter.setPen(QPen(withAlpha(Qt::black, 0.12), 1));

@@ -19,9 +19,17 @@ constexpr std::chrono::milliseconds fadeIn{800};
 RestController::RestController(Store& store, std::unique_ptr<MomentPresenter> presenter)
     : m_store(store)
     , m_presenter(std::move(presenter))
-    , m_endTimer(store.platform().makeTimer([this] { finish(); })) {}
+    , m_endTimer(store.platform().makeTimer([this] { finish(); }))
+    // Tessel's own page is never shown over a call or a shared screen.
+    , m_giveWay(QObject::connect(&store.platform(), &Platform::displayHeldAwake, [this] {
+        if (m_presenter->isShowing()) {
+            finish();
+        }
+    })) {}
 
-RestController::~RestController() = default;
+RestController::~RestController() {
+    QObject::disconnect(m_giveWay);
+}
 
 void RestController::tick() {
     const Settings& settings = m_store.settings();

@@ -31,6 +31,7 @@ private:
     std::unique_ptr<MomentPresenter> m_presenter;
     double m_active = 0;
     std::unique_ptr<Timer> m_endTimer;
+    QMetaObject::Connection m_giveWay;
 };
 
 } // namespace tessel

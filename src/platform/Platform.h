@@ -122,8 +122,9 @@ public:
 
     // Seconds since the user last touched keyboard or pointer; 0 when it cannot be read.
     virtual double idleSeconds() const = 0;
-    // Whether an application (a video, a call, a presentation) keeps the display from idling;
-    // a service that does not answer holds nothing awake.
+    // Whether an application (a video, a call, a presentation) keeps the display from idling,
+    // or a call, a recording or a screen share is going on; a service that does not answer
+    // holds nothing awake.
     virtual bool displayKeptAwake() const = 0;
     // Gives the app's front window the focus back; nothing happens when it has none.
     virtual void bringToFront(const AppInfo& app) = 0;
@@ -142,6 +143,9 @@ Q_SIGNALS:
     void appearanceChanged();
     void powerChanged();
     void compositorChanged();
+    // Something began holding the display awake that the desktop reports as it happens (a call
+    // or a screen share starting): a moment on screen gives way at once.
+    void displayHeldAwake();
 };
 
 } // namespace tessel

@@ -98,6 +98,8 @@ TEST_F(CommandLine, SettingsSetRefusesWhatTheSettingCannotTakeAndWritesNothing) 
         {"restEvery", "35791395", "restEvery must be from 20 to 60"},
         {"art", R"({"enabled": true, "idleMinutes": 2147483647, "collections": []})",
          "idleMinutes must be from 1 to 30"},
+        {"art", R"({"enabled": true, "idleMinutes": 5, "collections": [], "folder": "Pictures"})",
+         "folder must be an absolute path"},
         {"schedule", R"({"mode": "custom"})", "schedule must be an object with"},
         {"lamp", R"({"id": "torch", "strength": 0.5})", "torch is not a lamp"},
         {"rulerHeight", "tall", "rulerHeight must be a number"},

@@ -59,6 +59,10 @@ TEST(SettingsReader, NestedRecordsAreStrictAndFallBackWhole) {
     EXPECT_EQ(read(R"({"lamp": {"id": "dusk"}})").lamp, LampSettings{});
     EXPECT_EQ(read(R"({"lamp": {"strength": 0.3}})").lamp, (LampSettings{std::nullopt, 0.3}));
     EXPECT_EQ(read(R"({"art": {"enabled": true, "idleMinutes": 3}})").art, ArtSettings{});
+    EXPECT_EQ(read(R"({"art": {"enabled": true, "idleMinutes": 3, "collections": [],
+                               "folder": 7}})")
+                  .art,
+              ArtSettings{});
 }
 
 Json paperJson(const char* id, const char* pattern) {
@@ -180,7 +184,10 @@ Settings randomSettings(std::mt19937& random) {
                   static_cast<int>(random() % 1440),
                   static_cast<int>(random() % 1440)};
     s.lamp = {coin() ? std::optional(text()) : std::nullopt, real()};
-    s.art = {coin(), static_cast<int>(random() % 60), {text()}};
+    s.art = {coin(),
+             static_cast<int>(random() % 60),
+             {text()},
+             coin() ? std::optional(text()) : std::nullopt};
     s.focusSheet = coin();
     s.focusStrength = real();
     s.ruler = coin();

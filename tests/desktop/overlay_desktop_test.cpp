@@ -1,6 +1,7 @@
 #include "TestDesktop.h"
 
 #include <QProcess>
+#include <QTemporaryDir>
 
 namespace tessel {
 
@@ -126,6 +127,25 @@ TEST_F(OverlayOnDesktop, ArtOnRequestCoversTheScreenUntilAKeyIsPressed) {
     xdotool({u"key"_s, u"space"_s});
     EXPECT_TRUE(waitFor([&] { return isWhite(pixel(overWindow)); }, 30s));
     EXPECT_TRUE(waitFor([&] { return focused() == reading; }, 10s));
+}
+
+TEST_F(OverlayOnDesktop, ArtOnRequestHangsTheUsersOwnPictureInTheFrame) {
+    const QColor green(40, 150, 90);
+    QTemporaryDir folder;
+    QImage picture(400, 300, QImage::Format_RGB32);
+    picture.fill(green);
+    ASSERT_TRUE(picture.save(folder.filePath(u"meadow.png"_s)));
+    panel = desktop.startPanel();
+    run(QStringLiteral(R"({"onboarded": true, "enabled": false, "art": {"enabled": false,
+                          "idleMinutes": 5, "collections": ["mine"], "folder": "%1"}})")
+            .arg(folder.path())
+            .toUtf8());
+    ASSERT_TRUE(waitFor([&] { return !statusOf(*tessel).isEmpty(); }, 30s));
+    ASSERT_EQ(tessel->command({u"art"_s}), 0);
+    // The picture's middle, inside mat and frame, on a 1920 x 1080 screen.
+    EXPECT_TRUE(waitFor([&] { return pixel(QPoint(960, 480)).rgb() == green.rgb(); }, 30s))
+        << pixel(QPoint(960, 480)).name().toStdString();
+    EXPECT_NE(pixel(QPoint(4, 4)).rgb(), green.rgb()) << "the wall around it";
 }
 
 TEST_F(OverlayOnDesktop, ADarkScreenTakesTheNightPaperAndKeepsIt) {

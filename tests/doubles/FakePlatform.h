@@ -72,6 +72,11 @@ public:
     // The last input was this long ago; the idle time then grows as the clock advances.
     void setIdleSeconds(double seconds) { m_lastInput = m_now.addMSecs(qRound64(-seconds * 1000)); }
     void setDisplayKeptAwake(bool on) { m_keptAwake = on; }
+    // A call or a screen share begins, reported the moment it does.
+    void startCall() {
+        m_keptAwake = true;
+        Q_EMIT displayHeldAwake();
+    }
     // Every app bringToFront was asked for, oldest first.
     const QList<AppInfo>& broughtToFront() const { return m_broughtToFront; }
 

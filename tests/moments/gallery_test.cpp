@@ -58,7 +58,7 @@ TEST(Gallery, LooksCollectionsUpWithTheFirstAsFallback) {
         ids.append(collection.id);
         EXPECT_EQ(collection.hasDarkWall(), collection.id != u"botanical");
     }
-    EXPECT_EQ(ids, QStringList({"ukiyoe", "impressionist", "dutch", "botanical", "ink"}));
+    EXPECT_EQ(ids, QStringList({"ukiyoe", "impressionist", "dutch", "botanical", "ink", "mine"}));
     EXPECT_EQ(gallery::collection(u"dutch"_s).name, u"Dutch Masters"_s);
     EXPECT_EQ(gallery::collection(u"cubist"_s).id, u"ukiyoe"_s);
 }

@@ -114,7 +114,10 @@ TEST_F(Views, EveryCollectionHangsItsPaintingOnItsWall) {
         const auto painting =
             std::find_if(library.paintings().begin(), library.paintings().end(),
                          [&](const Painting& p) { return p.collection == collection.id; });
-        ASSERT_NE(painting, library.paintings().end());
+        if (painting == library.paintings().end()) {
+            EXPECT_EQ(collection.id, u"mine"_s) << "only the user's own pictures do not ship";
+            continue;
+        }
         ArtView view(platform, *painting, library.image(*painting));
         view.appear();
         const QImage screen = render(view, {1440, 900});

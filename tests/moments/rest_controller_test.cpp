@@ -33,6 +33,15 @@ protected:
     }
 };
 
+TEST_F(Rest, ARestAndAPaintingGiveWayToACallAsItStarts) {
+    rest->start();
+    art->show();
+    ASSERT_TRUE(waitFor([this] { return art->presenter().isShowing(); }));
+    platform.startCall();
+    EXPECT_FALSE(resting());
+    EXPECT_FALSE(art->presenter().isShowing());
+}
+
 // Every 20 minutes of use for 20 seconds, by the choices the settings hold; values beyond the
 // choices act as the nearest one and stay stored as they are.
 TEST_F(Rest, ComesAfterItsMinutesOfUseForItsLength) {

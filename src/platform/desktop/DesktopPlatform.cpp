@@ -25,6 +25,11 @@ DesktopPlatform::DesktopPlatform(QString defaultsDirectory,
     connect(m_sleep.get(), &SleepWatcher::woke, this, &Platform::woke);
     connect(m_desktopSettings.get(), &DesktopSettings::appearanceChanged, this,
             &Platform::appearanceChanged);
+    connect(&m_calls, &CallWatcher::inCallChanged, this, [this](bool inCall) {
+        if (inCall) {
+            Q_EMIT displayHeldAwake();
+        }
+    });
 }
 
 DesktopPlatform::~DesktopPlatform() = default;
@@ -69,7 +74,8 @@ bool DesktopPlatform::isLoginItem() const {
 }
 
 bool DesktopPlatform::displayKeptAwake() const {
-    return tessel::displayKeptAwake(QDBusConnection::systemBus(), QDBusConnection::sessionBus());
+    return m_calls.inCall() ||
+           tessel::displayKeptAwake(QDBusConnection::systemBus(), QDBusConnection::sessionBus());
 }
 
 } // namespace tessel

@@ -3,6 +3,7 @@
 #include "platform/Platform.h"
 #include "platform/UserDefaults.h"
 #include "platform/desktop/ManagedSettings.h"
+#include "platform/pipewire/CallWatcher.h"
 
 #include <memory>
 
@@ -14,7 +15,7 @@ class PowerSource;
 class SleepWatcher;
 
 // What a Linux desktop session offers alike whatever shows the paper: appearance, power,
-// sleep, the clock, autostart, idle inhibitors, timers and Tessel's folders. The X11 and
+// sleep, the clock, autostart, idle inhibitors and calls, timers and Tessel's folders. The X11 and
 // Wayland platforms add screens, windows and input.
 class DesktopPlatform : public Platform {
     Q_OBJECT
@@ -44,6 +45,7 @@ private:
     std::unique_ptr<PowerSource> m_power;
     std::unique_ptr<SleepWatcher> m_sleep;
     std::unique_ptr<DesktopSettings> m_desktopSettings;
+    CallWatcher m_calls;
 };
 
 } // namespace tessel

@@ -2,12 +2,14 @@
 
 #include "art/ArtLibrary.h"
 #include "art/Gallery.h"
+#include "art/PictureFolder.h"
 #include "core/Store.h"
 #include "style/Metrics.h"
 #include "ui/kit/FormSection.h"
 #include "ui/kit/Toggle.h"
 #include "ui/settings/ActionButtons.h"
 #include "ui/settings/CollectionRow.h"
+#include "ui/settings/PicturesRow.h"
 #include "ui/settings/SettingsBinder.h"
 #include "ui/settings/SettingsContext.h"
 
@@ -57,7 +59,9 @@ void ArtPane::addCollections() {
     FormSection* section = addSection(QStringLiteral("Collections"));
     const ArtLibrary library;
     for (const gallery::Collection& collection : gallery::collections()) {
-        auto* row = new CollectionRow(collection, library);
+        CollectionRow* row = collection.id == ownPicturesId()
+                                 ? new PicturesRow(m_binder->store())
+                                 : new CollectionRow(collection, library);
         section->addWidget(row);
         m_binder->toggle(
             row->toggle(),

@@ -29,42 +29,65 @@ QList<Painting> paintingsOf(const ArtLibrary& library, const QString& collection
 
 } // namespace
 
-CollectionRow::CollectionRow(const gallery::Collection& collection, const ArtLibrary& library,
-                             QWidget* parent)
+CollectionRow::CollectionRow(const gallery::Collection& collection, QWidget* parent)
     : QWidget(parent)
+    , m_row(new QHBoxLayout(this))
+    , m_gallery(new QHBoxLayout)
     , m_toggle(new Toggle)
     , m_count(new QLabel) {
-    const QList<Painting> works = paintingsOf(library, collection.id);
-    auto* row = new QHBoxLayout(this);
-    row->setContentsMargins(0, 0, 0, 0);
-    row->setSpacing(metrics::smallGap);
+    m_row->setContentsMargins(0, 0, 0, 0);
+    m_row->setSpacing(metrics::smallGap);
     // The thumbnails take the same room in every row, so the names line up.
-    auto* gallery = new QHBoxLayout;
-    gallery->setSpacing(thumbnailGap);
-    for (const Painting& painting : works.first(std::min<qsizetype>(thumbnails, works.size()))) {
-        gallery->addWidget(new ArtThumb(library, painting));
-    }
-    gallery->addStretch();
+    m_gallery->setSpacing(thumbnailGap);
+    m_gallery->addStretch();
     auto* thumbs = new QWidget;
-    thumbs->setLayout(gallery);
-    gallery->setContentsMargins(0, 0, 0, 0);
+    thumbs->setLayout(m_gallery);
+    m_gallery->setContentsMargins(0, 0, 0, 0);
     thumbs->setFixedWidth(thumbnails * ArtThumb::fixedSize.width() +
                           (thumbnails - 1) * thumbnailGap);
-    row->addWidget(thumbs);
-    row->addSpacing(metrics::gap);
+    m_row->addWidget(thumbs);
+    m_row->addSpacing(metrics::gap);
 
     auto* text = new QVBoxLayout;
     text->setSpacing(1);
     text->addWidget(new QLabel(collection.name));
-    m_count->setText(QStringLiteral("%1 works").arg(works.size()));
     // The palette's placeholder colour is the secondary tone, in either appearance.
     m_count->setForegroundRole(QPalette::PlaceholderText);
     m_count->setFont(interfaceFont(*m_count, metrics::smallText));
     text->addWidget(m_count);
-    row->addLayout(text, 1);
+    m_row->addLayout(text, 1);
 
     m_toggle->setAccessibleName(collection.name);
-    row->addWidget(m_toggle, 0, Qt::AlignVCenter);
+    m_row->addWidget(m_toggle, 0, Qt::AlignVCenter);
+}
+
+CollectionRow::CollectionRow(const gallery::Collection& collection, const ArtLibrary& library,
+                             QWidget* parent)
+    : CollectionRow(collection, parent) {
+    const QList<Painting> works = paintingsOf(library, collection.id);
+    QList<ArtThumb*> thumbs;
+    for (const Painting& painting : works.first(std::min<qsizetype>(thumbnails, works.size()))) {
+        thumbs.append(new ArtThumb(library, painting));
+    }
+    showWorks(thumbs, QStringLiteral("%1 works").arg(works.size()));
+}
+
+QString CollectionRow::countText() const {
+    return m_count->text();
+}
+
+void CollectionRow::showWorks(const QList<ArtThumb*>& thumbs, const QString& count) {
+    while (m_gallery->count() > 1) {
+        delete m_gallery->takeAt(0)->widget();
+    }
+    for (ArtThumb* thumb : thumbs.first(std::min<qsizetype>(thumbnails, thumbs.size()))) {
+        m_gallery->insertWidget(m_gallery->count() - 1, thumb);
+    }
+    m_count->setText(count);
+}
+
+void CollectionRow::addControl(QWidget* control) {
+    m_row->insertWidget(m_row->indexOf(m_toggle), control, 0, Qt::AlignVCenter);
 }
 
 } // namespace tessel

@@ -92,7 +92,8 @@ void FocusPane::addRestSection() {
     connect(tryIt, &QPushButton::clicked, &m_binder->store(), &Store::showRestNow);
     section->addRow(QString(), tryIt);
     section->setFooter(QStringLiteral(
-        "A blank page and a slow breath, so your eyes can refocus on something far away."));
+        "A blank page and a slow breath, so your eyes can refocus on something far away.\n"
+        "Rests wait while you're in a call or sharing your screen."));
 }
 
 } // namespace tessel

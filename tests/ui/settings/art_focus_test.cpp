@@ -3,6 +3,7 @@
 #include "ui/kit/Toggle.h"
 #include "ui/settings/ArtPane.h"
 #include "ui/settings/FocusPane.h"
+#include "ui/settings/PicturesRow.h"
 
 #include <QSignalSpy>
 
@@ -50,8 +51,26 @@ TEST_F(ArtPaneTest, CollectionSwitchesKeepTheStoredOrder) {
 TEST_F(ArtPaneTest, PreviewNowPutsAPaintingUp) {
     ArtPane& pane = show<ArtPane>();
     QTest::mouseClick(named(pane, u"Preview Now"_s), Qt::LeftButton);
-    EXPECT_TRUE(art->presenter().isShowing());
+    EXPECT_TRUE(waitFor([this] { return art->presenter().isShowing(); }));
     EXPECT_TRUE(art->current().has_value());
+}
+
+TEST_F(ArtPaneTest, YourPicturesCountTheChosenFolder) {
+    ArtPane& pane = show<ArtPane>();
+    auto* row = qobject_cast<PicturesRow*>(named<Toggle>(pane, u"Your Pictures"_s)->parent());
+    ASSERT_NE(row, nullptr);
+    EXPECT_EQ(row->countText(), u"No folder chosen"_s);
+    EXPECT_NE(named(pane, u"Choose Folder…"_s), nullptr);
+
+    QTemporaryDir folder;
+    QImage picture(40, 30, QImage::Format_RGB32);
+    picture.fill(Qt::green);
+    for (const char* name : {"a.jpg", "b.png", "notes.txt"}) {
+        picture.save(folder.filePath(QString::fromLatin1(name)));
+    }
+    edit([&folder](Settings& s) { s.art.folder = folder.path(); });
+    const QString expected = u"2 pictures in "_s + QDir(folder.path()).dirName();
+    EXPECT_TRUE(waitFor([&] { return row->countText() == expected; })) << row->countText().toStdString();
 }
 
 using FocusPaneTest = PaneTest;
