@@ -58,12 +58,15 @@ void ArtController::tick() {
         }
         return;
     }
+    const Settings& settings = m_store.settings();
+    if (!settings.art.enabled) {
+        m_next.reset(); // nothing is held for a moment that will not come
+        return;
+    }
     if (!m_next || !stillChosen(m_next->painting)) {
         prepare();
     }
-    const Settings& settings = m_store.settings();
-    if (!settings.art.enabled ||
-        platform.idleSeconds() < static_cast<double>(artIdleTime(settings).count()) ||
+    if (platform.idleSeconds() < static_cast<double>(artIdleTime(settings).count()) ||
         platform.displayKeptAwake()) {
         return;
     }
