@@ -60,7 +60,7 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # engine and a theme for the icons Tessel asks for by name.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6svg6, adwaita-icon-theme")
 # On X11 paper shows only while a compositing manager runs; on Wayland Qt's own windows need
-# its Wayland plugin.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "picom, qt6-wayland")
+# its Wayland plugin; WebP pictures of the user's own need Qt's extra image formats.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "picom, qt6-wayland, qt6-image-formats-plugins")
 set(CPACK_STRIP_FILES ON)
 include(CPack)

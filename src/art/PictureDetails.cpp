@@ -131,7 +131,7 @@ void readXmp(const QByteArray& xmp, PictureDetails& details) {
 }
 
 std::optional<QByteArray> readBlock(QIODevice& file, qint64 size) {
-    if (size < 0 || size > maxBlockBytes) {
+    if (size < 0 || size > maxBlockBytes || file.pos() + size > file.size()) {
         return std::nullopt;
     }
     QByteArray block = file.read(size);

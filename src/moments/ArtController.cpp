@@ -18,6 +18,9 @@ constexpr std::chrono::milliseconds fadeIn{1400};
 // the movement that pressed "Preview Now" does not take the painting straight down.
 constexpr double returnIdleSeconds = 1;
 constexpr qint64 graceMs = 1000;
+// The next painting is read this long before the idle time reaches its threshold: a few polls,
+// far more than a read takes.
+constexpr double readAheadSeconds = 15;
 // The share of a screen a picture may take (the layout's own limits), and the box read when
 // no screen is known.
 constexpr double widthShare = 0.62;
@@ -58,13 +61,18 @@ void ArtController::tick() {
         }
         return;
     }
+    const Settings& settings = m_store.settings();
+    const double idle = platform.idleSeconds();
+    const auto threshold = static_cast<double>(artIdleTime(settings).count());
+    // A screen-sized image is held only for a moment about to come.
+    if (!settings.art.enabled || idle < threshold - readAheadSeconds) {
+        m_next.reset();
+        return;
+    }
     if (!m_next || !stillChosen(m_next->painting)) {
         prepare();
     }
-    const Settings& settings = m_store.settings();
-    if (!settings.art.enabled ||
-        platform.idleSeconds() < static_cast<double>(artIdleTime(settings).count()) ||
-        platform.displayKeptAwake()) {
+    if (idle < threshold || platform.displayKeptAwake()) {
         return;
     }
     show();

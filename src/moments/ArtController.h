@@ -18,8 +18,8 @@ namespace tessel {
 // Puts a framed painting on every screen when the user has been away for idleMinutes, and
 // takes it down at the first touch of keyboard or pointer. Polls every five seconds, and four
 // times a second while a painting is up. The next painting (or picture of the user's own) is
-// chosen and read at the size it will hang on a worker thread ahead of time, so putting it up
-// never waits for a decode.
+// chosen and read at the size it will hang on a worker thread shortly before the idle time
+// comes up, and while a painting hangs, so putting it up never waits for a decode.
 class ArtController final : public MomentController {
 public:
     // An index in [0, count), uniformly at random; count is at least 1.
@@ -38,6 +38,8 @@ public:
 
     // The painting shown last, kept after it is taken down.
     const std::optional<Painting>& current() const { return m_current; }
+    // Whether the next painting is read and waiting for its moment.
+    bool nextIsRead() const { return m_next.has_value(); }
     const MomentPresenter& presenter() const { return *m_presenter; }
 
     static qsizetype systemRandom(qsizetype count);

@@ -99,6 +99,20 @@ TEST_F(Art, ComesUpAtTheFirstPollAfterTheIdleThreshold) {
     }
 }
 
+TEST_F(Art, ThePaintingIsReadShortlyBeforeItsMomentAndLetGoWhileTheUserWorks) {
+    startWith(threeCollections);
+    platform.advance(280s);
+    EXPECT_FALSE(art->nextIsRead());
+    platform.advance(10s);
+    ASSERT_TRUE(waitFor([this] { return art->nextIsRead(); }));
+    platform.advance(10s);
+    EXPECT_TRUE(showing()) << "up at the threshold's poll, with nothing to wait for";
+    art->dismiss();
+    platform.setIdleSeconds(0);
+    platform.advance(5s);
+    EXPECT_FALSE(art->nextIsRead());
+}
+
 TEST_F(Art, NeverComesWhileTheDisplayIsHeldAwakeOrWhenOff) {
     startWith(threeCollections);
     platform.setDisplayKeptAwake(true);

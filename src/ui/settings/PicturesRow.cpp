@@ -37,11 +37,18 @@ PicturesRow::PicturesRow(Store& store, QWidget* parent)
 
 void PicturesRow::showFolder() {
     const std::optional<QString>& folder = m_store.settings().art.folder;
-    if (folder == m_shown || !folder) {
+    if (folder == m_shown) {
         return;
     }
     m_shown = folder;
+    if (!folder) {
+        showWorks({}, QStringLiteral("No folder chosen"));
+        return;
+    }
     m_loader.scan(*folder, [this, folder = *folder](const QList<Painting>& pictures) {
+        if (m_shown != folder) {
+            return; // another folder was chosen meanwhile
+        }
         QList<ArtThumb*> thumbs;
         for (const Painting& picture :
              pictures.first(std::min<qsizetype>(thumbnails, pictures.size()))) {

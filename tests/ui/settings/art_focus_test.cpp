@@ -70,7 +70,8 @@ TEST_F(ArtPaneTest, YourPicturesCountTheChosenFolder) {
     }
     edit([&folder](Settings& s) { s.art.folder = folder.path(); });
     const QString expected = u"2 pictures in "_s + QDir(folder.path()).dirName();
-    EXPECT_TRUE(waitFor([&] { return row->countText() == expected; })) << row->countText().toStdString();
+    EXPECT_TRUE(waitFor([&] { return row->countText() == expected; }))
+        << row->countText().toStdString();
 }
 
 using FocusPaneTest = PaneTest;
