@@ -3,6 +3,7 @@
 #include "platform/wayland/MomentCover.h"
 #include "platform/wayland/SeatInput.h"
 #include "platform/wayland/ShmBuffer.h"
+#include "platform/wayland/ShownPaper.h"
 #include "platform/wayland/WaylandConnection.h"
 #include "platform/wayland/WaylandOutputs.h"
 
@@ -30,19 +31,20 @@ int integerScale(qreal devicePixelRatio) {
 
 } // namespace
 
-LayerSurface::LayerSurface(WaylandConnection& connection, WaylandOutputs& outputs,
-                           MomentCover& cover, const ScreenInfo& host, OverlayPaint paint,
+LayerSurface::LayerSurface(const Shared& shared, const ScreenInfo& host, OverlayPaint paint,
                            SeatInput* input, std::function<void()> pressed)
-    : m_connection(connection)
-    , m_outputs(outputs)
-    , m_cover(cover)
+    : m_connection(shared.connection)
+    , m_outputs(shared.outputs)
+    , m_cover(shared.cover)
+    , m_paper(shared.paper)
     , m_host(host)
     , m_paint(std::move(paint))
     , m_input(pressed ? input : nullptr)
     , m_pressed(std::move(pressed))
     , m_scale(integerScale(host.devicePixelRatio)) {
     if (!isMoment()) {
-        connect(&cover, &MomentCover::changed, this, [this](const QString& screenId) {
+        m_paper.add(this);
+        connect(&m_cover, &MomentCover::changed, this, [this](const QString& screenId) {
             if (screenId != m_host.id || !m_shown) {
                 return;
             }
@@ -56,7 +58,13 @@ LayerSurface::LayerSurface(WaylandConnection& connection, WaylandOutputs& output
 }
 
 LayerSurface::~LayerSurface() {
+    m_paper.remove(this);
     unmap();
+}
+
+const QImage* LayerSurface::shownPixels() const {
+    const auto& buffer = m_buffers[m_attached];
+    return m_layer && m_configured && buffer ? &buffer->image() : nullptr;
 }
 
 void LayerSurface::setHost(const ScreenInfo& host) {
@@ -232,6 +240,7 @@ void LayerSurface::render() {
         }
     }
     buffer->stale = QRegion();
+    m_attached = static_cast<std::size_t>(buffer == m_buffers[1].get());
     wl_surface_attach(m_surface, buffer->buffer(), 0, 0);
     for (const QRect& rect : m_damage) {
         if (wl_surface_get_version(m_surface) >= damageBufferSince) {

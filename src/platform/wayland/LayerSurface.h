@@ -16,6 +16,7 @@ namespace tessel {
 class MomentCover;
 class SeatInput;
 class ShmBuffer;
+class ShownPaper;
 class WaylandConnection;
 class WaylandOutputs;
 
@@ -29,10 +30,17 @@ class LayerSurface final : public QObject, public OverlaySurface {
     Q_OBJECT
 
 public:
+    // The layer surfaces share the outputs, which screens moments cover, and what paper shows.
+    struct Shared {
+        WaylandConnection& connection;
+        WaylandOutputs& outputs;
+        MomentCover& cover;
+        ShownPaper& paper;
+    };
+
     // Paper, unless `input` and `pressed` make it a moment.
-    LayerSurface(WaylandConnection& connection, WaylandOutputs& outputs, MomentCover& cover,
-                 const ScreenInfo& host, OverlayPaint paint, SeatInput* input = nullptr,
-                 std::function<void()> pressed = {});
+    LayerSurface(const Shared& shared, const ScreenInfo& host, OverlayPaint paint,
+                 SeatInput* input = nullptr, std::function<void()> pressed = {});
     ~LayerSurface() override;
 
     void setHost(const ScreenInfo& host) override;
@@ -40,6 +48,10 @@ public:
     void hide() override;
     bool isVisible() const override { return m_shown; }
     void update(const QRect& area) override;
+
+    const QString& screenId() const { return m_host.id; }
+    // What the compositor was last given to show, or null while nothing shows.
+    const QImage* shownPixels() const;
 
 private:
     static void onConfigure(void* data, zwlr_layer_surface_v1*, uint32_t serial, uint32_t width,
@@ -59,6 +71,7 @@ private:
     WaylandConnection& m_connection;
     WaylandOutputs& m_outputs;
     MomentCover& m_cover;
+    ShownPaper& m_paper;
     ScreenInfo m_host;
     OverlayPaint m_paint;
     SeatInput* m_input;
@@ -73,6 +86,8 @@ private:
     bool m_renderQueued = false;
     QRegion m_damage;
     std::array<std::unique_ptr<ShmBuffer>, 2> m_buffers;
+    // Which of the buffers was attached last.
+    std::size_t m_attached = 0;
 };
 
 } // namespace tessel

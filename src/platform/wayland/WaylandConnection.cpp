@@ -14,6 +14,7 @@
 #include <wayland-client.h>
 #include <wlr-foreign-toplevel-management-unstable-v1-client.h>
 #include <wlr-layer-shell-unstable-v1-client.h>
+#include <wlr-screencopy-unstable-v1-client.h>
 #include <xdg-output-unstable-v1-client.h>
 
 namespace tessel {
@@ -70,6 +71,7 @@ WaylandConnection::~WaylandConnection() {
             destroyer(proxy);
         }
     };
+    destroy(m_globals.screencopy, &zwlr_screencopy_manager_v1_destroy);
     destroy(m_globals.toplevels, &zwlr_foreign_toplevel_manager_v1_destroy);
     destroy(m_globals.kdeIdle, &org_kde_kwin_idle_destroy);
     destroy(m_globals.idleNotifier, &ext_idle_notifier_v1_destroy);
@@ -112,6 +114,9 @@ void WaylandConnection::onGlobal(void* data, wl_registry* registry, uint32_t nam
     } else if (is(zwlr_foreign_toplevel_manager_v1_interface)) {
         g.toplevels = bind<zwlr_foreign_toplevel_manager_v1>(
             registry, name, zwlr_foreign_toplevel_manager_v1_interface, version, toplevelsVersion);
+    } else if (is(zwlr_screencopy_manager_v1_interface)) {
+        g.screencopy = bind<zwlr_screencopy_manager_v1>(
+            registry, name, zwlr_screencopy_manager_v1_interface, version, 1);
     } else if (is(wl_output_interface)) {
         self->m_outputs.insert(name, version);
         Q_EMIT self->outputAdded(name);
