@@ -20,6 +20,12 @@
 
 namespace tessel {
 
+namespace {
+
+constexpr int unblendOversampling = 8;
+
+} // namespace
+
 std::unique_ptr<WaylandConnection> WaylandPlatform::connectToLayerShell() {
     if (qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
         return nullptr;
@@ -151,17 +157,22 @@ QImage WaylandPlatform::captureScreen(const QString&, QSize) const {
 
 void WaylandPlatform::captureScreen(const QString& screenId, QSize size,
                                     std::function<void(QImage)> done) {
-    m_copy->capture(m_outputs->output(screenId), [this, screenId, size,
-                                                  done = std::move(done)](QImage image) {
-        // The paper is read as it shows now, which is what the copy caught unless it just
-        // changed; a moment or two of a fade is all that can differ.
-        const QImage* paper = m_paper->on(screenId);
-        if (!image.isNull() && paper) {
-            image = unblend(image, *paper);
-        }
-        done(image.isNull() ? image
-                            : image.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
-    });
+    m_copy->capture(
+        m_outputs->output(screenId), [this, screenId, size, done = std::move(done)](QImage image) {
+            if (image.isNull()) {
+                done(image);
+                return;
+            }
+            // Paper comes out at a few times the sample's size: within so small a block its alpha
+            // barely varies, and the work is a sliver of the whole output's. It is read as it shows
+            // now, which is what the copy caught unless it just changed.
+            const QSize working = (size * unblendOversampling).boundedTo(image.size());
+            image = image.scaled(working, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+            if (const QImage* paper = m_paper->on(screenId)) {
+                image = unblend(image, *paper);
+            }
+            done(image.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+        });
 }
 
 bool WaylandPlatform::compositorRunning() const {
