@@ -4,10 +4,13 @@
 #include "platform/wayland/SeatInput.h"
 #include "platform/wayland/ShmBuffer.h"
 #include "platform/wayland/ShownPaper.h"
+#include "platform/wayland/SurfaceScale.h"
 #include "platform/wayland/WaylandConnection.h"
 #include "platform/wayland/WaylandOutputs.h"
 
 #include <cmath>
+#include <fractional-scale-v1-client.h>
+#include <viewporter-client.h>
 #include <wayland-client.h>
 #include <wlr-layer-shell-unstable-v1-client.h>
 
@@ -67,9 +70,17 @@ const QImage* LayerSurface::shownPixels() const {
     return m_layer && m_configured && buffer ? &buffer->image() : nullptr;
 }
 
+double LayerSurface::ratio() const {
+    return m_viewport && m_preferredRatio > 0 ? m_preferredRatio : m_scale;
+}
+
 void LayerSurface::setHost(const ScreenInfo& host) {
     m_host = host;
     const int scale = integerScale(host.devicePixelRatio);
+    if (m_viewport) {
+        m_scale = scale; // the compositor's preferred scale decides
+        return;
+    }
     if (scale == m_scale) {
         return;
     }
@@ -110,7 +121,9 @@ void LayerSurface::map() {
         wl_surface_set_input_region(m_surface, nothing);
         wl_region_destroy(nothing);
     }
-    if (wl_surface_get_version(m_surface) >= bufferScaleSince) {
+    if (globals.viewporter && globals.fractionalScale) {
+        scaleByFractions();
+    } else if (wl_surface_get_version(m_surface) >= bufferScaleSince) {
         wl_surface_set_buffer_scale(m_surface, m_scale);
     }
     m_layer = zwlr_layer_shell_v1_get_layer_surface(globals.layerShell, m_surface, output,
@@ -130,7 +143,40 @@ void LayerSurface::map() {
     wl_surface_commit(m_surface);
 }
 
+// Where the compositor names a fractional scale, buffers are drawn at exactly that many pixels a
+// point and a viewport shows them at the surface's size, so scaled outputs stay crisp.
+void LayerSurface::scaleByFractions() {
+    const WaylandGlobals& globals = m_connection.globals();
+    m_viewport = wp_viewporter_get_viewport(globals.viewporter, m_surface);
+    m_fractional =
+        wp_fractional_scale_manager_v1_get_fractional_scale(globals.fractionalScale, m_surface);
+    static const wp_fractional_scale_v1_listener listener = {
+        .preferred_scale = &LayerSurface::onPreferredScale,
+    };
+    wp_fractional_scale_v1_add_listener(m_fractional, &listener, this);
+}
+
+void LayerSurface::onPreferredScale(void* data, wp_fractional_scale_v1*, uint32_t scale) {
+    auto* self = static_cast<LayerSurface*>(data);
+    const double ratio = scale / fractionalDenominator;
+    if (ratio == self->m_preferredRatio) {
+        return;
+    }
+    self->m_preferredRatio = ratio;
+    self->m_buffers = {};
+    self->update(QRect());
+}
+
 void LayerSurface::unmap() {
+    if (m_fractional) {
+        wp_fractional_scale_v1_destroy(m_fractional);
+        m_fractional = nullptr;
+    }
+    if (m_viewport) {
+        wp_viewport_destroy(m_viewport);
+        m_viewport = nullptr;
+    }
+    m_preferredRatio = 0;
     if (m_frame) {
         wl_callback_destroy(m_frame);
         m_frame = nullptr;
@@ -163,6 +209,9 @@ void LayerSurface::configure(uint32_t serial, QSize size) {
         m_size = size;
         m_buffers = {};
         m_damage = bounds();
+        if (m_viewport) {
+            wp_viewport_set_destination(m_viewport, size.width(), size.height());
+        }
     }
     m_configured = true;
     render();
@@ -205,12 +254,12 @@ void LayerSurface::scheduleRender() {
 ShmBuffer* LayerSurface::freeBuffer() {
     for (auto& buffer : m_buffers) {
         if (!buffer) {
-            buffer = ShmBuffer::create(m_connection.globals().shm, m_size * m_scale,
+            buffer = ShmBuffer::create(m_connection.globals().shm, bufferPixels(m_size, ratio()),
                                        [this] { scheduleRender(); });
             if (!buffer) {
                 return nullptr;
             }
-            buffer->image().setDevicePixelRatio(m_scale);
+            buffer->image().setDevicePixelRatio(ratio());
             buffer->stale = bounds();
         }
         if (!buffer->busy) {
@@ -244,8 +293,9 @@ void LayerSurface::render() {
     wl_surface_attach(m_surface, buffer->buffer(), 0, 0);
     for (const QRect& rect : m_damage) {
         if (wl_surface_get_version(m_surface) >= damageBufferSince) {
-            wl_surface_damage_buffer(m_surface, rect.x() * m_scale, rect.y() * m_scale,
-                                     rect.width() * m_scale, rect.height() * m_scale);
+            const QRect pixels = bufferDamage(rect, ratio(), buffer->size());
+            wl_surface_damage_buffer(m_surface, pixels.x(), pixels.y(), pixels.width(),
+                                     pixels.height());
         } else {
             wl_surface_damage(m_surface, rect.x(), rect.y(), rect.width(), rect.height());
         }

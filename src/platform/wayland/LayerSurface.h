@@ -8,6 +8,8 @@
 #include <memory>
 
 struct wl_callback;
+struct wp_fractional_scale_v1;
+struct wp_viewport;
 struct wl_surface;
 struct zwlr_layer_surface_v1;
 
@@ -24,8 +26,9 @@ class WaylandOutputs;
 // with no exclusive zone. Paper takes no keyboard and has an empty input region, so every click
 // passes through; a moment takes the keyboard for itself and hears every key and click, and
 // paper leaves the screen while a moment covers it.
-// Two shared-memory buffers take turns; only what changed is redrawn and reported, and
-// frame callbacks pace the redraws of animations.
+// Buffers have the output's integer scale, or its fractional one where the compositor offers
+// fractional scales and viewports. Two shared-memory buffers take turns; only what changed is
+// redrawn and reported, and frame callbacks pace the redraws of animations.
 class LayerSurface final : public QObject, public OverlaySurface {
     Q_OBJECT
 
@@ -58,9 +61,13 @@ private:
                             uint32_t height);
     static void onClosed(void* data, zwlr_layer_surface_v1* layer);
     static void onFrameDone(void* data, wl_callback* callback, uint32_t time);
+    static void onPreferredScale(void* data, wp_fractional_scale_v1*, uint32_t scale);
 
     bool isMoment() const { return m_input != nullptr; }
     void map();
+    void scaleByFractions();
+    // Buffer pixels a surface point.
+    double ratio() const;
     void unmap();
     void configure(uint32_t serial, QSize size);
     void scheduleRender();
@@ -82,6 +89,10 @@ private:
     wl_callback* m_frame = nullptr;
     QSize m_size;
     int m_scale = 1;
+    wp_viewport* m_viewport = nullptr;
+    wp_fractional_scale_v1* m_fractional = nullptr;
+    // The compositor's fractional scale; none (0) until it names one.
+    double m_preferredRatio = 0;
     bool m_configured = false;
     bool m_renderQueued = false;
     QRegion m_damage;
