@@ -25,10 +25,10 @@ _tessel_words() {
     2:paper) echo list; _tessel_first_fields paper list ;;
     2:export) echo tile field preview ;;
     2:export-paper) _tessel_first_fields paper list ;;
-    2:shortcut) echo list set clear ;;
+    2:shortcut) echo list set clear run ;;
     2:focus-filter) echo on off ;;
     3:export) _tessel_first_fields paper list ;;
-    3:shortcut) [[ $sub == set || $sub == clear ]] && _tessel_first_fields shortcut list ;;
+    3:shortcut) [[ $sub == set || $sub == clear || $sub == run ]] && _tessel_first_fields shortcut list ;;
     *:settings) [[ $sub == show ]] && echo --file ;;
     *:paper) [[ $sub != list ]] && echo --gsm ;;
     *:export)

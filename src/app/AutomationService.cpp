@@ -238,4 +238,11 @@ void ControlAdaptor::ClearShortcut(const QString& name, const QDBusMessage& mess
     m_service.shortcuts().clear(name);
 }
 
+void ControlAdaptor::RunShortcut(const QString& name, const QDBusMessage& message) {
+    if (!ShortcutActions::run(m_service.store(), name)) {
+        AutomationService::refuse(message,
+                                  QStringLiteral("There is no shortcut \"%1\".").arg(name));
+    }
+}
+
 } // namespace tessel

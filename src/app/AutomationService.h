@@ -82,6 +82,8 @@ public Q_SLOTS:
     // Returns the combination as Tessel writes it.
     QString SetShortcut(const QString& name, const QString& keys, const QDBusMessage& message);
     void ClearShortcut(const QString& name, const QDBusMessage& message);
+    // Runs the action, for key bindings the desktop itself holds.
+    void RunShortcut(const QString& name, const QDBusMessage& message);
 
 private:
     AutomationService& m_service;

@@ -3,10 +3,12 @@
 #include "app/AppLog.h"
 #include "overlay/WindowSurface.h"
 #include "platform/NoHotKeys.h"
+#include "platform/desktop/PortalShortcuts.h"
 #include "platform/wayland/WaylandConnection.h"
 #include "platform/wayland/WaylandPlatform.h"
 #include "platform/x11/GlobalHotKeys.h"
 #include "platform/x11/X11Platform.h"
+#include "shortcuts/ShortcutActions.h"
 
 namespace tessel {
 
@@ -19,8 +21,14 @@ Backend waylandBackend(std::unique_ptr<WaylandConnection> connection,
     auto platform = std::make_unique<WaylandPlatform>(std::move(connection), defaultsDirectory);
     OverlaySurfaceFactory surfaces = platform->overlaySurfaces();
     MomentSurfaceFactory moments = platform->momentSurfaces();
-    return {std::move(platform), std::make_unique<NoHotKeys>(), std::move(surfaces),
-            std::move(moments)};
+    std::unique_ptr<HotKeys> hotKeys;
+    if (platform->unavailable(DesktopAbility::globalShortcuts)) {
+        hotKeys = std::make_unique<NoHotKeys>();
+    } else {
+        hotKeys = std::make_unique<PortalShortcuts>(QDBusConnection::sessionBus(),
+                                                    &ShortcutActions::title);
+    }
+    return {std::move(platform), std::move(hotKeys), std::move(surfaces), std::move(moments)};
 }
 
 Backend x11Backend(const QString& defaultsDirectory) {

@@ -60,6 +60,8 @@ Commands for the running Tessel:
   shortcut set NAME COMBO       Bind a shortcut system-wide, e.g. 'shortcut set togglePaper
                                 Ctrl+Alt+P'. Modifiers: Ctrl, Alt, Shift, Super.
   shortcut clear NAME           Unbind a shortcut.
+  shortcut run NAME             Do what the shortcut does, e.g. from your desktop's own key
+                                bindings where it lets no app set system-wide shortcuts.
   The same actions are on D-Bus: 'gapplication action com.corvane.Tessel snooze 30'.
 
 Options:

@@ -76,11 +76,15 @@ int runShortcutCommand(const QStringList& arguments, const CommandIO& io) {
     if (verb == u"clear" && arguments.size() == 3 && named) {
         return clear(name, io);
     }
-    if ((verb == u"set" || verb == u"clear") && arguments.size() > 2 && !named) {
+    if (verb == u"run" && arguments.size() == 3 && named) {
+        return BusClient::report(BusClient().control(QStringLiteral("RunShortcut"), {name}), io);
+    }
+    if ((verb == u"set" || verb == u"clear" || verb == u"run") && arguments.size() > 2 && !named) {
         return io.fail(QStringLiteral("there is no shortcut \"%1\"; the shortcuts are %2.")
                            .arg(name, ShortcutActions::names().join(u", ")));
     }
-    return io.usage(QStringLiteral("tessel shortcut set NAME COMBO | clear NAME | list"));
+    return io.usage(
+        QStringLiteral("tessel shortcut set NAME COMBO | clear NAME | run NAME | list"));
 }
 
 } // namespace tessel

@@ -108,6 +108,15 @@ public:
     // A small capture of one screen without Tessel's own windows, or a null image.
     virtual bool screenCaptureAllowed() const = 0;
     virtual QImage captureScreen(const QString& screenId, QSize size) const = 0;
+    // The same answered later, `done` running on the main thread; desktops whose captures
+    // come back later override it.
+    virtual void captureScreen(const QString& screenId, QSize size,
+                               std::function<void(QImage)> done) {
+        QMetaObject::invokeMethod(
+            this,
+            [this, screenId, size, done = std::move(done)] { done(captureScreen(screenId, size)); },
+            Qt::QueuedConnection);
+    }
 
     virtual QDateTime now() const = 0;
     virtual QTimeZone timeZone() const = 0;

@@ -4,6 +4,8 @@
 #include "core/Store.h"
 #include "paper/Paper.h"
 
+#include <QHash>
+
 #include <algorithm>
 
 namespace tessel {
@@ -47,6 +49,19 @@ const QStringList& ShortcutActions::names() {
         QStringLiteral("readingRuler"),
     };
     return list;
+}
+
+QString ShortcutActions::title(const QString& name) {
+    static const QHash<QString, QString> titles{
+        {QStringLiteral("togglePaper"), QStringLiteral("Paper on or off")},
+        {QStringLiteral("snoozeHour"), QStringLiteral("Snooze for an hour")},
+        {QStringLiteral("nextPaper"), QStringLiteral("Next paper")},
+        {QStringLiteral("heavier"), QStringLiteral("Heavier paper")},
+        {QStringLiteral("lighter"), QStringLiteral("Lighter paper")},
+        {QStringLiteral("focusSheet"), QStringLiteral("Focus Sheet")},
+        {QStringLiteral("readingRuler"), QStringLiteral("Reading Ruler")},
+    };
+    return titles.value(name, name);
 }
 
 bool ShortcutActions::run(Store& store, const QString& name) {

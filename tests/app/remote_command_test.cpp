@@ -94,6 +94,10 @@ TEST_F(RemoteCommands, ShortcutsAreBoundByTheRunningTessel) {
 
     ASSERT_EQ(tessel({u"shortcut"_s, u"clear"_s, u"togglePaper"_s}).code, 0);
     EXPECT_TRUE(hotKeys.bound().isEmpty());
+
+    // What a desktop's own key binding runs where Tessel cannot bind keys itself.
+    ASSERT_EQ(tessel({u"shortcut"_s, u"run"_s, u"togglePaper"_s}).code, 0);
+    EXPECT_TRUE(settings().enabled);
 }
 
 // Without a panel icon it opens the popover's controls in a window; with one, Settings.

@@ -36,6 +36,7 @@ public:
         return m_unavailable.value(ability);
     }
     std::optional<QPointF> cursorPosition() const override { return m_cursor; }
+    using Platform::captureScreen;
     bool screenCaptureAllowed() const override { return m_captureAllowed; }
     QImage captureScreen(const QString& screenId, QSize size) const override;
     QDateTime now() const override { return m_now; }

@@ -1,8 +1,7 @@
+#include "SwayTest.h"
 #include "TestDesktop.h"
-#include "TestSway.h"
 
 #include <QColor>
-#include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -57,46 +56,8 @@ bool typeKey() {
     return wtype.waitForFinished(10000) && wtype.exitCode() == 0;
 }
 
-QByteArray readFile(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-// A full-screen native window in one colour; it logs the clicks it receives.
-class SolidWindow {
-public:
-    SolidWindow(const test::TestSway& sway, const char* appId, const QString& log)
-        : m_log(log) {
-        std::vector<std::string> environment = sway.clientEnvironment();
-        environment.emplace_back("ASAN_OPTIONS=detect_leaks=0");
-        m_process = std::make_unique<test::ChildProcess>(
-            std::vector<std::string>{TESSEL_SOLID_WINDOW, appId, "ffffff"}, log.toStdString(),
-            environment);
-    }
-
-    bool isShown() const { return readFile(m_log).contains("ready\n"); }
-    bool received(const QByteArray& line) const { return readFile(m_log).contains(line + '\n'); }
-    qsizetype count(const QByteArray& line) const { return readFile(m_log).count(line + '\n'); }
-
-private:
-    QString m_log;
-    std::unique_ptr<test::ChildProcess> m_process;
-};
-
-class WaylandOverlay : public ::testing::Test {
+class WaylandOverlay : public test::SwayTest {
 protected:
-    static void SetUpTestSuite() {
-        if (test::TestSway::available()) {
-            sway = std::make_unique<test::TestSway>();
-            sway->exportEnvironment();
-        }
-    }
-    static void TearDownTestSuite() { sway.reset(); }
-
-    void SetUp() override {
-        ASSERT_TRUE(sway) << "the Wayland tests need sway, swaymsg, grim, wtype and dbus-daemon";
-    }
-
     // Starts Tessel on the compositor with these settings.
     std::unique_ptr<test::TesselProcess> run(const QByteArray& settings) {
         auto tessel = std::make_unique<test::TesselProcess>(settings);
@@ -104,22 +65,8 @@ protected:
         return tessel;
     }
 
-    std::unique_ptr<SolidWindow> openWindow(const char* appId) {
-        auto window = std::make_unique<SolidWindow>(
-            *sway, appId, sway->logPath(appId) + QString::number(++m_windows));
-        EXPECT_TRUE(waitFor([&] { return window->isShown(); })) << appId << " did not show";
-        return window;
-    }
-
     QColor pixel() const { return sway->pixel(overWindow); }
-
-    static std::unique_ptr<test::TestSway> sway;
-
-private:
-    int m_windows = 0;
 };
-
-std::unique_ptr<test::TestSway> WaylandOverlay::sway;
 
 const QByteArray paperOn = R"({"onboarded": true, "day": {"paper": "kozo", "gsm": 300}})";
 

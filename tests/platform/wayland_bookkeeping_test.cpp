@@ -1,4 +1,5 @@
 #include "platform/wayland/IdleClock.h"
+#include "platform/wayland/SurfaceScale.h"
 #include "platform/wayland/ToplevelList.h"
 
 #include <gtest/gtest.h>
@@ -109,6 +110,27 @@ TEST_F(Toplevels, RunningAppsAreListedOnceInTheOrderTheyCame) {
     list.remove(terminal);
     EXPECT_EQ(list.runningAppIds(), QStringList{QStringLiteral("org.example.Editor")});
     EXPECT_EQ(list.windowOf(QStringLiteral("foot")), std::nullopt);
+}
+
+TEST(SurfaceScale, BuffersAndDamageFollowFractionalScales) {
+    const struct {
+        double ratio;
+        QSize buffer;
+        QRect damage;
+    } rows[] = {
+        {1, {1366, 768}, {10, 10, 3, 3}},
+        {1.25, {1708, 960}, {12, 12, 5, 5}},
+        {1.5, {2049, 1152}, {15, 15, 5, 5}},
+        {2, {2732, 1536}, {20, 20, 6, 6}},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.ratio);
+        EXPECT_EQ(bufferPixels({1366, 768}, row.ratio), row.buffer);
+        EXPECT_EQ(bufferDamage({10, 10, 3, 3}, row.ratio, row.buffer), row.damage);
+    }
+    // Damage at the far edge stays inside a buffer rounded down.
+    EXPECT_EQ(bufferDamage({1360, 760, 5, 8}, 1.25, bufferPixels({1365, 768}, 1.25)),
+              QRect(1700, 950, 6, 10));
 }
 
 } // namespace

@@ -3,10 +3,14 @@
 #include "platform/wayland/MomentCover.h"
 #include "platform/wayland/SeatInput.h"
 #include "platform/wayland/ShmBuffer.h"
+#include "platform/wayland/ShownPaper.h"
+#include "platform/wayland/SurfaceScale.h"
 #include "platform/wayland/WaylandConnection.h"
 #include "platform/wayland/WaylandOutputs.h"
 
 #include <cmath>
+#include <fractional-scale-v1-client.h>
+#include <viewporter-client.h>
 #include <wayland-client.h>
 #include <wlr-layer-shell-unstable-v1-client.h>
 
@@ -30,19 +34,20 @@ int integerScale(qreal devicePixelRatio) {
 
 } // namespace
 
-LayerSurface::LayerSurface(WaylandConnection& connection, WaylandOutputs& outputs,
-                           MomentCover& cover, const ScreenInfo& host, OverlayPaint paint,
+LayerSurface::LayerSurface(const Shared& shared, const ScreenInfo& host, OverlayPaint paint,
                            SeatInput* input, std::function<void()> pressed)
-    : m_connection(connection)
-    , m_outputs(outputs)
-    , m_cover(cover)
+    : m_connection(shared.connection)
+    , m_outputs(shared.outputs)
+    , m_cover(shared.cover)
+    , m_paper(shared.paper)
     , m_host(host)
     , m_paint(std::move(paint))
     , m_input(pressed ? input : nullptr)
     , m_pressed(std::move(pressed))
     , m_scale(integerScale(host.devicePixelRatio)) {
     if (!isMoment()) {
-        connect(&cover, &MomentCover::changed, this, [this](const QString& screenId) {
+        m_paper.add(this);
+        connect(&m_cover, &MomentCover::changed, this, [this](const QString& screenId) {
             if (screenId != m_host.id || !m_shown) {
                 return;
             }
@@ -56,12 +61,26 @@ LayerSurface::LayerSurface(WaylandConnection& connection, WaylandOutputs& output
 }
 
 LayerSurface::~LayerSurface() {
+    m_paper.remove(this);
     unmap();
+}
+
+const QImage* LayerSurface::shownPixels() const {
+    const auto& buffer = m_buffers[m_attached];
+    return m_layer && m_configured && buffer ? &buffer->image() : nullptr;
+}
+
+double LayerSurface::ratio() const {
+    return m_viewport && m_preferredRatio > 0 ? m_preferredRatio : m_scale;
 }
 
 void LayerSurface::setHost(const ScreenInfo& host) {
     m_host = host;
     const int scale = integerScale(host.devicePixelRatio);
+    if (m_viewport) {
+        m_scale = scale; // the compositor's preferred scale decides
+        return;
+    }
     if (scale == m_scale) {
         return;
     }
@@ -102,7 +121,9 @@ void LayerSurface::map() {
         wl_surface_set_input_region(m_surface, nothing);
         wl_region_destroy(nothing);
     }
-    if (wl_surface_get_version(m_surface) >= bufferScaleSince) {
+    if (globals.viewporter && globals.fractionalScale) {
+        scaleByFractions();
+    } else if (wl_surface_get_version(m_surface) >= bufferScaleSince) {
         wl_surface_set_buffer_scale(m_surface, m_scale);
     }
     m_layer = zwlr_layer_shell_v1_get_layer_surface(globals.layerShell, m_surface, output,
@@ -122,7 +143,40 @@ void LayerSurface::map() {
     wl_surface_commit(m_surface);
 }
 
+// Where the compositor names a fractional scale, buffers are drawn at exactly that many pixels a
+// point and a viewport shows them at the surface's size, so scaled outputs stay crisp.
+void LayerSurface::scaleByFractions() {
+    const WaylandGlobals& globals = m_connection.globals();
+    m_viewport = wp_viewporter_get_viewport(globals.viewporter, m_surface);
+    m_fractional =
+        wp_fractional_scale_manager_v1_get_fractional_scale(globals.fractionalScale, m_surface);
+    static const wp_fractional_scale_v1_listener listener = {
+        .preferred_scale = &LayerSurface::onPreferredScale,
+    };
+    wp_fractional_scale_v1_add_listener(m_fractional, &listener, this);
+}
+
+void LayerSurface::onPreferredScale(void* data, wp_fractional_scale_v1*, uint32_t scale) {
+    auto* self = static_cast<LayerSurface*>(data);
+    const double ratio = scale / fractionalDenominator;
+    if (ratio == self->m_preferredRatio) {
+        return;
+    }
+    self->m_preferredRatio = ratio;
+    self->m_buffers = {};
+    self->update(QRect());
+}
+
 void LayerSurface::unmap() {
+    if (m_fractional) {
+        wp_fractional_scale_v1_destroy(m_fractional);
+        m_fractional = nullptr;
+    }
+    if (m_viewport) {
+        wp_viewport_destroy(m_viewport);
+        m_viewport = nullptr;
+    }
+    m_preferredRatio = 0;
     if (m_frame) {
         wl_callback_destroy(m_frame);
         m_frame = nullptr;
@@ -155,6 +209,9 @@ void LayerSurface::configure(uint32_t serial, QSize size) {
         m_size = size;
         m_buffers = {};
         m_damage = bounds();
+        if (m_viewport) {
+            wp_viewport_set_destination(m_viewport, size.width(), size.height());
+        }
     }
     m_configured = true;
     render();
@@ -197,12 +254,12 @@ void LayerSurface::scheduleRender() {
 ShmBuffer* LayerSurface::freeBuffer() {
     for (auto& buffer : m_buffers) {
         if (!buffer) {
-            buffer = ShmBuffer::create(m_connection.globals().shm, m_size * m_scale,
+            buffer = ShmBuffer::create(m_connection.globals().shm, bufferPixels(m_size, ratio()),
                                        [this] { scheduleRender(); });
             if (!buffer) {
                 return nullptr;
             }
-            buffer->image().setDevicePixelRatio(m_scale);
+            buffer->image().setDevicePixelRatio(ratio());
             buffer->stale = bounds();
         }
         if (!buffer->busy) {
@@ -232,11 +289,13 @@ void LayerSurface::render() {
         }
     }
     buffer->stale = QRegion();
+    m_attached = static_cast<std::size_t>(buffer == m_buffers[1].get());
     wl_surface_attach(m_surface, buffer->buffer(), 0, 0);
     for (const QRect& rect : m_damage) {
         if (wl_surface_get_version(m_surface) >= damageBufferSince) {
-            wl_surface_damage_buffer(m_surface, rect.x() * m_scale, rect.y() * m_scale,
-                                     rect.width() * m_scale, rect.height() * m_scale);
+            const QRect pixels = bufferDamage(rect, ratio(), buffer->size());
+            wl_surface_damage_buffer(m_surface, pixels.x(), pixels.y(), pixels.width(),
+                                     pixels.height());
         } else {
             wl_surface_damage(m_surface, rect.x(), rect.y(), rect.width(), rect.height());
         }

@@ -15,7 +15,7 @@ constexpr int bytesPerPixel = 4;
 } // namespace
 
 std::unique_ptr<ShmBuffer> ShmBuffer::create(wl_shm* shm, QSize pixels,
-                                             std::function<void()> released) {
+                                             std::function<void()> released, bool opaque) {
     if (!shm || pixels.isEmpty()) {
         return nullptr;
     }
@@ -36,13 +36,15 @@ std::unique_ptr<ShmBuffer> ShmBuffer::create(wl_shm* shm, QSize pixels,
         return nullptr;
     }
     wl_shm_pool* pool = wl_shm_create_pool(shm, fd, static_cast<int32_t>(bytes));
-    wl_buffer* buffer = wl_shm_pool_create_buffer(pool, 0, pixels.width(), pixels.height(), stride,
-                                                  WL_SHM_FORMAT_ARGB8888);
+    wl_buffer* buffer =
+        wl_shm_pool_create_buffer(pool, 0, pixels.width(), pixels.height(), stride,
+                                  opaque ? WL_SHM_FORMAT_XRGB8888 : WL_SHM_FORMAT_ARGB8888);
     wl_shm_pool_destroy(pool);
     close(fd);
-    // ARGB8888 is premultiplied, in native byte order: Qt's ARGB32_Premultiplied.
+    // ARGB8888 is premultiplied, in native byte order: Qt's ARGB32_Premultiplied; XRGB8888
+    // is Qt's RGB32.
     QImage image(static_cast<uchar*>(memory), pixels.width(), pixels.height(), stride,
-                 QImage::Format_ARGB32_Premultiplied);
+                 opaque ? QImage::Format_RGB32 : QImage::Format_ARGB32_Premultiplied);
     return std::unique_ptr<ShmBuffer>(new ShmBuffer(buffer, static_cast<uchar*>(memory), bytes,
                                                     std::move(image), std::move(released)));
 }

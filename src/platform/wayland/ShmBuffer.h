@@ -11,13 +11,14 @@ struct wl_shm;
 
 namespace tessel {
 
-// A premultiplied ARGB buffer in memory shared with the compositor, painted through a QImage.
+// A premultiplied ARGB buffer in memory shared with the compositor, painted through a QImage
+// (or an opaque XRGB one for the compositor to copy the screen into).
 // It is busy from attaching until the compositor releases it.
 class ShmBuffer {
 public:
     // Null when the memory cannot be had. `released` runs whenever the compositor lets go.
     static std::unique_ptr<ShmBuffer> create(wl_shm* shm, QSize pixels,
-                                             std::function<void()> released);
+                                             std::function<void()> released, bool opaque = false);
     ~ShmBuffer();
 
     ShmBuffer(const ShmBuffer&) = delete;

@@ -10,10 +10,13 @@
 #include <cerrno>
 #include <cstring>
 #include <ext-idle-notify-v1-client.h>
+#include <fractional-scale-v1-client.h>
 #include <kde-idle-client.h>
+#include <viewporter-client.h>
 #include <wayland-client.h>
 #include <wlr-foreign-toplevel-management-unstable-v1-client.h>
 #include <wlr-layer-shell-unstable-v1-client.h>
+#include <wlr-screencopy-unstable-v1-client.h>
 #include <xdg-output-unstable-v1-client.h>
 
 namespace tessel {
@@ -70,6 +73,9 @@ WaylandConnection::~WaylandConnection() {
             destroyer(proxy);
         }
     };
+    destroy(m_globals.fractionalScale, &wp_fractional_scale_manager_v1_destroy);
+    destroy(m_globals.viewporter, &wp_viewporter_destroy);
+    destroy(m_globals.screencopy, &zwlr_screencopy_manager_v1_destroy);
     destroy(m_globals.toplevels, &zwlr_foreign_toplevel_manager_v1_destroy);
     destroy(m_globals.kdeIdle, &org_kde_kwin_idle_destroy);
     destroy(m_globals.idleNotifier, &ext_idle_notifier_v1_destroy);
@@ -112,6 +118,14 @@ void WaylandConnection::onGlobal(void* data, wl_registry* registry, uint32_t nam
     } else if (is(zwlr_foreign_toplevel_manager_v1_interface)) {
         g.toplevels = bind<zwlr_foreign_toplevel_manager_v1>(
             registry, name, zwlr_foreign_toplevel_manager_v1_interface, version, toplevelsVersion);
+    } else if (is(zwlr_screencopy_manager_v1_interface)) {
+        g.screencopy = bind<zwlr_screencopy_manager_v1>(
+            registry, name, zwlr_screencopy_manager_v1_interface, version, 1);
+    } else if (is(wp_viewporter_interface)) {
+        g.viewporter = bind<wp_viewporter>(registry, name, wp_viewporter_interface, version, 1);
+    } else if (is(wp_fractional_scale_manager_v1_interface)) {
+        g.fractionalScale = bind<wp_fractional_scale_manager_v1>(
+            registry, name, wp_fractional_scale_manager_v1_interface, version, 1);
     } else if (is(wl_output_interface)) {
         self->m_outputs.insert(name, version);
         Q_EMIT self->outputAdded(name);

@@ -14,8 +14,11 @@ struct wl_output;
 struct wl_registry;
 struct wl_seat;
 struct wl_shm;
+struct wp_fractional_scale_manager_v1;
+struct wp_viewporter;
 struct zwlr_foreign_toplevel_manager_v1;
 struct zwlr_layer_shell_v1;
+struct zwlr_screencopy_manager_v1;
 struct zxdg_output_manager_v1;
 
 class QSocketNotifier;
@@ -32,6 +35,9 @@ struct WaylandGlobals {
     ext_idle_notifier_v1* idleNotifier = nullptr;
     org_kde_kwin_idle* kdeIdle = nullptr;
     zwlr_foreign_toplevel_manager_v1* toplevels = nullptr;
+    zwlr_screencopy_manager_v1* screencopy = nullptr;
+    wp_viewporter* viewporter = nullptr;
+    wp_fractional_scale_manager_v1* fractionalScale = nullptr;
 };
 
 // Tessel's own connection to the compositor, independent of whichever platform Qt uses.

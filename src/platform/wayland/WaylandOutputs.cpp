@@ -187,13 +187,18 @@ QList<ScreenInfo> WaylandOutputs::screens() const {
         return screens;
     }
     const QStringList ids = identifiers(outputs);
-    const qreal bottomEdge = outputs.front()->layout().bottom() + 1;
+    const qreal bottomEdge = this->bottomEdge();
     for (qsizetype i = 0; i < outputs.size(); ++i) {
         const Output* output = outputs[i];
         screens.append({ids[i], output->name, toYUpRect(QRectF(output->layout()), bottomEdge),
                         static_cast<qreal>(output->scale)});
     }
     return screens;
+}
+
+qreal WaylandOutputs::bottomEdge() const {
+    const QList<const Output*> outputs = described();
+    return outputs.isEmpty() ? 0 : outputs.front()->layout().bottom() + 1;
 }
 
 wl_output* WaylandOutputs::output(const QString& screenId) const {

@@ -26,6 +26,8 @@ public:
 
     // Outputs described in full, the one at the origin first (Wayland has no primary).
     QList<ScreenInfo> screens() const;
+    // Where the y-up origin lies in the compositor's layout: the first screen's bottom edge.
+    qreal bottomEdge() const;
     // The output behind a screen, or null once it is gone.
     wl_output* output(const QString& screenId) const;
 

@@ -1,11 +1,17 @@
 #include "platform/wayland/WaylandPlatform.h"
 
+#include "platform/GlobalFrames.h"
 #include "platform/PlatformLog.h"
+#include "platform/Unblend.h"
 #include "platform/desktop/DesktopEntries.h"
+#include "platform/desktop/PortalShortcuts.h"
 #include "platform/wayland/IdleWatcher.h"
 #include "platform/wayland/LayerSurface.h"
 #include "platform/wayland/MomentCover.h"
+#include "platform/wayland/ScreenCopy.h"
 #include "platform/wayland/SeatInput.h"
+#include "platform/wayland/ShownPaper.h"
+#include "platform/wayland/SwayWindows.h"
 #include "platform/wayland/Toplevels.h"
 #include "platform/wayland/WaylandConnection.h"
 #include "platform/wayland/WaylandOutputs.h"
@@ -13,6 +19,12 @@
 #include <QCoreApplication>
 
 namespace tessel {
+
+namespace {
+
+constexpr int unblendOversampling = 8;
+
+} // namespace
 
 std::unique_ptr<WaylandConnection> WaylandPlatform::connectToLayerShell() {
     if (qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
@@ -35,7 +47,11 @@ WaylandPlatform::WaylandPlatform(std::unique_ptr<WaylandConnection> connection,
     , m_toplevels(std::make_unique<Toplevels>(*m_connection, *m_entries))
     , m_idle(std::make_unique<IdleWatcher>(*m_connection))
     , m_input(std::make_unique<SeatInput>(*m_connection))
-    , m_cover(std::make_unique<MomentCover>()) {
+    , m_cover(std::make_unique<MomentCover>())
+    , m_paper(std::make_unique<ShownPaper>())
+    , m_copy(std::make_unique<ScreenCopy>(*m_connection))
+    , m_sway(SwayWindows::connectToSway())
+    , m_portalShortcuts(PortalShortcuts::available(QDBusConnection::sessionBus())) {
     // Outputs describe themselves, and toplevels list themselves, in answer to binding.
     m_connection->roundTrip();
     m_connection->roundTrip();
@@ -55,17 +71,20 @@ void WaylandPlatform::forwardSignals() {
 
 OverlaySurfaceFactory WaylandPlatform::overlaySurfaces() {
     return [this](const ScreenInfo& host, OverlayPaint paint) -> std::unique_ptr<OverlaySurface> {
-        return std::make_unique<LayerSurface>(*m_connection, *m_outputs, *m_cover, host,
-                                              std::move(paint));
+        return std::make_unique<LayerSurface>(shared(), host, std::move(paint));
     };
 }
 
 MomentSurfaceFactory WaylandPlatform::momentSurfaces() {
     return [this](const ScreenInfo& host, OverlayPaint paint,
                   std::function<void()> pressed) -> std::unique_ptr<OverlaySurface> {
-        return std::make_unique<LayerSurface>(*m_connection, *m_outputs, *m_cover, host,
-                                              std::move(paint), m_input.get(), std::move(pressed));
+        return std::make_unique<LayerSurface>(shared(), host, std::move(paint), m_input.get(),
+                                              std::move(pressed));
     };
+}
+
+LayerSurface::Shared WaylandPlatform::shared() {
+    return {*m_connection, *m_outputs, *m_cover, *m_paper};
 }
 
 std::optional<QString> WaylandPlatform::unavailable(DesktopAbility ability) const {
@@ -73,16 +92,25 @@ std::optional<QString> WaylandPlatform::unavailable(DesktopAbility ability) cons
     case DesktopAbility::pointer:
         return QStringLiteral("This desktop does not tell apps where the pointer is.");
     case DesktopAbility::frontWindow:
-        return QStringLiteral("This desktop does not tell apps where the front window is.");
+        if (!m_sway) {
+            return QStringLiteral("This desktop does not tell apps where the front window is.");
+        }
+        return std::nullopt;
     case DesktopAbility::frontApp:
         if (!m_connection->globals().toplevels) {
             return QStringLiteral("This desktop does not tell apps which app is in front.");
         }
         return std::nullopt;
     case DesktopAbility::globalShortcuts:
-        return QStringLiteral("This desktop does not let apps set system-wide shortcuts.");
+        if (!m_portalShortcuts) {
+            return QStringLiteral("This desktop does not let apps set system-wide shortcuts.");
+        }
+        return std::nullopt;
     case DesktopAbility::screenCapture:
-        return QStringLiteral("This desktop does not let Tessel look at the screen.");
+        if (!m_copy->isAvailable()) {
+            return QStringLiteral("This desktop does not let Tessel look at the screen.");
+        }
+        return std::nullopt;
     }
     return std::nullopt;
 }
@@ -107,8 +135,12 @@ QList<InstalledApp> WaylandPlatform::installedApps() const {
     return m_entries->visibleApps();
 }
 
-std::optional<QRectF> WaylandPlatform::frontWindowRect(std::optional<qint32>) const {
-    return std::nullopt;
+std::optional<QRectF> WaylandPlatform::frontWindowRect(std::optional<qint32> pid) const {
+    const auto frame = m_sway ? m_sway->frontWindow(pid) : std::nullopt;
+    if (!frame) {
+        return std::nullopt;
+    }
+    return toYUpRect(QRectF(*frame), m_outputs->bottomEdge());
 }
 
 std::optional<QPointF> WaylandPlatform::cursorPosition() const {
@@ -116,11 +148,31 @@ std::optional<QPointF> WaylandPlatform::cursorPosition() const {
 }
 
 bool WaylandPlatform::screenCaptureAllowed() const {
-    return false;
+    return m_copy->isAvailable();
 }
 
 QImage WaylandPlatform::captureScreen(const QString&, QSize) const {
     return {};
+}
+
+void WaylandPlatform::captureScreen(const QString& screenId, QSize size,
+                                    std::function<void(QImage)> done) {
+    m_copy->capture(
+        m_outputs->output(screenId), [this, screenId, size, done = std::move(done)](QImage image) {
+            if (image.isNull()) {
+                done(image);
+                return;
+            }
+            // Paper comes out at a few times the sample's size: within so small a block its alpha
+            // barely varies, and the work is a sliver of the whole output's. It is read as it shows
+            // now, which is what the copy caught unless it just changed.
+            const QSize working = (size * unblendOversampling).boundedTo(image.size());
+            image = image.scaled(working, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+            if (const QImage* paper = m_paper->on(screenId)) {
+                image = unblend(image, *paper);
+            }
+            done(image.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+        });
 }
 
 bool WaylandPlatform::compositorRunning() const {

@@ -2,6 +2,7 @@
 
 #include "platform/OverlaySurface.h"
 #include "platform/desktop/DesktopPlatform.h"
+#include "platform/wayland/LayerSurface.h"
 
 #include <memory>
 
@@ -10,15 +11,19 @@ namespace tessel {
 class DesktopEntries;
 class IdleWatcher;
 class MomentCover;
+class ScreenCopy;
+class ShownPaper;
 class SeatInput;
+class SwayWindows;
 class Toplevels;
 class WaylandConnection;
 class WaylandOutputs;
 
 // The platform of a Wayland session whose compositor offers the layer shell. Screens, idle
 // time and the front app come from the compositor over Tessel's own connection, never from
-// XWayland; what no protocol offered here gives (the pointer, the front window's frame,
-// screen capture) is reported as unknown.
+// XWayland; the front window's frame from sway's IPC where it runs; captures from wlroots'
+// screen copy, with Tessel's own paper taken back out; what nothing here gives is reported
+// as unknown.
 class WaylandPlatform final : public DesktopPlatform {
     Q_OBJECT
 
@@ -43,13 +48,17 @@ public:
     std::optional<QRectF> frontWindowRect(std::optional<qint32> pid) const override;
     std::optional<QPointF> cursorPosition() const override;
     bool screenCaptureAllowed() const override;
+    // Only later: a screen copy comes back from the event loop.
     QImage captureScreen(const QString& screenId, QSize size) const override;
+    void captureScreen(const QString& screenId, QSize size,
+                       std::function<void(QImage)> done) override;
     bool compositorRunning() const override;
     double idleSeconds() const override;
     void bringToFront(const AppInfo& app) override;
 
 private:
     void forwardSignals();
+    LayerSurface::Shared shared();
 
     std::unique_ptr<WaylandConnection> m_connection;
     std::unique_ptr<WaylandOutputs> m_outputs;
@@ -58,6 +67,12 @@ private:
     std::unique_ptr<IdleWatcher> m_idle;
     std::unique_ptr<SeatInput> m_input;
     std::unique_ptr<MomentCover> m_cover;
+    std::unique_ptr<ShownPaper> m_paper;
+    std::unique_ptr<ScreenCopy> m_copy;
+    // The front window's frame, where sway's IPC tells it.
+    std::unique_ptr<SwayWindows> m_sway;
+    // Whether the desktop's portal binds shortcuts for apps.
+    bool m_portalShortcuts;
 };
 
 } // namespace tessel

@@ -32,6 +32,7 @@ public:
     QList<InstalledApp> installedApps() const override;
     std::optional<QRectF> frontWindowRect(std::optional<qint32> pid) const override;
     std::optional<QPointF> cursorPosition() const override;
+    using Platform::captureScreen;
     bool screenCaptureAllowed() const override;
     QImage captureScreen(const QString& screenId, QSize size) const override;
     bool compositorRunning() const override;

@@ -8,6 +8,7 @@
 #include "ui/kit/SlotSwitch.h"
 #include "ui/kit/Toggle.h"
 #include "ui/kit/WeightRuler.h"
+#include "ui/kit/WhyNotNote.h"
 #include "ui/popover/Divider.h"
 #include "ui/popover/LampRow.h"
 #include "ui/popover/PaperSheet.h"
@@ -34,16 +35,18 @@ constexpr int sheetSide = 14;
 constexpr int sectionGap = 14;
 constexpr int rulerGap = 16;
 
-// The reading tools, each with the setting its chip switches.
+// The reading tools, each with the setting its chip switches
+// and what the desktop must give for it to work.
 struct Tool {
     const char* title;
     Glyph glyph;
     bool Settings::*setting;
+    std::optional<DesktopAbility> needs;
 };
 
-constexpr Tool tools[] = {{"Focus", Glyph::scope, &Settings::focusSheet},
-                          {"Ruler", Glyph::ruler, &Settings::ruler},
-                          {"Rest", Glyph::eye, &Settings::rest}};
+constexpr Tool tools[] = {{"Focus", Glyph::scope, &Settings::focusSheet, std::nullopt},
+                          {"Ruler", Glyph::ruler, &Settings::ruler, DesktopAbility::pointer},
+                          {"Rest", Glyph::eye, &Settings::rest, std::nullopt}};
 
 constexpr Qt::WindowFlags asPopup = Qt::Popup | Qt::FramelessWindowHint;
 // A fixed width and a height set by its content, so no maximising either.
@@ -109,6 +112,9 @@ QWidget* PopoverView::toolChips() {
         connect(chip, &QAbstractButton::clicked, this, [this, setting = tool.setting](bool on) {
             m_store.updateSettings([&](Settings& s) { s.*setting = on; });
         });
+        if (tool.needs) {
+            WhyNotNote::disable(*chip, m_store.platform().unavailable(*tool.needs));
+        }
         layout->addWidget(chip);
         m_chips.append(chip);
     }

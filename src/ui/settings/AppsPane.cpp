@@ -2,6 +2,7 @@
 
 #include "core/Store.h"
 #include "ui/kit/FormSection.h"
+#include "ui/kit/WhyNotNote.h"
 #include "ui/settings/AppAdders.h"
 #include "ui/settings/AppList.h"
 #include "ui/settings/AppRow.h"
@@ -25,6 +26,10 @@ AppsPane::AppsPane(SettingsContext& context, QWidget* parent)
     , m_store(context.store)
     , m_mode(new RadioPicker({QStringLiteral("Everywhere except listed apps"),
                               QStringLiteral("Only in listed apps")})) {
+    // The lists are kept where the front app is unknown, but nothing can follow them.
+    auto* whyNot = new WhyNotNote;
+    whyNot->explain(m_store.platform().unavailable(DesktopAbility::frontApp));
+    addWidget(whyNot);
     addSection()->addRow(QStringLiteral("Show paper"), m_mode);
     connect(m_mode, &RadioPicker::chosen, this, [this](int index) {
         m_store.updateSettings(

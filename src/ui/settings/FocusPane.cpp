@@ -4,6 +4,8 @@
 #include "style/Metrics.h"
 #include "ui/kit/FloatSlider.h"
 #include "ui/kit/FormSection.h"
+#include "ui/kit/Toggle.h"
+#include "ui/kit/WhyNotNote.h"
 #include "ui/settings/ActionButtons.h"
 #include "ui/settings/SettingsBinder.h"
 #include "ui/settings/SettingsContext.h"
@@ -51,22 +53,34 @@ void FocusPane::addSheetSection() {
     m_binder->slider(
         depth, [](const Settings& s) { return s.focusStrength; },
         [](Settings& s, double strength) { s.focusStrength = strength; });
+    // Without the front window's frame the sheet still veils, as when no window is in front.
+    explain(section, m_binder->store().platform().unavailable(DesktopAbility::frontWindow));
     section->setFooter(QStringLiteral(
         "Everything except the window you are working in sinks back under heavier paper."));
 }
 
 void FocusPane::addRulerSection() {
     FormSection* section = addSection();
+    const auto noPointer = m_binder->store().platform().unavailable(DesktopAbility::pointer);
+    Toggle* ruler = section->addToggle(QStringLiteral("Reading Ruler"));
+    WhyNotNote::disable(*ruler, noPointer);
     m_binder->toggle(
-        section->addToggle(QStringLiteral("Reading Ruler")),
-        [](const Settings& s) { return s.ruler; }, [](Settings& s, bool on) { s.ruler = on; });
+        ruler, [](const Settings& s) { return s.ruler; },
+        [](Settings& s, bool on) { s.ruler = on; });
     FloatSlider* band = slider(limits::rulerHeight);
     section->addRow(QStringLiteral("Band height"), band);
     m_binder->slider(
         band, [](const Settings& s) { return s.rulerHeight; },
         [](Settings& s, double height) { s.rulerHeight = height; });
+    explain(section, noPointer);
     section->setFooter(QStringLiteral(
         "A clear band follows the line under your cursor, so your eyes keep their place."));
+}
+
+void FocusPane::explain(FormSection* section, const std::optional<QString>& reason) {
+    auto* note = new WhyNotNote;
+    note->explain(reason);
+    section->addWidget(note)->setVisible(reason.has_value());
 }
 
 void FocusPane::addRestSection() {

@@ -2,8 +2,11 @@
 
 #include "ui/kit/FormPage.h"
 
+#include <optional>
+
 namespace tessel {
 
+class FormSection;
 class SettingsBinder;
 struct SettingsContext;
 
@@ -17,6 +20,8 @@ private:
     void addSheetSection();
     void addRulerSection();
     void addRestSection();
+    // A row saying why the section's tool cannot do all it says on this desktop.
+    void explain(FormSection* section, const std::optional<QString>& reason);
 
     SettingsBinder* m_binder;
 };
