@@ -4,6 +4,7 @@
 #include "app/CommandIO.h"
 #include "app/CommandLine.h"
 #include "app/QuitSignals.h"
+#include "app/StallWatch.h"
 #include "app/TesselApp.h"
 #include "app/UpdateCheck.h"
 #include "overlay/OverlayController.h"
@@ -48,6 +49,7 @@ int runApplication(int argc, char** argv) {
     QApplication app(argc, argv);
     QGuiApplication::setDesktopFileName(tessel::Platform::ownAppId());
     QApplication::setQuitOnLastWindowClosed(false);
+    const auto stallWatch = tessel::StallWatch::fromEnvironment();
 
     // A second launch only asks the running Tessel to show itself.
     if (tessel::BusClient().activate()) {
