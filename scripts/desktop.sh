@@ -11,18 +11,10 @@ await() {
     return 1
 }
 
-# Starts the desktop with SCREENS screens of WIDTHxHEIGHT side by side (one when left out) and
-# exports DISPLAY. Several screens are Xinerama heads of one root, which Qt sees as screens.
+# Starts the desktop on one screen of WIDTHxHEIGHT and exports DISPLAY.
 start_x_desktop() {
-    local size=$1 screens=${2:-1}
-    local heads=()
-    for i in $(seq 0 $((screens - 1))); do
-        heads+=(-screen "$i" "${size}x24")
-    done
-    local xinerama=()
-    [ "$screens" -gt 1 ] && xinerama=(+xinerama)
     rm -f "$work/display"
-    Xvfb -displayfd 3 "${xinerama[@]}" "${heads[@]}" -nolisten tcp 3>"$work/display" &
+    Xvfb -displayfd 3 -screen 0 "${1}x24" -nolisten tcp 3>"$work/display" &
     await test -s "$work/display"
     export DISPLAY=":$(cat "$work/display")"
     openbox >/dev/null 2>&1 &
