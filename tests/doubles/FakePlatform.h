@@ -34,7 +34,9 @@ public:
     QString backendName() const override { return QStringLiteral("fake"); }
     std::optional<QPointF> cursorPosition() const override { return m_cursor; }
     bool screenCaptureAllowed() const override { return m_captureAllowed; }
-    QImage captureScreen(const QString& screenId, QSize size) const override;
+    // Answers at once.
+    void captureScreen(const QString& screenId, QSize size,
+                       std::function<void(QImage)> done) override;
     QDateTime now() const override { return m_now; }
     QTimeZone timeZone() const override { return m_timeZone; }
     std::unique_ptr<Timer> makeTimer(std::function<void()> action) override;

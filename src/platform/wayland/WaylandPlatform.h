@@ -50,7 +50,8 @@ public:
     std::optional<QRectF> frontWindowRect(std::optional<qint32> pid) const override;
     std::optional<QPointF> cursorPosition() const override;
     bool screenCaptureAllowed() const override;
-    QImage captureScreen(const QString& screenId, QSize size) const override;
+    void captureScreen(const QString& screenId, QSize size,
+                       std::function<void(QImage)> done) override;
     QDateTime now() const override;
     QTimeZone timeZone() const override;
     std::unique_ptr<Timer> makeTimer(std::function<void()> action) override;

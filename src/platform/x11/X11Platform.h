@@ -9,11 +9,11 @@ namespace tessel {
 
 class ActiveWindowWatcher;
 class AppIdentity;
+class CaptureWorker;
 class ClockWatcher;
 class CompositorWatcher;
 class DesktopSettings;
 class PowerSource;
-class ScreenCapture;
 class SleepWatcher;
 class WindowList;
 class WorkspaceWatcher;
@@ -40,7 +40,8 @@ public:
     std::optional<QRectF> frontWindowRect(std::optional<qint32> pid) const override;
     std::optional<QPointF> cursorPosition() const override;
     bool screenCaptureAllowed() const override;
-    QImage captureScreen(const QString& screenId, QSize size) const override;
+    void captureScreen(const QString& screenId, QSize size,
+                       std::function<void(QImage)> done) override;
     QDateTime now() const override;
     QTimeZone timeZone() const override;
     std::unique_ptr<Timer> makeTimer(std::function<void()> action) override;
@@ -63,7 +64,7 @@ private:
     std::unique_ptr<ActiveWindowWatcher> m_activeWindow;
     std::unique_ptr<WindowList> m_windows;
     std::unique_ptr<CompositorWatcher> m_compositor;
-    std::unique_ptr<ScreenCapture> m_capture;
+    std::unique_ptr<CaptureWorker> m_capture;
     std::unique_ptr<WorkspaceWatcher> m_workspace;
     std::unique_ptr<ClockWatcher> m_clock;
     std::unique_ptr<PowerSource> m_power;
