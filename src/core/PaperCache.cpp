@@ -6,6 +6,7 @@
 #include <QHashFunctions>
 
 #include <cmath>
+#include <malloc.h>
 
 namespace tessel {
 
@@ -14,8 +15,8 @@ namespace {
 // Tiles are for the screen the user looks at; previews can wait.
 constexpr int tilePriority = 1;
 constexpr int previewPriority = 0;
-// Past this many tiles the cache starts over rather than tracking use.
-constexpr qsizetype tileCacheLimit = 12;
+// The papers on screen and a few to switch back to; the rest read back from disk quickly.
+constexpr qsizetype tileCacheLimit = 4;
 
 } // namespace
 
@@ -33,6 +34,8 @@ PaperCache::~PaperCache() {
 std::optional<QImage> PaperCache::tile(const Recipe& recipe, double gsm, bool night) {
     const TileKey key = TileKey::of(recipe, gsm, night);
     if (const auto cached = m_tiles.constFind(key); cached != m_tiles.cend()) {
+        m_recent.removeOne(key);
+        m_recent.append(key);
         return *cached;
     }
     if (const auto field = m_heights.constFind(recipe); field != m_heights.cend()) {
@@ -60,14 +63,25 @@ QImage PaperCache::shade(const TileKey& key, const std::vector<float>& field) {
     if (m_disk) {
         m_diskWrites.start([disk = *m_disk, key, shaded] { disk.write(key, shaded); });
     }
+    releaseScratch();
     return shaded;
 }
 
 void PaperCache::remember(const TileKey& key, const QImage& tile) {
-    if (m_tiles.size() > tileCacheLimit) {
-        m_tiles.clear();
-    }
     m_tiles.insert(key, tile);
+    m_recent.removeOne(key);
+    m_recent.append(key);
+    while (m_recent.size() > tileCacheLimit) {
+        m_tiles.remove(m_recent.takeFirst());
+    }
+}
+
+// Synthesis leaves its scratch memory free but resident in the threads' malloc arenas; once a
+// burst of work is over, it goes back to the system, off the main thread.
+void PaperCache::releaseScratch() {
+    if (m_generating.isEmpty() && m_loading.isEmpty()) {
+        m_diskWrites.start([] { malloc_trim(0); });
+    }
 }
 
 void PaperCache::load(const TileKey& key) {
@@ -87,6 +101,7 @@ void PaperCache::load(const TileKey& key) {
                     } else {
                         m_notOnDisk.insert(key);
                     }
+                    releaseScratch();
                     Q_EMIT paperArrived();
                 },
                 Qt::QueuedConnection);
@@ -107,6 +122,7 @@ void PaperCache::generate(const Recipe& recipe) {
                 [this, recipe, field = std::move(field)]() mutable {
                     m_generating.remove(recipe);
                     m_heights.insert(recipe, std::move(field));
+                    releaseScratch();
                     Q_EMIT paperArrived();
                 },
                 Qt::QueuedConnection);

@@ -55,15 +55,19 @@ private:
     void generate(const Recipe& recipe);
     QImage shade(const TileKey& key, const std::vector<float>& field);
     void remember(const TileKey& key, const QImage& tile);
+    void releaseScratch();
 
     QHash<Recipe, std::vector<float>> m_heights;
     QSet<Recipe> m_generating;
     QHash<TileKey, QImage> m_tiles;
+    // Least recently used first.
+    QList<TileKey> m_recent;
     std::optional<TileDiskCache> m_disk;
     QSet<TileKey> m_loading;
     QSet<TileKey> m_notOnDisk;
     QHash<QString, QImage> m_previews;
     // Writes hold nothing of this object's; they are never dropped, so a quit keeps the tile.
+    // Memory goes back to the system here too, after the writes.
     QThreadPool m_diskWrites;
     // Last, so that it is destroyed first and waits for running jobs while the rest still exists.
     QThreadPool m_pool;

@@ -46,16 +46,17 @@ TEST(PaperCacheTiles, OneJobPerRecipeThenTilesFromTheField) {
     EXPECT_NE(cache.tile(kozo, 120.5, false)->cacheKey(), day->cacheKey());
 }
 
-TEST(PaperCacheTiles, MoreThanTwelveTilesStartTheCacheOver) {
+TEST(PaperCacheTiles, PastFourTilesTheLeastRecentlyUsedGoes) {
     PaperCache cache;
     cache.tile(kozo, 60, false);
     ASSERT_TRUE(waitFor([&] { return cache.hasHeightField(kozo); }));
-    for (int gsm = 60; gsm < 73; ++gsm) {
-        ASSERT_TRUE(cache.tile(kozo, gsm, false));
+    QHash<int, qint64> shaded;
+    for (const int gsm : {60, 61, 62, 63, 60, 64}) {
+        shaded.insert(gsm, cache.tile(kozo, gsm, false).value().cacheKey());
     }
-    EXPECT_EQ(cache.tileCount(), 13);
-    ASSERT_TRUE(cache.tile(kozo, 200, false));
-    EXPECT_EQ(cache.tileCount(), 1);
+    EXPECT_EQ(cache.tileCount(), 4);
+    EXPECT_EQ(cache.tile(kozo, 60, false)->cacheKey(), shaded.value(60)) << "used again: kept";
+    EXPECT_NE(cache.tile(kozo, 61, false)->cacheKey(), shaded.value(61)) << "oldest: shaded anew";
 }
 
 TEST(PaperCacheTiles, PruningKeepsFieldsInUseOrBeingMade) {
