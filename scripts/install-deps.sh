@@ -20,6 +20,9 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth openbox picom dbus dbus-daemon x11-utils xdotool imagemagick
     trayer libglib2.0-bin gsettings-desktop-schemas desktop-file-utils appstream shared-mime-info groff-base
+    # the desktop figures (bench/desktop-figures.sh): its arithmetic, and heaptrack to see where
+    # memory goes
+    bc heaptrack
     # Wayland end-to-end tests: a headless compositor, its screenshots, a virtual keyboard, and
     # setpriv to run it unprivileged; wayland-info shows what a compositor offers
     sway grim wtype util-linux wayland-utils
