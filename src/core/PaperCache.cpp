@@ -15,6 +15,8 @@ namespace {
 // Tiles are for the screen the user looks at; previews can wait.
 constexpr int tilePriority = 1;
 constexpr int previewPriority = 0;
+// Tiles are kept as windows paint them, so that no window needs a converted copy of its own.
+constexpr QImage::Format paintedFormat = QImage::Format_ARGB32_Premultiplied;
 // The papers on screen and a few to switch back to; the rest read back from disk quickly.
 constexpr qsizetype tileCacheLimit = 4;
 
@@ -39,11 +41,8 @@ std::optional<QImage> PaperCache::tile(const Recipe& recipe, double gsm, bool ni
         return *cached;
     }
     if (const auto field = m_heights.constFind(recipe); field != m_heights.cend()) {
-        QImage shaded = shade(key, *field);
-        if (shaded.isNull()) {
-            return std::nullopt;
-        }
-        return shaded;
+        shade(key, *field);
+        return std::nullopt;
     }
     if (m_disk && !m_notOnDisk.contains(key)) {
         load(key);
@@ -54,17 +53,33 @@ std::optional<QImage> PaperCache::tile(const Recipe& recipe, double gsm, bool ni
 }
 
 // Shaded at the rounded weight, so that a tile read from disk is the one shading would make.
-QImage PaperCache::shade(const TileKey& key, const std::vector<float>& field) {
-    QImage shaded = shadeTile(field, tileSize, key.night, key.gsm, key.recipe.warmth);
-    if (shaded.isNull()) {
-        return shaded;
+void PaperCache::shade(const TileKey& key, const SharedField& field) {
+    if (m_shading.contains(key)) {
+        return;
     }
-    remember(key, shaded);
-    if (m_disk) {
-        m_diskWrites.start([disk = *m_disk, key, shaded] { disk.write(key, shaded); });
-    }
-    releaseScratch();
-    return shaded;
+    m_shading.insert(key);
+    m_pool.start(
+        [this, key, field] {
+            const QImage shaded =
+                shadeTile(*field, tileSize, key.night, key.gsm, key.recipe.warmth);
+            if (m_disk && !shaded.isNull()) {
+                m_diskWrites.start([disk = *m_disk, key, shaded] { disk.write(key, shaded); });
+            }
+            QMetaObject::invokeMethod(
+                this,
+                [this, key, painted = shaded.convertToFormat(paintedFormat)] {
+                    m_shading.remove(key);
+                    // Without memory for the tile the screen waits; asking again would loop.
+                    if (painted.isNull()) {
+                        return;
+                    }
+                    remember(key, painted);
+                    releaseScratch();
+                    Q_EMIT paperArrived();
+                },
+                Qt::QueuedConnection);
+        },
+        tilePriority);
 }
 
 void PaperCache::remember(const TileKey& key, const QImage& tile) {
@@ -79,7 +94,7 @@ void PaperCache::remember(const TileKey& key, const QImage& tile) {
 // Synthesis leaves its scratch memory free but resident in the threads' malloc arenas; once a
 // burst of work is over, it goes back to the system, off the main thread.
 void PaperCache::releaseScratch() {
-    if (m_generating.isEmpty() && m_loading.isEmpty()) {
+    if (m_generating.isEmpty() && m_loading.isEmpty() && m_shading.isEmpty()) {
         m_diskWrites.start([] { malloc_trim(0); });
     }
 }
@@ -92,6 +107,9 @@ void PaperCache::load(const TileKey& key) {
     m_pool.start(
         [this, disk = *m_disk, key] {
             std::optional<QImage> tile = disk.read(key, tileSize);
+            if (tile) {
+                *tile = tile->convertToFormat(paintedFormat);
+            }
             QMetaObject::invokeMethod(
                 this,
                 [this, key, tile = std::move(tile)] {
@@ -116,12 +134,12 @@ void PaperCache::generate(const Recipe& recipe) {
     m_generating.insert(recipe);
     m_pool.start(
         [this, recipe] {
-            std::vector<float> field = heightField(recipe, tileSize);
+            auto field = std::make_shared<const std::vector<float>>(heightField(recipe, tileSize));
             QMetaObject::invokeMethod(
                 this,
-                [this, recipe, field = std::move(field)]() mutable {
+                [this, recipe, field] {
                     m_generating.remove(recipe);
-                    m_heights.insert(recipe, std::move(field));
+                    m_heights.insert(recipe, field);
                     releaseScratch();
                     Q_EMIT paperArrived();
                 },

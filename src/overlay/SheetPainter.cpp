@@ -9,10 +9,13 @@ namespace tessel {
 
 namespace {
 
-// The tile in the format the painter blits fastest, at the screen's pixel ratio.
+// The tile in the format the painter blits fastest, at the screen's pixel ratio; the tile
+// itself when it is both already.
 QImage cellImage(const QImage& tile, double devicePixelRatio) {
     QImage cell = tile.convertToFormat(QImage::Format_ARGB32_Premultiplied);
-    cell.setDevicePixelRatio(devicePixelRatio);
+    if (cell.devicePixelRatio() != devicePixelRatio) {
+        cell.setDevicePixelRatio(devicePixelRatio);
+    }
     return cell;
 }
 
