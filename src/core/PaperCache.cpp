@@ -17,8 +17,8 @@ constexpr int tilePriority = 1;
 constexpr int previewPriority = 0;
 // Tiles are kept as windows paint them, so that no window needs a converted copy of its own.
 constexpr QImage::Format paintedFormat = QImage::Format_ARGB32_Premultiplied;
-// The papers on screen and a few to switch back to; the rest read back from disk quickly.
-constexpr qsizetype tileCacheLimit = 4;
+// The paper on screen and the one before it; others read back from disk quickly.
+constexpr qsizetype tileCacheLimit = 2;
 
 } // namespace
 

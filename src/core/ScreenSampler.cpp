@@ -46,15 +46,15 @@ void ScreenSampler::sample(const QStringList& screens,
     }
     for (const QString& id : screens) {
         m_platform.captureScreen(id, sampleSize, [id, weak = std::weak_ptr(pass)](QImage image) {
-            const std::shared_ptr<Pass> pass = weak.lock();
-            if (!pass) {
+            const std::shared_ptr<Pass> current = weak.lock();
+            if (!current) {
                 return;
             }
             if (!image.isNull()) {
-                pass->lightness.insert(id, luminance(image));
+                current->lightness.insert(id, luminance(image));
             }
-            if (--pass->waiting == 0) {
-                pass->sampled(pass->lightness);
+            if (--current->waiting == 0) {
+                current->sampled(current->lightness);
             }
         });
     }
