@@ -27,6 +27,7 @@ public:
     void capture(QRect area, QSize size, bool composited, std::function<void(QImage)> done);
 
 private:
+    // Made on the main thread, whose event loop drains its errors; only the worker asks on it.
     std::unique_ptr<XConnection> m_x;
     std::unique_ptr<ScreenCapture> m_capture;
     // Last, so that it is destroyed first and waits for a running capture.
