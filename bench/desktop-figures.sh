@@ -125,6 +125,12 @@ usageOn() {
     stopTessel
 }
 
+# The longest gap in the stall log after `from` (a time, or with `line` set a line number), and
+# how many went past the 8 ms a frame may take.
+stallSummary='
+(line ? NR : $1) > from { if ($2 > m) m = $2; if ($2 > 8) n++ }
+END { printf "%d (%d over 8 ms)", m, n }'
+
 # The longest gap of the main thread's 1 ms timer after settling, while the screens are
 # sampled and the ruler follows the pointer, then while the paper changes.
 stallsOn() {
@@ -136,12 +142,12 @@ stallsOn() {
     start=$((settleSeconds * 1000))
     movePointer
     report "$label longest stall, ruler and sampling (ms)" \
-        "$(awk -v from="$start" '$1 > from && $2 > m { m = $2 } END { print m + 0 }' "$log")"
+        "$(awk -v from="$start" -f <(echo "$stallSummary") "$log")"
     start=$(wc -l <"$log")
     "$tessel" paper laid >/dev/null
     sleep "$settleSeconds"
     report "$label longest stall, changing paper (ms)" \
-        "$(awk -v from="$start" 'NR > from && $2 > m { m = $2 } END { print m + 0 }' "$log")"
+        "$(awk -v from="$start" -v line=1 -f <(echo "$stallSummary") "$log")"
     stopTessel
 }
 
