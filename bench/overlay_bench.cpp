@@ -49,6 +49,22 @@ void crossFadeFrame(benchmark::State& state) {
 }
 BENCHMARK(crossFadeFrame)->Unit(benchmark::kMillisecond);
 
+// One frame of a fade without a lamp as windows paint it now: cell by cell from the tile.
+void sheetFrameFromTile(benchmark::State& state) {
+    const Sheet sheet(screen, 1, kozoTile(), {});
+    QImage frame(screen.toSize(), QImage::Format_ARGB32_Premultiplied);
+    for (auto _ : state) {
+        QPainter painter(&frame);
+        painter.setCompositionMode(QPainter::CompositionMode_Source);
+        painter.fillRect(frame.rect(), Qt::transparent);
+        painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+        painter.setOpacity(0.6);
+        sheet.paint(painter);
+        benchmark::DoNotOptimize(frame.constBits());
+    }
+}
+BENCHMARK(sheetFrameFromTile)->Unit(benchmark::kMillisecond);
+
 } // namespace
 } // namespace tessel
 

@@ -1,5 +1,6 @@
 // Starts a command, waits until any pixel of a row of the root window changes and prints the
-// milliseconds from the start. The command keeps running; its process id goes to PIDFILE.
+// milliseconds from the start. The command keeps running, its output sent to our error output;
+// its process id goes to PIDFILE.
 // Usage: pixel_wait Y TIMEOUT_MS PIDFILE COMMAND [ARGUMENT...]
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
@@ -52,6 +53,8 @@ int main(int argc, char** argv) {
     const long long deadline = start + timeoutNs;
     const pid_t child = fork();
     if (child == 0) {
+        // Whoever reads our output waits for the command's copy of it to close, too.
+        dup2(STDERR_FILENO, STDOUT_FILENO);
         execvp(argv[4], argv + 4);
         _exit(127);
     }

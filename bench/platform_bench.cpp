@@ -1,3 +1,4 @@
+#include "CaptureNow.h"
 #include "TestDesktop.h"
 #include "platform/x11/X11Platform.h"
 
@@ -18,7 +19,7 @@ tessel::X11Platform* platform = nullptr;
 void captureOneScreen(benchmark::State& state) {
     const QString screen = platform->screens().front().id;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(platform->captureScreen(screen, QSize(32, 20)));
+        benchmark::DoNotOptimize(tessel::captureNow(*platform, screen, QSize(32, 20)));
     }
 }
 BENCHMARK(captureOneScreen)->Unit(benchmark::kMillisecond);

@@ -29,6 +29,9 @@ packages=(
     # session manager
     pipewire pipewire-bin
     trayer libglib2.0-bin gsettings-desktop-schemas desktop-file-utils appstream shared-mime-info groff-base
+    # the desktop figures (bench/desktop-figures.sh): its arithmetic, and heaptrack to see where
+    # memory goes
+    bc heaptrack
     # Wayland end-to-end tests: a headless compositor, its screenshots, a virtual keyboard, and
     # setpriv to run it unprivileged; wayland-info shows what a compositor offers
     sway grim wtype util-linux wayland-utils

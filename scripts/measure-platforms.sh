@@ -28,16 +28,7 @@ solid_window=$(realpath "$build/tests/support/tessel_solid_window")
 work=$(mktemp -d)
 chmod 711 "$work"
 trap 'kill $(jobs -p) 2>/dev/null || true; wait 2>/dev/null || true; rm -rf "$work"' EXIT
-
-# Waits up to twenty seconds for a command to succeed.
-await() {
-    for _ in $(seq 400); do
-        "$@" >/dev/null 2>&1 && return 0
-        sleep 0.05
-    done
-    echo "measure: gave up waiting for: $*" >&2
-    return 1
-}
+source scripts/desktop.sh
 
 now() { date +%s.%N; }
 
@@ -113,14 +104,10 @@ await compgen -G "$sway_runtime/wayland-?"
 )
 
 # --- X11 on Xvfb with openbox and picom ---
-Xvfb -displayfd 3 -screen 0 "${width}x${height}x24" -nolisten tcp 3>"$work/display" &
-await test -s "$work/display"
+start_x_desktop "${width}x${height}"
 (
-    export DISPLAY=":$(cat "$work/display")"
     unset WAYLAND_DISPLAY
     export QT_QPA_PLATFORM=xcb
-    openbox >/dev/null 2>&1 &
-    picom --backend xrender --config /dev/null >/dev/null 2>&1 &
     convert -size "${width}x${height}" xc:white "$work/white.png"
     display -geometry +0+0 -borderwidth 0 "$work/white.png" &
     x11_pixel() {

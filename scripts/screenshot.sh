@@ -7,22 +7,9 @@ tessel=$(realpath "${1:-build/release/src/app/tessel}")
 out=docs/screenshot.png
 work=$(mktemp -d)
 trap 'kill $(jobs -p) 2>/dev/null || true; rm -rf "$work"' EXIT
+source scripts/desktop.sh
 
-# Waits up to ten seconds for a command to succeed.
-await() {
-    for _ in $(seq 100); do
-        "$@" >/dev/null 2>&1 && return 0
-        sleep 0.1
-    done
-    echo "screenshot: gave up waiting for: $*" >&2
-    return 1
-}
-
-Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$work/display" &
-await test -s "$work/display"
-export DISPLAY=":$(cat "$work/display")"
-openbox >/dev/null 2>&1 &
-picom --backend xrender --config /dev/null >/dev/null 2>&1 &
+start_x_desktop 1280x800
 
 convert -size 1280x800 xc:'#fbfbfa' -fill '#222' \
     -font /usr/share/fonts/truetype/dejavu/DejaVuSerif.ttf \

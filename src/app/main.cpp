@@ -4,6 +4,7 @@
 #include "app/CommandIO.h"
 #include "app/CommandLine.h"
 #include "app/QuitSignals.h"
+#include "app/StallWatch.h"
 #include "app/TesselApp.h"
 #include "app/UpdateCheck.h"
 #include "overlay/OverlayController.h"
@@ -14,8 +15,14 @@
 #include <QCoreApplication>
 
 #include <algorithm>
+#include <malloc.h>
 
 namespace {
+
+// Tiles, height fields and screen images get pages of their own, which go back to the system
+// when freed. Left to itself glibc raises this threshold past the first freed image, and later
+// ones then fragment the heap for good.
+constexpr int ownPagesFromBytes = 1 << 20;
 
 void describeApplication() {
     QCoreApplication::setApplicationName(QStringLiteral("Tessel"));
@@ -45,9 +52,11 @@ std::optional<QString> displayProblem() {
 }
 
 int runApplication(int argc, char** argv) {
+    mallopt(M_MMAP_THRESHOLD, ownPagesFromBytes);
     QApplication app(argc, argv);
     QGuiApplication::setDesktopFileName(tessel::Platform::ownAppId());
     QApplication::setQuitOnLastWindowClosed(false);
+    const auto stallWatch = tessel::StallWatch::fromEnvironment();
 
     // A second launch only asks the running Tessel to show itself.
     if (tessel::BusClient().activate()) {

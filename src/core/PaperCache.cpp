@@ -6,6 +6,7 @@
 #include <QHashFunctions>
 
 #include <cmath>
+#include <malloc.h>
 
 namespace tessel {
 
@@ -14,8 +15,10 @@ namespace {
 // Tiles are for the screen the user looks at; previews can wait.
 constexpr int tilePriority = 1;
 constexpr int previewPriority = 0;
-// Past this many tiles the cache starts over rather than tracking use.
-constexpr qsizetype tileCacheLimit = 12;
+// Tiles are kept as windows paint them, so that no window needs a converted copy of its own.
+constexpr QImage::Format paintedFormat = QImage::Format_ARGB32_Premultiplied;
+// The paper on screen and the one before it; others read back from disk quickly.
+constexpr qsizetype tileCacheLimit = 2;
 
 } // namespace
 
@@ -33,14 +36,13 @@ PaperCache::~PaperCache() {
 std::optional<QImage> PaperCache::tile(const Recipe& recipe, double gsm, bool night) {
     const TileKey key = TileKey::of(recipe, gsm, night);
     if (const auto cached = m_tiles.constFind(key); cached != m_tiles.cend()) {
+        m_recent.removeOne(key);
+        m_recent.append(key);
         return *cached;
     }
     if (const auto field = m_heights.constFind(recipe); field != m_heights.cend()) {
-        QImage shaded = shade(key, *field);
-        if (shaded.isNull()) {
-            return std::nullopt;
-        }
-        return shaded;
+        shade(key, *field);
+        return std::nullopt;
     }
     if (m_disk && !m_notOnDisk.contains(key)) {
         load(key);
@@ -51,23 +53,50 @@ std::optional<QImage> PaperCache::tile(const Recipe& recipe, double gsm, bool ni
 }
 
 // Shaded at the rounded weight, so that a tile read from disk is the one shading would make.
-QImage PaperCache::shade(const TileKey& key, const std::vector<float>& field) {
-    QImage shaded = shadeTile(field, tileSize, key.night, key.gsm, key.recipe.warmth);
-    if (shaded.isNull()) {
-        return shaded;
+void PaperCache::shade(const TileKey& key, const SharedField& field) {
+    if (m_shading.contains(key)) {
+        return;
     }
-    remember(key, shaded);
-    if (m_disk) {
-        m_diskWrites.start([disk = *m_disk, key, shaded] { disk.write(key, shaded); });
-    }
-    return shaded;
+    m_shading.insert(key);
+    m_pool.start(
+        [this, key, field] {
+            const QImage shaded =
+                shadeTile(*field, tileSize, key.night, key.gsm, key.recipe.warmth);
+            if (m_disk && !shaded.isNull()) {
+                m_diskWrites.start([disk = *m_disk, key, shaded] { disk.write(key, shaded); });
+            }
+            QMetaObject::invokeMethod(
+                this,
+                [this, key, painted = shaded.convertToFormat(paintedFormat)] {
+                    m_shading.remove(key);
+                    // Without memory for the tile the screen waits; asking again would loop.
+                    if (painted.isNull()) {
+                        return;
+                    }
+                    remember(key, painted);
+                    releaseScratch();
+                    Q_EMIT paperArrived();
+                },
+                Qt::QueuedConnection);
+        },
+        tilePriority);
 }
 
 void PaperCache::remember(const TileKey& key, const QImage& tile) {
-    if (m_tiles.size() > tileCacheLimit) {
-        m_tiles.clear();
-    }
     m_tiles.insert(key, tile);
+    m_recent.removeOne(key);
+    m_recent.append(key);
+    while (m_recent.size() > tileCacheLimit) {
+        m_tiles.remove(m_recent.takeFirst());
+    }
+}
+
+// Synthesis leaves its scratch memory free but resident in the threads' malloc arenas; once a
+// burst of work is over, it goes back to the system, off the main thread.
+void PaperCache::releaseScratch() {
+    if (m_generating.isEmpty() && m_loading.isEmpty() && m_shading.isEmpty()) {
+        m_diskWrites.start([] { malloc_trim(0); });
+    }
 }
 
 void PaperCache::load(const TileKey& key) {
@@ -78,6 +107,9 @@ void PaperCache::load(const TileKey& key) {
     m_pool.start(
         [this, disk = *m_disk, key] {
             std::optional<QImage> tile = disk.read(key, tileSize);
+            if (tile) {
+                *tile = tile->convertToFormat(paintedFormat);
+            }
             QMetaObject::invokeMethod(
                 this,
                 [this, key, tile = std::move(tile)] {
@@ -87,6 +119,7 @@ void PaperCache::load(const TileKey& key) {
                     } else {
                         m_notOnDisk.insert(key);
                     }
+                    releaseScratch();
                     Q_EMIT paperArrived();
                 },
                 Qt::QueuedConnection);
@@ -101,12 +134,13 @@ void PaperCache::generate(const Recipe& recipe) {
     m_generating.insert(recipe);
     m_pool.start(
         [this, recipe] {
-            std::vector<float> field = heightField(recipe, tileSize);
+            auto field = std::make_shared<const std::vector<float>>(heightField(recipe, tileSize));
             QMetaObject::invokeMethod(
                 this,
-                [this, recipe, field = std::move(field)]() mutable {
+                [this, recipe, field] {
                     m_generating.remove(recipe);
-                    m_heights.insert(recipe, std::move(field));
+                    m_heights.insert(recipe, field);
+                    releaseScratch();
                     Q_EMIT paperArrived();
                 },
                 Qt::QueuedConnection);

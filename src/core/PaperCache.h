@@ -11,6 +11,7 @@
 #include <QSet>
 #include <QThreadPool>
 
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -29,8 +30,8 @@ public:
     explicit PaperCache(std::optional<QString> cacheDirectory = std::nullopt);
     ~PaperCache() override;
 
-    // The tile now, or none while it is read from disk or its height field is made (the job
-    // starts here); paperArrived() says when to ask again.
+    // The tile now, or none while it is read from disk, shaded or its height field is made (the
+    // job starts here); paperArrived() says when to ask again.
     std::optional<QImage> tile(const Recipe& recipe, double gsm, bool night);
 
     // Drops every height field whose recipe is neither in use nor being generated.
@@ -53,17 +54,25 @@ Q_SIGNALS:
 private:
     void load(const TileKey& key);
     void generate(const Recipe& recipe);
-    QImage shade(const TileKey& key, const std::vector<float>& field);
-    void remember(const TileKey& key, const QImage& tile);
+    // Shared with the jobs shading from them, which may outlive a prune.
+    using SharedField = std::shared_ptr<const std::vector<float>>;
 
-    QHash<Recipe, std::vector<float>> m_heights;
+    void shade(const TileKey& key, const SharedField& field);
+    void remember(const TileKey& key, const QImage& tile);
+    void releaseScratch();
+
+    QHash<Recipe, SharedField> m_heights;
     QSet<Recipe> m_generating;
     QHash<TileKey, QImage> m_tiles;
+    // Least recently used first.
+    QList<TileKey> m_recent;
     std::optional<TileDiskCache> m_disk;
     QSet<TileKey> m_loading;
+    QSet<TileKey> m_shading;
     QSet<TileKey> m_notOnDisk;
     QHash<QString, QImage> m_previews;
     // Writes hold nothing of this object's; they are never dropped, so a quit keeps the tile.
+    // Memory goes back to the system here too, after the writes.
     QThreadPool m_diskWrites;
     // Last, so that it is destroyed first and waits for running jobs while the rest still exists.
     QThreadPool m_pool;

@@ -14,9 +14,18 @@ constexpr double stayDarkBelow = 0.45;
 
 } // namespace
 
+// One round of captures; those answering after it is dropped find nothing to report to.
+struct ScreenSampler::Pass {
+    qsizetype waiting = 0;
+    Lightness lightness;
+    std::function<void(const Lightness&)> sampled;
+};
+
 ScreenSampler::ScreenSampler(Platform& platform, std::function<void()> due)
     : m_platform(platform)
     , m_timer(platform.makeTimer(std::move(due))) {}
+
+ScreenSampler::~ScreenSampler() = default;
 
 void ScreenSampler::start() {
     m_timer->start(samplingInterval, true);
@@ -24,18 +33,39 @@ void ScreenSampler::start() {
 
 void ScreenSampler::stop() {
     m_timer->stop();
+    m_pass.reset();
 }
 
-QMap<QString, bool> ScreenSampler::judge(const QStringList& screens,
-                                         const QMap<QString, bool>& previous, bool dark) const {
-    QMap<QString, bool> result;
+void ScreenSampler::sample(const QStringList& screens,
+                           std::function<void(const Lightness&)> sampled) {
+    auto pass = std::make_shared<Pass>(Pass{screens.size(), {}, std::move(sampled)});
+    m_pass = pass;
+    if (screens.isEmpty()) {
+        pass->sampled(pass->lightness);
+        return;
+    }
     for (const QString& id : screens) {
-        const QImage capture = m_platform.captureScreen(id, sampleSize);
-        if (capture.isNull()) {
-            continue;
-        }
-        const bool wasDark = previous.value(id, dark);
-        result.insert(id, luminance(capture) < (wasDark ? stayDarkBelow : turnDarkBelow));
+        m_platform.captureScreen(id, sampleSize, [id, weak = std::weak_ptr(pass)](QImage image) {
+            const std::shared_ptr<Pass> current = weak.lock();
+            if (!current) {
+                return;
+            }
+            if (!image.isNull()) {
+                current->lightness.insert(id, luminance(image));
+            }
+            if (--current->waiting == 0) {
+                current->sampled(current->lightness);
+            }
+        });
+    }
+}
+
+QMap<QString, bool> ScreenSampler::judge(const Lightness& lightness,
+                                         const QMap<QString, bool>& previous, bool dark) {
+    QMap<QString, bool> result;
+    for (auto it = lightness.cbegin(); it != lightness.cend(); ++it) {
+        const bool wasDark = previous.value(it.key(), dark);
+        result.insert(it.key(), *it < (wasDark ? stayDarkBelow : turnDarkBelow));
     }
     return result;
 }

@@ -184,12 +184,14 @@ void Store::restartSampling() {
 }
 
 void Store::sampleScreens() {
-    QMap<QString, bool> judged = m_sampler.judge(screensByID().keys(), m_displayDark, m_dark);
-    if (judged == m_displayDark) {
-        return;
-    }
-    m_displayDark = std::move(judged);
-    refresh();
+    m_sampler.sample(screensByID().keys(), [this](const ScreenSampler::Lightness& lightness) {
+        QMap<QString, bool> judged = ScreenSampler::judge(lightness, m_displayDark, m_dark);
+        if (judged == m_displayDark) {
+            return;
+        }
+        m_displayDark = std::move(judged);
+        refresh();
+    });
 }
 
 void Store::updateTracking() {

@@ -1,6 +1,5 @@
 #include "overlay/OverlayWindow.h"
 
-#include "overlay/SheetPainter.h"
 #include "platform/GlobalFrames.h"
 
 #include <QEasingCurve>
@@ -54,7 +53,7 @@ OverlayWindow::OverlayWindow(const ScreenInfo& host, std::function<bool()> reduc
                 repaint(QRectF());
             });
     connect(&m_crossFadeAnimation, &QVariantAnimation::finished, this,
-            [this] { m_previousSheet = QImage(); });
+            [this] { m_previousSheet = Sheet(); });
     m_dropAnimation.setDuration(dropMilliseconds);
     m_dropAnimation.setEasingCurve(dropCurve());
     connect(&m_dropAnimation, &QVariantAnimation::valueChanged, this,
@@ -154,8 +153,7 @@ void OverlayWindow::renderSheet() {
     if (m_tile.isNull()) {
         return;
     }
-    m_sheet =
-        tessel::renderSheet(m_host.frame.size(), m_host.devicePixelRatio, m_tile, m_lampLayers);
+    m_sheet = Sheet(m_host.frame.size(), m_host.devicePixelRatio, m_tile, m_lampLayers);
     ++m_sheetRenders;
     repaint(QRectF());
 }
@@ -205,10 +203,10 @@ void OverlayWindow::paint(QPainter& painter, const QRegion& region) const {
     painter.translate(0, -m_dropOffset);
     if (!m_previousSheet.isNull()) {
         painter.setOpacity(m_alpha * (1 - m_crossFade));
-        painter.drawImage(QPointF(0, 0), m_previousSheet);
+        m_previousSheet.paint(painter);
         painter.setOpacity(m_alpha * m_crossFade);
     }
-    painter.drawImage(QPointF(0, 0), m_sheet);
+    m_sheet.paint(painter);
     painter.setOpacity(m_alpha);
     painter.setRenderHint(QPainter::Antialiasing);
     m_focusVeil.paint(painter, bounds());

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "overlay/SheetPainter.h"
 #include "overlay/Veil.h"
 #include "paper/Lamp.h"
 #include "platform/OverlaySurface.h"
@@ -65,8 +66,8 @@ private:
     QImage m_tile;
     std::optional<QString> m_lampKey;
     QList<LampLayer> m_lampLayers;
-    QImage m_sheet;
-    QImage m_previousSheet;
+    Sheet m_sheet;
+    Sheet m_previousSheet;
     int m_sheetRenders = 0;
     double m_alpha = 0;
     // Where the current fade is heading; what a new apply compares against.

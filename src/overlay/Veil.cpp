@@ -2,6 +2,9 @@
 
 #include <QPainter>
 
+#include <algorithm>
+#include <utility>
+
 namespace tessel {
 
 namespace {
@@ -29,20 +32,33 @@ void Veil::setOpening(std::optional<QRectF> opening, double cornerRadius) {
     if (opening == m_opening && cornerRadius == m_cornerRadius) {
         return;
     }
-    const QRectF before = dirtyArea(m_opening);
-    m_opening = opening;
+    const std::optional<QRectF> previous = std::exchange(m_opening, opening);
+    const bool sameCorners = cornerRadius == m_cornerRadius;
     m_cornerRadius = cornerRadius;
     if (m_opacity <= 0) {
         return;
     }
-    const QRectF after = dirtyArea(m_opening);
-    if (before.isNull() || after.isNull()) {
+    if (!previous || !opening) {
         m_changed(QRectF());
         return;
     }
+    // A band sliding up or down, as the ruler does, changes only near its top and bottom edges.
+    if (sameCorners && previous->left() == opening->left() &&
+        previous->width() == opening->width()) {
+        const double reach = cornerRadius + edgeMargin;
+        const auto rows = [&](double a, double b, double inward) {
+            const double top = std::min(a, b) - (inward < 0 ? reach : edgeMargin);
+            const double bottom = std::max(a, b) + (inward > 0 ? reach : edgeMargin);
+            m_changed(QRectF(opening->left() - edgeMargin, top, opening->width() + 2 * edgeMargin,
+                             bottom - top));
+        };
+        rows(previous->top(), opening->top(), 1);
+        rows(previous->bottom(), opening->bottom(), -1);
+        return;
+    }
     // Only what the opening left and what it now covers change.
-    m_changed(before);
-    m_changed(after);
+    m_changed(dirtyArea(previous));
+    m_changed(dirtyArea(opening));
 }
 
 void Veil::setTarget(double opacity, bool animate) {

@@ -105,18 +105,11 @@ public:
     // The pointer, global points with y up; none where the desktop does not tell.
     virtual std::optional<QPointF> cursorPosition() const = 0;
 
-    // A small capture of one screen without Tessel's own windows, or a null image.
+    // A small capture of one screen without Tessel's own windows, made off the main thread where
+    // it can be; `done` runs later on the main thread with it, or with a null image.
     virtual bool screenCaptureAllowed() const = 0;
-    virtual QImage captureScreen(const QString& screenId, QSize size) const = 0;
-    // The same answered later, `done` running on the main thread; desktops whose captures
-    // come back later override it.
     virtual void captureScreen(const QString& screenId, QSize size,
-                               std::function<void(QImage)> done) {
-        QMetaObject::invokeMethod(
-            this,
-            [this, screenId, size, done = std::move(done)] { done(captureScreen(screenId, size)); },
-            Qt::QueuedConnection);
-    }
+                               std::function<void(QImage)> done) = 0;
 
     virtual QDateTime now() const = 0;
     virtual QTimeZone timeZone() const = 0;

@@ -1,5 +1,10 @@
 #include "TestDesktop.h"
+#include "overlay/SheetPainter.h"
+#include "paper/HeightField.h"
+#include "paper/Paper.h"
+#include "paper/TileShading.h"
 
+#include <QPainter>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -82,6 +87,46 @@ TEST_F(OverlayOnDesktop, PaperBlendsOverWindowsAndLetsClicksThrough) {
     desktop.activate(desktop.openWindow(later));
     EXPECT_TRUE(waitForPaper(QPoint(1500, 800)));
     EXPECT_TRUE(tessel->isRunning());
+}
+
+// The largest difference of any channel of any pixel; the compositor may round apart from Qt.
+int largestDifference(const QImage& a, const QImage& b) {
+    int largest = a.size() == b.size() ? 0 : 255;
+    for (int y = 0; largest < 255 && y < a.height(); ++y) {
+        for (int x = 0; x < a.width(); ++x) {
+            const QRgb p = a.pixel(x, y);
+            const QRgb q = b.pixel(x, y);
+            largest = std::max({largest, std::abs(qRed(p) - qRed(q)),
+                                std::abs(qGreen(p) - qGreen(q)), std::abs(qBlue(p) - qBlue(q))});
+        }
+    }
+    return largest;
+}
+
+// Whatever Tessel keeps in memory, the screen shows the tile repeated from the lower-left corner
+// over what lies beneath, as a picture rendered apart from it would.
+TEST_F(OverlayOnDesktop, PaperShowsWhatAReferenceRenderShows) {
+    const QSize screen(1920, 1080);
+    WindowSpec white;
+    white.geometry = QRect(QPoint(0, 0), screen);
+    white.overrideRedirect = true;
+    desktop.openWindow(white);
+    const Recipe kozo = Paper::find(u"kozo"_s, {}).recipe;
+    QImage expected(screen, QImage::Format_RGB32);
+    expected.fill(Qt::white);
+    QPainter(&expected).drawImage(
+        0, 0,
+        renderSheet(screen, 1, shadeTile(heightField(kozo, 1024), 1024, false, 300, kozo.warmth),
+                    {}));
+
+    // With a panel to sit in, Tessel opens no window over the paper at launch.
+    panel = desktop.startPanel();
+    run(paperOn);
+    // Across a corner where four cells meet.
+    const QRect area(924, 0, 200, 120);
+    EXPECT_TRUE(waitFor(
+        [&] { return largestDifference(desktop.screenshot(area), expected.copy(area)) <= 1; }, 60s))
+        << largestDifference(desktop.screenshot(area), expected.copy(area));
 }
 
 TEST_F(OverlayOnDesktop, PaperLeavesWithTheCompositorAndReturnsWithIt) {

@@ -1,3 +1,4 @@
+#include "CaptureNow.h"
 #include "TestDesktop.h"
 #include "platform/x11/X11Platform.h"
 
@@ -49,7 +50,7 @@ protected:
         DesktopTest::TearDown();
     }
 
-    QImage capture() const { return platform->captureScreen(screen, sampleSize); }
+    QImage capture() const { return captureNow(*platform, screen, sampleSize); }
 
     QTemporaryDir config;
     std::unique_ptr<X11Platform> platform;
@@ -106,7 +107,7 @@ TEST_F(X11Capture, LeavesOutTesselsOwnWindows) {
 }
 
 TEST_F(X11Capture, UnknownScreensGiveNoImage) {
-    EXPECT_TRUE(platform->captureScreen(u"not-a-screen"_s, sampleSize).isNull());
+    EXPECT_TRUE(captureNow(*platform, u"not-a-screen"_s, sampleSize).isNull());
     EXPECT_TRUE(platform->screenCaptureAllowed());
 }
 

@@ -76,14 +76,16 @@ std::optional<QRectF> FakePlatform::frontWindowRect(std::optional<qint32> pid) c
     return m_windowRects.value(*pid);
 }
 
-QImage FakePlatform::captureScreen(const QString& screenId, QSize size) const {
+void FakePlatform::captureScreen(const QString& screenId, QSize size,
+                                 std::function<void(QImage)> done) {
     if (!m_captureAllowed || !m_screenGreys.contains(screenId)) {
-        return {};
+        done({});
+        return;
     }
     QImage image(size, QImage::Format_RGBA8888_Premultiplied);
     const int grey = m_screenGreys.value(screenId);
     image.fill(QColor(grey, grey, grey));
-    return image;
+    done(image);
 }
 
 std::unique_ptr<Timer> FakePlatform::makeTimer(std::function<void()> action) {

@@ -36,9 +36,10 @@ public:
         return m_unavailable.value(ability);
     }
     std::optional<QPointF> cursorPosition() const override { return m_cursor; }
-    using Platform::captureScreen;
     bool screenCaptureAllowed() const override { return m_captureAllowed; }
-    QImage captureScreen(const QString& screenId, QSize size) const override;
+    // Answers at once.
+    void captureScreen(const QString& screenId, QSize size,
+                       std::function<void(QImage)> done) override;
     QDateTime now() const override { return m_now; }
     QTimeZone timeZone() const override { return m_timeZone; }
     std::unique_ptr<Timer> makeTimer(std::function<void()> action) override;

@@ -48,5 +48,30 @@ TEST(SheetPainter, LampLayersLightTheSheet) {
     EXPECT_NEAR(sheet.pixelColor(10, 6).alphaF(), 0.5, 0.01);
 }
 
+// Painting straight from the tile must not change a pixel of what the kept picture showed.
+TEST(SheetPainter, PaintsWhatTheRenderedPictureShows) {
+    QImage tile(8, 8, QImage::Format_RGBA8888_Premultiplied);
+    for (int i = 0; i < 64; ++i) {
+        tile.setPixelColor(i % 8, i / 8, QColor::fromHsv(i * 5, 120, 200, 40 + i * 3));
+    }
+    LampLayer wash;
+    wash.frame = QRectF(0, 0, 20, 12);
+    wash.color = {1, 0.5, 0};
+    wash.opacity = 0.3;
+    for (const QList<LampLayer>& lamp : {QList<LampLayer>{}, QList<LampLayer>{wash}}) {
+        for (const double ratio : {1.0, 1.5, 2.0}) {
+            SCOPED_TRACE(ratio);
+            const QImage picture = renderSheet({20, 12}, ratio, tile, lamp);
+            QImage painted(picture.size(), picture.format());
+            painted.setDevicePixelRatio(ratio);
+            painted.fill(Qt::transparent);
+            QPainter painter(&painted);
+            Sheet({20, 12}, ratio, tile, lamp).paint(painter);
+            painter.end();
+            EXPECT_EQ(painted, picture);
+        }
+    }
+}
+
 } // namespace
 } // namespace tessel

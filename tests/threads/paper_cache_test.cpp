@@ -11,6 +11,13 @@ namespace {
 const Recipe kozo = Paper::builtIn().at(0).recipe;
 const Recipe felt = Paper::find(u"felt"_s, {}).recipe;
 
+// The day tile once shaded, from a field the cache has or makes.
+QImage shadedTile(PaperCache& cache, const Recipe& recipe, double gsm) {
+    std::optional<QImage> tile;
+    waitFor([&] { return (tile = cache.tile(recipe, gsm, false)).has_value(); });
+    return tile.value_or(QImage());
+}
+
 // The app synthesises on pool threads, the commands on the main thread: the same bits.
 TEST(HeightField, SameBitsOnAnyThread) {
     std::vector<float> pooled;
@@ -29,7 +36,7 @@ TEST(TileKey, RoundsTheWeightHalvesAwayFromZero) {
     EXPECT_NE(TileKey::of(kozo, 120, false), TileKey::of(reseeded, 120, false));
 }
 
-TEST(PaperCacheTiles, OneJobPerRecipeThenTilesFromTheField) {
+TEST(PaperCacheTiles, OneJobPerRecipeThenTilesShadedFromTheField) {
     PaperCache cache;
     QSignalSpy arrivals(&cache, &PaperCache::paperArrived);
     EXPECT_FALSE(cache.tile(kozo, 120, false));
@@ -39,23 +46,23 @@ TEST(PaperCacheTiles, OneJobPerRecipeThenTilesFromTheField) {
     EXPECT_FALSE(waitFor([&] { return arrivals.count() > 1; }, std::chrono::milliseconds(200)));
     EXPECT_FALSE(cache.isGenerating(kozo));
 
-    const auto day = cache.tile(kozo, 120.4, false);
-    ASSERT_TRUE(day);
-    EXPECT_EQ(day->size(), QSize(1024, 1024));
-    EXPECT_EQ(cache.tile(kozo, 119.6, false)->cacheKey(), day->cacheKey());
-    EXPECT_NE(cache.tile(kozo, 120.5, false)->cacheKey(), day->cacheKey());
+    const QImage day = shadedTile(cache, kozo, 120.4);
+    EXPECT_EQ(day.size(), QSize(1024, 1024));
+    EXPECT_EQ(cache.tile(kozo, 119.6, false)->cacheKey(), day.cacheKey());
+    EXPECT_NE(shadedTile(cache, kozo, 120.5).cacheKey(), day.cacheKey());
 }
 
-TEST(PaperCacheTiles, MoreThanTwelveTilesStartTheCacheOver) {
+TEST(PaperCacheTiles, PastTwoTilesTheLeastRecentlyUsedGoes) {
     PaperCache cache;
     cache.tile(kozo, 60, false);
     ASSERT_TRUE(waitFor([&] { return cache.hasHeightField(kozo); }));
-    for (int gsm = 60; gsm < 73; ++gsm) {
-        ASSERT_TRUE(cache.tile(kozo, gsm, false));
+    QHash<int, qint64> shaded;
+    for (const int gsm : {60, 61, 60, 62}) {
+        shaded.insert(gsm, shadedTile(cache, kozo, gsm).cacheKey());
     }
-    EXPECT_EQ(cache.tileCount(), 13);
-    ASSERT_TRUE(cache.tile(kozo, 200, false));
-    EXPECT_EQ(cache.tileCount(), 1);
+    EXPECT_EQ(cache.tileCount(), 2);
+    EXPECT_EQ(cache.tile(kozo, 60, false)->cacheKey(), shaded.value(60)) << "used again: kept";
+    EXPECT_NE(shadedTile(cache, kozo, 61).cacheKey(), shaded.value(61)) << "oldest: shaded anew";
 }
 
 TEST(PaperCacheTiles, PruningKeepsFieldsInUseOrBeingMade) {

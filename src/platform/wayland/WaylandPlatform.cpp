@@ -151,10 +151,6 @@ bool WaylandPlatform::screenCaptureAllowed() const {
     return m_copy->isAvailable();
 }
 
-QImage WaylandPlatform::captureScreen(const QString&, QSize) const {
-    return {};
-}
-
 void WaylandPlatform::captureScreen(const QString& screenId, QSize size,
                                     std::function<void(QImage)> done) {
     m_copy->capture(

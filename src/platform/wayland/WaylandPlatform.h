@@ -48,8 +48,6 @@ public:
     std::optional<QRectF> frontWindowRect(std::optional<qint32> pid) const override;
     std::optional<QPointF> cursorPosition() const override;
     bool screenCaptureAllowed() const override;
-    // Only later: a screen copy comes back from the event loop.
-    QImage captureScreen(const QString& screenId, QSize size) const override;
     void captureScreen(const QString& screenId, QSize size,
                        std::function<void(QImage)> done) override;
     bool compositorRunning() const override;

@@ -1,6 +1,5 @@
 #include "platform/x11/ScreenCapture.h"
 
-#include "platform/x11/CompositorWatcher.h"
 #include "platform/x11/XProperties.h"
 
 #include <algorithm>
@@ -22,9 +21,8 @@ xcb_render_fixed_t fixed(double value) {
 
 } // namespace
 
-ScreenCapture::ScreenCapture(XConnection& x, const CompositorWatcher& compositor, qint64 ownPid)
+ScreenCapture::ScreenCapture(XConnection& x, qint64 ownPid)
     : m_x(x)
-    , m_compositor(compositor)
     , m_ownPid(ownPid) {}
 
 ScreenCapture::~ScreenCapture() = default;
@@ -73,11 +71,11 @@ bool ScreenCapture::initialise() {
     return m_ready;
 }
 
-QImage ScreenCapture::capture(QRect area, QSize size) {
+QImage ScreenCapture::capture(QRect area, QSize size, bool composited) {
     if (size.isEmpty() || area.isEmpty() || !initialise()) {
         return {};
     }
-    const std::optional<std::vector<Source>> drawn = sources(area);
+    const std::optional<std::vector<Source>> drawn = sources(area, composited);
     if (!drawn) {
         return {};
     }
@@ -106,9 +104,10 @@ QImage ScreenCapture::capture(QRect area, QSize size) {
     return image;
 }
 
-std::optional<std::vector<ScreenCapture::Source>> ScreenCapture::sources(QRect area) {
+std::optional<std::vector<ScreenCapture::Source>> ScreenCapture::sources(QRect area,
+                                                                         bool composited) {
     const std::vector<TopLevel> windows = viewableTopLevels(area);
-    if (m_compositor.isRunning()) {
+    if (composited) {
         if (auto redirected = redirectedPixmaps(windows)) {
             std::vector<Source> result = rootBackground();
             result.insert(result.end(), redirected->begin(), redirected->end());

@@ -12,8 +12,6 @@
 
 namespace tessel {
 
-class CompositorWatcher;
-
 // A small picture of part of the screen without Tessel's own windows.
 //
 // A compositor redirects every top-level window into its own pixmap, so the screen is
@@ -26,14 +24,15 @@ class CompositorWatcher;
 // such as text still counts towards the brightness.
 class ScreenCapture {
 public:
-    ScreenCapture(XConnection& x, const CompositorWatcher& compositor, qint64 ownPid);
+    ScreenCapture(XConnection& x, qint64 ownPid);
     ~ScreenCapture();
 
     ScreenCapture(const ScreenCapture&) = delete;
     ScreenCapture& operator=(const ScreenCapture&) = delete;
 
-    // The rectangle is in root pixels; a null image when the server cannot do it.
-    QImage capture(QRect area, QSize size);
+    // The rectangle is in root pixels; `composited` is whether a compositor runs. A null image
+    // when the server cannot do it.
+    QImage capture(QRect area, QSize size, bool composited);
 
 private:
     struct TopLevel {
@@ -52,7 +51,7 @@ private:
     };
 
     bool initialise();
-    std::optional<std::vector<Source>> sources(QRect area);
+    std::optional<std::vector<Source>> sources(QRect area, bool composited);
     std::vector<TopLevel> viewableTopLevels(QRect area);
     std::vector<xcb_window_t> ownTopLevels(const std::vector<xcb_window_t>& children);
     std::optional<std::vector<Source>> redirectedPixmaps(const std::vector<TopLevel>& windows);
@@ -62,7 +61,6 @@ private:
     QImage read(xcb_pixmap_t pixmap, QSize pixmapSize, QSize size);
 
     XConnection& m_x;
-    const CompositorWatcher& m_compositor;
     qint64 m_ownPid;
     bool m_ready = false;
     bool m_composite = false;

@@ -3,9 +3,9 @@
 #include "platform/GlobalFrames.h"
 #include "platform/x11/ActiveWindowWatcher.h"
 #include "platform/x11/AppIdentity.h"
+#include "platform/x11/CaptureWorker.h"
 #include "platform/x11/CompositorWatcher.h"
 #include "platform/x11/IdleCounter.h"
-#include "platform/x11/ScreenCapture.h"
 #include "platform/x11/ScreenIdentity.h"
 #include "platform/x11/WindowActivation.h"
 #include "platform/x11/WindowList.h"
@@ -49,8 +49,7 @@ X11Platform::X11Platform(QString defaultsDirectory, std::unique_ptr<XConnection>
     , m_activeWindow(std::make_unique<ActiveWindowWatcher>(*m_x, *m_identity))
     , m_windows(std::make_unique<WindowList>(*m_x, *m_identity))
     , m_compositor(std::make_unique<CompositorWatcher>(*m_x))
-    , m_capture(
-          std::make_unique<ScreenCapture>(*m_x, *m_compositor, QCoreApplication::applicationPid()))
+    , m_capture(std::make_unique<CaptureWorker>(QCoreApplication::applicationPid()))
     , m_workspace(std::make_unique<WorkspaceWatcher>(*m_x)) {
     watchScreens();
     forwardSignals();
@@ -134,13 +133,17 @@ bool X11Platform::screenCaptureAllowed() const {
     return true;
 }
 
-QImage X11Platform::captureScreen(const QString& screenId, QSize size) const {
+void X11Platform::captureScreen(const QString& screenId, QSize size,
+                                std::function<void(QImage)> done) {
     for (const QScreen* screen : QGuiApplication::screens()) {
         if (screenIdentifier(*screen) == screenId) {
-            return m_capture->capture(nativeGeometry(*screen), size);
+            m_capture->capture(nativeGeometry(*screen), size, m_compositor->isRunning(),
+                               std::move(done));
+            return;
         }
     }
-    return {};
+    QMetaObject::invokeMethod(
+        this, [done = std::move(done)] { done({}); }, Qt::QueuedConnection);
 }
 
 bool X11Platform::compositorRunning() const {

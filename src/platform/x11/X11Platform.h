@@ -8,8 +8,8 @@ namespace tessel {
 
 class ActiveWindowWatcher;
 class AppIdentity;
+class CaptureWorker;
 class CompositorWatcher;
-class ScreenCapture;
 class WindowList;
 class WorkspaceWatcher;
 class XConnection;
@@ -32,9 +32,9 @@ public:
     QList<InstalledApp> installedApps() const override;
     std::optional<QRectF> frontWindowRect(std::optional<qint32> pid) const override;
     std::optional<QPointF> cursorPosition() const override;
-    using Platform::captureScreen;
     bool screenCaptureAllowed() const override;
-    QImage captureScreen(const QString& screenId, QSize size) const override;
+    void captureScreen(const QString& screenId, QSize size,
+                       std::function<void(QImage)> done) override;
     bool compositorRunning() const override;
     double idleSeconds() const override;
     void bringToFront(const AppInfo& app) override;
@@ -49,7 +49,7 @@ private:
     std::unique_ptr<ActiveWindowWatcher> m_activeWindow;
     std::unique_ptr<WindowList> m_windows;
     std::unique_ptr<CompositorWatcher> m_compositor;
-    std::unique_ptr<ScreenCapture> m_capture;
+    std::unique_ptr<CaptureWorker> m_capture;
     std::unique_ptr<WorkspaceWatcher> m_workspace;
 };
 
