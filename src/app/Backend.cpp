@@ -4,6 +4,7 @@
 #include "overlay/WindowSurface.h"
 #include "platform/NoHotKeys.h"
 #include "platform/gnome/GnomePlatform.h"
+#include "platform/gnome/ShellExtension.h"
 #include "platform/gnome/ShellHotKeys.h"
 #include "platform/wayland/WaylandConnection.h"
 #include "platform/wayland/WaylandPlatform.h"
@@ -32,10 +33,36 @@ Backend x11Backend(const QString& defaultsDirectory) {
             {}};
 }
 
+// The paper's X window, which GNOME's shell must be told to let the pointer through: it gives
+// input to the window's surface whatever the window's X input shape says.
+class GnomeWindowSurface final : public OverlaySurface {
+public:
+    GnomeWindowSurface(ShellExtension& shell, const ScreenInfo& host, OverlayPaint paint)
+        : m_shell(shell)
+        , m_window(host, std::move(paint)) {}
+
+    void setHost(const ScreenInfo& host) override { m_window.setHost(host); }
+    void show() override {
+        m_window.show();
+        m_shell.passInput(static_cast<quint32>(m_window.winId()));
+    }
+    void hide() override { m_window.hide(); }
+    bool isVisible() const override { return m_window.isVisible(); }
+    void update(const QRect& area) override { m_window.update(area); }
+
+private:
+    ShellExtension& m_shell;
+    WindowSurface m_window;
+};
+
 Backend gnomeBackend(const QString& defaultsDirectory) {
     auto platform = std::make_unique<GnomePlatform>(defaultsDirectory);
     auto hotKeys = std::make_unique<ShellHotKeys>(platform->shell());
-    return {std::move(platform), std::move(hotKeys), &WindowSurface::make, {}};
+    OverlaySurfaceFactory surfaces = [&shell = platform->shell()](const ScreenInfo& host,
+                                                                  OverlayPaint paint) {
+        return std::make_unique<GnomeWindowSurface>(shell, host, std::move(paint));
+    };
+    return {std::move(platform), std::move(hotKeys), std::move(surfaces), {}};
 }
 
 bool isForced(const char* name) {

@@ -161,6 +161,12 @@ bool ShellExtension::activate(qint32 pid) {
            reply.arguments().constFirst().toBool();
 }
 
+void ShellExtension::passInput(quint32 window) {
+    if (m_running) {
+        call(QStringLiteral("PassInput"), {window});
+    }
+}
+
 bool ShellExtension::grabAccelerator(const QString& name, const QString& accelerator) {
     const QDBusMessage reply = call(QStringLiteral("GrabAccelerator"), {name, accelerator});
     return reply.type() == QDBusMessage::ReplyMessage && !reply.arguments().isEmpty() &&

@@ -40,6 +40,8 @@ public:
     // Follows the pointer from the first call until nobody asks for a while.
     std::optional<QPoint> pointer();
     bool activate(qint32 pid);
+    // Lets the pointer through one of Tessel's X windows, as its empty input shape asks.
+    void passInput(quint32 window);
     bool grabAccelerator(const QString& name, const QString& accelerator);
     void ungrabAccelerator(const QString& name);
 
