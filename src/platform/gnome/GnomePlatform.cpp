@@ -18,6 +18,7 @@ GnomePlatform::GnomePlatform(QString defaultsDirectory)
     connect(m_shell.get(), &ShellExtension::focusChanged, this, &GnomePlatform::shellFocusChanged);
     connect(m_shell.get(), &ShellExtension::runningChanged, this,
             &GnomePlatform::shellFocusChanged);
+    connect(m_shell.get(), &ShellExtension::runningChanged, this, &Platform::compositorChanged);
     m_reported = frontmostApp();
 }
 
@@ -79,6 +80,13 @@ bool GnomePlatform::screenCaptureAllowed() const {
 
 QImage GnomePlatform::captureScreen(const QString&, QSize) const {
     return {};
+}
+
+// The shell gives the pointer to the paper's surface whatever its X input shape says, until
+// the extension takes the paper out of its picking: no paper is better than paper that takes
+// every click meant for a native window.
+bool GnomePlatform::compositorRunning() const {
+    return m_shell->isRunning() && X11Platform::compositorRunning();
 }
 
 double GnomePlatform::idleSeconds() const {

@@ -33,6 +33,7 @@ public:
     std::optional<QPointF> cursorPosition() const override;
     bool screenCaptureAllowed() const override;
     QImage captureScreen(const QString& screenId, QSize size) const override;
+    bool compositorRunning() const override;
     double idleSeconds() const override;
     void bringToFront(const AppInfo& app) override;
 
