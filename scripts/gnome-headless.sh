@@ -2,9 +2,10 @@
 # Runs Tessel on a private headless GNOME Shell on Wayland, with Tessel's shell extension
 # enabled, over a native Wayland window, and saves a picture of the screen.
 #   scripts/gnome-headless.sh [BUILD_DIR] [PICTURE]
-# Needs root, gnome-shell, xwayland and gjs. Everything runs in namespaces of its own: a PID
-# namespace ends every process with the script, a network namespace keeps the X display
+# Needs root, gnome-shell, xwayland, gjs and xdotool. Everything runs in namespaces of its own:
+# a PID namespace ends every process with the script, a network namespace keeps the X display
 # private, and a mount namespace hides systemd, so that the shell asks no logind for a session.
+# The end-to-end tests (gnome_shell_test) check the same session; this is for looking at it.
 set -euo pipefail
 here=$(realpath "$(dirname "$0")")
 build=$(realpath "${1:-$here/../build}")
@@ -62,7 +63,10 @@ await grep -q ready "$work/window.log"
 "$build/src/app/tessel" >"$work/tessel.log" 2>&1 &
 await "$build/src/app/tessel" status || { cat "$work/tessel.log"; exit 1; }
 "$build/src/app/tessel" status
-# Paper fades in; give the fade its time before the picture is taken.
-sleep 3
+# Without a panel Tessel opens its window of controls; the picture is of the paper.
+await xdotool search --name '^Tessel$'
+xdotool search --name '^Tessel$' windowminimize
+# Paper fades in, and the shell's first notification fades out; give both their time.
+sleep 6
 gjs "$here/gnome/screenshot.js" "$picture"
 echo "$picture"
