@@ -50,8 +50,9 @@ switched or snoozed from the panel, with global shortcuts, from the command
 line or over D-Bus.
 
 Tessel needs an X11 session with a compositing manager, or a Wayland compositor that offers
-the layer shell (KDE Plasma, sway and other wlroots compositors); elsewhere it runs through
-XWayland.]])
+the layer shell (KDE Plasma, sway and other wlroots compositors); on GNOME it runs through
+XWayland with the GNOME Shell extension it brings, which the user turns on with
+"gnome-extensions enable tessel@corvane.com".]])
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER ${TESSEL_PACKAGE_MAINTAINER})
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)

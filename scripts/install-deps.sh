@@ -35,6 +35,9 @@ packages=(
     # Wayland end-to-end tests: a headless compositor, its screenshots, a virtual keyboard, and
     # setpriv to run it unprivileged; wayland-info shows what a compositor offers
     sway grim wtype util-linux wayland-utils
+    # GNOME end-to-end tests: a headless GNOME Shell, which starts XWayland for Tessel's paper;
+    # gjs for scripts/gnome-headless.sh's picture
+    gnome-shell xwayland gjs
     # the Debian package (scripts/package.sh) and its check (scripts/package-check.sh)
     dpkg-dev file lintian debootstrap
     # fuzzing (scripts/fuzz-smoke.sh): clang 14, whose runtime package holds libFuzzer

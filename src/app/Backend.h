@@ -17,8 +17,13 @@ struct Backend {
     MomentSurfaceFactory momentSurfaces;
 };
 
-// Native Wayland where the compositor offers the layer shell, X11 (or XWayland) otherwise;
-// TESSEL_PLATFORM=x11|wayland forces one. None when the forced one cannot be had.
+// On GNOME's Wayland, Qt's own windows go through XWayland with the paper's, so that they share
+// one coordinate space; call before the application is made.
+void prepareQtPlatform();
+
+// Native Wayland where the compositor offers the layer shell, GNOME's Wayland through XWayland
+// and the shell, X11 (or XWayland) otherwise; TESSEL_PLATFORM=x11|wayland|gnome forces one.
+// None when the forced one cannot be had.
 std::optional<Backend> chooseBackend(const QString& defaultsDirectory);
 
 } // namespace tessel

@@ -122,5 +122,6 @@ int main(int argc, char** argv) {
     if (const auto problem = displayProblem()) {
         return tessel::CommandIO{out, err}.fail(*problem);
     }
+    tessel::prepareQtPlatform();
     return runApplication(argc, argv);
 }

@@ -16,37 +16,6 @@ using namespace std::chrono_literals;
 const QPoint overWindow(600, 400);
 constexpr auto paperTimeout = 60s;
 
-bool isWhite(const QColor& c) {
-    return c.isValid() && c.red() == 255 && c.green() == 255 && c.blue() == 255;
-}
-
-// Light paper over white: a little darker than white, never the tile's own dark colour.
-bool isPaperOverWhite(const QColor& c) {
-    return c.isValid() && !isWhite(c) && c.red() > 180 && c.green() > 180 && c.blue() > 180;
-}
-
-// The share of pixels, sampled on a grid, that differ clearly between two screenshots.
-double changedShare(const QImage& before, const QImage& after) {
-    constexpr int step = 8;
-    constexpr int clearly = 40;
-    if (before.size() != after.size() || before.isNull()) {
-        return 1;
-    }
-    int changed = 0;
-    int sampled = 0;
-    for (int y = 0; y < before.height(); y += step) {
-        for (int x = 0; x < before.width(); x += step) {
-            const QColor a = before.pixelColor(x, y);
-            const QColor b = after.pixelColor(x, y);
-            changed += std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) +
-                           std::abs(a.blue() - b.blue()) >
-                       clearly;
-            ++sampled;
-        }
-    }
-    return static_cast<double>(changed) / sampled;
-}
-
 // Types one key on a virtual keyboard that stays plugged in for a moment first, so that
 // clients can take up the new keyboard before the key arrives.
 bool typeKey() {
@@ -79,9 +48,9 @@ QString runTessel(const QString& command) {
 
 TEST_F(WaylandOverlay, PaperBlendsOverANativeWindowAndLetsClicksThrough) {
     const auto page = openWindow("org.example.Page");
-    ASSERT_TRUE(waitFor([&] { return isWhite(pixel()); }));
+    ASSERT_TRUE(waitFor([&] { return test::isWhite(pixel()); }));
     const auto tessel = run(paperOn);
-    ASSERT_TRUE(waitFor([&] { return isPaperOverWhite(pixel()); }, paperTimeout))
+    ASSERT_TRUE(waitFor([&] { return test::isPaperOverWhite(pixel()); }, paperTimeout))
         << "pixel " << pixel().name().toStdString();
     EXPECT_TRUE(
         runTessel(QStringLiteral("status")).endsWith(QStringLiteral("Platform: wayland\n")));
@@ -102,18 +71,18 @@ TEST_F(WaylandOverlay, ExcludedAppInFrontHidesThePaper) {
     const auto page = openWindow("org.example.Page");
     const auto tessel = run(R"({"onboarded": true, "day": {"paper": "kozo", "gsm": 300},
                                 "excludedApps": ["org.example.Excluded"]})");
-    ASSERT_TRUE(waitFor([&] { return isPaperOverWhite(pixel()); }, paperTimeout));
+    ASSERT_TRUE(waitFor([&] { return test::isPaperOverWhite(pixel()); }, paperTimeout));
 
     auto excluded = openWindow("org.example.Excluded");
-    EXPECT_TRUE(waitFor([&] { return isWhite(pixel()); }, paperTimeout));
+    EXPECT_TRUE(waitFor([&] { return test::isWhite(pixel()); }, paperTimeout));
     excluded.reset();
-    EXPECT_TRUE(waitFor([&] { return isPaperOverWhite(pixel()); }, paperTimeout));
+    EXPECT_TRUE(waitFor([&] { return test::isPaperOverWhite(pixel()); }, paperTimeout));
 }
 
 TEST_F(WaylandOverlay, ArtTakesTheKeyboardAndAKeyDismissesIt) {
     const auto page = openWindow("org.example.Page");
     const auto tessel = run(paperOn);
-    ASSERT_TRUE(waitFor([&] { return isPaperOverWhite(pixel()); }, paperTimeout));
+    ASSERT_TRUE(waitFor([&] { return test::isPaperOverWhite(pixel()); }, paperTimeout));
     const QImage paper = sway->screenshot();
     // Keys reach the page under the paper.
     ASSERT_TRUE(typeKey());
@@ -121,11 +90,13 @@ TEST_F(WaylandOverlay, ArtTakesTheKeyboardAndAKeyDismissesIt) {
 
     runTessel(QStringLiteral("art"));
     constexpr double paintingShare = 0.1;
-    ASSERT_TRUE(waitFor([&] { return changedShare(paper, sway->screenshot()) > paintingShare; },
-                        paperTimeout));
+    ASSERT_TRUE(
+        waitFor([&] { return test::changedShare(paper, sway->screenshot()) > paintingShare; },
+                paperTimeout));
     ASSERT_TRUE(typeKey());
     constexpr double unchangedShare = 0.01;
-    EXPECT_TRUE(waitFor([&] { return changedShare(paper, sway->screenshot()) < unchangedShare; }));
+    EXPECT_TRUE(
+        waitFor([&] { return test::changedShare(paper, sway->screenshot()) < unchangedShare; }));
     EXPECT_EQ(page->count("key"), 1) << "the key went past the painting";
 }
 

@@ -35,6 +35,11 @@ bool FakeService::add(const QString& path, QObject& object) {
         path, &object, QDBusConnection::ExportAllSlots | QDBusConnection::ExportAllProperties);
 }
 
+bool FakeService::addVirtual(const QString& path, QDBusVirtualObject& object) {
+    object.moveToThread(&m_thread);
+    return m_connection->registerVirtualObject(path, &object);
+}
+
 void FakeService::emitSignal(const QString& path, const QString& interface, const QString& name,
                              const QVariantList& arguments) {
     QDBusMessage message = QDBusMessage::createSignal(path, interface, name);

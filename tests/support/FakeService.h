@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDBusConnection>
+#include <QDBusVirtualObject>
 #include <QObject>
 #include <QThread>
 #include <QVariantList>
@@ -18,6 +19,8 @@ public:
 
     // The object is moved to the worker thread; it must outlive this service.
     bool add(const QString& path, QObject& object);
+    // An object that answers every message itself, as services written in other languages do.
+    bool addVirtual(const QString& path, QDBusVirtualObject& object);
     // Emits a signal from the service's connection.
     void emitSignal(const QString& path, const QString& interface, const QString& name,
                     const QVariantList& arguments);

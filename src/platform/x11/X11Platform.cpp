@@ -59,7 +59,7 @@ X11Platform::~X11Platform() = default;
 
 void X11Platform::forwardSignals() {
     connect(m_activeWindow.get(), &ActiveWindowWatcher::frontAppChanged, this,
-            &Platform::frontAppChanged);
+            [this](const std::optional<AppInfo>& app) { reportFrontApp(app); });
     connect(m_compositor.get(), &CompositorWatcher::changed, this, &Platform::compositorChanged);
     connect(m_workspace.get(), &WorkspaceWatcher::desktopChanged, this, &Platform::desktopChanged);
     connect(m_workspace.get(), &WorkspaceWatcher::screensWoke, this, &Platform::screensWoke);

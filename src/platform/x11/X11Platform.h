@@ -16,7 +16,7 @@ class XConnection;
 
 // The platform of a real X11 desktop (or XWayland). Needs a QGuiApplication. Every service
 // falls back quietly when the X server or a D-Bus service does not answer.
-class X11Platform final : public DesktopPlatform {
+class X11Platform : public DesktopPlatform {
     Q_OBJECT
 
 public:
@@ -38,6 +38,10 @@ public:
     bool compositorRunning() const override;
     double idleSeconds() const override;
     void bringToFront(const AppInfo& app) override;
+
+protected:
+    // Where the X server's word on the front app goes; a desktop that knows better may drop it.
+    virtual void reportFrontApp(const std::optional<AppInfo>& app) { Q_EMIT frontAppChanged(app); }
 
 private:
     X11Platform(QString defaultsDirectory, std::unique_ptr<XConnection> x);
