@@ -67,7 +67,10 @@ void TesselApp::launch() {
     }
     m_updates.checkAtLaunch();
     if (!m_store.platform().compositorRunning()) {
-        QTextStream(stderr) << noCompositorNote() << Qt::endl;
+        QTextStream(stderr) << m_store.platform()
+                                   .unavailable(DesktopAbility::clickThrough)
+                                   .value_or(noCompositorNote())
+                            << Qt::endl;
     }
     // Without a panel to hold the icon, the popover's controls have a window of their own.
     if (TrayIcon::hostAvailable()) {

@@ -71,6 +71,9 @@ std::optional<QString> Store::status() const {
     if (!gate) {
         return std::nullopt;
     }
+    if (gate == Gate::noCompositor && m_platform.unavailable(DesktopAbility::clickThrough)) {
+        return QStringLiteral("Needs Tessel's extension");
+    }
     return statusText(*gate, m_settings, m_platform.timeZone(), [this] { return frontAppName(); });
 }
 

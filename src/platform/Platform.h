@@ -55,6 +55,7 @@ enum class DesktopAbility {
     frontApp,        // excluded apps and papers per app
     globalShortcuts, // the Shortcuts pane
     screenCapture,   // sampling the screen
+    clickThrough,    // paper the pointer passes through; without it none is shown
 };
 
 // A timer on the main thread. Tests drive a fake clock instead of waiting.

@@ -59,6 +59,12 @@ TEST_F(StoreRefresh, MachineReadingsReachThePaperAndTheStatus) {
          [](auto& p, auto&) { p.setOnBattery(true); }, std::nullopt, u"Paused on battery"_s},
         {"no compositor", [](auto&) {}, [](auto& p, auto&) { p.setCompositorRunning(false); },
          std::nullopt, u"Needs a compositor"_s},
+        {"paper that would take every click", [](auto&) {},
+         [](auto& p, auto&) {
+             p.setCompositorRunning(false);
+             p.setUnavailable(DesktopAbility::clickThrough, u"Turn the extension on."_s);
+         },
+         std::nullopt, u"Needs Tessel's extension"_s},
         {"an excluded app, named by the running apps", [](auto&) {},
          [](auto& p, auto&) {
              p.setRunningApps({app(u"org.gimp.GIMP"_s, 5, u"GIMP"_s)});
@@ -89,6 +95,7 @@ TEST_F(StoreRefresh, MachineReadingsReachThePaperAndTheStatus) {
         platform.setCompositorRunning(true);
         platform.activateApp(std::nullopt);
         platform.setRunningApps({});
+        platform.setUnavailable(DesktopAbility::clickThrough, std::nullopt);
         Store& s = startWith(row.settings);
         row.machine(platform, s);
         EXPECT_EQ(layers().value(u"A"_s), row.onA.value_or(Layer{}));

@@ -2,6 +2,7 @@
 
 #include "FakeService.h"
 
+#include <QDBusArgument>
 #include <QDBusVirtualObject>
 #include <QHash>
 #include <QMutex>

@@ -28,6 +28,12 @@ std::optional<QString> GnomePlatform::unavailable(DesktopAbility ability) const 
     if (ability == DesktopAbility::screenCapture) {
         return QStringLiteral("GNOME does not let Tessel look at the screen without asking.");
     }
+    if (!m_shell->isRunning() && ability == DesktopAbility::clickThrough) {
+        return QStringLiteral("GNOME gives every click to the paper until Tessel's extension "
+                              "is on, so no paper shows; turn it on with: gnome-extensions "
+                              "enable %1")
+            .arg(ShellExtension::uuid());
+    }
     if (!m_shell->isRunning()) {
         return QStringLiteral("GNOME needs Tessel's extension for this: gnome-extensions "
                               "enable %1")
@@ -78,8 +84,9 @@ bool GnomePlatform::screenCaptureAllowed() const {
     return false;
 }
 
-QImage GnomePlatform::captureScreen(const QString&, QSize) const {
-    return {};
+void GnomePlatform::captureScreen(const QString&, QSize, std::function<void(QImage)> done) {
+    QMetaObject::invokeMethod(
+        this, [done = std::move(done)] { done({}); }, Qt::QueuedConnection);
 }
 
 // The shell gives the pointer to the paper's surface whatever its X input shape says, until

@@ -32,7 +32,8 @@ public:
     std::optional<QRectF> frontWindowRect(std::optional<qint32> pid) const override;
     std::optional<QPointF> cursorPosition() const override;
     bool screenCaptureAllowed() const override;
-    QImage captureScreen(const QString& screenId, QSize size) const override;
+    void captureScreen(const QString& screenId, QSize size,
+                       std::function<void(QImage)> done) override;
     bool compositorRunning() const override;
     double idleSeconds() const override;
     void bringToFront(const AppInfo& app) override;

@@ -106,6 +106,8 @@ std::optional<QString> WaylandPlatform::unavailable(DesktopAbility ability) cons
             return QStringLiteral("This desktop does not let apps set system-wide shortcuts.");
         }
         return std::nullopt;
+    case DesktopAbility::clickThrough:
+        return std::nullopt;
     case DesktopAbility::screenCapture:
         if (!m_copy->isAvailable()) {
             return QStringLiteral("This desktop does not let Tessel look at the screen.");

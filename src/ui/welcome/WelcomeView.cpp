@@ -140,7 +140,11 @@ void WelcomeView::showAppearance() {
 // Without a compositor the paper cannot show, so the step says what to do instead of
 // promising a change on the screen.
 void WelcomeView::showCompositor() {
-    m_day->setText(m_store.platform().compositorRunning() ? dayPromise : noCompositorNote());
+    const Platform& platform = m_store.platform();
+    m_day->setText(
+        platform.compositorRunning()
+            ? dayPromise
+            : platform.unavailable(DesktopAbility::clickThrough).value_or(noCompositorNote()));
 }
 
 QImage WelcomeView::panelIcon() const {
