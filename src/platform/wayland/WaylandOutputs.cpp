@@ -1,8 +1,8 @@
 #include "platform/wayland/WaylandOutputs.h"
 
 #include "platform/GlobalFrames.h"
+#include "platform/desktop/ScreenIdentity.h"
 #include "platform/wayland/WaylandConnection.h"
-#include "platform/x11/ScreenIdentity.h"
 
 #include <algorithm>
 #include <wayland-client.h>

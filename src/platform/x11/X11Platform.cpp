@@ -1,12 +1,12 @@
 #include "platform/x11/X11Platform.h"
 
 #include "platform/GlobalFrames.h"
+#include "platform/desktop/ScreenIdentity.h"
 #include "platform/x11/ActiveWindowWatcher.h"
 #include "platform/x11/AppIdentity.h"
 #include "platform/x11/CaptureWorker.h"
 #include "platform/x11/CompositorWatcher.h"
 #include "platform/x11/IdleCounter.h"
-#include "platform/x11/ScreenIdentity.h"
 #include "platform/x11/WindowActivation.h"
 #include "platform/x11/WindowList.h"
 #include "platform/x11/WorkspaceWatcher.h"

@@ -1,4 +1,4 @@
-#include "platform/x11/ScreenIdentity.h"
+#include "platform/desktop/ScreenIdentity.h"
 
 #include <QGuiApplication>
 #include <QScreen>
