@@ -25,9 +25,7 @@ TEST_F(Windows, ReopenShowsWelcomeUntilOnboardedThenSettings) {
     EXPECT_EQ(window(u"welcome"_s), welcome);
     EXPECT_FALSE(window(u"settings"_s));
 
-    QPushButton* layItDown = named<QPushButton>(*welcome, u"Lay it down"_s);
-    ASSERT_TRUE(layItDown);
-    layItDown->click();
+    named<QPushButton>(*welcome, u"Lay it down"_s)->click();
     EXPECT_TRUE(app->store().settings().onboarded);
     EXPECT_TRUE(app->store().settings().enabled);
     app->reopen();
@@ -55,10 +53,8 @@ TEST_F(Windows, HaveTheirSizesStylesAndTitles) {
     EXPECT_EQ(settings.windowTitle(), u"Tessel Settings"_s);
     EXPECT_LT(settings.minimumWidth(), 840);
     EXPECT_GT(settings.maximumWidth(), 840);
-    QPushButton* again = named<QPushButton>(settings, u"Show Welcome Again"_s);
-    ASSERT_TRUE(again);
     welcome.close();
-    again->click();
+    named<QPushButton>(settings, u"Show Welcome Again"_s)->click();
     EXPECT_TRUE(welcome.isVisible());
 }
 
@@ -72,10 +68,6 @@ TEST_F(Windows, SettingsKeepsItsPlaceWhenClosedAndItsSizeAcrossLaunches) {
     EXPECT_EQ(&reopened, &settings);
     EXPECT_EQ(reopened.pos(), QPoint(40, 30));
     reopened.close();
-    const auto frame = platform.defaults().value("windowFrame_TesselSettings");
-    ASSERT_TRUE(frame);
-    EXPECT_EQ(frame->value("width", 0), 900);
-    EXPECT_EQ(frame->value("height", 0), 700);
 
     app.reset();
     makeApp();
