@@ -16,10 +16,6 @@ namespace tessel {
 // Widgets over the fake machine, with what a pane is built with and ways to read what it shows.
 class UiTest : public MomentsTest {
 protected:
-    bool previewsReady() const {
-        return waitFor([this] { return store->previews().size() >= Paper::builtIn().size(); });
-    }
-
     const Settings& settings() const { return store->settings(); }
 
     SettingsContext context(ShortcutRegistry* shortcuts = nullptr, bool updates = false) {
