@@ -211,15 +211,10 @@ TEST_F(StudioTest, ASavedPaperTakesTheStudiosPreviewForItsSwatch) {
 }
 
 TEST_F(StudioTest, AmountFollowsThePatternAndVariationsAreNeverZero) {
-    auto* picker = pane->findChild<QComboBox*>();
-    QSlider* amount = nullptr;
-    for (QSlider* slider : pane->findChildren<QSlider*>()) {
-        amount = slider->accessibleName() == u"Amount" ? slider : amount;
-    }
-    ASSERT_TRUE(picker && amount);
+    auto* amount = named<QSlider>(*pane, u"Amount"_s);
+    ASSERT_TRUE(amount);
     EXPECT_FALSE(amount->isEnabled());
-    picker->setCurrentIndex(picker->findText(u"Laid lines"_s));
-    Q_EMIT picker->activated(picker->currentIndex());
+    choose(*pane->findChild<QComboBox*>(), u"Laid lines"_s);
     EXPECT_EQ(studio().recipe().pattern, Recipe::Pattern::laid);
     EXPECT_TRUE(amount->isEnabled());
 
