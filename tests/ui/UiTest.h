@@ -5,6 +5,7 @@
 #include "ui/Named.h"
 #include "ui/kit/FloatSlider.h"
 #include "ui/kit/FormSection.h"
+#include "ui/kit/WeightRuler.h"
 #include "ui/settings/SettingsContext.h"
 
 #include <QComboBox>
@@ -75,6 +76,13 @@ protected:
         Q_EMIT box.activated(index);
     }
 
+    // Clicks the ruler at that fraction of its scale.
+    static void clickRuler(WeightRuler& ruler, double fraction) {
+        const QRectF scale = ruler.scale();
+        const QPointF at(scale.left() + fraction * scale.width(), scale.center().y());
+        QTest::mouseClick(&ruler, Qt::LeftButton, {}, at.toPoint());
+    }
+
     static QStringList items(const QComboBox& box) {
         QStringList texts;
         for (int i = 0; i < box.count(); ++i) {
@@ -88,6 +96,11 @@ protected:
     std::vector<std::unique_ptr<SettingsContext>> contexts;
     std::vector<std::unique_ptr<QWidget>> panes;
 };
+
+// Lets failed expectations show settings as their JSON.
+inline void PrintTo(const Settings& settings, std::ostream* out) {
+    *out << toJson(settings).dump();
+}
 
 // A pane's test: the Store and its moments started.
 class PaneTest : public UiTest {

@@ -62,9 +62,7 @@ TEST_F(Popover, TheNightSideShowsAndEditsTheNightSlot) {
     EXPECT_EQ(popover->sheet().label(), u"NIGHT PAPER"_s);
     EXPECT_EQ(popover->grid().selected(), u"graph"_s);
     EXPECT_EQ(popover->ruler().value(), 210);
-    const QRectF scale = popover->ruler().scale();
-    QTest::mouseClick(&popover->ruler(), Qt::LeftButton, {},
-                      QPointF(scale.left() + 0.52 * scale.width(), scale.center().y()).toPoint());
+    clickRuler(popover->ruler(), 0.52);
     EXPECT_EQ(store->settings().night.gsm, 180);
     EXPECT_EQ(store->settings().day, Settings().day);
     popover->slotSwitch().day()->click();

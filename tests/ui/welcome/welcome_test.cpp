@@ -45,10 +45,7 @@ protected:
         Swatch* swatch = named<Swatch>(step, QString::fromLatin1(paper));
         ASSERT_TRUE(swatch);
         swatch->click();
-        const QRectF scale = step.ruler().scale();
-        QTest::mouseClick(
-            &step.ruler(), Qt::LeftButton, {},
-            QPointF(scale.left() + rulerFraction * scale.width(), scale.center().y()).toPoint());
+        clickRuler(step.ruler(), rulerFraction);
     }
 
     std::unique_ptr<WelcomeView> view;
