@@ -30,8 +30,9 @@ public:
     bool download = true;
 };
 
-const QByteArray newer =
-    R"({"version": "1.10", "url": "https://corvane.com/tessel/download", "notes": "Felt is softer."})";
+// With a key the check does not know, which it passes over.
+const QByteArray newer = R"({"version": "1.10", "url": "https://corvane.com/tessel/download",
+                             "notes": "Felt is softer.", "size": 12})";
 
 // Checks read the feed from a file: what a check makes of the body does not depend on how it
 // was fetched, and a missing file is a failed fetch.

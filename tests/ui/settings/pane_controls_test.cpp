@@ -128,9 +128,17 @@ TEST_F(PaneControls, DisplaysListScreensWithTheirPixelSizesAndFollowThem) {
     EXPECT_TRUE(texts.contains(u"2560 x 1440"));
     EXPECT_TRUE(texts.contains(u"DELL U2720Q"));
     // A custom paper deleted since it was picked: the screen gets what the id resolves to.
-    edit([](Settings& s) { s.displayPapers.insert(u"A"_s, u"custom-gone"_s); });
-    EXPECT_EQ(named<QComboBox>(pane, u"Paper on Built-in Display"_s)->currentText(),
-              Paper::find(u"custom-gone"_s, {}).name);
+    edit([](Settings& s) {
+        s.displayPapers.insert(u"A"_s, u"custom-gone"_s);
+        s.disabledDisplays = {u"B"_s};
+    });
+    auto* picker = named<QComboBox>(pane, u"Paper on Built-in Display"_s);
+    EXPECT_EQ(picker->currentText(), Paper::find(u"custom-gone"_s, {}).name);
+    // Back on, and back to the Day and Night papers, a screen is forgotten.
+    QTest::mouseClick(named<Toggle>(pane, u"Paper on DELL U2720Q on or off"_s), Qt::LeftButton);
+    choose(*picker, u"Day / Night paper"_s);
+    EXPECT_TRUE(settings().disabledDisplays.isEmpty());
+    EXPECT_TRUE(settings().displayPapers.isEmpty());
 
     platform.setScreens({{u"A"_s, u"Built-in Display"_s, {0, 0, 1440, 900}, 2}});
     QCoreApplication::processEvents();
