@@ -26,8 +26,14 @@ function activeWindow() {
     return plasma6 ? workspace.activeWindow : workspace.activeClient;
 }
 
+// Tessel's paper and moments, which KWin lists among the windows: layer surfaces, which carry no
+// app id, unlike Tessel's ordinary windows, which screenshots should show.
+function isPaper(window) {
+    return window.pid === TESSEL_PID && !window.desktopFileName;
+}
+
 function isApp(window) {
-    return window.normalWindow || window.dialog;
+    return (window.normalWindow || window.dialog) && !isPaper(window);
 }
 
 function appOf(window) {
@@ -68,11 +74,10 @@ function reportApps() {
     tell("RunningAppsChanged", allWindows().filter(isApp).map(appOf));
 }
 
-// Tessel's paper and moments, not its ordinary windows, which screenshots should show.
 let hiding = false;
 
 function hideIfPaper(window) {
-    if (window.pid !== TESSEL_PID || isApp(window) || !("excludeFromCapture" in window)) {
+    if (!isPaper(window) || !("excludeFromCapture" in window)) {
         return;
     }
     window.excludeFromCapture = HIDE_FROM_CAPTURE;

@@ -6,6 +6,7 @@
 #include "platform/desktop/DesktopEntries.h"
 #include "platform/desktop/PortalShortcuts.h"
 #include "platform/wayland/IdleWatcher.h"
+#include "platform/wayland/KWinScreenShot.h"
 #include "platform/wayland/KWinScript.h"
 #include "platform/wayland/LayerSurface.h"
 #include "platform/wayland/MomentCover.h"
@@ -59,6 +60,9 @@ WaylandPlatform::WaylandPlatform(std::unique_ptr<WaylandConnection> connection,
     // KWin lists no toplevels to other clients; its scripts see them.
     if (!m_connection->globals().toplevels) {
         m_kwin = KWinScript::start(QDBusConnection::sessionBus());
+    }
+    if (!m_copy->isAvailable() && KWinScreenShot::offered(QDBusConnection::sessionBus())) {
+        m_screenShot = std::make_unique<KWinScreenShot>(QDBusConnection::sessionBus());
     }
     forwardSignals();
 }
@@ -121,7 +125,7 @@ std::optional<QString> WaylandPlatform::unavailable(DesktopAbility ability) cons
     case DesktopAbility::clickThrough:
         return std::nullopt;
     case DesktopAbility::screenCapture:
-        if (!m_copy->isAvailable()) {
+        if (!screenCaptureAllowed()) {
             return QStringLiteral("This desktop does not let Tessel look at the screen.");
         }
         return std::nullopt;
@@ -197,7 +201,7 @@ std::optional<QPointF> WaylandPlatform::cursorPosition() const {
 }
 
 bool WaylandPlatform::screenCaptureAllowed() const {
-    return m_copy->isAvailable();
+    return m_copy->isAvailable() || m_screenShot;
 }
 
 void WaylandPlatform::captureScreen(const QString& screenId, QSize size,
@@ -217,6 +221,14 @@ void WaylandPlatform::captureScreen(const QString& screenId, QSize size,
         }
         done(image.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
     };
+    // KWin leaves the caller's ordinary windows out of its screenshots but keeps the paper's layer
+    // surfaces in (5.27), so the paper is taken back out here as from wlroots' copies.
+    if (m_screenShot) {
+        const QList<ScreenInfo> all = screens();
+        const auto screen = std::ranges::find(all, screenId, &ScreenInfo::id);
+        m_screenShot->capture(screen == all.end() ? QString() : screen->name, std::move(sample));
+        return;
+    }
     m_copy->capture(m_outputs->output(screenId), std::move(sample));
 }
 

@@ -10,6 +10,7 @@ namespace tessel {
 
 class DesktopEntries;
 class IdleWatcher;
+class KWinScreenShot;
 class KWinScript;
 class MomentCover;
 class ScreenCopy;
@@ -71,6 +72,8 @@ private:
     std::unique_ptr<MomentCover> m_cover;
     std::unique_ptr<ShownPaper> m_paper;
     std::unique_ptr<ScreenCopy> m_copy;
+    // KWin's screenshots, where wlroots' screen copy is not offered.
+    std::unique_ptr<KWinScreenShot> m_screenShot;
     // The front window's frame, where sway's IPC tells it.
     std::unique_ptr<SwayWindows> m_sway;
     // The front app, its frame and the pointer, where KWin runs Tessel's script.
