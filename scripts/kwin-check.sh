@@ -59,8 +59,9 @@ output=$(gdbus call --session -d org.kde.KWin -o /KWin -m org.kde.KWin.activeOut
     sed "s/[(',)]//g")
 export WAYLAND_DISPLAY=tessel-kwin QT_QPA_PLATFORM=offscreen
 
-# Every report of Tessel's script, as it goes over the bus.
+# Every report of Tessel's script, and every load, as they go over the bus.
 dbus-monitor --session "type='method_call',interface='com.corvane.Tessel.KWin'" \
+    "type='method_call',interface='org.kde.kwin.Scripting'" \
     >"$work/reports.log" 2>&1 &
 
 # Saves the screen as KWin shows it to PICTURE.
@@ -83,6 +84,7 @@ await grep -q ready "$work/window.log"
 "$tessel" settings set day '{"paper": "kozo", "gsm": 220}' >/dev/null
 "$tessel" settings set dayNight '"screen"' >/dev/null
 "$tessel" settings set excludedApps '["org.tessel.Excluded"]' >/dev/null
+"$tessel" settings set hideFromScreenshots false >/dev/null
 "$tessel" >"$work/tessel.log" 2>&1 &
 await "$tessel" status || { cat "$work/tessel.log"; fail "Tessel did not start"; }
 "$tessel" status | grep -q 'Platform: wayland' || fail "Tessel is not on its Wayland backend"
@@ -117,4 +119,13 @@ await grep -q ready "$work/night.log"
 await bash -c "\"$tessel\" status | grep -q 'gsm night'" ||
     { "$tessel" status; fail "sampling did not see the black window"; }
 echo "kwin-check: sampling sees the black window and Tessel turns to night paper"
+
+# Tessel starts with the paper let into screenshots, which loads the script again with that word
+# in it: it must go on reporting.
+await bash -c "grep -q '^after$' <(awk '/member=loadScript/ { n++ } n == 2 && /member=ActiveWindowChanged/ { print \"after\" }' '$work/reports.log')"
+if grep -q 'member=CaptureExclusionAvailable' "$work/reports.log"; then
+    echo "kwin-check: KWin keeps the paper out of screenshots"
+else
+    echo "kwin-check: this KWin cannot keep the paper out of screenshots"
+fi
 echo "$picture"

@@ -36,16 +36,12 @@ std::optional<AppInfo> appFrom(const QJsonObject& report) {
 
 void KWinReports::clear() {
     const bool hadWindow = m_active.has_value();
-    const bool couldExclude = m_canExclude;
     m_active.reset();
     m_apps.clear();
     m_pointer.reset();
     m_canExclude = false;
     if (hadWindow) {
         Q_EMIT activeWindowChanged();
-    }
-    if (couldExclude) {
-        Q_EMIT captureExclusionChanged();
     }
 }
 
@@ -88,9 +84,7 @@ void KWinReports::PointerMoved(const QString& report) {
 }
 
 void KWinReports::CaptureExclusionAvailable(const QString&) {
-    if (!std::exchange(m_canExclude, true)) {
-        Q_EMIT captureExclusionChanged();
-    }
+    m_canExclude = true;
 }
 
 } // namespace tessel

@@ -45,7 +45,6 @@ public Q_SLOTS:
 
 Q_SIGNALS:
     void activeWindowChanged();
-    void captureExclusionChanged();
 
 private:
     std::optional<KWinWindow> m_active;

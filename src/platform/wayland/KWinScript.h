@@ -29,6 +29,7 @@ public:
     const KWinReports& reports() const { return m_reports; }
     // Whether the script keeps Tessel's paper out of captures, where KWin can.
     void setExcludeFromCapture(bool exclude);
+    bool excludesFromCapture() const { return m_exclude; }
 
 private:
     explicit KWinScript(const QDBusConnection& bus);

@@ -124,6 +124,11 @@ std::optional<QString> WaylandPlatform::unavailable(DesktopAbility ability) cons
         return std::nullopt;
     case DesktopAbility::clickThrough:
         return std::nullopt;
+    case DesktopAbility::hideFromCapture:
+        if (!m_kwin || !m_kwin->reports().canExcludeFromCapture()) {
+            return QStringLiteral("This desktop does not let apps hide from screenshots.");
+        }
+        return std::nullopt;
     case DesktopAbility::screenCapture:
         if (!screenCaptureAllowed()) {
             return QStringLiteral("This desktop does not let Tessel look at the screen.");
@@ -216,7 +221,8 @@ void WaylandPlatform::captureScreen(const QString& screenId, QSize size,
         // now, which is what the capture caught unless it just changed.
         const QSize working = (size * unblendOversampling).boundedTo(image.size());
         image = image.scaled(working, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-        if (const QImage* paper = m_paper->on(screenId)) {
+        const QImage* paper = m_paper->on(screenId);
+        if (paper && !paperKeptOutOfCaptures()) {
             image = unblend(image, *paper);
         }
         done(image.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
@@ -230,6 +236,16 @@ void WaylandPlatform::captureScreen(const QString& screenId, QSize size,
         return;
     }
     m_copy->capture(m_outputs->output(screenId), std::move(sample));
+}
+
+bool WaylandPlatform::paperKeptOutOfCaptures() const {
+    return m_kwin && m_kwin->excludesFromCapture() && m_kwin->reports().canExcludeFromCapture();
+}
+
+void WaylandPlatform::hidePaperFromCapture(bool hidden) {
+    if (m_kwin) {
+        m_kwin->setExcludeFromCapture(hidden);
+    }
 }
 
 bool WaylandPlatform::compositorRunning() const {

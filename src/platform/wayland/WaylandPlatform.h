@@ -52,6 +52,7 @@ public:
     bool screenCaptureAllowed() const override;
     void captureScreen(const QString& screenId, QSize size,
                        std::function<void(QImage)> done) override;
+    void hidePaperFromCapture(bool hidden) override;
     bool compositorRunning() const override;
     double idleSeconds() const override;
     void bringToFront(const AppInfo& app) override;
@@ -62,6 +63,8 @@ private:
     // The app under the name its desktop entry gives it, where one is installed.
     AppInfo named(AppInfo app) const;
     void kwinWindowChanged();
+    // Whether KWin leaves the paper out of every capture, Tessel's own too.
+    bool paperKeptOutOfCaptures() const;
 
     std::unique_ptr<WaylandConnection> m_connection;
     std::unique_ptr<WaylandOutputs> m_outputs;

@@ -68,8 +68,15 @@ TEST_F(GeneralPaneTest, OpenAtLoginAsksTheDesktop) {
     EXPECT_TRUE(named<Toggle>(reopened, u"Open at login"_s)->isChecked());
 }
 
+TEST_F(GeneralPaneTest, HidingFromScreenshotsIsOfferedWhereTheDesktopCanHide) {
+    EXPECT_TRUE(named<Toggle>(show<GeneralPane>(), u"Hide paper from screenshots and recordings"_s)
+                    ->isEnabled());
+}
+
 TEST_F(GeneralPaneTest, WhatThisDesktopCannotDoIsDisabledOrLeftOut) {
     edit([](Settings& s) { s.hideFromScreenshots = true; });
+    platform.setUnavailable(DesktopAbility::hideFromCapture,
+                            u"This desktop does not let apps hide from screenshots."_s);
     GeneralPane& pane = show<GeneralPane>();
     Toggle* hide = named<Toggle>(pane, u"Hide paper from screenshots and recordings"_s);
     ASSERT_NE(hide, nullptr);
