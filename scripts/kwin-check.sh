@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Runs Tessel on a private headless KWin over a native Wayland window and checks what KWin gives
-# it: the front app and the pointer from Tessel's KWin script, an excluded app hiding the paper,
-# and screen sampling through KWin's screenshot service; saves a picture of the screen.
+# it: the front app and the pointer from Tessel's KWin script (the ruler's band at the pointer,
+# an excluded app hiding the paper), the script loaded again when asked, and screen sampling
+# through KWin's screenshot service; saves a picture of the screen.
 #   scripts/kwin-check.sh [BUILD_DIR] [PICTURE]
 # Needs kwin_wayland (apt-get install --no-install-recommends kwin-wayland), gjs and
 # ImageMagick. KWin brings too many packages for CI, so this is a developer's check, not a test.
@@ -73,8 +74,9 @@ picture() {
     convert -size $((stride / 4))x"$h" -depth 8 bgra:"$work/screen.raw" -crop "${w}x${h}+0+0" \
         -alpha off +repage "$1"
 }
-centre() {
-    local at="p{$((width / 2)),$((height / 2))}"
+# The pixel of PICTURE at X Y (the centre by default) as "R,G,B".
+pixel() {
+    local at="p{${2:-$((width / 2))},${3:-$((height / 2))}}"
     convert "$1" -format "%[fx:round(255*$at.r)],%[fx:round(255*$at.g)],%[fx:round(255*$at.b)]" info:
 }
 
@@ -85,6 +87,7 @@ await grep -q ready "$work/window.log"
 "$tessel" settings set dayNight '"screen"' >/dev/null
 "$tessel" settings set excludedApps '["org.tessel.Excluded"]' >/dev/null
 "$tessel" settings set hideFromScreenshots false >/dev/null
+"$tessel" settings set ruler true >/dev/null
 "$tessel" >"$work/tessel.log" 2>&1 &
 await "$tessel" status || { cat "$work/tessel.log"; fail "Tessel did not start"; }
 "$tessel" status | grep -q 'Platform: wayland' || fail "Tessel is not on its Wayland backend"
@@ -99,14 +102,19 @@ echo "kwin-check: the script reports the front window and the pointer"
 await bash -c "\"$tessel\" status | grep -q 'kozo .*gsm day'"
 sleep 2
 picture "$picture"
-echo "kwin-check: paper over the white window reads $(centre "$picture")"
+echo "kwin-check: paper over the white window reads $(pixel "$picture")"
+# KWin puts the pointer in the middle of the screen, and the ruler's band follows it there.
+above=$(pixel "$picture" $((width / 2)) $((height / 4)))
+[[ ${above%%,*} -lt $(pixel "$picture" | cut -d, -f1) ]] ||
+    fail "the ruler's band is not where KWin has the pointer"
+echo "kwin-check: the ruler's band lies at the pointer, the screen above it veiled to $above"
 
 # An excluded app's window in front hides the paper.
 "$window" org.tessel.Excluded ffffff >"$work/excluded.log" 2>&1 &
 excluded=$!
 await grep -q ready "$work/excluded.log"
 white() {
-    picture "$work/now.png" && [[ $(centre "$work/now.png") == 255,255,255 ]]
+    picture "$work/now.png" && [[ $(pixel "$work/now.png") == 255,255,255 ]]
 }
 await white
 kill $excluded
