@@ -118,7 +118,7 @@ TEST_F(OnKWin, ReportsReadAsTheLatestWord) {
                     KWinWindow{{u"org.kde.kate"_s, 42, u"org.kde.kate"_s}, {10, 20, 300, 200}};
          }},
         {"ActiveWindowChanged", R"({"desktopFile":"","resourceClass":"xterm","pid":7,"frame":{}})",
-         [&] { return reports.activeWindow()->app.appId == u"xterm"_s; }},
+         [&] { return reports.activeWindow() && reports.activeWindow()->app.appId == u"xterm"_s; }},
         {"ActiveWindowChanged", "{}", [&] { return !reports.activeWindow(); }},
         {"RunningAppsChanged",
          R"([{"desktopFile":"a","pid":1},{"desktopFile":"a","pid":1},{"resourceClass":"b"}])",
