@@ -1,5 +1,9 @@
 #include "overlay/OverlayController.h"
 
+#include "platform/UserDefaults.h"
+
+#include <nlohmann/json.hpp>
+
 namespace tessel {
 
 OverlayController::OverlayController(Platform& platform, OverlaySurfaceFactory makeSurface)
@@ -21,9 +25,13 @@ OverlayWindow* OverlayController::window(const QString& screenId) const {
     return it == m_windows.end() ? nullptr : it->second.get();
 }
 
-// Screenshot exclusion is not something X11 offers, so hideFromScreenshots has no effect here.
+// The user-defaults Boolean "showInScreenshots", which no control writes, lets the paper into
+// captures whatever the settings say.
 void OverlayController::sync(const ScreenMap& screens, const LayerMap& layers, const TileMap& tiles,
-                             const QSet<QString>& pending, bool) {
+                             const QSet<QString>& pending, bool hideFromScreenshots) {
+    const auto forcedIn = m_platform.defaults().value("showInScreenshots");
+    m_platform.hidePaperFromCapture(hideFromScreenshots &&
+                                    !(forcedIn && forcedIn->is_boolean() && forcedIn->get<bool>()));
     m_screens = screens;
     std::erase_if(m_windows, [&](const auto& entry) { return !screens.contains(entry.first); });
 

@@ -56,6 +56,7 @@ enum class DesktopAbility {
     globalShortcuts, // the Shortcuts pane
     screenCapture,   // sampling the screen
     clickThrough,    // paper the pointer passes through; without it none is shown
+    hideFromCapture, // paper left out of screenshots and recordings
 };
 
 // A timer on the main thread. Tests drive a fake clock instead of waiting.
@@ -119,6 +120,10 @@ public:
     virtual UserDefaults& defaults() = 0;
     // Where Tessel keeps what it can always make again (shaded paper); none keeps nothing.
     virtual std::optional<QString> cacheDirectory() const = 0;
+
+    // Keeps the paper out of screenshots and recordings, or lets it in again, where the desktop
+    // can hide it; elsewhere nothing happens.
+    virtual void hidePaperFromCapture(bool hidden) { Q_UNUSED(hidden); }
 
     // Translucent windows need a running compositing manager; without one they show opaque.
     virtual bool compositorRunning() const = 0;

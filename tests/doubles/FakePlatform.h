@@ -44,6 +44,7 @@ public:
     QTimeZone timeZone() const override { return m_timeZone; }
     std::unique_ptr<Timer> makeTimer(std::function<void()> action) override;
     UserDefaults& defaults() override { return m_defaults; }
+    void hidePaperFromCapture(bool hidden) override { paperHidden = hidden; }
     std::optional<QString> cacheDirectory() const override { return std::nullopt; }
     bool compositorRunning() const override { return m_compositorRunning; }
     void setLoginItem(bool on) override { m_loginItem = on; }
@@ -89,6 +90,9 @@ public:
     void setTimeZone(QTimeZone zone) { m_timeZone = std::move(zone); }
 
     int activeTimerCount() const;
+
+    // What the overlay last asked of captures.
+    std::optional<bool> paperHidden;
 
 private:
     friend class FakeTimer;

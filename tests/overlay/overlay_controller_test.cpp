@@ -41,6 +41,24 @@ protected:
     ScreenMap screens;
 };
 
+TEST_F(OverlayControllerTest, PaperHidesFromCapturesAsSetUnlessTheUserDefaultsLetItIn) {
+    const struct {
+        bool hide;
+        std::optional<bool> showInScreenshots;
+        bool hidden;
+    } cases[] = {{true, std::nullopt, true},
+                 {false, std::nullopt, false},
+                 {true, true, false},
+                 {true, false, true}};
+    for (const auto& c : cases) {
+        if (c.showInScreenshots) {
+            ASSERT_TRUE(platform.defaults().setValue("showInScreenshots", *c.showInScreenshots));
+        }
+        overlay.sync(screens, {}, {}, {}, c.hide);
+        EXPECT_EQ(platform.paperHidden, c.hidden) << c.hide << c.showInScreenshots.value_or(-1);
+    }
+}
+
 TEST_F(OverlayControllerTest, EveryScreenWithATileGetsAShownWindow) {
     syncBoth(makeTile(), u"reading"_s);
     EXPECT_EQ(overlay.windowIds(), (QStringList{u"A"_s, u"B"_s}));

@@ -1,4 +1,5 @@
 #include "platform/wayland/IdleClock.h"
+#include "platform/wayland/KWinScreenShot.h"
 #include "platform/wayland/SurfaceScale.h"
 #include "platform/wayland/ToplevelList.h"
 
@@ -131,6 +132,34 @@ TEST(SurfaceScale, BuffersAndDamageFollowFractionalScales) {
     // Damage at the far edge stays inside a buffer rounded down.
     EXPECT_EQ(bufferDamage({1360, 760, 5, 8}, 1.25, bufferPixels({1365, 768}, 1.25)),
               QRect(1700, 950, 6, 10));
+}
+
+// KWin writes the pixels into a pipe and describes them in its answer; they must agree.
+TEST(KWinScreenShot, PixelsAreReadAsTheAnswerDescribesThemOrNotAtAll) {
+    using namespace Qt::StringLiterals;
+    const QVariantMap four{{u"type"_s, u"raw"_s},
+                           {u"width"_s, 2u},
+                           {u"height"_s, 2u},
+                           {u"stride"_s, 12u}, // rows padded past the pixels
+                           {u"format"_s, uint(QImage::Format_ARGB32)}};
+    const QByteArray pixels =
+        QByteArray::fromHex("0000ff00ff000000cdcdcdcd00ff0000ffffffffcdcdcdcd");
+    const QImage image = screenShotImage(four, pixels);
+    ASSERT_EQ(image.size(), QSize(2, 2));
+    EXPECT_EQ(image.pixel(0, 0), qRgb(255, 0, 0));
+    EXPECT_EQ(image.pixel(1, 0), qRgb(0, 0, 255));
+    EXPECT_EQ(image.pixel(0, 1), qRgb(0, 255, 0));
+
+    const std::pair<QString, QVariant> wrong[] = {{u"type"_s, u"png"_s},
+                                                  {u"format"_s, 0u},
+                                                  {u"format"_s, 999u},
+                                                  {u"stride"_s, 4u},
+                                                  {u"height"_s, 3u}};
+    for (const auto& [key, value] : wrong) {
+        QVariantMap results = four;
+        results[key] = value;
+        EXPECT_TRUE(screenShotImage(results, pixels).isNull()) << key.toStdString();
+    }
 }
 
 } // namespace

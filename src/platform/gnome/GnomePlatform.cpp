@@ -25,6 +25,9 @@ GnomePlatform::GnomePlatform(QString defaultsDirectory)
 GnomePlatform::~GnomePlatform() = default;
 
 std::optional<QString> GnomePlatform::unavailable(DesktopAbility ability) const {
+    if (ability == DesktopAbility::hideFromCapture) {
+        return X11Platform::unavailable(ability);
+    }
     if (ability == DesktopAbility::screenCapture) {
         return QStringLiteral("GNOME does not let Tessel look at the screen without asking.");
     }

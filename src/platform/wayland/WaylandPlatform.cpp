@@ -6,6 +6,8 @@
 #include "platform/desktop/DesktopEntries.h"
 #include "platform/desktop/PortalShortcuts.h"
 #include "platform/wayland/IdleWatcher.h"
+#include "platform/wayland/KWinScreenShot.h"
+#include "platform/wayland/KWinScript.h"
 #include "platform/wayland/LayerSurface.h"
 #include "platform/wayland/MomentCover.h"
 #include "platform/wayland/ScreenCopy.h"
@@ -55,6 +57,13 @@ WaylandPlatform::WaylandPlatform(std::unique_ptr<WaylandConnection> connection,
     // Outputs describe themselves, and toplevels list themselves, in answer to binding.
     m_connection->roundTrip();
     m_connection->roundTrip();
+    // KWin lists no toplevels to other clients; its scripts see them.
+    if (!m_connection->globals().toplevels) {
+        m_kwin = KWinScript::start(QDBusConnection::sessionBus());
+    }
+    if (!m_copy->isAvailable() && KWinScreenShot::offered(QDBusConnection::sessionBus())) {
+        m_screenShot = std::make_unique<KWinScreenShot>(QDBusConnection::sessionBus());
+    }
     forwardSignals();
 }
 
@@ -63,6 +72,10 @@ WaylandPlatform::~WaylandPlatform() = default;
 void WaylandPlatform::forwardSignals() {
     connect(m_outputs.get(), &WaylandOutputs::changed, this, &Platform::screensChanged);
     connect(m_toplevels.get(), &Toplevels::frontAppChanged, this, &Platform::frontAppChanged);
+    if (m_kwin) {
+        connect(&m_kwin->reports(), &KWinReports::activeWindowChanged, this,
+                &WaylandPlatform::kwinWindowChanged);
+    }
     connect(m_connection.get(), &WaylandConnection::lost, qApp, [] {
         qCCritical(lcPlatform, "without the compositor Tessel cannot show paper: quitting");
         QCoreApplication::exit(1);
@@ -90,14 +103,17 @@ LayerSurface::Shared WaylandPlatform::shared() {
 std::optional<QString> WaylandPlatform::unavailable(DesktopAbility ability) const {
     switch (ability) {
     case DesktopAbility::pointer:
-        return QStringLiteral("This desktop does not tell apps where the pointer is.");
+        if (!m_kwin) {
+            return QStringLiteral("This desktop does not tell apps where the pointer is.");
+        }
+        return std::nullopt;
     case DesktopAbility::frontWindow:
-        if (!m_sway) {
+        if (!m_sway && !m_kwin) {
             return QStringLiteral("This desktop does not tell apps where the front window is.");
         }
         return std::nullopt;
     case DesktopAbility::frontApp:
-        if (!m_connection->globals().toplevels) {
+        if (!m_connection->globals().toplevels && !m_kwin) {
             return QStringLiteral("This desktop does not tell apps which app is in front.");
         }
         return std::nullopt;
@@ -108,8 +124,13 @@ std::optional<QString> WaylandPlatform::unavailable(DesktopAbility ability) cons
         return std::nullopt;
     case DesktopAbility::clickThrough:
         return std::nullopt;
+    case DesktopAbility::hideFromCapture:
+        if (!m_kwin || !m_kwin->reports().canExcludeFromCapture()) {
+            return QStringLiteral("This desktop does not let apps hide from screenshots.");
+        }
+        return std::nullopt;
     case DesktopAbility::screenCapture:
-        if (!m_copy->isAvailable()) {
+        if (!screenCaptureAllowed()) {
             return QStringLiteral("This desktop does not let Tessel look at the screen.");
         }
         return std::nullopt;
@@ -122,11 +143,37 @@ QList<ScreenInfo> WaylandPlatform::screens() const {
 }
 
 std::optional<AppInfo> WaylandPlatform::frontmostApp() const {
-    return m_toplevels->frontmostApp();
+    if (!m_kwin) {
+        return m_toplevels->frontmostApp();
+    }
+    const auto window = m_kwin->reports().activeWindow();
+    return window ? std::optional(named(window->app)) : std::nullopt;
 }
 
 QList<AppInfo> WaylandPlatform::runningApps() const {
-    return m_toplevels->runningApps();
+    if (!m_kwin) {
+        return m_toplevels->runningApps();
+    }
+    QList<AppInfo> apps = m_kwin->reports().runningApps();
+    std::transform(apps.begin(), apps.end(), apps.begin(),
+                   [this](const AppInfo& app) { return named(app); });
+    return apps;
+}
+
+AppInfo WaylandPlatform::named(AppInfo app) const {
+    if (const auto installed = m_entries->app(*app.appId)) {
+        app.appId = installed->id;
+        app.name = installed->name;
+    }
+    return app;
+}
+
+void WaylandPlatform::kwinWindowChanged() {
+    const std::optional<AppInfo> front = frontmostApp();
+    if (front != m_kwinFront) {
+        m_kwinFront = front;
+        Q_EMIT frontAppChanged(front);
+    }
 }
 
 std::optional<InstalledApp> WaylandPlatform::installedApp(const QString& appId) const {
@@ -138,7 +185,12 @@ QList<InstalledApp> WaylandPlatform::installedApps() const {
 }
 
 std::optional<QRectF> WaylandPlatform::frontWindowRect(std::optional<qint32> pid) const {
-    const auto frame = m_sway ? m_sway->frontWindow(pid) : std::nullopt;
+    std::optional<QRect> frame = m_sway ? m_sway->frontWindow(pid) : std::nullopt;
+    // KWin tells the active window's frame: the front window but while another app is in front,
+    // when the focus sheet does not show.
+    if (m_kwin && m_kwin->reports().activeWindow()) {
+        frame = m_kwin->reports().activeWindow()->frame;
+    }
     if (!frame) {
         return std::nullopt;
     }
@@ -146,31 +198,54 @@ std::optional<QRectF> WaylandPlatform::frontWindowRect(std::optional<qint32> pid
 }
 
 std::optional<QPointF> WaylandPlatform::cursorPosition() const {
-    return std::nullopt;
+    const auto pointer = m_kwin ? m_kwin->reports().pointer() : std::nullopt;
+    if (!pointer) {
+        return std::nullopt;
+    }
+    return toYUpPoint(QPointF(*pointer), m_outputs->bottomEdge());
 }
 
 bool WaylandPlatform::screenCaptureAllowed() const {
-    return m_copy->isAvailable();
+    return m_copy->isAvailable() || m_screenShot;
 }
 
 void WaylandPlatform::captureScreen(const QString& screenId, QSize size,
                                     std::function<void(QImage)> done) {
-    m_copy->capture(
-        m_outputs->output(screenId), [this, screenId, size, done = std::move(done)](QImage image) {
-            if (image.isNull()) {
-                done(image);
-                return;
-            }
-            // Paper comes out at a few times the sample's size: within so small a block its alpha
-            // barely varies, and the work is a sliver of the whole output's. It is read as it shows
-            // now, which is what the copy caught unless it just changed.
-            const QSize working = (size * unblendOversampling).boundedTo(image.size());
-            image = image.scaled(working, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-            if (const QImage* paper = m_paper->on(screenId)) {
-                image = unblend(image, *paper);
-            }
-            done(image.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
-        });
+    auto sample = [this, screenId, size, done = std::move(done)](QImage image) {
+        if (image.isNull()) {
+            done(image);
+            return;
+        }
+        // Paper comes out at a few times the sample's size: within so small a block its alpha
+        // barely varies, and the work is a sliver of the whole output's. It is read as it shows
+        // now, which is what the capture caught unless it just changed.
+        const QSize working = (size * unblendOversampling).boundedTo(image.size());
+        image = image.scaled(working, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        const QImage* paper = m_paper->on(screenId);
+        if (paper && !paperKeptOutOfCaptures()) {
+            image = unblend(image, *paper);
+        }
+        done(image.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    };
+    // KWin leaves the caller's ordinary windows out of its screenshots but keeps the paper's layer
+    // surfaces in (5.27), so the paper is taken back out here as from wlroots' copies.
+    if (m_screenShot) {
+        const QList<ScreenInfo> all = screens();
+        const auto screen = std::ranges::find(all, screenId, &ScreenInfo::id);
+        m_screenShot->capture(screen == all.end() ? QString() : screen->name, std::move(sample));
+        return;
+    }
+    m_copy->capture(m_outputs->output(screenId), std::move(sample));
+}
+
+bool WaylandPlatform::paperKeptOutOfCaptures() const {
+    return m_kwin && m_kwin->excludesFromCapture() && m_kwin->reports().canExcludeFromCapture();
+}
+
+void WaylandPlatform::hidePaperFromCapture(bool hidden) {
+    if (m_kwin) {
+        m_kwin->setExcludeFromCapture(hidden);
+    }
 }
 
 bool WaylandPlatform::compositorRunning() const {

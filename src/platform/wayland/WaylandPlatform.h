@@ -10,6 +10,8 @@ namespace tessel {
 
 class DesktopEntries;
 class IdleWatcher;
+class KWinScreenShot;
+class KWinScript;
 class MomentCover;
 class ScreenCopy;
 class ShownPaper;
@@ -21,9 +23,9 @@ class WaylandOutputs;
 
 // The platform of a Wayland session whose compositor offers the layer shell. Screens, idle
 // time and the front app come from the compositor over Tessel's own connection, never from
-// XWayland; the front window's frame from sway's IPC where it runs; captures from wlroots'
-// screen copy, with Tessel's own paper taken back out; what nothing here gives is reported
-// as unknown.
+// XWayland; on KWin the front app, its frame and the pointer from Tessel's KWin script; the
+// front window's frame from sway's IPC where it runs; captures from wlroots' screen copy, with
+// Tessel's own paper taken back out; what nothing here gives is reported as unknown.
 class WaylandPlatform final : public DesktopPlatform {
     Q_OBJECT
 
@@ -50,6 +52,7 @@ public:
     bool screenCaptureAllowed() const override;
     void captureScreen(const QString& screenId, QSize size,
                        std::function<void(QImage)> done) override;
+    void hidePaperFromCapture(bool hidden) override;
     bool compositorRunning() const override;
     double idleSeconds() const override;
     void bringToFront(const AppInfo& app) override;
@@ -57,6 +60,11 @@ public:
 private:
     void forwardSignals();
     LayerSurface::Shared shared();
+    // The app under the name its desktop entry gives it, where one is installed.
+    AppInfo named(AppInfo app) const;
+    void kwinWindowChanged();
+    // Whether KWin leaves the paper out of every capture, Tessel's own too.
+    bool paperKeptOutOfCaptures() const;
 
     std::unique_ptr<WaylandConnection> m_connection;
     std::unique_ptr<WaylandOutputs> m_outputs;
@@ -67,8 +75,13 @@ private:
     std::unique_ptr<MomentCover> m_cover;
     std::unique_ptr<ShownPaper> m_paper;
     std::unique_ptr<ScreenCopy> m_copy;
+    // KWin's screenshots, where wlroots' screen copy is not offered.
+    std::unique_ptr<KWinScreenShot> m_screenShot;
     // The front window's frame, where sway's IPC tells it.
     std::unique_ptr<SwayWindows> m_sway;
+    // The front app, its frame and the pointer, where KWin runs Tessel's script.
+    std::unique_ptr<KWinScript> m_kwin;
+    std::optional<AppInfo> m_kwinFront;
     // Whether the desktop's portal binds shortcuts for apps.
     bool m_portalShortcuts;
 };

@@ -80,6 +80,14 @@ void X11Platform::watchScreens() {
     connect(qGuiApp, &QGuiApplication::primaryScreenChanged, this, &Platform::screensChanged);
 }
 
+// Any screenshot tool reads the composited screen, paper and all.
+std::optional<QString> X11Platform::unavailable(DesktopAbility ability) const {
+    if (ability == DesktopAbility::hideFromCapture) {
+        return QStringLiteral("This desktop does not let apps hide from screenshots.");
+    }
+    return std::nullopt;
+}
+
 QList<ScreenInfo> X11Platform::screens() const {
     QList<QScreen*> ordered = QGuiApplication::screens();
     if (QScreen* primary = QGuiApplication::primaryScreen()) {

@@ -24,7 +24,7 @@ public:
     ~X11Platform() override;
 
     QString backendName() const override { return QStringLiteral("x11"); }
-    std::optional<QString> unavailable(DesktopAbility) const override { return std::nullopt; }
+    std::optional<QString> unavailable(DesktopAbility ability) const override;
     QList<ScreenInfo> screens() const override;
     std::optional<AppInfo> frontmostApp() const override;
     QList<AppInfo> runningApps() const override;

@@ -102,18 +102,22 @@ void GeneralPane::addBatteryAndCaptureSection() {
         [](const Settings& s) { return s.pauseOnBattery; },
         [](Settings& s, bool on) { s.pauseOnBattery = on; });
 
-    // X11 has no way to keep a window out of captures: the choice is kept for desktops that do.
     Toggle* hide = section->addToggle(QStringLiteral("Hide paper from screenshots and recordings"));
     m_binder->toggle(
         hide, [](const Settings& s) { return s.hideFromScreenshots; },
         [](Settings& s, bool on) { s.hideFromScreenshots = on; });
-    // The switch draws alike either way, so the whole row fades to read as unavailable.
+    // Where the desktop cannot hide the paper the choice is kept for one that can. The switch
+    // draws alike either way, so the whole row fades to read as unavailable.
+    const auto cannotHide = m_store.platform().unavailable(DesktopAbility::hideFromCapture);
+    if (!cannotHide) {
+        return;
+    }
     QWidget* hideRow = hide->parentWidget();
     hideRow->setEnabled(false);
     auto* faded = new QGraphicsOpacityEffect(hideRow);
     faded->setOpacity(unavailableOpacity);
     hideRow->setGraphicsEffect(faded);
-    section->setFooter(QStringLiteral("This desktop does not let apps hide from screenshots."));
+    section->setFooter(*cannotHide);
 }
 
 void GeneralPane::addSoundSection() {

@@ -174,6 +174,11 @@ TEST_F(PaneControls, OpenAtLoginAsksTheDesktop) {
 
 TEST_F(PaneControls, WhatThisDesktopCannotDoIsDisabledOrLeftOut) {
     edit([](Settings& s) { s.hideFromScreenshots = true; });
+    EXPECT_TRUE(named<Toggle>(show<GeneralPane>(), u"Hide paper from screenshots and recordings"_s)
+                    ->isEnabled())
+        << "offered where the desktop can hide";
+    platform.setUnavailable(DesktopAbility::hideFromCapture,
+                            u"This desktop does not let apps hide from screenshots."_s);
     GeneralPane& pane = show<GeneralPane>();
     Toggle* hide = named<Toggle>(pane, u"Hide paper from screenshots and recordings"_s);
     ASSERT_NE(hide, nullptr);

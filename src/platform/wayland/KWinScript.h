@@ -1,0 +1,49 @@
+#pragma once
+
+#include "platform/wayland/KWinReports.h"
+
+#include <QDBusConnection>
+#include <QDBusServiceWatcher>
+#include <QObject>
+#include <QTemporaryFile>
+
+#include <memory>
+
+namespace tessel {
+
+// Tessel's script inside KWin, loaded through KWin's scripting interface and reporting back to
+// `reports()`. Only the Tessel that holds the reporting name loads it, so a second one started
+// by mistake leaves the first one's script alone; a script left behind by a Tessel that died is
+// replaced, not run twice. Loaded again when KWin restarts, and when what it should do changes.
+class KWinScript final : public QObject {
+    Q_OBJECT
+
+public:
+    static QString kwinService() { return QStringLiteral("org.kde.KWin"); }
+
+    // The script running in this session's KWin, or null where KWin is not there to load it.
+    static std::unique_ptr<KWinScript> start(const QDBusConnection& bus);
+    ~KWinScript() override;
+
+    KWinReports& reports() { return m_reports; }
+    const KWinReports& reports() const { return m_reports; }
+    // Whether the script keeps Tessel's paper out of captures, where KWin can.
+    void setExcludeFromCapture(bool exclude);
+    bool excludesFromCapture() const { return m_exclude; }
+
+private:
+    explicit KWinScript(const QDBusConnection& bus);
+    bool load();
+    void unload();
+    bool run(int scriptId);
+
+    QDBusConnection m_bus;
+    KWinReports m_reports;
+    QDBusServiceWatcher m_kwin;
+    // KWin reads the script from a file: Tessel's own copy, with its values filled in.
+    std::unique_ptr<QTemporaryFile> m_file;
+    bool m_claimed = false;
+    bool m_exclude = true;
+};
+
+} // namespace tessel

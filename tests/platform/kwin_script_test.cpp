@@ -1,0 +1,139 @@
+#include "FakeService.h"
+#include "WaitFor.h"
+#include "platform/wayland/KWinScript.h"
+
+#include <QDBusMessage>
+#include <QFile>
+#include <QMutex>
+
+#include <gtest/gtest.h>
+
+namespace tessel {
+namespace {
+
+using namespace Qt::StringLiterals;
+
+// KWin's scripting interface, which cannot run here: it keeps the scripts by name as KWin
+// does, refusing a name already loaded, and reads each script's text when it is loaded.
+class StandInScripting : public QObject {
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.kde.kwin.Scripting")
+
+public:
+    QStringList loaded() const {
+        const QMutexLocker lock(&m_mutex);
+        return m_loaded;
+    }
+    QString text() const {
+        const QMutexLocker lock(&m_mutex);
+        return m_text;
+    }
+    void leaveStale() {
+        const QMutexLocker lock(&m_mutex);
+        m_loaded = {u"tessel"_s};
+    }
+
+public Q_SLOTS:
+    int loadScript(const QString& path, const QString& plugin) {
+        const QMutexLocker lock(&m_mutex);
+        if (m_loaded.contains(plugin)) {
+            return -1;
+        }
+        QFile file(path);
+        m_text = file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+        m_loaded.append(plugin);
+        return 0;
+    }
+    bool unloadScript(const QString& plugin) {
+        const QMutexLocker lock(&m_mutex);
+        return m_loaded.removeAll(plugin) > 0;
+    }
+
+private:
+    mutable QMutex m_mutex;
+    QStringList m_loaded;
+    QString m_text;
+};
+
+class StandInScript : public QObject {
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.kde.kwin.Script")
+
+public Q_SLOTS:
+    void run() {}
+};
+
+class OnKWin : public ::testing::Test {
+protected:
+    OnKWin() {
+        kwin.add(u"/Scripting"_s, scripting);
+        kwin.add(u"/Scripting/Script0"_s, script);
+    }
+
+    // What the script sends, from a connection of its own as KWin's would be, not waiting for
+    // the answer as KWin does not.
+    static void report(const QString& method, const QString& json) {
+        QDBusMessage call =
+            QDBusMessage::createMethodCall(KWinReports::serviceName(), KWinReports::objectPath(),
+                                           u"com.corvane.Tessel.KWin"_s, method);
+        call << json;
+        QDBusConnection::connectToBus(QDBusConnection::SessionBus, u"kwin"_s).send(call);
+    }
+
+    StandInScripting scripting;
+    StandInScript script;
+    test::FakeService kwin{KWinScript::kwinService()};
+};
+
+TEST_F(OnKWin, OneScriptRunsFilledInReplacingAStaleOneAndGoesWithTessel) {
+    scripting.leaveStale();
+    {
+        const auto running = KWinScript::start(QDBusConnection::sessionBus());
+        ASSERT_TRUE(running);
+        EXPECT_EQ(scripting.loaded(), QStringList{u"tessel"_s});
+        EXPECT_FALSE(scripting.text().contains(u'@')) << scripting.text().toStdString();
+        EXPECT_TRUE(scripting.text().contains(u"const HIDE_FROM_CAPTURE = true;"_s));
+        // A second Tessel leaves the first one's script be.
+        EXPECT_FALSE(KWinScript::start(QDBusConnection::sessionBus()));
+        EXPECT_EQ(scripting.loaded(), QStringList{u"tessel"_s});
+    }
+    EXPECT_TRUE(scripting.loaded().isEmpty());
+}
+
+TEST_F(OnKWin, ReportsReadAsTheLatestWord) {
+    const auto running = KWinScript::start(QDBusConnection::sessionBus());
+    ASSERT_TRUE(running);
+    const KWinReports& reports = running->reports();
+    struct Case {
+        const char* method;
+        const char* json;
+        std::function<bool()> holds;
+    };
+    const Case cases[] = {
+        {"ActiveWindowChanged",
+         R"({"desktopFile":"org.kde.kate","resourceClass":"kate","pid":42,)"
+         R"("frame":{"x":10,"y":20,"width":300,"height":200}})",
+         [&] {
+             return reports.activeWindow() ==
+                    KWinWindow{{u"org.kde.kate"_s, 42, u"org.kde.kate"_s}, {10, 20, 300, 200}};
+         }},
+        {"ActiveWindowChanged", R"({"desktopFile":"","resourceClass":"xterm","pid":7,"frame":{}})",
+         [&] { return reports.activeWindow() && reports.activeWindow()->app.appId == u"xterm"_s; }},
+        {"ActiveWindowChanged", "{}", [&] { return !reports.activeWindow(); }},
+        {"RunningAppsChanged",
+         R"([{"desktopFile":"a","pid":1},{"desktopFile":"a","pid":1},{"resourceClass":"b"}])",
+         [&] { return reports.runningApps().size() == 2; }},
+        {"PointerMoved", R"({"x":640.0,"y":360})",
+         [&] { return reports.pointer() == QPoint(640, 360); }},
+        {"CaptureExclusionAvailable", "{}", [&] { return reports.canExcludeFromCapture(); }},
+    };
+    for (const Case& c : cases) {
+        report(QString::fromLatin1(c.method), QString::fromLatin1(c.json));
+        EXPECT_TRUE(waitFor(c.holds, std::chrono::seconds(5))) << c.method << ' ' << c.json;
+    }
+}
+
+} // namespace
+} // namespace tessel
+
+#include "kwin_script_test.moc"
