@@ -1,12 +1,36 @@
 #include "FakeService.h"
 
-#include <QDBusMessage>
+#include <QDBusVirtualObject>
 
 namespace tessel::test {
 
-namespace {
-
 using namespace Qt::StringLiterals;
+
+class Responder : public QDBusVirtualObject {
+public:
+    Responder(Answer answer, const QString& introspection)
+        : m_answer(std::move(answer))
+        , m_introspection(introspection) {}
+
+    QString introspect(const QString&) const override { return m_introspection; }
+
+    bool handleMessage(const QDBusMessage& message, const QDBusConnection& connection) override {
+        if (message.interface() == u"org.freedesktop.DBus.Introspectable") {
+            return false; // Qt answers with introspect()
+        }
+        const std::optional<QVariantList> reply = m_answer(message);
+        connection.send(
+            reply ? message.createReply(*reply)
+                  : message.createErrorReply(QDBusError::UnknownMethod, message.member()));
+        return true;
+    }
+
+private:
+    Answer m_answer;
+    QString m_introspection;
+};
+
+namespace {
 
 int connectionCount = 0;
 
@@ -29,15 +53,13 @@ FakeService::~FakeService() {
     m_thread.wait();
 }
 
-bool FakeService::add(const QString& path, QObject& object) {
-    object.moveToThread(&m_thread);
-    return m_connection->registerObject(
-        path, &object, QDBusConnection::ExportAllSlots | QDBusConnection::ExportAllProperties);
-}
-
-bool FakeService::addVirtual(const QString& path, QDBusVirtualObject& object) {
-    object.moveToThread(&m_thread);
-    return m_connection->registerVirtualObject(path, &object);
+void FakeService::answer(const QString& path, Answer answer, const QString& introspection) {
+    auto& object =
+        m_objects.emplace_back(std::make_unique<Responder>(std::move(answer), introspection));
+    object->moveToThread(&m_thread);
+    if (!m_connection->registerVirtualObject(path, object.get())) {
+        throw std::runtime_error("cannot serve " + path.toStdString());
+    }
 }
 
 void FakeService::emitSignal(const QString& path, const QString& interface, const QString& name,
