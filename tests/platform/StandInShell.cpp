@@ -1,6 +1,5 @@
 #include "StandInShell.h"
 
-#include <QDBusMessage>
 #include <QDBusMetaType>
 #include <QFile>
 #include <QXmlStreamReader>
@@ -66,18 +65,12 @@ StandInShell::StandInShell() {
             (out ? member->out : member->in) += reader.attributes().value(u"type"_s);
         }
     }
-    setFocus({}, 0, {});
 }
-
-StandInShell::~StandInShell() = default;
 
 void StandInShell::enable() {
     m_service = std::make_unique<FakeService>(interfaceName);
-    m_service->addVirtual(path, *this);
-}
-
-void StandInShell::disable() {
-    m_service.reset();
+    m_service->answer(
+        path, [this](const QDBusMessage& message) { return answer(message); }, m_interfaceXml);
 }
 
 void StandInShell::emitSignal(const QString& name, const QVariantList& arguments) {
@@ -85,24 +78,9 @@ void StandInShell::emitSignal(const QString& name, const QVariantList& arguments
     m_service->emitSignal(path, interfaceName, name, arguments);
 }
 
-void StandInShell::setFocus(const QString& appId, uint pid, QRect frame) {
+void StandInShell::change(const std::function<void(Answers&)>& edit) {
     const QMutexLocker lock(&m_mutex);
-    m_focus = {appId, pid, frame.x(), frame.y(), frame.width(), frame.height()};
-}
-
-void StandInShell::setApps(const QList<RunningApp>& apps) {
-    const QMutexLocker lock(&m_mutex);
-    m_apps = apps;
-}
-
-void StandInShell::setPointer(QPoint at) {
-    const QMutexLocker lock(&m_mutex);
-    m_pointer = at;
-}
-
-void StandInShell::setGrabbable(bool grabbable) {
-    const QMutexLocker lock(&m_mutex);
-    m_grabbable = grabbable;
+    edit(m_answers);
 }
 
 QStringList StandInShell::calls() const {
@@ -115,51 +93,33 @@ QStringList StandInShell::violations() const {
     return m_violations;
 }
 
-QString StandInShell::introspect(const QString&) const {
-    return m_interfaceXml;
-}
-
-bool StandInShell::handleMessage(const QDBusMessage& message, const QDBusConnection& connection) {
-    if (message.interface() != interfaceName) {
-        return false;
-    }
+std::optional<QVariantList> StandInShell::answer(const QDBusMessage& message) {
     const QString method = message.member();
-    if (!m_methods.contains(method) || m_methods[method].in != message.signature()) {
+    if (message.interface() != interfaceName) {
+        return std::nullopt;
+    }
+    if (!m_methods.contains(method) || m_methods.value(method).in != message.signature()) {
         const QMutexLocker lock(&m_mutex);
         m_violations << u"call %1(%2)"_s.arg(method, message.signature());
-        connection.send(message.createErrorReply(QDBusError::UnknownMethod, method));
-        return true;
+        return std::nullopt;
     }
-    const QVariantList reply = answer(message);
-    check(method, m_methods[method].out, reply);
-    connection.send(message.createReply(reply));
-    return true;
-}
-
-QVariantList StandInShell::answer(const QDBusMessage& message) {
-    const QMutexLocker lock(&m_mutex);
     QStringList arguments;
     for (const QVariant& argument : message.arguments()) {
         arguments << argument.toString();
     }
-    const QString method = message.member();
+    QMutexLocker lock(&m_mutex);
     m_calls << u"%1(%2)"_s.arg(method, arguments.join(u", "));
-    if (method == u"GetFocus") {
-        return m_focus;
-    }
-    if (method == u"GetRunningApps") {
-        return {QVariant::fromValue(m_apps)};
-    }
-    if (method == u"TrackPointer") {
-        return {m_pointer.x(), m_pointer.y()};
-    }
-    if (method == u"Activate") {
-        return {true};
-    }
-    if (method == u"GrabAccelerator") {
-        return {m_grabbable};
-    }
-    return {};
+    const QHash<QString, QVariantList> replies{
+        {u"GetFocus"_s, m_answers.focus},
+        {u"GetRunningApps"_s, {QVariant::fromValue(m_answers.apps)}},
+        {u"TrackPointer"_s, {m_answers.pointer.x(), m_answers.pointer.y()}},
+        {u"Activate"_s, {true}},
+        {u"GrabAccelerator"_s, {m_answers.grabbable}},
+    };
+    const QVariantList reply = replies.value(method);
+    lock.unlock();
+    check(method, m_methods.value(method).out, reply);
+    return reply;
 }
 
 void StandInShell::check(const QString& what, const QString& expected, const QVariantList& values) {

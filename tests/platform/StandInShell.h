@@ -3,11 +3,9 @@
 #include "FakeService.h"
 
 #include <QDBusArgument>
-#include <QDBusVirtualObject>
 #include <QHash>
 #include <QMutex>
 #include <QPoint>
-#include <QRect>
 
 namespace tessel::test {
 
@@ -24,35 +22,35 @@ const QDBusArgument& operator>>(const QDBusArgument& argument, RunningApp& app);
 // Tessel's GNOME Shell extension as the shell serves it: the interface read from the same
 // description the extension embeds, introspected as the extension's is, and every call, reply
 // and signal checked against it, so that Tessel cannot drift from what the extension serves.
-class StandInShell final : public QDBusVirtualObject {
+class StandInShell {
 public:
+    // What the extension answers with.
+    struct Answers {
+        QVariantList focus{QString(), 0u, 0, 0, 0, 0};
+        QList<RunningApp> apps;
+        QPoint pointer;
+        bool grabbable = true;
+    };
+
     StandInShell();
-    ~StandInShell() override;
 
-    // Takes the extension's bus name, as enabling the extension does; leaving gives it up.
+    // Takes the extension's bus name, as enabling the extension does.
     void enable();
-    void disable();
     void emitSignal(const QString& name, const QVariantList& arguments);
-
-    // What the extension answers with; guarded, since it answers from the bus's thread.
-    void setFocus(const QString& appId, uint pid, QRect frame);
-    void setApps(const QList<RunningApp>& apps);
-    void setPointer(QPoint at);
-    void setGrabbable(bool grabbable);
+    // Changes the answers; they are read on the bus's thread, so under a lock.
+    void change(const std::function<void(Answers&)>& edit);
     // Each call as "Method(arg, ...)", in order; and every mismatch with the description.
     QStringList calls() const;
     QStringList violations() const;
 
-    QString introspect(const QString& path) const override;
-    bool handleMessage(const QDBusMessage& message, const QDBusConnection& connection) override;
-
 private:
+    // A member's argument signatures, in and out.
     struct Member {
         QString in;
         QString out;
     };
 
-    QVariantList answer(const QDBusMessage& message);
+    std::optional<QVariantList> answer(const QDBusMessage& message);
     void check(const QString& what, const QString& expected, const QVariantList& values);
 
     QString m_interfaceXml;
@@ -61,10 +59,7 @@ private:
     std::unique_ptr<FakeService> m_service;
 
     mutable QMutex m_mutex;
-    QVariantList m_focus;
-    QList<RunningApp> m_apps;
-    QPoint m_pointer;
-    bool m_grabbable = true;
+    Answers m_answers;
     QStringList m_calls;
     QStringList m_violations;
 };

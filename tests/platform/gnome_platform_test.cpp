@@ -17,17 +17,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-class MutterIdleMonitor : public QObject {
-    Q_OBJECT
-    Q_CLASSINFO("D-Bus Interface", "org.gnome.Mutter.IdleMonitor")
-
-public:
-    std::atomic<qulonglong> idleMilliseconds{0};
-
-public Q_SLOTS:
-    qulonglong GetIdletime() { return idleMilliseconds; }
-};
-
 // GNOME's Wayland with no X server to reach: what Tessel knows comes over the bus alone.
 class OnGnome : public ::testing::Test {
 protected:
@@ -36,6 +25,13 @@ protected:
     void TearDown() override { EXPECT_EQ(shell.violations().join(u'\n').toStdString(), ""); }
 
     qreal bottom() const { return QGuiApplication::primaryScreen()->geometry().bottom() + 1; }
+
+    // Enables the extension with these answers and waits until the platform finds it.
+    void enable(const std::function<void(test::StandInShell::Answers&)>& answers) {
+        shell.change(answers);
+        shell.enable();
+        ASSERT_TRUE(waitFor([&] { return platform->shell().isRunning(); }));
+    }
 
     QTemporaryDir config;
     test::StandInShell shell;
@@ -58,17 +54,16 @@ TEST_F(OnGnome, WithoutTheExtensionEachAbilitySaysHowToEnableIt) {
 }
 
 TEST_F(OnGnome, IdleTimeIsMutters) {
-    MutterIdleMonitor monitor;
-    monitor.idleMilliseconds = 90500;
     test::FakeService mutter(u"org.gnome.Mutter.IdleMonitor"_s);
-    ASSERT_TRUE(mutter.add(u"/org/gnome/Mutter/IdleMonitor/Core"_s, monitor));
+    mutter.answer(u"/org/gnome/Mutter/IdleMonitor/Core"_s, [](const QDBusMessage&) {
+        return std::optional(QVariantList{qulonglong{90500}});
+    });
     EXPECT_DOUBLE_EQ(platform->idleSeconds(), 90.5);
 }
 
 TEST_F(OnGnome, TheFocusedWindowIsTheFrontAppAndFramesTheSheet) {
-    shell.setFocus(u"org.gnome.TextEditor"_s, 41, QRect(10, 20, 300, 200));
-    shell.enable();
-    ASSERT_TRUE(waitFor([&] { return platform->shell().isRunning(); }));
+    enable(
+        [](auto& answers) { answers.focus = {u"org.gnome.TextEditor"_s, 41u, 10, 20, 300, 200}; });
     EXPECT_EQ(platform->unavailable(DesktopAbility::pointer), std::nullopt);
     EXPECT_EQ(platform->frontmostApp()->appId, u"org.gnome.TextEditor"_s);
     EXPECT_EQ(platform->frontWindowRect(41), QRectF(10, bottom() - 220, 300, 200));
@@ -91,20 +86,16 @@ TEST_F(OnGnome, TheFocusedWindowIsTheFrontAppAndFramesTheSheet) {
 }
 
 TEST_F(OnGnome, RunningAppsFollowTheShell) {
-    shell.setApps({{u"org.gnome.Nautilus"_s, 12, u"Files"_s}});
-    shell.enable();
-    ASSERT_TRUE(waitFor([&] { return platform->shell().isRunning(); }));
+    enable([](auto& answers) { answers.apps = {{u"org.gnome.Nautilus"_s, 12, u"Files"_s}}; });
     EXPECT_EQ(platform->runningApps(), QList<AppInfo>({{u"org.gnome.Nautilus"_s, 12, u"Files"_s}}));
 
-    shell.setApps({});
+    shell.change([](auto& answers) { answers.apps.clear(); });
     shell.emitSignal(u"RunningAppsChanged"_s, {});
     EXPECT_TRUE(waitFor([&] { return platform->runningApps().isEmpty(); }));
 }
 
 TEST_F(OnGnome, ThePointerIsFollowedOnceAskedFor) {
-    shell.setPointer(QPoint(100, 50));
-    shell.enable();
-    ASSERT_TRUE(waitFor([&] { return platform->shell().isRunning(); }));
+    enable([](auto& answers) { answers.pointer = QPoint(100, 50); });
     EXPECT_EQ(platform->cursorPosition(), QPointF(100, bottom() - 50));
     shell.emitSignal(u"PointerMoved"_s, {120, 60});
     EXPECT_TRUE(waitFor([&] { return platform->cursorPosition() == QPointF(120, bottom() - 60); }));
@@ -118,14 +109,12 @@ TEST_F(OnGnome, HotKeysAreTheExtensionsGrabs) {
     // Bound before the extension comes, grabbed when it does.
     EXPECT_EQ(keys.bind(u"toggle"_s, Qt::META | Qt::SHIFT | Qt::Key_P), HotKeys::Grab::unsupported);
     shell.enable();
-    ASSERT_TRUE(waitFor([&] {
-        return shell.calls().contains(u"GrabAccelerator(toggle, "
-                                      "<Super><Shift>p)"_s);
-    }));
+    ASSERT_TRUE(waitFor(
+        [&] { return shell.calls().contains(u"GrabAccelerator(toggle, <Super><Shift>p)"_s); }));
     shell.emitSignal(u"AcceleratorActivated"_s, {u"toggle"_s});
     EXPECT_TRUE(waitFor([&] { return pressed == QStringList{u"toggle"_s}; }));
 
-    shell.setGrabbable(false);
+    shell.change([](auto& answers) { answers.grabbable = false; });
     EXPECT_EQ(keys.bind(u"snooze"_s, Qt::CTRL | Qt::ALT | Qt::Key_F5), HotKeys::Grab::taken);
     keys.unbind(u"toggle"_s);
     EXPECT_TRUE(shell.calls().contains(u"UngrabAccelerator(toggle)"_s));
@@ -148,5 +137,3 @@ TEST(ShellAccelerators, NameKeysAsGtkDoes) {
 } // namespace
 
 } // namespace tessel
-
-#include "gnome_platform_test.moc"
