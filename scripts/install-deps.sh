@@ -28,6 +28,8 @@ packages=(
     # a private PipeWire daemon with a recorder (pw-record) and pw-link to wire it without a
     # session manager
     pipewire pipewire-bin
+    # a real XSETTINGS manager, whose theme the X desktop tests change
+    xsettingsd
     trayer libglib2.0-bin gsettings-desktop-schemas desktop-file-utils appstream shared-mime-info groff-base
     # the desktop figures (bench/desktop-figures.sh): its arithmetic, and heaptrack to see where
     # memory goes
