@@ -1,9 +1,9 @@
 #include "ChildProcess.h"
 
-#include <QDeadlineTimer>
+#include "WaitFor.h"
+
 #include <QProcess>
 #include <QStandardPaths>
-#include <QThread>
 
 #include <csignal>
 #include <fcntl.h>
@@ -26,14 +26,7 @@ constexpr auto stopGrace = std::chrono::seconds(5);
 constexpr int toolTimeoutMs = 30000;
 
 bool reaped(pid_t pid) {
-    const QDeadlineTimer deadline(stopGrace);
-    while (waitpid(pid, nullptr, WNOHANG) == 0) {
-        if (deadline.hasExpired()) {
-            return false;
-        }
-        QThread::msleep(2);
-    }
-    return true;
+    return waitFor([pid] { return waitpid(pid, nullptr, WNOHANG) != 0; }, stopGrace);
 }
 
 // Between fork and exec only async-signal-safe calls: everything else is prepared before.

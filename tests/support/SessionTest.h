@@ -16,6 +16,7 @@ public:
         : m_log(log)
         , m_process({TESSEL_SOLID_WINDOW, appId, colour}, log, {"ASAN_OPTIONS=detect_leaks=0"}) {}
 
+    pid_t pid() const { return m_process.pid(); }
     bool isShown() const { return readFile(m_log).contains("ready\n"); }
     bool received(const QByteArray& line) const { return readFile(m_log).contains(line + '\n'); }
     qsizetype count(const QByteArray& line) const { return readFile(m_log).count(line + '\n'); }

@@ -87,6 +87,13 @@ QDBusMessage remoteDesktop(const QString& session, const QString& method,
     return reply;
 }
 
+QPoint pointer() {
+    const QDBusMessage reply = call(extensionName, extensionPath, extensionName, u"TrackPointer"_s);
+    return reply.arguments().size() == 2
+               ? QPoint(reply.arguments()[0].toInt(), reply.arguments()[1].toInt())
+               : QPoint(-1, -1);
+}
+
 } // namespace
 
 TestGnome::TestGnome() {
@@ -205,28 +212,25 @@ QImage TestGnome::screenshot(QRect area) const {
 }
 
 // Remote desktop input moves the pointer only relative to where it is, which Tessel's
-// extension tells; each move waits for the last to arrive.
-void TestGnome::click(QPoint at) {
-    const auto pointer = [] {
-        const QDBusMessage reply =
-            call(extensionName, extensionPath, extensionName, u"TrackPointer"_s);
-        return reply.arguments().size() == 2
-                   ? QPoint(reply.arguments()[0].toInt(), reply.arguments()[1].toInt())
-                   : QPoint(-1, -1);
-    };
-    // A move makes the shell pick the window under the pointer afresh.
-    if (pointer() == at) {
-        remoteDesktop(m_remoteDesktop, u"NotifyPointerMotionRelative"_s, {1.0, 0.0});
-        waitFor([&] { return pointer() != at; }, 1s);
-    }
+// extension tells; each move waits for the last to arrive. The last step is left for the
+// extension to notice by itself, as it notices a user's moves, and makes the shell pick the
+// window under the pointer afresh.
+void TestGnome::movePointer(QPoint at) {
+    const QPoint before = at - QPoint(1, 0);
     constexpr int moves = 5;
-    for (int move = 0; move < moves && pointer() != at; ++move) {
+    for (int move = 0; move < moves && pointer() != before; ++move) {
         const QPoint from = pointer();
-        const QPoint by = at - from;
+        const QPoint by = before - from;
         remoteDesktop(m_remoteDesktop, u"NotifyPointerMotionRelative"_s,
                       {static_cast<double>(by.x()), static_cast<double>(by.y())});
         waitFor([&] { return pointer() != from; }, 1s);
     }
+    remoteDesktop(m_remoteDesktop, u"NotifyPointerMotionRelative"_s, {1.0, 0.0});
+}
+
+void TestGnome::click(QPoint at) {
+    movePointer(at);
+    waitFor([&] { return pointer() == at; }, 1s);
     call(extensionName, extensionPath, extensionName, u"StopPointer"_s);
     for (const bool pressed : {true, false}) {
         remoteDesktop(m_remoteDesktop, u"NotifyPointerButton"_s,

@@ -24,6 +24,7 @@ public:
     QImage screenshot(QRect area = {}) const override;
 
     // Input as a remote desktop client gives it.
+    void movePointer(QPoint at);
     void click(QPoint at);
     void pressKeys(const std::vector<uint32_t>& keysyms);
 
