@@ -26,9 +26,8 @@ public:
     explicit FakeService(const QString& serviceName);
     ~FakeService();
 
-    // An object at path answering every call, to any interface, through answer; introspected as
-    // the given XML.
-    void answer(const QString& path, Answer answer, const QString& introspection = {});
+    // An object at path answering every call, to any interface, through answer.
+    void answer(const QString& path, Answer answer);
     void emitSignal(const QString& path, const QString& interface, const QString& name,
                     const QVariantList& arguments);
 
