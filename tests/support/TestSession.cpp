@@ -17,26 +17,6 @@ constexpr auto endTimeout = std::chrono::seconds(30);
 
 } // namespace
 
-double changedShare(const QImage& before, const QImage& after) {
-    constexpr int step = 8;
-    constexpr int clearly = 40;
-    if (before.size() != after.size() || before.isNull()) {
-        return 1;
-    }
-    int changed = 0;
-    int sampled = 0;
-    for (int y = 0; y < before.height(); y += step) {
-        for (int x = 0; x < before.width(); x += step, ++sampled) {
-            const QColor a = before.pixelColor(x, y);
-            const QColor b = after.pixelColor(x, y);
-            changed += std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) +
-                           std::abs(a.blue() - b.blue()) >
-                       clearly;
-        }
-    }
-    return static_cast<double>(changed) / sampled;
-}
-
 PrivateBus::PrivateBus(const QString& folder, const char* variable)
     : m_daemon(std::make_unique<ChildProcess>(
           std::vector<std::string>{"dbus-daemon", "--session", "--nofork", "--nopidfile",

@@ -25,9 +25,6 @@ inline bool isPaperOverWhite(const QColor& c) {
            c.blue() > lightest;
 }
 
-// The share of pixels, sampled on a grid, that differ clearly between two screenshots.
-double changedShare(const QImage& before, const QImage& after);
-
 // A private bus whose address this process, and every child it starts from now on, finds in
 // the environment variable given.
 class PrivateBus {
