@@ -9,7 +9,7 @@ seconds=${FUZZ_SECONDS:-15}
 jobs=${FUZZ_JOBS:-$(nproc)}
 targets=(settings paper_document feed picture_details)
 
-scripts/install-deps.sh
+scripts/install-deps.sh tools
 launcher=()
 if command -v ccache >/dev/null; then
     launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)

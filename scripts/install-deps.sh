@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages Tessel needs to build, run and test.
-# Idempotent: installs nothing when every package is already present.
+# Installs the Debian 12 packages Tessel needs to build and run; "tests" adds what the test
+# suite needs, "tools" what the developer scripts need as well. Usage: install-deps.sh [tests]
+# [tools]. Idempotent: installs nothing when every package is already present.
 set -euo pipefail
 
+# What building and running Tessel needs.
 packages=(
-    # build
-    cmake ninja-build g++ pkg-config clang-format ccache
+    cmake ninja-build g++ pkg-config ccache
     qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins
     nlohmann-json3-dev libx11-dev libxcb1-dev libgeonames-dev
     libxcb-xfixes0-dev libxcb-render0-dev libxcb-screensaver0-dev libxcb-randr0-dev
@@ -22,29 +23,45 @@ packages=(
     qt6-wayland
     # run: the user's own WebP pictures in Art Mode
     qt6-image-formats-plugins
-    # tests and benchmarks
-    libgtest-dev libgmock-dev libbenchmark-dev
-    xvfb xauth openbox picom dbus dbus-daemon x11-utils xdotool imagemagick
+)
+
+# What the test suite needs (scripts/test.sh).
+tests=(
+    clang-format libgtest-dev libgmock-dev
+    xvfb xauth openbox picom dbus dbus-daemon x11-utils xdotool
     # a private PipeWire daemon with a recorder (pw-record) and pw-link to wire it without a
     # session manager
     pipewire pipewire-bin
     # a real XSETTINGS manager, whose theme the X desktop tests change
     xsettingsd
     trayer libglib2.0-bin gsettings-desktop-schemas desktop-file-utils appstream shared-mime-info groff-base
-    # the desktop figures (bench/desktop-figures.sh): its arithmetic, and heaptrack to see where
-    # memory goes
-    bc heaptrack
     # Wayland end-to-end tests: a headless compositor, its screenshots, a virtual keyboard, and
-    # setpriv to run it unprivileged; wayland-info shows what a compositor offers
-    sway grim wtype util-linux wayland-utils
-    # GNOME end-to-end tests: a headless GNOME Shell, which starts XWayland for Tessel's paper;
-    # gjs for scripts/gnome-headless.sh's picture
-    gnome-shell xwayland gjs
-    # the Debian package (scripts/package.sh) and its check (scripts/package-check.sh)
+    # setpriv to run it unprivileged
+    sway grim wtype util-linux
+    # GNOME end-to-end tests: a headless GNOME Shell, which starts XWayland for Tessel's paper
+    gnome-shell xwayland
+)
+
+# What the developer scripts need beyond the tests: pictures (scripts/screenshot.sh,
+# scripts/gnome-headless.sh), figures (bench/desktop-figures.sh, scripts/measure-platforms.sh),
+# the Debian package (scripts/package.sh, scripts/package-check.sh) and fuzzing
+# (scripts/fuzz-smoke.sh: clang 14, whose runtime package holds libFuzzer).
+tools=(
+    libbenchmark-dev imagemagick gjs wayland-utils bc heaptrack
     dpkg-dev file lintian debootstrap
-    # fuzzing (scripts/fuzz-smoke.sh): clang 14, whose runtime package holds libFuzzer
     clang libclang-rt-14-dev
 )
+
+for group in "$@"; do
+    case "$group" in
+    tests) packages+=("${tests[@]}") ;;
+    tools) packages+=("${tests[@]}" "${tools[@]}") ;;
+    *)
+        echo "usage: $0 [tests] [tools]" >&2
+        exit 2
+        ;;
+    esac
+done
 
 missing=()
 for package in "${packages[@]}"; do

@@ -5,7 +5,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-scripts/install-deps.sh
+scripts/install-deps.sh tests
 
 # Formatting is checked before anything is built, so a stray space fails in seconds.
 git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format --dry-run -Werror

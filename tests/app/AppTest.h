@@ -4,6 +4,7 @@
 #include "app/TesselApp.h"
 #include "doubles/FakeHotKeys.h"
 
+#include <QFile>
 #include <QProcess>
 
 namespace tessel {
@@ -68,6 +69,19 @@ protected:
         return gdbus(u"org.freedesktop.Application.ActivateAction"_s, {name, parameter, u"{}"_s});
     }
 
+    // Writes a file of that name into the settings folder; its path.
+    QString write(const QString& name, const QByteArray& bytes) const {
+        QFile file(dir.filePath(name));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+        return file.fileName();
+    }
+
+    QByteArray read(const QString& name) const {
+        QFile file(dir.filePath(name));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
     const Settings& settings() const { return app->store().settings(); }
     QWidget* window(const QString& id) const { return app->windows().window(id); }
 
@@ -77,7 +91,11 @@ protected:
 
 } // namespace tessel
 
-// Lets failed expectations show Qt strings as text.
+// Lets failed expectations, and messages streamed into them, show Qt strings as text.
+inline std::ostream& operator<<(std::ostream& out, const QString& text) {
+    return out << '"' << text.toStdString() << '"';
+}
+
 inline void PrintTo(const QString& text, std::ostream* out) {
-    *out << '"' << text.toStdString() << '"';
+    *out << text;
 }

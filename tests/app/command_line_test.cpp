@@ -1,116 +1,234 @@
 #include "AppTest.h"
-#include "CommandTest.h"
+#include "app/CommandLine.h"
+#include "app/StoredSettings.h"
+#include "paper/HeightField.h"
+#include "paper/TileShading.h"
+#include "studio/PaperFile.h"
+
+#include <QRegularExpression>
 
 namespace tessel {
-
-using namespace Qt::StringLiterals;
 namespace {
 
-using CommandLine = CommandTest;
+const CustomPaper kitchen{u"custom-0000ABCD"_s, u"Kitchen"_s, Paper::find(u"linen"_s, {}).recipe};
 
-TEST_F(CommandLine, NoArgumentsStartsTheApplication) {
-    EXPECT_FALSE(run({}).code);
-}
+// What a command printed, and its exit status; none means the application should start.
+struct Outcome {
+    std::optional<int> code;
+    QString out;
+    QString err;
+};
 
-TEST_F(CommandLine, SettingsShowPrintsWhatTheReaderMakesOfAFile) {
-    const QString path =
-        write(u"doc.json"_s, R"({"enabled": false, "rulerHeight": "tall", "unknown": 1})");
-    const Outcome shown = run({u"settings"_s, u"show"_s, u"--file"_s, path});
-    EXPECT_EQ(shown.code, 0);
-    EXPECT_TRUE(shown.out.startsWith(u"{\"enabled\":false,\"day\":"_s));
-    EXPECT_TRUE(shown.out.contains(u"\"rulerHeight\":46.0"_s));
-    EXPECT_FALSE(shown.out.contains(u"unknown"_s));
-    EXPECT_EQ(shown.out.count(u'\n'), 1);
-
-    write(u"doc.json"_s, "not json at all");
-    const Outcome garbage = run({u"settings"_s, u"show"_s, u"--file"_s, path});
-    EXPECT_EQ(garbage.code, 0);
-    EXPECT_TRUE(garbage.out.startsWith(u"{\"enabled\":true,"_s));
-}
-
-TEST_F(CommandLine, UnreadableFileIsAnError) {
-    const Outcome missing = run({u"settings"_s, u"show"_s, u"--file"_s, dir.filePath(u"none"_s)});
-    EXPECT_EQ(missing.code, 1);
-    EXPECT_TRUE(missing.out.isEmpty());
-    EXPECT_TRUE(missing.err.contains(u"Couldn't read"_s));
-
-    const Outcome endless = run({u"settings"_s, u"show"_s, u"--file"_s, u"/dev/zero"_s});
-    EXPECT_EQ(endless.code, 1);
-    EXPECT_TRUE(endless.err.contains(u"larger than"_s)) << endless.err.toStdString();
-}
-
-TEST_F(CommandLine, SettingsShowWithoutFileReadsTheStoredSettings) {
-    write(u"defaults.json"_s, R"({"settings": {"onboarded": true}})");
-    const Outcome shown = run({u"settings"_s, u"show"_s});
-    EXPECT_TRUE(shown.out.contains(u"\"onboarded\":true"_s));
-}
-
-TEST_F(CommandLine, PaperListIncludesCustomPapersOneLineEach) {
-    const QByteArray recipe = R"({"cloud": 1, "grain": 1, "tooth": 0, "toothSize": 24,
-        "fibres": 0, "fibreDensity": 0, "fibreLength": 60, "fibreWidth": 0.8, "flecks": 0,
-        "pattern": "none", "patternAmount": 0, "warmth": 0, "seed": 5})";
-    write(u"defaults.json"_s,
-          R"({"settings": {"customPapers": [{"id": "mine", "name": "Mine", "recipe": )" + recipe +
-              R"(}, {"id": "a\tb\nc\u001b[2J\\", "name": "Two\nlines", "recipe": )" + recipe +
-              "}]}}");
-    const QStringList lines = run({u"paper"_s, u"list"_s}).out.split(u'\n', Qt::SkipEmptyParts);
-    ASSERT_EQ(lines.size(), 14);
-    EXPECT_EQ(lines.first(), u"kozo\tKozo\tLong mulberry fibres, soft and even"_s);
-    EXPECT_EQ(lines[12], u"mine\tMine\tYour paper"_s);
-    EXPECT_EQ(lines.last(), uR"(a\tb\nc\e[2J\\)"_s + u'\t' + u"Two lines\tYour paper"_s);
-}
-
-TEST_F(CommandLine, UnknownCommandsAndExtraArgumentsAreMisuse) {
-    EXPECT_EQ(run({u"frobnicate"_s}).code, 2);
-    EXPECT_EQ(run({u"paper"_s, u"list"_s, u"x"_s}).code, 2);
-    EXPECT_EQ(run({u"settings"_s, u"show"_s, u"--file"_s}).code, 2);
-    EXPECT_EQ(run({u"--help"_s}).code, 0);
-}
-
-Outcome setSetting(const char* key, const char* value) {
-    return CommandTest::run(
-        {u"settings"_s, u"set"_s, QString::fromLatin1(key), QString::fromUtf8(value)});
-}
-
-TEST_F(CommandLine, SettingsSetChangesOneField) {
-    EXPECT_EQ(setSetting("onboarded", "true").code, 0);
-    EXPECT_EQ(setSetting("day", R"({"paper": "laid", "gsm": 90})").code, 0);
-    EXPECT_EQ(setSetting("snoozedUntil", "812345678").code, 0);
-    EXPECT_EQ(setSetting("snoozedUntil", "null").code, 0);
-    const QString shown = run({u"settings"_s, u"show"_s}).out;
-    EXPECT_TRUE(shown.contains(u"\"onboarded\":true"_s));
-    EXPECT_TRUE(shown.contains(uR"("day":{"paper":"laid","gsm":90.0})"_s));
-    EXPECT_FALSE(shown.contains(u"snoozedUntil"_s));
-}
-
-TEST_F(CommandLine, SettingsSetRefusesWhatTheSettingCannotTakeAndWritesNothing) {
-    ASSERT_EQ(setSetting("onboarded", "true").code, 0);
-    const QByteArray before = read(u"defaults.json"_s);
-    const struct {
-        const char* key;
-        const char* value;
-        const char* says;
-    } refused[] = {
-        {"day", R"({"paper": "kozo", "gsm": 1e308})", "gsm must be from 60 to 300"},
-        {"day", R"({"paper": "nosuch", "gsm": 100})", "nosuch is not a paper"},
-        {"day", R"({"paper": "kozo"})", R"(day must be an object with "paper" and "gsm")"},
-        {"restEvery", R"("abc")", "restEvery must be a whole number"},
-        {"restEvery", "35791395", "restEvery must be from 20 to 60"},
-        {"art", R"({"enabled": true, "idleMinutes": 2147483647, "collections": []})",
-         "idleMinutes must be from 1 to 30"},
-        {"art", R"({"enabled": true, "idleMinutes": 5, "collections": [], "folder": "Pictures"})",
-         "folder must be an absolute path"},
-        {"schedule", R"({"mode": "custom"})", "schedule must be an object with"},
-        {"lamp", R"({"id": "torch", "strength": 0.5})", "torch is not a lamp"},
-        {"rulerHeight", "tall", "rulerHeight must be a number"},
-        {"colour", "1", "colour is not a setting"},
-    };
-    for (const auto& [key, value, says] : refused) {
-        const Outcome outcome = setSetting(key, value);
-        EXPECT_EQ(outcome.code, 1) << key << ' ' << value;
-        EXPECT_TRUE(outcome.err.contains(QString::fromUtf8(says))) << outcome.err.toStdString();
-        EXPECT_EQ(read(u"defaults.json"_s), before) << key << ' ' << value;
+// Whether the text is the pattern, each '*' in it standing for any run of characters.
+bool matches(const QString& text, const QString& pattern) {
+    QStringList pieces = pattern.split(u'*');
+    for (QString& piece : pieces) {
+        piece = QRegularExpression::escape(piece);
     }
+    return QRegularExpression(QRegularExpression::anchoredPattern(pieces.join(u".*"_s)),
+                              QRegularExpression::DotMatchesEverythingOption)
+        .match(text)
+        .hasMatch();
+}
+
+// Commands run in this process as `tessel` runs them, their settings in the machine's folder.
+class CommandLine : public AppTest {
+protected:
+    CommandLine() { qputenv("TESSEL_CONFIG_DIR", dir.path().toLocal8Bit()); }
+    ~CommandLine() override { qunsetenv("TESSEL_CONFIG_DIR"); }
+
+    static Outcome run(const QStringList& arguments) {
+        Outcome result;
+        QTextStream out(&result.out);
+        QTextStream err(&result.err);
+        result.code = runCommandLine(arguments, out, err);
+        out.flush();
+        err.flush();
+        return result;
+    }
+
+    QString path(const QString& name) const { return dir.filePath(name); }
+};
+
+// One command line after another on the same settings folder, its exit status and, as a
+// pattern, the line or lines it prints: on stdout when it succeeds, with nothing on stderr; a
+// failure prints one line on stderr after "tessel: ", nothing on stdout, and writes nothing.
+struct Row {
+    std::vector<const char*> args;
+    std::optional<int> code;
+    const char* says = "";
+    const char* warns = nullptr; // on success, what stderr still says
+};
+
+const char* const recipe = R"({"cloud": 1, "grain": 1, "tooth": 0, "toothSize": 24,
+    "fibres": 0, "fibreDensity": 0, "fibreLength": 60, "fibreWidth": 0.8, "flecks": 0,
+    "pattern": "none", "patternAmount": 0, "warmth": 0, "seed": 5})";
+
+const Row rows[] = {
+    {{}, std::nullopt},
+    {{"--help"}, 0, "Usage: tessel [COMMAND]\n*"},
+    {{"frobnicate"}, 2, "unknown command 'frobnicate'. Try 'tessel --help'."},
+    {{"paper", "list", "x"}, 2, "usage: tessel paper list"},
+    {{"settings", "show", "--file"}, 2, "*usage: tessel settings show*"},
+    // Names and ids can split neither their line nor their fields.
+    {{"paper", "list"},
+     0,
+     "kozo\tKozo\tLong mulberry fibres, soft and even\n*\nmine\tMine\tYour paper\n"
+     "a\\tb\\nc\\e[2J\\\\\tTwo lines\tYour paper\n"},
+    {{"settings", "show", "--file", "$DIR/doc.json"},
+     0,
+     R"({"enabled":false,"day":*"rulerHeight":46.0,*"onboarded":false})"
+     "\n"},
+    {{"settings", "show", "--file", "$DIR/garbage.json"},
+     0,
+     "{\"enabled\":true,*}\n",
+     "$DIR/garbage.json is not a settings document, so Tessel would use defaults"},
+    {{"settings", "show", "--file", "$DIR/none"}, 1, "Couldn't read $DIR/none*"},
+    {{"settings", "show", "--file", "/dev/zero"}, 1, "*larger than*"},
+
+    {{"settings", "set", "onboarded", "true"}, 0},
+    {{"settings", "set", "day", R"({"paper": "laid", "gsm": 90})"}, 0},
+    {{"settings", "set", "snoozedUntil", "812345678"}, 0},
+    {{"settings", "set", "snoozedUntil", "null"}, 0},
+    {{"settings", "show"},
+     0,
+     R"(*"day":{"paper":"laid","gsm":90.0}*"pauseOnBattery":false,"schedule":*"onboarded":true})"
+     "\n"},
+    {{"settings", "set", "day", R"({"paper":"kozo","gsm":1e308})"}, 1, "*from 60 to 300*"},
+    {{"settings", "set", "day", R"({"paper":"nosuch","gsm":100})"}, 1, "*nosuch is not a paper*"},
+    {{"settings", "set", "day", R"({"paper":"kozo"})"}, 1, R"(*with "paper" and "gsm"*)"},
+    {{"settings", "set", "restEvery", R"("abc")"}, 1, "*restEvery must be a whole number*"},
+    {{"settings", "set", "restEvery", "35791395"}, 1, "*restEvery must be from 20 to 60*"},
+    {{"settings", "set", "art", R"({"enabled":true,"idleMinutes":2147483647,"collections":[]})"},
+     1,
+     "*from 1 to 30*"},
+    {{"settings", "set", "art",
+      R"({"enabled":true,"idleMinutes":5,"collections":[],"folder":"Pictures"})"},
+     1,
+     "*folder must be an absolute path*"},
+    {{"settings", "set", "schedule", R"({"mode":"custom"})"}, 1, "*schedule must be*"},
+    {{"settings", "set", "lamp", R"({"id":"torch","strength":0.5})"}, 1, "*torch is not a lamp*"},
+    {{"settings", "set", "rulerHeight", "tall"}, 1, "*rulerHeight must be a number*"},
+    {{"settings", "set", "colour", "1"}, 1, "*colour is not a setting*"},
+
+    {{"import", "$DIR/kitchen.tessel"}, 0, "custom-*\n"},
+    {{"paper", "list"}, 0, "*\ncustom-*\tKitchen\tYour paper\n"},
+    {{"import", "$DIR/notes.json"}, 1, "$DIR/notes.json is not a Tessel paper"},
+    {{"import", "$DIR/large.tessel"}, 1, "$DIR/large.tessel is larger than 1 MiB"},
+    {{"export-paper", "custom-FFFFFFFF", "$DIR/x.tessel"}, 1, "No paper with the id *"},
+
+    {{"sun", "--lat", "0", "--lon", "0", "--date", "2024-03-20"},
+     0,
+     "sunrise 2024-03-20T06:03:58Z\nsunset 2024-03-20T18:10:37Z\n"},
+    {{"sun", "--lat", "78", "--lon", "15", "--date", "2024-06-21"}, 0, "none\n"},
+    {{"sun", "--place", "Mumbai", "--date", "2024-03-20"},
+     0,
+     "place Mumbai, India 19.07*\nsunrise 2024-03-20T*\nsunset 2024-03-20T*\n"},
+    {{"sun", "--place", "Paris, Texas"}, 0, "place Paris, United States of America 33.66*"},
+    {{"sun", "--place", "sao paulo, brazil"}, 0, "place São Paulo, Brazil *"},
+    {{"sun", "--place", "Xyzzyville"}, 1, "Couldn't find that place. Try a nearby city."},
+    {{"sun", "--place", "sao paulo, brasil"}, 1, "*"},
+    {{"sun", "--lat", "10"}, 2, "*"},
+    {{"sun", "--lat", "95", "--lon", "0"}, 1, "*"},
+    {{"sun", "--lat", "1", "--lon", "1", "--date", "2024-13-01"}, 1, "*"},
+    {{"sun", "--place", "Oslo", "--lat", "1"}, 2, "*"},
+
+    {{"export", "field", "kozo", "--size", "100", "-o", "$DIR/x.f32"}, 1, "*"},
+    {{"export", "field", "kozo", "--size", "4224", "-o", "$DIR/x.f32"}, 1, "*"},
+    {{"export", "tile", "kozo", "--shiny", "-o", "$DIR/x.png"}, 2, "*"},
+    {{"export", "tile", "kozo"}, 2, "*"},
+    {{"export", "tile", "vellum", "-o", "$DIR/x.png"}, 1, "*"},
+    {{"export", "tile", "$DIR/bad.tessel", "-o", "$DIR/x.png"}, 1, "*"},
+    {{"export", "tile", "$DIR/large.tessel", "-o", "$DIR/x.png"}, 1, "*"},
+    {{"export", "tile", "kozo", "-o", "$DIR/x.jpg"}, 1, "*"},
+    {{"export", "tile", "kozo", "--gsm", "heavy", "-o", "$DIR/x.png"}, 1, "*"},
+    {{"export", "poster", "kozo", "-o", "$DIR/x.png"}, 1, "*"},
+};
+
+TEST_F(CommandLine, AnswersEachCommandInOneLineAndWritesNothingWhenItFails) {
+    write(u"defaults.json"_s, QByteArray(R"({"settings": {"customPapers": [
+        {"id": "mine", "name": "Mine", "recipe": )") +
+                                  recipe +
+                                  R"(}, {"id": "a\tb\nc\u001b[2J\\", "name": "Two\nlines",
+        "recipe": )" + recipe + "}]}}");
+    write(u"doc.json"_s, R"({"enabled": false, "rulerHeight": "tall", "unknown": 1})");
+    write(u"garbage.json"_s, "not json at all");
+    write(u"kitchen.tessel"_s, encodePaperDocument(kitchen));
+    write(u"notes.json"_s, R"({"id": 1})");
+    write(u"large.tessel"_s, QByteArray(maxPaperDocumentBytes + 1, ' '));
+    write(u"bad.tessel"_s, R"({"id": "x", "name": "X", "recipe": {"cloud": 1}})");
+    const auto expand = [this](const char* text) {
+        return QString::fromUtf8(text).replace(u"$DIR"_s, dir.path());
+    };
+
+    for (const Row& row : rows) {
+        QStringList arguments;
+        for (const char* argument : row.args) {
+            arguments << expand(argument);
+        }
+        SCOPED_TRACE(arguments.join(u' '));
+        const QByteArray before = read(u"defaults.json"_s);
+        const Outcome outcome = run(arguments);
+        EXPECT_EQ(outcome.code, row.code);
+        const auto saysOneLine = [&](const char* says) {
+            EXPECT_TRUE(matches(outcome.err, u"tessel: "_s + expand(says) + u'\n')) << outcome.err;
+            EXPECT_EQ(outcome.err.count(u'\n'), 1) << outcome.err;
+        };
+        if (row.code.value_or(0) == 0) {
+            EXPECT_TRUE(matches(outcome.out, expand(row.says))) << outcome.out;
+            if (row.warns) {
+                saysOneLine(row.warns);
+            } else {
+                EXPECT_EQ(outcome.err, QString());
+            }
+        } else {
+            saysOneLine(row.says);
+            EXPECT_EQ(outcome.out, QString());
+            EXPECT_EQ(read(u"defaults.json"_s), before);
+        }
+    }
+    for (const char* name : {"x.f32", "x.png", "x.jpg", "x.tessel"}) {
+        EXPECT_FALSE(QFile::exists(path(QString::fromLatin1(name)))) << name;
+    }
+}
+
+TEST_F(CommandLine, FilesHoldWhatThePaperCodeMakesAndPapersRoundTrip) {
+    const QString document = write(u"kitchen.tessel"_s, encodePaperDocument(kitchen));
+    const auto exported = [this](const QStringList& arguments, const QString& name) {
+        EXPECT_EQ(run(QStringList{u"export"_s} + arguments + QStringList{u"-o"_s, path(name)}).code,
+                  0);
+        return path(name);
+    };
+
+    exported({u"tile"_s, u"graph"_s, u"--gsm"_s, u"200"_s, u"--night"_s}, u"graph.rgba"_s);
+    const Recipe graph = Paper::find(u"graph"_s, {}).recipe;
+    const QImage tile = shadeTile(heightField(graph, 1024), 1024, true, 200, graph.warmth);
+    EXPECT_EQ(read(u"graph.rgba"_s),
+              QByteArray(reinterpret_cast<const char*>(tile.constBits()), tile.sizeInBytes()));
+    const QImage png(exported({u"tile"_s, u"kozo"_s}, u"kozo.png"_s));
+    EXPECT_EQ(png.size(), QSize(1024, 1024));
+    EXPECT_TRUE(png.hasAlphaChannel());
+
+    exported({u"field"_s, document, u"--size"_s, u"128"_s}, u"kitchen.f32"_s);
+    const std::vector<float> field = heightField(kitchen.recipe, 128);
+    EXPECT_EQ(read(u"kitchen.f32"_s), QByteArray(reinterpret_cast<const char*>(field.data()),
+                                                 qsizetype(field.size() * sizeof(float))));
+    EXPECT_EQ(QImage(exported({u"field"_s, document, u"--size"_s, u"128"_s}, u"f.png"_s)).format(),
+              QImage::Format_Grayscale16);
+    const QImage preview(exported({u"preview"_s, document}, u"preview.png"_s));
+    EXPECT_EQ(preview.size(), QSize(256, 256));
+    EXPECT_TRUE(preview.isGrayscale());
+
+    const Outcome imported = run({u"import"_s, document});
+    const QList<CustomPaper> stored = storedSettings().customPapers;
+    ASSERT_EQ(stored.size(), 1);
+    EXPECT_EQ(imported.out, stored[0].id + u'\n');
+    EXPECT_EQ(stored[0].name, kitchen.name);
+    ASSERT_EQ(run({u"export-paper"_s, stored[0].id, path(u"out.tessel"_s)}).code, 0);
+    EXPECT_EQ(std::get<CustomPaper>(readPaperDocument(path(u"out.tessel"_s))), stored[0]);
+    ASSERT_EQ(run({u"export-paper"_s, u"felt"_s, path(u"out.tessel"_s)}).code, 0);
+    EXPECT_EQ(std::get<CustomPaper>(readPaperDocument(path(u"out.tessel"_s))).recipe,
+              Paper::find(u"felt"_s, {}).recipe);
 }
 
 // Started outside any desktop: Tessel itself says so in one line instead of Qt's abort, and
@@ -120,32 +238,29 @@ TEST_F(CommandLine, WithoutADisplayOnlyTesselItselfRefusesToStart) {
     for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
         environment.remove(QString::fromLatin1(name));
     }
-    environment.insert(QStringLiteral("TESSEL_CONFIG_DIR"), dir.path());
+    environment.insert(u"TESSEL_CONFIG_DIR"_s, dir.path());
     // No Tessel answers on a bus that is not there, so import changes the stored settings.
-    environment.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"),
-                       QStringLiteral("unix:path=") + dir.filePath(QStringLiteral("no-bus")));
+    environment.insert(u"DBUS_SESSION_BUS_ADDRESS"_s, u"unix:path="_s + path(u"no-bus"_s));
     const auto tessel = [&](const QStringList& arguments) {
         return runChild(QStringLiteral(TESSEL_BINARY), arguments, environment);
     };
 
     const ChildRun started = tessel({});
     EXPECT_EQ(started.code, 1);
-    EXPECT_TRUE(started.err.startsWith(u"tessel: no display")) << started.err.toStdString();
-    EXPECT_EQ(started.err.count(u'\n'), 1) << started.err.toStdString();
+    EXPECT_TRUE(matches(started.err, u"tessel: no display*"_s)) << started.err;
+    EXPECT_EQ(started.err.count(u'\n'), 1) << started.err;
 
-    const QString document = dir.filePath(QStringLiteral("graph.tessel"));
-    const QString preview = dir.filePath(QStringLiteral("preview.png"));
+    const QString document = path(u"graph.tessel"_s);
     for (const QStringList& command : {
-             QStringList{QStringLiteral("settings"), QStringLiteral("show")},
-             QStringList{QStringLiteral("paper"), QStringLiteral("list")},
-             QStringList{QStringLiteral("export"), QStringLiteral("preview"),
-                         QStringLiteral("kozo"), QStringLiteral("-o"), preview},
-             QStringList{QStringLiteral("sun"), QStringLiteral("--place"), QStringLiteral("Oslo")},
-             QStringList{QStringLiteral("export-paper"), QStringLiteral("graph"), document},
-             QStringList{QStringLiteral("import"), document},
+             QStringList{u"settings"_s, u"show"_s},
+             QStringList{u"paper"_s, u"list"_s},
+             QStringList{u"export"_s, u"preview"_s, u"kozo"_s, u"-o"_s, path(u"preview.png"_s)},
+             QStringList{u"sun"_s, u"--place"_s, u"Oslo"_s},
+             QStringList{u"export-paper"_s, u"graph"_s, document},
+             QStringList{u"import"_s, document},
          }) {
         const ChildRun run = tessel(command);
-        EXPECT_EQ(run.code, 0) << command.join(u' ').toStdString() << ": " << run.err.toStdString();
+        EXPECT_EQ(run.code, 0) << command.join(u' ') << ": " << run.err;
     }
 }
 

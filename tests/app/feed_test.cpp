@@ -8,16 +8,6 @@ namespace tessel {
 using namespace Qt::StringLiterals;
 namespace {
 
-TEST(Feed, DecodesVersionUrlAndOptionalNotes) {
-    const auto full = Feed::decode(R"({"version": "1.4", "url": "https://corvane.com/tessel",
-                                       "notes": "Sharper tooth.", "size": 12})");
-    ASSERT_TRUE(full);
-    EXPECT_EQ(*full, (Feed{u"1.4"_s, QUrl(u"https://corvane.com/tessel"_s), u"Sharper tooth."_s}));
-    const auto bare = Feed::decode(R"({"url": "https://corvane.com/t", "version": "2"})");
-    ASSERT_TRUE(bare);
-    EXPECT_FALSE(bare->notes);
-}
-
 TEST(Feed, RefusesAnythingElse) {
     for (const char* body : {
              "",

@@ -1,10 +1,5 @@
 #include "AppTest.h"
 
-#include <QFile>
-#include <QTemporaryDir>
-
-#include <gtest/gtest.h>
-
 namespace tessel {
 namespace {
 
@@ -26,62 +21,47 @@ echo "room: exit $?"
 cmp -s "$seed" "$folder/$target" || echo "room: written"
 )";
 
-struct FullDiskCase {
-    const char* name;
-    const char* target;
-    QStringList command;
-};
+using FullDisk = AppTest;
 
-class FullDisk : public ::testing::TestWithParam<FullDiskCase> {};
-
-TEST_P(FullDisk, KeepsTheOldFileAndSaysWhyThenSucceedsOnceThereIsRoom) {
+TEST_F(FullDisk, KeepsTheOldFileAndSaysWhyThenSucceedsOnceThereIsRoom) {
     if (runChild(u"unshare"_s, {u"-m"_s, u"true"_s}).code != 0) {
         GTEST_SKIP() << "no private mount namespace here";
     }
-    QTemporaryDir dir;
-    const QString folder = dir.filePath(u"config"_s);
-    ASSERT_TRUE(QDir().mkpath(folder));
-    const QString seed = dir.filePath(u"seed.json"_s);
-    QFile seedFile(seed);
-    ASSERT_TRUE(seedFile.open(QIODevice::WriteOnly));
-    seedFile.write(R"({"settings": {"sounds": true, "onboarded": true}, "other": [1, 2, 3]})");
-    seedFile.close();
-
-    QStringList arguments{u"-m"_s,
-                          u"sh"_s,
-                          u"-c"_s,
-                          QString::fromLatin1(fullDiskScript),
-                          u"full-disk"_s,
-                          folder,
-                          seed,
-                          QString::fromLatin1(GetParam().target),
-                          QStringLiteral(TESSEL_BINARY)};
-    arguments += GetParam().command;
-    for (QString& argument : arguments) {
-        argument.replace(u"$FOLDER"_s, folder);
+    const QString seed =
+        write(u"seed.json"_s, R"({"settings": {"sounds": true, "onboarded": true}, "other": [1]})");
+    const std::pair<const char*, QStringList> cases[] = {
+        {"defaults.json", {u"settings"_s, u"set"_s, u"sounds"_s, u"false"_s}},
+        {"paper.tessel", {u"export-paper"_s, u"kozo"_s, u"$FOLDER/paper.tessel"_s}},
+    };
+    for (const auto& [target, command] : cases) {
+        SCOPED_TRACE(target);
+        const QString folder = dir.filePath(QString::fromLatin1(target) + u".full"_s);
+        ASSERT_TRUE(QDir().mkpath(folder));
+        QStringList arguments{u"-m"_s,
+                              u"sh"_s,
+                              u"-c"_s,
+                              QString::fromLatin1(fullDiskScript),
+                              u"full-disk"_s,
+                              folder,
+                              seed,
+                              QString::fromLatin1(target),
+                              QStringLiteral(TESSEL_BINARY)};
+        for (QString argument : command) {
+            arguments << argument.replace(u"$FOLDER"_s, folder);
+        }
+        const ChildRun run = runChild(u"unshare"_s, arguments);
+        if (run.code == 77) {
+            GTEST_SKIP() << "cannot mount a tmpfs here";
+        }
+        const QStringList facts = run.out.split(u'\n', Qt::SkipEmptyParts);
+        EXPECT_TRUE(facts.contains(u"full: exit 1"_s)) << run.out;
+        EXPECT_TRUE(facts.contains(u"full: kept"_s)) << run.out;
+        EXPECT_TRUE(run.err.contains(u"No space left on device"_s)) << run.err;
+        EXPECT_TRUE(facts.contains(u"room: exit 0"_s)) << run.err;
+        EXPECT_TRUE(facts.contains(u"room: written"_s));
+        EXPECT_FALSE(run.out.contains(u"stray: "_s)) << run.out;
     }
-    const ChildRun run = runChild(u"unshare"_s, arguments);
-    if (run.code == 77) {
-        GTEST_SKIP() << "cannot mount a tmpfs here";
-    }
-    const QStringList facts = run.out.split(u'\n', Qt::SkipEmptyParts);
-    EXPECT_TRUE(facts.contains(u"full: exit 1"_s)) << run.out.toStdString();
-    EXPECT_TRUE(facts.contains(u"full: kept"_s)) << run.out.toStdString();
-    EXPECT_TRUE(run.err.contains(u"No space left on device"_s)) << run.err.toStdString();
-    EXPECT_TRUE(facts.contains(u"room: exit 0"_s)) << run.err.toStdString();
-    EXPECT_TRUE(facts.contains(u"room: written"_s));
-    EXPECT_FALSE(run.out.contains(u"stray: "_s)) << run.out.toStdString();
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Commands, FullDisk,
-    ::testing::Values(FullDiskCase{"SettingsSet",
-                                   "defaults.json",
-                                   {u"settings"_s, u"set"_s, u"sounds"_s, u"false"_s}},
-                      FullDiskCase{"ExportPaper",
-                                   "paper.tessel",
-                                   {u"export-paper"_s, u"kozo"_s, u"$FOLDER/paper.tessel"_s}}),
-    [](const auto& param) { return std::string(param.param.name); });
 
 } // namespace
 } // namespace tessel

@@ -1,5 +1,11 @@
 #include "AppTest.h"
+#include "app/Intents.h"
+#include "core/SettingLimits.h"
 #include "shortcuts/ShortcutKeys.h"
+#include "studio/PaperFile.h"
+
+#include <QSignalSpy>
+#include <QUrl>
 
 namespace tessel {
 namespace {
@@ -9,34 +15,52 @@ protected:
     void SetUp() override { publish(); }
 };
 
-TEST_F(RemoteCommands, ForwardToTheRunningTessel) {
+// Each command is one change of the settings, so that Day and Night are never stored apart.
+TEST_F(RemoteCommands, ForwardToTheRunningTesselUpToTheBounds) {
+    app->store().updateSettings([](Settings& s) {
+        s.day = {u"kozo"_s, 110};
+        s.night = {u"felt"_s, 170};
+    });
     ASSERT_EQ(tessel({u"off"_s}).code, 0);
     EXPECT_FALSE(settings().enabled);
-    ASSERT_EQ(tessel({u"on"_s}).code, 0);
+    QSignalSpy changes(&app->store(), &Store::settingsChanged);
+    const ChildRun paper = tessel({u"paper"_s, u"graph"_s});
+    ASSERT_EQ(paper.code, 0) << paper.err;
+    EXPECT_EQ(changes.count(), 1);
+    EXPECT_EQ(settings().day, (Slot{u"graph"_s, 110}));
+    EXPECT_EQ(settings().night, (Slot{u"graph"_s, 170}));
     EXPECT_TRUE(settings().enabled);
+    for (const int gsm : {60, 300}) {
+        ASSERT_EQ(tessel({u"paper"_s, u"laid"_s, u"--gsm"_s, QString::number(gsm)}).code, 0);
+        EXPECT_EQ(settings().day, (Slot{u"laid"_s, double(gsm)}));
+        EXPECT_EQ(settings().night, (Slot{u"laid"_s, double(gsm)}));
+    }
 
-    const ChildRun paper = tessel({u"paper"_s, u"graph"_s, u"--gsm"_s, u"200"_s});
-    ASSERT_EQ(paper.code, 0) << paper.err.toStdString();
-    EXPECT_EQ(settings().night, (Slot{u"graph"_s, 200}));
-    ASSERT_EQ(tessel({u"paper"_s, u"laid"_s}).code, 0);
-    EXPECT_EQ(settings().day, (Slot{u"laid"_s, 200}));
-
-    ASSERT_EQ(tessel({u"snooze"_s, u"45"_s}).code, 0);
-    EXPECT_DOUBLE_EQ(Instant::fromDateTime(platform.now()).secondsUntil(*settings().snoozedUntil),
-                     2700);
-    ASSERT_EQ(tessel({QStringLiteral("resume")}).code, 0);
+    for (const int minutes : {1, 720}) {
+        ASSERT_EQ(tessel({u"snooze"_s, QString::number(minutes)}).code, 0);
+        EXPECT_DOUBLE_EQ(
+            Instant::fromDateTime(platform.now()).secondsUntil(*settings().snoozedUntil),
+            minutes * 60);
+    }
+    ASSERT_EQ(tessel({u"resume"_s}).code, 0);
     EXPECT_FALSE(settings().snoozedUntil);
 
+    // The filter is held, never saved.
     ASSERT_EQ(tessel({u"focus-filter"_s, u"on"_s, u"--paper"_s, u"felt"_s}).code, 0);
     EXPECT_EQ(app->store().focusFilter(), (FocusFilter{true, u"felt"_s}));
+    platform.advance(std::chrono::minutes(1));
+    EXPECT_EQ(savedSettings(), settings());
+    EXPECT_EQ(settings().day.paper, u"laid"_s);
     ASSERT_EQ(tessel({u"focus-filter"_s, u"off"_s}).code, 0);
     EXPECT_EQ(app->store().focusFilter(), (FocusFilter{false, std::nullopt}));
+    ASSERT_EQ(tessel({u"on"_s}).code, 0);
+    EXPECT_TRUE(settings().enabled);
 }
 
 TEST_F(RemoteCommands, StatusPrintsTheLineThenEachScreen) {
     ASSERT_EQ(tessel({u"paper"_s, u"graph"_s, u"--gsm"_s, u"200"_s}).code, 0);
     const ChildRun shown = tessel({u"status"_s});
-    ASSERT_EQ(shown.code, 0) << shown.err.toStdString();
+    ASSERT_EQ(shown.code, 0) << shown.err;
     EXPECT_EQ(shown.out, u"On\nA\tBuilt-in Display\tgraph 200 gsm day\nPlatform: fake\n"_s);
 
     app->store().setFocusFilter(FocusFilter{true, u"felt"_s});
@@ -48,17 +72,17 @@ TEST_F(RemoteCommands, StatusPrintsTheLineThenEachScreen) {
 
     ASSERT_EQ(tessel({u"off"_s}).code, 0);
     EXPECT_EQ(tessel({u"status"_s}).out, u"Off\nA\tBuilt-in Display\tno paper\nPlatform: fake\n"_s);
-}
 
-// A screen name can split neither its line nor its fields, and a hand-edited weight far
-// beyond the heaviest reads as the heaviest.
-TEST_F(RemoteCommands, StatusFieldsStayOnTheirLine) {
+    // A screen name can split neither its line nor its fields, and a hand-edited weight far
+    // beyond the heaviest reads as the heaviest.
     platform.setScreens({{u"A"_s, u"Built-in\tDisplay\n\x1b[2J"_s, {0, 0, 1440, 900}, 2}});
-    app->store().updateSettings([](Settings& s) { s.day.gsm = 1e308; });
-    const ChildRun shown = tessel({u"status"_s});
-    ASSERT_EQ(shown.code, 0) << shown.err.toStdString();
-    EXPECT_EQ(shown.out,
-              u"On\nA\tBuilt-in\\tDisplay\\n\\e[2J\tkozo 300 gsm day\nPlatform: fake\n"_s);
+    app->store().setFocusFilter(std::nullopt);
+    app->store().updateSettings([](Settings& s) {
+        s.enabled = true;
+        s.day.gsm = 1e308;
+    });
+    EXPECT_EQ(tessel({u"status"_s}).out,
+              u"On\nA\tBuilt-in\\tDisplay\\n\\e[2J\tgraph 300 gsm day\nPlatform: fake\n"_s);
 }
 
 TEST_F(RemoteCommands, RefusalsAreSaidPlainlyAndExitNonZero) {
@@ -68,13 +92,14 @@ TEST_F(RemoteCommands, RefusalsAreSaidPlainlyAndExitNonZero) {
     EXPECT_EQ(heavy.err, u"tessel: Weight must be from 60 to 300 gsm, not 400.\n"_s);
     EXPECT_EQ(tessel({u"snooze"_s, u"0"_s}).code, 1);
     EXPECT_EQ(tessel({u"paper"_s, u"graph"_s, u"--gsm"_s, u"0"_s}).code, 1);
+    EXPECT_EQ(tessel({u"snooze"_s, u"721"_s}).code, 1);
     EXPECT_EQ(tessel({u"focus-filter"_s, u"maybe"_s}).code, 2);
     EXPECT_EQ(settings(), before);
 }
 
 TEST_F(RemoteCommands, ShortcutsAreBoundByTheRunningTessel) {
     const ChildRun set = tessel({u"shortcut"_s, u"set"_s, u"togglePaper"_s, u"ctrl+alt+p"_s});
-    ASSERT_EQ(set.code, 0) << set.err.toStdString();
+    ASSERT_EQ(set.code, 0) << set.err;
     EXPECT_EQ(set.out, u"togglePaper\tCtrl+Alt+P\n"_s);
     const QKeyCombination keys(Qt::ControlModifier | Qt::AltModifier, Qt::Key_P);
     EXPECT_EQ(hotKeys.bound().value(u"togglePaper"_s), keys);
@@ -100,23 +125,19 @@ TEST_F(RemoteCommands, ShortcutsAreBoundByTheRunningTessel) {
     EXPECT_TRUE(settings().enabled);
 }
 
-// Without a panel icon it opens the popover's controls in a window; with one, Settings.
+// A second launch asks the running Tessel to reopen, which without a panel icon shows the
+// popover's controls in a window, and exits.
 TEST_F(RemoteCommands, ASecondLaunchReopensAndExits) {
-    const ChildRun noPanel = tessel({});
-    ASSERT_EQ(noPanel.code, 0) << noPanel.err.toStdString();
-    EXPECT_TRUE(app->tray().popover().isVisible());
-    EXPECT_FALSE(app->windows().window(QStringLiteral("settings")));
-
-    app->tray().show();
     const ChildRun again = tessel({});
-    ASSERT_EQ(again.code, 0) << again.err.toStdString();
-    ASSERT_TRUE(window(u"settings"_s));
-    EXPECT_TRUE(window(u"settings"_s)->isVisible());
-    EXPECT_FALSE(window(u"welcome"_s));
+    ASSERT_EQ(again.code, 0) << again.err;
+    EXPECT_TRUE(app->tray().popover().isVisible());
 }
 
+// Shutting down gives the name up before anything is torn down, so commands stop finding it;
+// shortcuts set then wait in the defaults for the next start.
 TEST_F(RemoteCommands, WithoutTesselTheyFailAndShortcutsWaitInTheDefaults) {
-    app.reset();
+    ASSERT_EQ(tessel({u"status"_s}).code, 0);
+    app->shutDown();
     for (const QStringList& command :
          {QStringList{u"on"_s}, QStringList{u"status"_s}, QStringList{u"snooze"_s, u"10"_s}}) {
         const ChildRun run = tessel(command);
@@ -131,13 +152,90 @@ TEST_F(RemoteCommands, WithoutTesselTheyFailAndShortcutsWaitInTheDefaults) {
               QKeyCombination(Qt::MetaModifier, Qt::Key_Equal));
 }
 
-// Shutting down gives the name up before anything is torn down, so commands stop finding it.
-TEST_F(RemoteCommands, FindNoTesselOnceItShutsDown) {
-    ASSERT_EQ(tessel({u"status"_s}).code, 0);
-    app->shutDown();
-    const ChildRun status = tessel({u"status"_s});
-    EXPECT_EQ(status.code, 1);
-    EXPECT_TRUE(status.err.contains(u"Tessel is not running")) << status.err.toStdString();
+// What the desktop's automation sends: the same intents, each action's value checked.
+TEST_F(RemoteCommands, BusActionsTakeTheirDefaultsAndRefuseWhatTheyCannotTake) {
+    ASSERT_EQ(action(u"snooze"_s, u"[]"_s).code, 0);
+    EXPECT_DOUBLE_EQ(Instant::fromDateTime(platform.now()).secondsUntil(*settings().snoozedUntil),
+                     Intents::defaultSnooze * 60);
+    const Settings before = settings();
+    const struct {
+        const char* action;
+        const char* parameter;
+        const char* message;
+    } refused[] = {
+        {"set-paper", "[<('graph', 59)>]", "Weight must be from 60 to 300 gsm, not 59."},
+        {"set-paper", "[<('graph', 301)>]", "Weight must be from 60 to 300 gsm, not 301."},
+        {"set-paper", "[<('mine', 120)>]", "There is no paper \"mine\"."},
+        {"snooze", "[<0>]", "Minutes must be from 1 to 720, not 0."},
+        {"snooze", "[<'ten'>]", "The action \"snooze\" takes one value of type i."},
+        {"set-focus-filter", "[<(true, 'Felt')>]", "There is no paper \"Felt\"."},
+        {"set-paper-on", "[<1>]", "takes one value of type b"},
+        {"lay-it-down", "[]", "Tessel has no action \"lay-it-down\""},
+    };
+    for (const auto& [name, parameter, message] : refused) {
+        const ChildRun run = action(QString::fromLatin1(name), QString::fromLatin1(parameter));
+        EXPECT_NE(run.code, 0) << parameter;
+        EXPECT_TRUE(run.err.contains(u"org.freedesktop.DBus.Error.InvalidArgs"_s)) << run.err;
+        EXPECT_TRUE(run.err.contains(QString::fromUtf8(message))) << run.err;
+    }
+    EXPECT_EQ(settings(), before);
+    EXPECT_FALSE(app->store().focusFilter());
+
+    app->store().updateSettings([](Settings& s) { s.onboarded = false; });
+    ASSERT_EQ(gdbus(u"org.freedesktop.Application.Activate"_s, {u"{}"_s}).code, 0);
+    ASSERT_TRUE(window(u"welcome"_s));
+    EXPECT_TRUE(window(u"welcome"_s)->isVisible());
+}
+
+const CustomPaper kitchen{u"custom-0000ABCD"_s, u"Kitchen"_s, Paper::find(u"linen"_s, {}).recipe};
+
+TEST_F(RemoteCommands, ImportGoesThroughTheRunningTesselUpToTheLimit) {
+    const QString path = write(u"kitchen.tessel"_s, encodePaperDocument(kitchen));
+    const ChildRun imported = tessel({u"import"_s, path});
+    ASSERT_EQ(imported.code, 0) << imported.err;
+    ASSERT_EQ(settings().customPapers.size(), 1);
+    EXPECT_EQ(imported.out, settings().customPapers[0].id + u'\n');
+
+    // As the file manager starts it for several files; each name taken gets a number.
+    const ChildRun opened = tessel({path, path});
+    ASSERT_EQ(opened.code, 0) << opened.err;
+    const QList<CustomPaper> papers = settings().customPapers;
+    ASSERT_EQ(papers.size(), 3);
+    EXPECT_EQ(opened.out, papers[1].id + u'\n' + papers[2].id + u'\n');
+    EXPECT_EQ(papers[1].name, u"Kitchen 2"_s);
+    EXPECT_EQ(papers[2].name, u"Kitchen 3"_s);
+    EXPECT_TRUE(waitFor([&] { return app->store().previews().contains(papers[2].id); }));
+
+    app->store().updateSettings([](Settings& s) {
+        while (s.customPapers.size() < limits::customPapers) {
+            s.customPapers.append({u"custom-%1"_s.arg(s.customPapers.size()), {}, {}});
+        }
+    });
+    const ChildRun refused = tessel({u"import"_s, path});
+    EXPECT_EQ(refused.code, 1);
+    EXPECT_EQ(refused.err, u"tessel: Tessel keeps at most 500 papers of your own. Delete one to "
+                           u"add another.\n"_s);
+    EXPECT_EQ(settings().customPapers.size(), limits::customPapers);
+}
+
+TEST_F(RemoteCommands, OpenOnTheBusRefusesAllWhenAnyIsNotAPaper) {
+    const auto open = [this](const QStringList& uris) {
+        return gdbus(u"org.freedesktop.Application.Open"_s,
+                     {u"['%1']"_s.arg(uris.join(u"', '"_s)), u"{}"_s});
+    };
+    const QString good =
+        QUrl::fromLocalFile(write(u"good.tessel"_s, encodePaperDocument(kitchen))).toString();
+    const QString bad = write(u"bad.tessel"_s, "paper");
+    const ChildRun refused = open({good, QUrl::fromLocalFile(bad).toString()});
+    EXPECT_NE(refused.code, 0);
+    EXPECT_TRUE(refused.err.contains(u"InvalidArgs"_s)) << refused.err;
+    EXPECT_TRUE(refused.err.contains(u"%1 is not a Tessel paper"_s.arg(bad)));
+    const ChildRun remote = open({u"https://example.com/a.tessel"_s});
+    EXPECT_TRUE(remote.err.contains(u"is not a file"_s)) << remote.err;
+    EXPECT_TRUE(settings().customPapers.isEmpty());
+
+    ASSERT_EQ(open({good, good}).code, 0);
+    EXPECT_EQ(settings().customPapers.size(), 2);
 }
 
 } // namespace

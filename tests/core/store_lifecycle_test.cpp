@@ -128,29 +128,6 @@ TEST_F(StoreLifecycle, TrackingRunsOnlyWhilePaperShowsAndAToolIsOn) {
     EXPECT_EQ(overlay->focus.rect, std::nullopt);
 }
 
-TEST_F(StoreLifecycle, MomentControllersTickEveryFiveSecondsFromStart) {
-    struct Counting final : MomentController {
-        explicit Counting(int& count)
-            : ticks(count) {}
-        void tick() override { ++ticks; }
-        void showNow() override { ticks += 100; }
-        int& ticks;
-    };
-    int art = 0;
-    int rest = 0;
-    Store& s = makeStore();
-    s.adoptMoments(std::make_unique<Counting>(art), std::make_unique<Counting>(rest));
-    platform.advance(10s);
-    EXPECT_EQ(art, 0);
-    s.start();
-    platform.advance(10s);
-    EXPECT_EQ(art, 2);
-    EXPECT_EQ(rest, 2);
-    s.showArtNow();
-    EXPECT_EQ(art, 102);
-    EXPECT_EQ(rest, 2);
-}
-
 TEST_F(StoreLifecycle, GeocodingStoresTheNameAndCoordinates) {
     Store& s = startStore();
     EXPECT_FALSE(s.geocode(u"Xyzzyville"_s));

@@ -76,23 +76,21 @@ TEST_F(Rest, ComesAfterItsMinutesOfUseForItsLength) {
     }
 }
 
-TEST_F(Rest, AnAbsenceOfMoreThanThreeRestLengthsCountsAsARest) {
-    workFor(600s);
-    awayAtNextPoll(60);
-    EXPECT_EQ(rest->activeSeconds(), 600) << "exactly 60 s neither counts nor resets";
-    awayAtNextPoll(61);
-    EXPECT_EQ(rest->activeSeconds(), 0);
-}
-
-TEST_F(Rest, LongerRestsLeaveADeadZoneBetweenAMinuteAndThreeLengths) {
-    edit([](Settings& s) { s.restLength = 30; });
-    workFor(600s);
-    for (const double idle : {60.0, 75.0, 90.0}) {
-        awayAtNextPoll(idle);
-        EXPECT_EQ(rest->activeSeconds(), 600) << idle;
+// An absence counts as a rest beyond three rest lengths, and never under a minute; between
+// a minute and that, it neither counts nor resets.
+TEST_F(Rest, AnAbsenceLongerThanThreeRestLengthsCountsAsARest) {
+    for (const auto& [length, longestKept] : {std::pair{20, 60.0}, {30, 90.0}}) {
+        SCOPED_TRACE(length);
+        edit([length](Settings& s) { s.restLength = length; });
+        workFor(600s);
+        const int worked = rest->activeSeconds();
+        for (const double idle : {60.0, (60 + longestKept) / 2, longestKept}) {
+            awayAtNextPoll(idle);
+            EXPECT_EQ(rest->activeSeconds(), worked) << idle;
+        }
+        awayAtNextPoll(longestKept + 1);
+        EXPECT_EQ(rest->activeSeconds(), 0);
     }
-    awayAtNextPoll(91);
-    EXPECT_EQ(rest->activeSeconds(), 0);
 }
 
 TEST_F(Rest, WaitsForTheFirstPollAfterTheDisplayIsReleased) {

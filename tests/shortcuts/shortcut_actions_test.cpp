@@ -58,28 +58,21 @@ TEST_F(ShortcutActionsTest, SnoozeHourSnoozesThenCancels) {
     EXPECT_FALSE(store->isSnoozed());
 }
 
-TEST_F(ShortcutActionsTest, NextPaperWrapsAndTreatsUnknownPapersAsFirst) {
+// After the last built-in come the custom papers, then the first built-in again.
+TEST_F(ShortcutActionsTest, NextPaperWrapsThroughCustomPapersAndTreatsUnknownOnesAsFirst) {
     const QList<Paper>& papers = Paper::builtIn();
-    storeSettings(withSlots({papers.last().id, 140}, {u"felt"_s, 150}));
-    startStore();
-    run("nextPaper");
-    EXPECT_EQ(store->settings().day, (Slot{papers.first().id, 140}));
-    run("nextPaper");
-    EXPECT_EQ(store->settings().day.paper, papers[1].id);
-
-    store->updateSettings([](Settings& s) { s.day.paper = u"deleted-custom"_s; });
-    run("nextPaper");
-    EXPECT_EQ(store->settings().day, (Slot{papers[1].id, 140}));
-    EXPECT_EQ(store->settings().night, (Slot{u"felt"_s, 150}));
-}
-
-TEST_F(ShortcutActionsTest, NextPaperIncludesCustomPapers) {
-    Settings s = withSlots({Paper::builtIn().last().id, 120}, {u"felt"_s, 150});
+    Settings s = withSlots({papers.last().id, 140}, {u"felt"_s, 150});
     s.customPapers = {CustomPaper{u"mine"_s, u"Mine"_s, {}}};
     storeSettings(s);
     startStore();
+    for (const QString& next : {u"mine"_s, papers.first().id, papers[1].id}) {
+        run("nextPaper");
+        EXPECT_EQ(store->settings().day, (Slot{next, 140}));
+    }
+    store->updateSettings([](Settings& x) { x.day.paper = u"deleted-custom"_s; });
     run("nextPaper");
-    EXPECT_EQ(store->settings().day.paper, u"mine"_s);
+    EXPECT_EQ(store->settings().day, (Slot{papers[1].id, 140}));
+    EXPECT_EQ(store->settings().night, (Slot{u"felt"_s, 150}));
 }
 
 TEST_F(ShortcutActionsTest, ActionsFollowTheAppearanceFirst) {

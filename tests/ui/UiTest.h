@@ -5,6 +5,7 @@
 #include "ui/Named.h"
 #include "ui/kit/FloatSlider.h"
 #include "ui/kit/FormSection.h"
+#include "ui/kit/WeightRuler.h"
 #include "ui/settings/SettingsContext.h"
 
 #include <QComboBox>
@@ -16,10 +17,6 @@ namespace tessel {
 // Widgets over the fake machine, with what a pane is built with and ways to read what it shows.
 class UiTest : public MomentsTest {
 protected:
-    bool previewsReady() const {
-        return waitFor([this] { return store->previews().size() >= Paper::builtIn().size(); });
-    }
-
     const Settings& settings() const { return store->settings(); }
 
     SettingsContext context(ShortcutRegistry* shortcuts = nullptr, bool updates = false) {
@@ -79,6 +76,13 @@ protected:
         Q_EMIT box.activated(index);
     }
 
+    // Clicks the ruler at that fraction of its scale.
+    static void clickRuler(WeightRuler& ruler, double fraction) {
+        const QRectF scale = ruler.scale();
+        const QPointF at(scale.left() + fraction * scale.width(), scale.center().y());
+        QTest::mouseClick(&ruler, Qt::LeftButton, {}, at.toPoint());
+    }
+
     static QStringList items(const QComboBox& box) {
         QStringList texts;
         for (int i = 0; i < box.count(); ++i) {
@@ -92,6 +96,11 @@ protected:
     std::vector<std::unique_ptr<SettingsContext>> contexts;
     std::vector<std::unique_ptr<QWidget>> panes;
 };
+
+// Lets failed expectations show settings as their JSON.
+inline void PrintTo(const Settings& settings, std::ostream* out) {
+    *out << toJson(settings).dump();
+}
 
 // A pane's test: the Store and its moments started.
 class PaneTest : public UiTest {

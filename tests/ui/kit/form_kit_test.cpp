@@ -19,28 +19,24 @@ namespace tessel {
 using namespace Qt::StringLiterals;
 namespace {
 
-TEST(FloatSliders, ShowValuesQuietlyAndKeepThemInRange) {
+// Values set from outside are kept exactly, or within range, without a signal; what the user
+// chooses is announced.
+TEST(FloatSliders, ShowValuesQuietlyInRangeAndAnnounceWhatTheUserChooses) {
     FloatSlider slider(6, 64);
     QSignalSpy moved(&slider, &FloatSlider::moved);
     slider.setValue(17.25);
-    EXPECT_DOUBLE_EQ(slider.value(), 17.25) << "a value set from outside is kept exactly";
+    EXPECT_DOUBLE_EQ(slider.value(), 17.25);
     slider.setValue(200);
     EXPECT_DOUBLE_EQ(slider.value(), 64);
     slider.setValue(std::nan(""));
     EXPECT_DOUBLE_EQ(slider.value(), 6);
     EXPECT_EQ(moved.count(), 0);
-}
 
-TEST(FloatSliders, AnnounceWhatTheUserChooses) {
-    FloatSlider slider(-1, 1);
-    slider.setValue(0);
-    QSignalSpy moved(&slider, &FloatSlider::moved);
     QTest::keyClick(&slider, Qt::Key_End);
     ASSERT_EQ(moved.count(), 1);
-    EXPECT_DOUBLE_EQ(moved.at(0).at(0).toDouble(), 1);
-    EXPECT_DOUBLE_EQ(slider.value(), 1);
+    EXPECT_DOUBLE_EQ(moved.at(0).at(0).toDouble(), 64);
     QTest::keyClick(&slider, Qt::Key_PageDown);
-    EXPECT_NEAR(slider.value(), 0.8, 1e-9);
+    EXPECT_NEAR(slider.value(), 64 - 0.1 * (64 - 6), 1e-9);
 }
 
 TEST(FormSections, NameTheirControlsAfterTheirRowsAndShowAFooterOnlyWithText) {

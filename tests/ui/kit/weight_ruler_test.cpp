@@ -60,16 +60,6 @@ protected:
     QList<double> chosen;
 };
 
-TEST_F(WeightRulerWidget, PressesChooseTheWeightUnderThePointer) {
-    ruler.setGsm(120);
-    EXPECT_TRUE(chosen.isEmpty()) << "showing a weight is not a choice";
-    QTest::mouseClick(&ruler, Qt::LeftButton, {}, at(0));
-    QTest::mouseClick(&ruler, Qt::LeftButton, {}, at(0.52));
-    QTest::mouseClick(&ruler, Qt::LeftButton, {}, QPoint(ruler.width() - 1, 10));
-    EXPECT_EQ(chosen, (QList<double>{60, 180, 300}));
-    EXPECT_EQ(ruler.shownClass(), u"Board"_s);
-}
-
 TEST_F(WeightRulerWidget, AFullDragPassesEveryStepOnce) {
     ruler.setGsm(60);
     QTest::mousePress(&ruler, Qt::LeftButton, {}, at(0));
@@ -81,8 +71,9 @@ TEST_F(WeightRulerWidget, AFullDragPassesEveryStepOnce) {
     for (int gsm = 70; gsm <= 300; gsm += 10) {
         expected.append(gsm);
     }
-    // With the 60 it started on, 25 values.
+    // Showing the 60 it started on is not a choice.
     EXPECT_EQ(chosen, expected);
+    EXPECT_EQ(ruler.shownClass(), u"Board"_s);
 }
 
 TEST_F(WeightRulerWidget, ArrowKeysStepTheWeight) {

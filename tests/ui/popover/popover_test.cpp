@@ -36,21 +36,12 @@ protected:
 
     Swatch* swatch(const QString& name) const { return named<Swatch>(*popover, name); }
 
-    void clickRuler(double fraction) {
-        WeightRuler& ruler = popover->ruler();
-        const QRectF scale = ruler.scale();
-        QTest::mouseClick(
-            &ruler, Qt::LeftButton, {},
-            QPointF(scale.left() + fraction * scale.width(), scale.center().y()).toPoint());
-    }
-
     std::unique_ptr<PopoverView> popover;
     int settingsOpened = 0;
     int quits = 0;
 };
 
 TEST_F(Popover, ShowsTheDaySlotAndASwatchChangesItsPaperKeepingTheWeight) {
-    EXPECT_EQ(popover->width(), PopoverView::fixedWidth);
     EXPECT_EQ(popover->sheet().label(), u"DAY PAPER"_s);
     EXPECT_EQ(popover->sheet().shownGsm(), 120);
     EXPECT_EQ(popover->ruler().value(), 120);
@@ -60,9 +51,7 @@ TEST_F(Popover, ShowsTheDaySlotAndASwatchChangesItsPaperKeepingTheWeight) {
     swatch(u"Felt"_s)->click();
     EXPECT_EQ(store->settings().day, (Slot{u"felt"_s, 120}));
     EXPECT_EQ(store->settings().night, Settings().night);
-    EXPECT_TRUE(swatch(u"Felt"_s)->isChecked());
     EXPECT_FALSE(swatch(u"Kozo"_s)->isChecked());
-    EXPECT_EQ(popover->sheet().paper().name, u"Felt"_s);
     EXPECT_EQ(popover->sheet().accessibleName().section(u',', 1, 1).trimmed(), u"Felt"_s);
 }
 
@@ -73,7 +62,7 @@ TEST_F(Popover, TheNightSideShowsAndEditsTheNightSlot) {
     EXPECT_EQ(popover->sheet().label(), u"NIGHT PAPER"_s);
     EXPECT_EQ(popover->grid().selected(), u"graph"_s);
     EXPECT_EQ(popover->ruler().value(), 210);
-    clickRuler(0.52);
+    clickRuler(popover->ruler(), 0.52);
     EXPECT_EQ(store->settings().night.gsm, 180);
     EXPECT_EQ(store->settings().day, Settings().day);
     popover->slotSwitch().day()->click();

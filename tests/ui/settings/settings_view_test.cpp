@@ -2,27 +2,17 @@
 #include "ui/settings/PaneSidebar.h"
 #include "ui/settings/SettingsView.h"
 
-#include <QLabel>
-
 namespace tessel {
 namespace {
 
 class SettingsViewTest : public UiTest {
 protected:
     void SetUp() override { startStore(); }
-
-    static QStringList labels(const QWidget& widget) {
-        QStringList texts;
-        for (const QLabel* label : widget.findChildren<QLabel*>()) {
-            texts << label->text();
-        }
-        return texts;
-    }
 };
 
-TEST_F(SettingsViewTest, ListsThePanesAndShowsGeneralUntilOneIsChosen) {
+TEST_F(SettingsViewTest, ShowsGeneralUntilAPaneIsChosenInTheSidebarThenItUnderItsTitle) {
     SettingsView view(context());
-    const auto* sidebar = view.findChild<PaneSidebar*>();
+    auto* sidebar = view.findChild<PaneSidebar*>();
     ASSERT_NE(sidebar, nullptr);
     ASSERT_EQ(sidebar->count(), 10);
     EXPECT_EQ(sidebar->item(0)->text(), u"General");
@@ -30,16 +20,13 @@ TEST_F(SettingsViewTest, ListsThePanesAndShowsGeneralUntilOneIsChosen) {
     EXPECT_EQ(sidebar->item(9)->text(), u"Shortcuts");
     EXPECT_FALSE(view.pane().has_value());
     EXPECT_EQ(view.shownPane(), Pane::general);
-    EXPECT_TRUE(labels(view).contains(u"How Tessel behaves day to day."));
-}
+    EXPECT_TRUE(visibleTexts(view).contains(u"How Tessel behaves day to day."));
 
-TEST_F(SettingsViewTest, ChoosingAPaneInTheSidebarShowsItUnderItsTitle) {
-    SettingsView view(context());
     QWidget* general = view.content();
-    view.findChild<PaneSidebar*>()->setCurrentRow(static_cast<int>(Pane::schedule));
+    sidebar->setCurrentRow(static_cast<int>(Pane::schedule));
     EXPECT_EQ(view.pane(), Pane::schedule);
     EXPECT_NE(view.content(), general);
-    const QStringList texts = labels(view);
+    const QStringList texts = visibleTexts(view);
     EXPECT_TRUE(texts.contains(u"Schedule"));
     EXPECT_TRUE(texts.contains(u"When paper turns itself on."));
     EXPECT_FALSE(texts.contains(u"How Tessel behaves day to day."));

@@ -53,13 +53,5 @@ TEST_F(WhyNot, ControlsNeedingWhatTheDesktopKeepsSayWhy) {
     EXPECT_TRUE(shortcuts.findChildren<QKeySequenceEdit*>().isEmpty());
 }
 
-TEST_F(WhyNot, WhereTheDesktopKeepsNothingNothingIsExplained) {
-    EXPECT_TRUE(rulerChip().isEnabled());
-    const FocusPane& focus = show<FocusPane>();
-    EXPECT_TRUE(named<Toggle>(focus, u"Reading Ruler"_s)->isEnabled());
-    EXPECT_FALSE(visibleTexts(focus).join(u' ').contains(u"here."));
-    EXPECT_FALSE(show<ShortcutsPane>().findChildren<QKeySequenceEdit*>().isEmpty());
-}
-
 } // namespace
 } // namespace tessel

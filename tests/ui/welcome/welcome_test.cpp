@@ -32,11 +32,6 @@ protected:
         };
         actions.openSettings = [this] { events.append(u"settings"_s); };
         actions.close = [this] { events.append(u"close"_s); };
-        actions.panelIcon = [](qreal scale, const QColor& ink) {
-            QImage icon(QSize(14, 16) * scale, QImage::Format_ARGB32_Premultiplied);
-            icon.fill(ink);
-            return icon;
-        };
         view = std::make_unique<WelcomeView>(*store, actions);
         QObject::connect(store.get(), &Store::settingsChanged, [this] {
             const Settings& s = store->settings();
@@ -50,10 +45,7 @@ protected:
         Swatch* swatch = named<Swatch>(step, QString::fromLatin1(paper));
         ASSERT_TRUE(swatch);
         swatch->click();
-        const QRectF scale = step.ruler().scale();
-        QTest::mouseClick(
-            &step.ruler(), Qt::LeftButton, {},
-            QPointF(scale.left() + rulerFraction * scale.width(), scale.center().y()).toPoint());
+        clickRuler(step.ruler(), rulerFraction);
     }
 
     std::unique_ptr<WelcomeView> view;
@@ -125,19 +117,14 @@ TEST_F(Welcome, SaysWhatToDoWithoutACompositorAndWhereTesselLives) {
         place = at;
         view->setStep(0);
         view->setStep(3);
-        QStringList texts;
-        for (const QLabel* label : view->panelStep().findChildren<QLabel*>()) {
-            texts << label->text();
-        }
-        return texts;
+        return visibleTexts(view->panelStep());
     };
     EXPECT_TRUE(lastStep(IconPlace::bottom)
-                    .contains(QStringLiteral("Click the sheet at the bottom of your screen\nto "
-                                             "change paper, add a desk lamp, or snooze it for a "
-                                             "while.")));
+                    .contains(u"Click the sheet at the bottom of your screen\nto change paper, "
+                              u"add a desk lamp, or snooze it for a while."_s));
     EXPECT_TRUE(lastStep(IconPlace::panel).join(u' ').contains(u"Click the sheet in your panel"));
     const QStringList window = lastStep(IconPlace::noPanel);
-    EXPECT_TRUE(window.contains(QStringLiteral("Tessel lives in a small window")));
+    EXPECT_TRUE(window.contains(u"Tessel lives in a small window"_s));
     EXPECT_FALSE(window.join(u' ').contains(u"Click"));
 }
 
