@@ -32,6 +32,8 @@ tests=(
     # a private PipeWire daemon with a recorder (pw-record) and pw-link to wire it without a
     # session manager
     pipewire pipewire-bin
+    # a real XSETTINGS manager, whose theme the X desktop tests change
+    xsettingsd
     trayer libglib2.0-bin gsettings-desktop-schemas desktop-file-utils appstream shared-mime-info groff-base
     # Wayland end-to-end tests: a headless compositor, its screenshots, a virtual keyboard, and
     # setpriv to run it unprivileged

@@ -5,7 +5,6 @@
 #include "paper/TileShading.h"
 
 #include <QPainter>
-#include <QProcess>
 #include <QTemporaryDir>
 
 namespace tessel {
@@ -14,78 +13,81 @@ using namespace Qt::StringLiterals;
 namespace {
 
 using namespace std::chrono_literals;
-using test::WindowSpec;
+using test::isPaperOverWhite;
+using test::isWhite;
 
 const QPoint overWindow(300, 300);
+constexpr auto paperTimeout = 60s;
+constexpr auto changeTimeout = 30s;
+// Darker than any paper over white: a veil over the page.
+constexpr int veiled = 200;
 
-bool isWhite(const QColor& c) {
-    return c.red() == 255 && c.green() == 255 && c.blue() == 255;
-}
-
-// Light paper over white: a little darker than white, never the tile's own dark colour.
-bool isPaperOverWhite(const QColor& c) {
-    return !isWhite(c) && c.red() > 180 && c.green() > 180 && c.blue() > 180;
-}
-
-constexpr QByteArrayView paperOn = R"({"onboarded": true, "day": {"paper": "kozo", "gsm": 300}})";
-
+// The built tessel on the test desktop, over plain client windows.
 class OverlayOnDesktop : public test::DesktopTest {
 protected:
     QColor pixel(QPoint at) const { return desktop.pixel(at); }
 
-    // Starts Tessel with these settings.
-    test::TesselProcess& run(QByteArrayView settings) {
-        tessel = std::make_unique<test::TesselProcess>(settings.toByteArray());
+    // Starts Tessel with these settings; with a panel to sit in, it opens no window of its own.
+    test::TesselProcess& run(const QByteArray& settings, bool withPanel = false) {
+        if (withPanel) {
+            panel = desktop.startPanel();
+        }
+        tessel = std::make_unique<test::TesselProcess>(settings);
         tessel->start();
         return *tessel;
     }
 
-    std::unique_ptr<test::TesselProcess> tessel;
-    std::unique_ptr<test::ChildProcess> panel;
     bool waitForPaper(QPoint at) {
-        return waitFor([&] { return isPaperOverWhite(pixel(at)); }, 60s);
+        return waitFor([&] { return isPaperOverWhite(pixel(at)); }, paperTimeout);
     }
-};
 
-QString xdotool(const QStringList& args) {
-    return test::xdotool(args).value_or(QString());
-}
+    // Until Tessel answers `tessel status`.
+    bool waitForTessel() {
+        return waitFor([&] { return tessel->command({u"status"_s}).has_value(); }, changeTimeout);
+    }
+
+    std::unique_ptr<test::ChildProcess> panel;
+    std::unique_ptr<test::TesselProcess> tessel;
+};
 
 // The window the pointer is over, as the X server sees it: input shapes decide.
 QString windowUnderPointer(QPoint at) {
-    const QString location =
-        xdotool({u"mousemove"_s, QString::number(at.x()), QString::number(at.y()),
-                 u"getmouselocation"_s, u"--shell"_s});
-    return location.section(u"WINDOW="_s, 1).section(u'\n', 0, 0);
+    return test::xdotool({u"mousemove"_s, QString::number(at.x()), QString::number(at.y()),
+                          u"getmouselocation"_s, u"--shell"_s})
+        .value_or(QString())
+        .section(u"WINDOW="_s, 1)
+        .section(u'\n', 0, 0);
 }
 
 // Whether `window` is the client or the window manager's frame around it.
 bool isClientOrItsFrame(const QString& window, uint32_t client) {
-    if (window.toUInt() == client) {
-        return true;
-    }
-    QProcess xwininfo;
-    xwininfo.start(u"xwininfo"_s, {u"-id"_s, window, u"-children"_s});
-    xwininfo.waitForFinished(10000);
-    return xwininfo.readAllStandardOutput().contains(u"0x%1"_s.arg(client, 0, 16).toLatin1());
+    return window.toUInt() == client ||
+           test::runTool(u"xwininfo"_s, {u"-id"_s, window, u"-children"_s})
+               .value_or(QByteArray())
+               .contains(u"0x%1"_s.arg(client, 0, 16).toLatin1());
 }
 
-TEST_F(OverlayOnDesktop, PaperBlendsOverWindowsAndLetsClicksThrough) {
-    WindowSpec white;
-    white.geometry = QRect(100, 100, 800, 600);
-    const uint32_t client = desktop.openWindow(white);
+uint32_t focusedWindow() {
+    return test::xdotool({u"getwindowfocus"_s}).value_or(QString()).toUInt();
+}
+
+TEST_F(OverlayOnDesktop, PaperBlendsOverWindowsLetsClicksThroughAndNeedsTheCompositor) {
+    const uint32_t client = desktop.openWindow({.geometry = {100, 100, 800, 600}});
     // The compositor may not have drawn the window yet; grey root showing through is no paper.
     ASSERT_TRUE(waitFor([&] { return isWhite(pixel(overWindow)); }, 10s));
 
-    run(paperOn);
+    run(test::paperOn);
     ASSERT_TRUE(waitForPaper(overWindow)) << "pixel " << pixel(overWindow).name().toStdString();
     EXPECT_TRUE(isClientOrItsFrame(windowUnderPointer(overWindow), client));
 
     // A window mapped and raised later still lies under the paper.
-    WindowSpec later;
-    later.geometry = QRect(1000, 500, 800, 500);
-    desktop.activate(desktop.openWindow(later));
+    desktop.activate(desktop.openWindow({.geometry = {1000, 500, 800, 500}}));
     EXPECT_TRUE(waitForPaper(QPoint(1500, 800)));
+
+    desktop.stopCompositor();
+    EXPECT_TRUE(waitFor([&] { return isWhite(pixel(overWindow)); }, changeTimeout));
+    desktop.startCompositor();
+    EXPECT_TRUE(waitForPaper(overWindow));
     EXPECT_TRUE(tessel->isRunning());
 }
 
@@ -106,138 +108,93 @@ int largestDifference(const QImage& a, const QImage& b) {
 // Whatever Tessel keeps in memory, the screen shows the tile repeated from the lower-left corner
 // over what lies beneath, as a picture rendered apart from it would.
 TEST_F(OverlayOnDesktop, PaperShowsWhatAReferenceRenderShows) {
-    const QSize screen(1920, 1080);
-    WindowSpec white;
-    white.geometry = QRect(QPoint(0, 0), screen);
-    white.overrideRedirect = true;
-    desktop.openWindow(white);
+    const QRect screen = test::TestDesktop::screen;
+    desktop.openWindow({.geometry = screen, .overrideRedirect = true});
     const Recipe kozo = Paper::find(u"kozo"_s, {}).recipe;
-    QImage expected(screen, QImage::Format_RGB32);
+    QImage expected(screen.size(), QImage::Format_RGB32);
     expected.fill(Qt::white);
     QPainter(&expected).drawImage(
         0, 0,
-        renderSheet(screen, 1, shadeTile(heightField(kozo, 1024), 1024, false, 300, kozo.warmth),
-                    {}));
+        renderSheet(screen.size(), 1,
+                    shadeTile(heightField(kozo, 1024), 1024, false, 300, kozo.warmth), {}));
 
-    // With a panel to sit in, Tessel opens no window over the paper at launch.
-    panel = desktop.startPanel();
-    run(paperOn);
+    run(test::paperOn, true);
     // Across a corner where four cells meet.
     const QRect area(924, 0, 200, 120);
     EXPECT_TRUE(waitFor(
-        [&] { return largestDifference(desktop.screenshot(area), expected.copy(area)) <= 1; }, 60s))
+        [&] { return largestDifference(desktop.screenshot(area), expected.copy(area)) <= 1; },
+        paperTimeout))
         << largestDifference(desktop.screenshot(area), expected.copy(area));
 }
 
-TEST_F(OverlayOnDesktop, PaperLeavesWithTheCompositorAndReturnsWithIt) {
-    WindowSpec white;
-    white.geometry = QRect(100, 100, 800, 600);
-    desktop.openWindow(white);
-    run(paperOn);
-    ASSERT_TRUE(waitForPaper(overWindow));
-
-    desktop.stopCompositor();
-    EXPECT_TRUE(waitFor([&] { return isWhite(pixel(overWindow)); }, 30s));
-    desktop.startCompositor();
-    EXPECT_TRUE(waitForPaper(overWindow));
-}
-
-int grey(const QColor& c) {
-    return c.green();
-}
-
-// What the running Tessel says it shows, from `tessel status`.
-QString statusOf(const test::TesselProcess& tessel) {
-    QString status;
-    tessel.command({u"status"_s}, &status);
-    return status;
-}
-
-TEST_F(OverlayOnDesktop, ArtOnRequestCoversTheScreenUntilAKeyIsPressed) {
-    WindowSpec white;
-    white.geometry = QRect(100, 100, 800, 600);
-    white.pid = 6100;
-    white.wmClass = "Reader";
-    const uint32_t reading = desktop.openWindow(white);
-    // With a panel to sit in, Tessel opens no window of its own at launch.
-    panel = desktop.startPanel();
-    run(R"({"onboarded": true, "enabled": false})");
-    ASSERT_TRUE(waitFor([&] { return !statusOf(*tessel).isEmpty(); }, 30s));
-    desktop.activate(reading);
-    ASSERT_EQ(tessel->command({u"art"_s}), 0);
-    ASSERT_TRUE(waitFor([&] { return !isWhite(pixel(overWindow)); }, 30s));
-    const auto focused = [] { return xdotool({u"getwindowfocus"_s}).toUInt(); };
-    ASSERT_TRUE(waitFor([&] { return focused() != reading && focused() != 0; }, 10s));
-
-    xdotool({u"key"_s, u"space"_s});
-    EXPECT_TRUE(waitFor([&] { return isWhite(pixel(overWindow)); }, 30s));
-    EXPECT_TRUE(waitFor([&] { return focused() == reading; }, 10s));
-}
-
-TEST_F(OverlayOnDesktop, ArtOnRequestHangsTheUsersOwnPictureInTheFrame) {
+// The user's own picture hangs in its frame above the paper, takes the keys from the window
+// being read and gives them back at a key press.
+TEST_F(OverlayOnDesktop, ArtOnRequestHangsTheUsersPictureOverThePaperUntilAKeyIsPressed) {
     const QColor green(40, 150, 90);
     QTemporaryDir folder;
     QImage picture(400, 300, QImage::Format_RGB32);
     picture.fill(green);
     ASSERT_TRUE(picture.save(folder.filePath(u"meadow.png"_s)));
-    panel = desktop.startPanel();
-    run(QStringLiteral(R"({"onboarded": true, "enabled": false, "art": {"enabled": false,
-                          "idleMinutes": 5, "collections": ["mine"], "folder": "%1"}})")
-            .arg(folder.path())
-            .toUtf8());
-    ASSERT_TRUE(waitFor([&] { return !statusOf(*tessel).isEmpty(); }, 30s));
-    ASSERT_EQ(tessel->command({u"art"_s}), 0);
+    const uint32_t reading =
+        desktop.openWindow({.geometry = {100, 100, 800, 600}, .wmClass = "Reader", .pid = 6100});
+    run(uR"({"onboarded": true, "day": {"paper": "kozo", "gsm": 300}, "art": {"enabled": false,
+            "idleMinutes": 5, "collections": ["mine"], "folder": "%1"}})"_s.arg(folder.path())
+            .toUtf8(),
+        true);
+    ASSERT_TRUE(waitForTessel());
+    ASSERT_TRUE(waitForPaper(overWindow));
+    desktop.activate(reading);
+    ASSERT_TRUE(tessel->command({u"art"_s}));
     // The picture's middle, inside mat and frame, on a 1920 x 1080 screen.
-    EXPECT_TRUE(waitFor([&] { return pixel(QPoint(960, 480)).rgb() == green.rgb(); }, 30s))
-        << pixel(QPoint(960, 480)).name().toStdString();
+    const QPoint middle(960, 480);
+    EXPECT_TRUE(waitFor([&] { return pixel(middle).rgb() == green.rgb(); }, changeTimeout))
+        << pixel(middle).name().toStdString();
     EXPECT_NE(pixel(QPoint(4, 4)).rgb(), green.rgb()) << "the wall around it";
+    ASSERT_TRUE(waitFor([&] { return focusedWindow() != reading && focusedWindow() != 0; }, 10s));
+
+    test::xdotool({u"key"_s, u"space"_s});
+    EXPECT_TRUE(waitForPaper(overWindow));
+    EXPECT_TRUE(waitFor([&] { return focusedWindow() == reading; }, 10s));
 }
 
 TEST_F(OverlayOnDesktop, ADarkScreenTakesTheNightPaperAndKeepsIt) {
-    WindowSpec dark;
-    dark.geometry = QRect(0, 0, 1880, 1000);
-    dark.colour = Qt::black;
-    desktop.openWindow(dark);
+    desktop.openWindow({.geometry = {0, 0, 1880, 1000}, .colour = Qt::black});
     run(R"({"onboarded": true, "dayNight": "screen"})");
-    const auto showsNight = [&] { return statusOf(*tessel).contains(u" night"_s); };
-    ASSERT_TRUE(waitFor(showsNight, 30s)) << statusOf(*tessel).toStdString();
+    const auto showsNight = [&] {
+        return tessel->command({u"status"_s}).value_or(QString()).contains(u" night"_s);
+    };
+    ASSERT_TRUE(waitFor(showsNight, changeTimeout));
     // Two more sampling passes with the night paper showing on it leave the judgement alone.
     EXPECT_FALSE(waitFor([&] { return !showsNight(); }, 7s));
 }
 
-TEST_F(OverlayOnDesktop, RulerKeepsABandClearAtThePointer) {
-    WindowSpec white;
-    white.geometry = QRect(100, 100, 1200, 800);
-    desktop.openWindow(white);
-    // With a panel to sit in, Tessel opens no Settings window over the page at launch.
-    panel = desktop.startPanel();
-    run(R"({"onboarded": true, "ruler": true, "rulerHeight": 60})");
-    windowUnderPointer(QPoint(600, 500));
-    const QPoint inBand(600, 500);
-    const QPoint below(600, 700);
-    EXPECT_TRUE(
-        waitFor([&] { return isPaperOverWhite(pixel(inBand)) && grey(pixel(below)) < 200; }, 60s))
-        << pixel(inBand).name().toStdString() << " " << pixel(below).name().toStdString();
-}
-
-TEST_F(OverlayOnDesktop, FocusSheetVeilsAllButTheActiveWindow) {
-    WindowSpec reading;
-    reading.geometry = QRect(100, 100, 700, 600);
-    reading.pid = 5000;
-    reading.wmClass = "Reader";
-    WindowSpec other = reading;
-    other.geometry = QRect(1000, 100, 700, 600);
-    other.pid = 5001;
-    other.wmClass = "Other";
-    desktop.openWindow(other);
-    const uint32_t readingWindow = desktop.openWindow(reading);
-    run(R"({"onboarded": true, "focusSheet": true, "focusStrength": 0.5})");
-    desktop.activate(readingWindow);
-    const QPoint inFocus(400, 400);
-    const QPoint elsewhere(1300, 400);
-    EXPECT_TRUE(waitFor(
-        [&] { return isPaperOverWhite(pixel(inFocus)) && grey(pixel(elsewhere)) < 200; }, 60s))
-        << pixel(inFocus).name().toStdString() << " " << pixel(elsewhere).name().toStdString();
+// A veil darkens the page but for a clear part: the band at the pointer, the active window.
+TEST_F(OverlayOnDesktop, RulerAndFocusSheetKeepThePartBeingReadClear) {
+    const struct {
+        const char* settings;
+        QPoint clear;
+        QPoint veil;
+    } veils[] = {
+        {R"({"onboarded": true, "ruler": true, "rulerHeight": 60})", {400, 300}, {400, 500}},
+        {R"({"onboarded": true, "focusSheet": true, "focusStrength": 0.5})",
+         {400, 400},
+         {1300, 400}},
+    };
+    for (const auto& [settings, clear, veil] : veils) {
+        SCOPED_TRACE(settings);
+        desktop.openWindow({.geometry = {1000, 100, 700, 600}, .wmClass = "Other", .pid = 5001});
+        const uint32_t reading = desktop.openWindow(
+            {.geometry = {100, 100, 700, 600}, .wmClass = "Reader", .pid = 5000});
+        run(settings, true);
+        desktop.activate(reading);
+        windowUnderPointer(clear);
+        EXPECT_TRUE(
+            waitFor([&] { return isPaperOverWhite(pixel(clear)) && pixel(veil).green() < veiled; },
+                    paperTimeout))
+            << pixel(clear).name().toStdString() << " " << pixel(veil).name().toStdString();
+        tessel.reset();
+        desktop.closeAllWindows();
+    }
 }
 
 } // namespace

@@ -3,7 +3,6 @@
 #include "core/SettingsJson.h"
 #include "platform/UserDefaults.h"
 
-#include <QDBusConnection>
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
 
@@ -15,50 +14,40 @@ namespace tessel {
 using namespace Qt::StringLiterals;
 namespace {
 
-struct QuitSignal {
-    int number;
-    const char* name;
-};
-
-class QuitSignals : public test::DesktopTest, public ::testing::WithParamInterface<QuitSignal> {
-protected:
-    static bool nameTaken() {
-        return QDBusConnection::sessionBus().interface()->isServiceRegistered(
-            AutomationService::serviceName());
-    }
-};
+bool nameTaken() {
+    return QDBusConnection::sessionBus().interface()->isServiceRegistered(
+        AutomationService::serviceName());
+}
 
 // The built tessel, told to go by a signal as a session ending or `kill` would tell it, quits
 // through its event loop: it writes what it has not saved yet and exits with status 0 instead
 // of dying by the signal.
-TEST_P(QuitSignals, QuitInOrderAndGiveTheNameUp) {
-    test::TesselProcess tessel;
-    tessel.start();
-    ASSERT_TRUE(
-        waitFor([&] { return nameTaken() || !tessel.isRunning(); }, std::chrono::minutes(1)));
-    ASSERT_TRUE(nameTaken()) << tessel.log().toStdString();
+TEST(QuitSignals, QuitInOrderWriteWhatIsUnsavedAndGiveTheNameUp) {
+    for (const int signal : {SIGTERM, SIGINT, SIGHUP}) {
+        SCOPED_TRACE(strsignal(signal));
+        test::TesselProcess tessel;
+        tessel.start();
+        ASSERT_TRUE(
+            waitFor([&] { return nameTaken() || !tessel.isRunning(); }, std::chrono::minutes(1)));
+        ASSERT_TRUE(nameTaken()) << tessel.log().toStdString();
 
-    // Turning paper back on is still waiting to be written when the signal comes.
-    for (const bool on : {false, true}) {
-        QDBusMessage call = QDBusMessage::createMethodCall(
-            AutomationService::serviceName(), AutomationService::objectPath(),
-            u"org.freedesktop.Application"_s, u"ActivateAction"_s);
-        call.setArguments({u"set-paper-on"_s, QVariantList{on}, QVariantMap()});
-        const QDBusMessage reply = QDBusConnection::sessionBus().call(call);
-        ASSERT_EQ(reply.type(), QDBusMessage::ReplyMessage) << reply.errorMessage().toStdString();
+        // Turning paper back on is still waiting to be written when the signal comes.
+        for (const bool on : {false, true}) {
+            QDBusMessage call = QDBusMessage::createMethodCall(
+                AutomationService::serviceName(), AutomationService::objectPath(),
+                u"org.freedesktop.Application"_s, u"ActivateAction"_s);
+            call.setArguments({u"set-paper-on"_s, QVariantList{on}, QVariantMap()});
+            const QDBusMessage reply = QDBusConnection::sessionBus().call(call);
+            ASSERT_EQ(reply.type(), QDBusMessage::ReplyMessage)
+                << reply.errorMessage().toStdString();
+        }
+        EXPECT_EQ(tessel.end(signal), 0) << tessel.log().toStdString();
+        EXPECT_FALSE(nameTaken());
+        const auto stored = UserDefaults(tessel.config()).value("settings");
+        ASSERT_TRUE(stored);
+        EXPECT_TRUE(settingsFromJson(*stored)->enabled);
     }
-    EXPECT_EQ(tessel.end(GetParam().number), 0) << tessel.log().toStdString();
-    EXPECT_FALSE(nameTaken());
-    const auto stored = UserDefaults(tessel.config()).value("settings");
-    ASSERT_TRUE(stored);
-    EXPECT_TRUE(settingsFromJson(*stored)->enabled);
 }
-
-INSTANTIATE_TEST_SUITE_P(EachQuitSignal, QuitSignals,
-                         ::testing::Values(QuitSignal{SIGTERM, "SIGTERM"},
-                                           QuitSignal{SIGINT, "SIGINT"},
-                                           QuitSignal{SIGHUP, "SIGHUP"}),
-                         [](const auto& signal) { return std::string(signal.param.name); });
 
 } // namespace
 } // namespace tessel

@@ -1,3 +1,4 @@
+#include "Files.h"
 #include "TestDesktop.h"
 #include "core/Settings.h"
 #include "core/SettingsJson.h"
@@ -10,18 +11,29 @@ namespace tessel {
 using namespace Qt::StringLiterals;
 namespace {
 
-// The built tessel as a user meets it: the first launch with its Welcome, and the panel icon
-// with its popover.
+using namespace std::chrono_literals;
+
+constexpr auto appearTimeout = 30s;
+constexpr auto paperTimeout = 60s;
+constexpr int popoverWidth = 340;
+
+// The built tessel as a user meets it: the first launch with its Welcome, the panel icon with
+// its popover, and papers imported from the command line.
 class UiDesktopTest : public test::DesktopTest {
 protected:
-    static std::optional<QString> xdotool(const QStringList& arguments) {
-        return test::xdotool(arguments);
+    // A white window, beside where the Welcome sits; the area inside it that paper shows over.
+    QRect openWhiteWindow() {
+        const QRect paper(140, 140, 160, 160);
+        desktop.openWindow({.geometry = paper.adjusted(-40, -40, 40, 40),
+                            .wmInstance = "white",
+                            .wmClass = "White"});
+        return paper;
     }
 
     // The first window on screen with this name, other than `except`.
     static QString visibleWindow(const QString& name, const QString& except = {}) {
         const QStringList found =
-            xdotool({u"search"_s, u"--onlyvisible"_s, u"--name"_s, u'^' + name + u'$'})
+            test::xdotool({u"search"_s, u"--onlyvisible"_s, u"--name"_s, u'^' + name + u'$'})
                 .value_or(QString())
                 .split(u'\n', Qt::SkipEmptyParts);
         for (const QString& window : found) {
@@ -34,34 +46,37 @@ protected:
 
     // A window's size as xdotool reports it; empty when it cannot.
     static QSize windowSize(const QString& window) {
-        const QString geometry = xdotool({u"getwindowgeometry"_s, window}).value_or(QString());
-        const QStringList size =
-            geometry.section(u"Geometry: "_s, 1).section(u'\n', 0, 0).split(u'x');
+        const QStringList size = test::xdotool({u"getwindowgeometry"_s, window})
+                                     .value_or(QString())
+                                     .section(u"Geometry: "_s, 1)
+                                     .section(u'\n', 0, 0)
+                                     .split(u'x');
         return size.size() == 2 ? QSize(size[0].toInt(), size[1].toInt()) : QSize();
+    }
+
+    // Waits for the paper over the area to finish changing; the picture it came to rest on.
+    QImage settled(QRect area) const {
+        QImage last;
+        waitFor([&] { return std::exchange(last, desktop.screenshot(area)) == last; });
+        return last;
     }
 
     test::TesselProcess tessel;
 };
 
 TEST_F(UiDesktopTest, AFirstLaunchShowsNoPaperUntilItIsLaidDown) {
-    const QRect paper(140, 140, 160, 160);
-    test::WindowSpec white;
-    white.geometry = paper.adjusted(-40, -40, 40, 40);
-    white.wmInstance = "white";
-    white.wmClass = "White";
-    desktop.openWindow(white);
+    const QRect paper = openWhiteWindow();
     tessel.start();
-
     QString welcome;
-    ASSERT_TRUE(waitFor([&] { return !(welcome = visibleWindow("Welcome to Tessel")).isEmpty(); },
-                        std::chrono::seconds(30)))
+    ASSERT_TRUE(
+        waitFor([&] { return !(welcome = visibleWindow(u"Welcome to Tessel"_s)).isEmpty(); },
+                appearTimeout))
         << "no Welcome window";
-    // Welcome sits in the middle of the screen; the white window stays clear of it.
     EXPECT_TRUE(desktop.isPlainWhite(paper));
 
-    ASSERT_TRUE(xdotool({u"windowactivate"_s, u"--sync"_s, welcome, u"key"_s, u"--window"_s,
-                         welcome, u"Return"_s}));
-    EXPECT_TRUE(waitFor([&] { return !desktop.isPlainWhite(paper); }, std::chrono::seconds(60)))
+    ASSERT_TRUE(test::xdotool({u"windowactivate"_s, u"--sync"_s, welcome, u"key"_s, u"--window"_s,
+                               welcome, u"Return"_s}));
+    EXPECT_TRUE(waitFor([&] { return !desktop.isPlainWhite(paper); }, paperTimeout))
         << "paper did not show";
     const auto stored = UserDefaults(tessel.config()).value("settings");
     ASSERT_TRUE(stored);
@@ -73,18 +88,18 @@ TEST_F(UiDesktopTest, AFirstLaunchShowsNoPaperUntilItIsLaidDown) {
 
 TEST_F(UiDesktopTest, ClickingThePanelIconOpensThePopover) {
     const auto panel = desktop.startPanel();
-    ASSERT_EQ(tessel.command({u"settings"_s, u"set"_s, u"onboarded"_s, u"true"_s}), 0);
+    ASSERT_TRUE(tessel.command({u"settings"_s, u"set"_s, u"onboarded"_s, u"true"_s}));
     tessel.start();
     // Until the popover opens, Tessel's only window on screen is the icon in the panel.
     QString icon;
     ASSERT_TRUE(waitFor(
         [&] {
-            icon = xdotool({u"search"_s, u"--onlyvisible"_s, u"--class"_s, u"tessel"_s})
+            icon = test::xdotool({u"search"_s, u"--onlyvisible"_s, u"--class"_s, u"tessel"_s})
                        .value_or(QString())
                        .section(u'\n', 0, 0);
             return !icon.isEmpty();
         },
-        std::chrono::seconds(30)))
+        appearTimeout))
         << "no icon in the panel";
     const QSize size = windowSize(icon);
     ASSERT_FALSE(size.isEmpty());
@@ -93,16 +108,43 @@ TEST_F(UiDesktopTest, ClickingThePanelIconOpensThePopover) {
     // first may reach the icon before it is ready for clicks.
     QString popover;
     for (int attempt = 0; attempt < 3 && popover.isEmpty(); ++attempt) {
-        xdotool({u"mousemove"_s, u"--window"_s, icon, QString::number(size.width() / 2),
-                 QString::number(size.height() / 2), u"click"_s, u"1"_s});
-        waitFor([&] { return !(popover = visibleWindow("Tessel", icon)).isEmpty(); },
-                std::chrono::seconds(5));
+        test::xdotool({u"mousemove"_s, u"--window"_s, icon, QString::number(size.width() / 2),
+                       QString::number(size.height() / 2), u"click"_s, u"1"_s});
+        waitFor([&] { return !(popover = visibleWindow(u"Tessel"_s, icon)).isEmpty(); }, 5s);
     }
     ASSERT_FALSE(popover.isEmpty()) << "no popover after clicking the icon";
-    EXPECT_EQ(windowSize(popover).width(), 340);
+    EXPECT_EQ(windowSize(popover).width(), popoverWidth);
 
-    xdotool({u"key"_s, u"Escape"_s});
-    EXPECT_TRUE(waitFor([&] { return visibleWindow("Tessel", icon).isEmpty(); }));
+    test::xdotool({u"key"_s, u"Escape"_s});
+    EXPECT_TRUE(waitFor([&] { return visibleWindow(u"Tessel"_s, icon).isEmpty(); }));
+}
+
+// A paper made in the Studio and exported, imported here and chosen as the Day paper, shows
+// on screen as itself, not as the Kozo an unknown paper would fall back to.
+TEST_F(UiDesktopTest, AnImportedPaperChosenAsTheDayPaperShowsOnScreen) {
+    const auto panel = desktop.startPanel();
+    const QRect paper = openWhiteWindow();
+    const QString document = tessel.config() + u"/Woven.tessel"_s;
+    ASSERT_TRUE(test::writeFile(
+        document, R"({"id":"custom","name":"Woven","recipe":{"cloud":0.1,"grain":0.2,"tooth":0,)"
+                  R"("toothSize":24,"fibres":0,"fibreDensity":0,"fibreLength":60,"fibreWidth":0.8,)"
+                  R"("flecks":0,"pattern":"linen","patternAmount":1,"warmth":0,"seed":424242}})"));
+    const QString id = tessel.command({u"import"_s, document}).value_or(QString());
+    ASSERT_TRUE(id.startsWith(u"custom-")) << id.toStdString();
+    ASSERT_TRUE(tessel.command(
+        {u"settings"_s, u"set"_s, u"day"_s, uR"({"paper":"%1","gsm":300})"_s.arg(id)}));
+    ASSERT_TRUE(tessel.command({u"settings"_s, u"set"_s, u"onboarded"_s, u"true"_s}));
+
+    tessel.start();
+    ASSERT_TRUE(waitFor([&] { return !desktop.isPlainWhite(paper); }, paperTimeout))
+        << "paper did not show";
+    const QImage woven = settled(paper);
+    ASSERT_TRUE(waitFor([&] { return tessel.command({u"status"_s}).has_value(); }));
+    ASSERT_TRUE(tessel.command({u"paper"_s, u"kozo"_s}));
+    EXPECT_TRUE(
+        waitFor([&] { return desktop.screenshot(paper) != woven && !desktop.isPlainWhite(paper); },
+                paperTimeout))
+        << "the imported paper looked like Kozo";
 }
 
 } // namespace

@@ -1,17 +1,15 @@
-#include "FakeDesktopServices.h"
+#include "FakeService.h"
+#include "Files.h"
 #include "TestDesktop.h"
 #include "platform/desktop/PowerSource.h"
 #include "platform/desktop/SleepWatcher.h"
 #include "platform/x11/X11Platform.h"
-#include "platform/x11/XConnection.h"
 
-#include <QDBusConnection>
 #include <QDBusConnectionInterface>
-#include <QDataStream>
-#include <QProcess>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 
+#include <csignal>
 #include <functional>
 
 namespace tessel {
@@ -19,21 +17,18 @@ namespace tessel {
 using namespace Qt::StringLiterals;
 namespace {
 
-using test::FakePortal;
-using test::FakeService;
-using test::FakeUPower;
-
-const QString portalService = u"org.freedesktop.portal.Desktop"_s;
 const QString portalPath = u"/org/freedesktop/portal/desktop"_s;
 const QString upowerService = u"org.freedesktop.UPower"_s;
 const QString upowerPath = u"/org/freedesktop/UPower"_s;
+const QString appearance = u"org.freedesktop.appearance"_s;
+constexpr uint prefersDark = 1;
+constexpr uint prefersLight = 2;
 
 // The services under test talk to the private session bus of the test desktop, where each
-// test registers the fakes it needs.
+// test serves the stand-ins it needs.
 class DesktopServices : public test::DesktopTest {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(QDBusConnection::sessionBus().isConnected());
         ASSERT_TRUE(config.isValid());
         qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
         // GSettings in a file under the private config home, never the user's own.
@@ -51,120 +46,69 @@ protected:
         return std::make_unique<X11Platform>(config.filePath(u"tessel"_s));
     }
 
-    static void settingChanged(FakeService& service, const QString& group, const QString& key,
-                               const QVariant& value) {
-        service.emitSignal(portalPath, u"org.freedesktop.portal.Settings"_s, u"SettingChanged"_s,
+    // The settings portal as xdg-desktop-portal serves it: ReadOne, and the older Read whose
+    // answer is wrapped in a second variant; a portal from before ReadOne has Read alone.
+    void servePortal(bool readOne = true) {
+        portal.emplace(u"org.freedesktop.portal.Desktop"_s);
+        portal->answer(portalPath, [this, readOne](const QDBusMessage& call) {
+            const QString key = call.arguments().value(1).toString();
+            const QVariant value =
+                key == u"color-scheme" ? QVariant(colorScheme.load()) : QVariant(animations.load());
+            const auto wrapped = QVariant::fromValue(QDBusVariant(value));
+            if (call.member() == u"Read") {
+                return std::optional(QVariantList{QVariant::fromValue(QDBusVariant(wrapped))});
+            }
+            return call.member() == u"ReadOne" && readOne ? std::optional(QVariantList{wrapped})
+                                                          : std::nullopt;
+        });
+    }
+
+    void settingChanged(const QString& group, const QString& key, const QVariant& value) {
+        portal->emitSignal(portalPath, u"org.freedesktop.portal.Settings"_s, u"SettingChanged"_s,
                            {group, key, QVariant::fromValue(QDBusVariant(value))});
     }
 
+    void write(const QString& path, const QByteArray& text) {
+        ASSERT_TRUE(test::writeFile(config.filePath(path), text));
+    }
+
     QTemporaryDir config;
+    std::atomic<uint> colorScheme{0};
+    std::atomic<bool> animations{true};
+    std::optional<test::FakeService> portal;
 };
 
-TEST_F(DesktopServices, AppearanceFollowsTheSettingsPortal) {
-    FakePortal portal;
-    portal.colorScheme = 1;
-    FakeService service(portalService);
-    ASSERT_TRUE(service.add(portalPath, portal));
-
-    const auto platform = makePlatform();
-    EXPECT_TRUE(platform->systemIsDark());
-
-    QSignalSpy spy(platform.get(), &Platform::appearanceChanged);
-    settingChanged(service, u"org.freedesktop.appearance"_s, u"color-scheme"_s,
-                   QVariant::fromValue(2u));
-    ASSERT_TRUE(waitFor([&] { return spy.size() == 1; }));
-    EXPECT_FALSE(platform->systemIsDark());
-
-    settingChanged(service, u"org.freedesktop.appearance"_s, u"color-scheme"_s,
-                   QVariant::fromValue(1u));
-    ASSERT_TRUE(waitFor([&] { return spy.size() == 2; }));
-    EXPECT_TRUE(platform->systemIsDark());
+TEST_F(DesktopServices, AppearanceFollowsTheSettingsPortalOldOrNew) {
+    for (const bool readOne : {true, false}) {
+        SCOPED_TRACE(readOne ? "ReadOne" : "only the older Read");
+        colorScheme = prefersDark;
+        servePortal(readOne);
+        const auto platform = makePlatform();
+        EXPECT_TRUE(platform->systemIsDark());
+        QSignalSpy spy(platform.get(), &Platform::appearanceChanged);
+        for (const uint scheme : {prefersLight, prefersDark}) {
+            settingChanged(appearance, u"color-scheme"_s, scheme);
+            const qsizetype before = spy.size();
+            ASSERT_TRUE(waitFor([&] { return spy.size() > before; }));
+            EXPECT_EQ(platform->systemIsDark(), scheme == prefersDark);
+        }
+    }
 }
-
-// An XSETTINGS manager such as xfsettingsd: it owns the screen's selection and publishes
-// Net/ThemeName on its window.
-class ThemeManager {
-public:
-    explicit ThemeManager(const QByteArray& theme) {
-        m_window = xcb_generate_id(m_x.get());
-        xcb_create_window(m_x.get(), XCB_COPY_FROM_PARENT, m_window, m_x.root(), 0, 0, 1, 1, 0,
-                          XCB_WINDOW_CLASS_INPUT_ONLY, XCB_COPY_FROM_PARENT, 0, nullptr);
-        publish(theme);
-        const xcb_atom_t selection = m_x.atom("_XSETTINGS_S0");
-        xcb_set_selection_owner(m_x.get(), m_window, selection, XCB_CURRENT_TIME);
-        xcb_client_message_event_t message{};
-        message.response_type = XCB_CLIENT_MESSAGE;
-        message.format = 32;
-        message.window = m_x.root();
-        message.type = m_x.atom("MANAGER");
-        message.data.data32[1] = selection;
-        message.data.data32[2] = m_window;
-        xcb_send_event(m_x.get(), 0, m_x.root(), XCB_EVENT_MASK_STRUCTURE_NOTIFY,
-                       reinterpret_cast<const char*>(&message));
-        m_x.flush();
-    }
-
-    ~ThemeManager() {
-        xcb_destroy_window(m_x.get(), m_window);
-        m_x.flush();
-    }
-
-    // Little-endian, one text setting.
-    void publish(const QByteArray& theme) {
-        const QByteArray name = "Net/ThemeName";
-        QByteArray data;
-        QDataStream out(&data, QIODevice::WriteOnly);
-        out.setByteOrder(QDataStream::LittleEndian);
-        out << quint32{0} << ++m_serial << quint32{1};
-        out << quint8{1} << quint8{0} << static_cast<quint16>(name.size());
-        writePadded(out, name);
-        out << m_serial << static_cast<quint32>(theme.size());
-        writePadded(out, theme);
-        const xcb_atom_t property = m_x.atom("_XSETTINGS_SETTINGS");
-        xcb_change_property(m_x.get(), XCB_PROP_MODE_REPLACE, m_window, property, property, 8,
-                            static_cast<uint32_t>(data.size()), data.constData());
-        m_x.flush();
-    }
-
-private:
-    static void writePadded(QDataStream& out, QByteArray text) {
-        text.append(QByteArray((4 - text.size() % 4) % 4, '\0'));
-        out.writeRawData(text.constData(), static_cast<int>(text.size()));
-    }
-
-    XConnection m_x;
-    xcb_window_t m_window = 0;
-    quint32 m_serial = 0;
-};
 
 // Without the portal's colour scheme: GNOME's, then the GTK theme, each followed as it changes.
 TEST_F(DesktopServices, AppearanceFallsBackToGnomeAndTheGtkThemeAndFollowsThem) {
-    QProcess probe;
-    probe.start(QStringLiteral("gsettings"),
-                {QStringLiteral("get"), QStringLiteral("org.gnome.desktop.interface"),
-                 QStringLiteral("color-scheme")});
-    ASSERT_TRUE(probe.waitForFinished() && probe.exitCode() == 0)
+    ASSERT_TRUE(test::runTool(u"gsettings"_s,
+                              {u"get"_s, u"org.gnome.desktop.interface"_s, u"color-scheme"_s}))
         << "gsettings or the GNOME interface schema is missing";
-    FakePortal portal; // no preference
-    FakeService service(portalService);
-    ASSERT_TRUE(service.add(portalPath, portal));
-    const auto write = [&](const QString& path, const QByteArray& text) {
-        QDir(config.path()).mkpath(QFileInfo(path).path());
-        QFile file(config.filePath(path));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(text);
-    };
-    const auto gnomeScheme = [](const char* scheme) {
-        QProcess::execute(QStringLiteral("gsettings"),
-                          {QStringLiteral("set"), QStringLiteral("org.gnome.desktop.interface"),
-                           QStringLiteral("color-scheme"), QString::fromLatin1(scheme)});
-    };
-    const QString gtk3 = QStringLiteral("gtk-3.0/settings.ini");
-    const QString gtk4 = QStringLiteral("gtk-4.0/settings.ini");
+    servePortal(); // with no preference
+    const QString gtk3 = u"gtk-3.0/settings.ini"_s;
+    const QString gtk4 = u"gtk-4.0/settings.ini"_s;
     const auto platform = makePlatform();
     ASSERT_FALSE(platform->systemIsDark());
     QSignalSpy spy(platform.get(), &Platform::appearanceChanged);
-    std::optional<ThemeManager> manager;
+    // A running XSETTINGS manager, which rereads its file when told to.
+    std::unique_ptr<test::ChildProcess> manager;
+    const QString managed = u"xsettingsd.conf"_s;
 
     const struct {
         const char* name;
@@ -178,82 +122,72 @@ TEST_F(DesktopServices, AppearanceFallsBackToGnomeAndTheGtkThemeAndFollowsThem) 
         {"GTK 4 prefers dark",
          [&] { write(gtk4, "[Settings]\ngtk-application-prefer-dark-theme=true\n"); }, true},
         {"GTK 4 no longer does", [&] { QFile::remove(config.filePath(gtk4)); }, false},
-        {"a settings manager starts with a dark theme", [&] { manager.emplace("Greybird-dark"); },
-         true},
-        {"it changes to a light theme", [&] { manager->publish("Greybird"); }, false},
-        {"GNOME prefers dark", [&] { gnomeScheme("prefer-dark"); }, true},
-        {"the portal prefers light",
+        {"a settings manager starts with a dark theme",
          [&] {
-             settingChanged(service, QStringLiteral("org.freedesktop.appearance"),
-                            QStringLiteral("color-scheme"), QVariant::fromValue(2u));
+             write(managed, "Net/ThemeName \"Greybird-dark\"\n");
+             manager = std::make_unique<test::ChildProcess>(
+                 std::vector<std::string>{"xsettingsd", "-c",
+                                          config.filePath(managed).toStdString()},
+                 config.filePath(u"xsettingsd.log"_s));
+         },
+         true},
+        {"it changes to a light theme",
+         [&] {
+             write(managed, "Net/ThemeName \"Greybird\"\n");
+             ::kill(manager->pid(), SIGHUP);
          },
          false},
+        {"GNOME prefers dark",
+         [&] {
+             test::runTool(u"gsettings"_s, {u"set"_s, u"org.gnome.desktop.interface"_s,
+                                            u"color-scheme"_s, u"prefer-dark"_s});
+         },
+         true},
+        {"the portal prefers light",
+         [&] { settingChanged(appearance, u"color-scheme"_s, prefersLight); }, false},
     };
-    int changes = 0;
     for (const auto& step : steps) {
         SCOPED_TRACE(step.name);
+        const qsizetype before = spy.size();
         step.change();
-        ++changes;
-        ASSERT_TRUE(waitFor([&] { return spy.size() == changes; }));
+        ASSERT_TRUE(waitFor([&] { return spy.size() == before + 1; }));
         EXPECT_EQ(platform->systemIsDark(), step.dark);
     }
 }
 
-TEST_F(DesktopServices, AnOlderPortalIsReadThroughItsNestedVariant) {
-    FakePortal values;
-    values.colorScheme = 1;
-    test::OldFakePortal portal(values);
-    FakeService service(portalService);
-    ASSERT_TRUE(service.add(portalPath, portal));
-
-    EXPECT_TRUE(makePlatform()->systemIsDark());
-}
-
 TEST_F(DesktopServices, ReduceMotionFromGnomeKdeOrTheEnvironment) {
-    FakePortal portal;
-    FakeService service(portalService);
-    ASSERT_TRUE(service.add(portalPath, portal));
-
-    portal.animations = true;
+    servePortal();
     EXPECT_FALSE(makePlatform()->reduceMotion());
-
-    qputenv("TESSEL_REDUCE_MOTION", "1");
-    EXPECT_TRUE(makePlatform()->reduceMotion());
-    qunsetenv("TESSEL_REDUCE_MOTION");
-
-    portal.animations = false;
+    animations = false;
     EXPECT_TRUE(makePlatform()->reduceMotion());
 
-    portal.animations = true;
+    animations = true;
     const auto platform = makePlatform();
-    QFile kdeglobals(config.filePath(u"kdeglobals"_s));
-    ASSERT_TRUE(kdeglobals.open(QIODevice::WriteOnly));
-    kdeglobals.write("[General]\nAnimationDurationFactor=1\n[KDE]\nAnimationDurationFactor=0\n");
-    kdeglobals.close();
+    qputenv("TESSEL_REDUCE_MOTION", "1");
     EXPECT_TRUE(platform->reduceMotion());
-
-    ASSERT_TRUE(kdeglobals.open(QIODevice::WriteOnly));
-    kdeglobals.write("[KDE]\nAnimationDurationFactor=0.5\n");
-    kdeglobals.close();
+    qunsetenv("TESSEL_REDUCE_MOTION");
+    write(u"kdeglobals"_s,
+          "[General]\nAnimationDurationFactor=1\n[KDE]\nAnimationDurationFactor=0\n");
+    EXPECT_TRUE(platform->reduceMotion());
+    write(u"kdeglobals"_s, "[KDE]\nAnimationDurationFactor=0.5\n");
     EXPECT_FALSE(platform->reduceMotion());
-
-    settingChanged(service, u"org.gnome.desktop.interface"_s, u"enable-animations"_s, false);
+    settingChanged(u"org.gnome.desktop.interface"_s, u"enable-animations"_s, false);
     EXPECT_TRUE(waitFor([&] { return platform->reduceMotion(); }));
 }
 
 TEST_F(DesktopServices, PowerFollowsUPower) {
-    FakeUPower upower;
-    upower.battery = true;
-    FakeService service(upowerService);
-    ASSERT_TRUE(service.add(upowerPath, upower));
-
+    std::atomic<bool> battery = true;
+    test::FakeService upower(upowerService);
+    upower.answer(upowerPath, [&](const QDBusMessage& call) {
+        return test::property(call, u"OnBattery"_s, battery.load());
+    });
     PowerSource power(QDBusConnection::sessionBus(), config.path());
     EXPECT_TRUE(power.onBattery());
 
     QSignalSpy spy(&power, &PowerSource::changed);
-    const auto announce = [&](bool battery) {
-        service.emitSignal(upowerPath, u"org.freedesktop.DBus.Properties"_s, u"PropertiesChanged"_s,
-                           {upowerService, QVariantMap{{u"OnBattery"_s, battery}}, QStringList()});
+    const auto announce = [&](bool onBattery) {
+        upower.emitSignal(upowerPath, u"org.freedesktop.DBus.Properties"_s, u"PropertiesChanged"_s,
+                          {upowerService, QVariantMap{{u"OnBattery"_s, onBattery}}, QStringList()});
     };
     announce(false);
     ASSERT_TRUE(waitFor([&] { return !spy.isEmpty(); }));
@@ -268,38 +202,35 @@ TEST_F(DesktopServices, PowerFollowsUPower) {
 }
 
 TEST_F(DesktopServices, WithoutUPowerTheMainsSuppliesDecide) {
-    const auto supply = [&](const QString& name, const QByteArray& type, const QByteArray& online) {
-        QDir(config.path()).mkpath(name);
-        for (const auto& [file, text] :
-             {std::pair{u"type"_s, type}, std::pair{u"online"_s, online}}) {
-            QFile f(config.filePath(name + u'/' + file));
-            ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-            f.write(text + '\n');
-        }
-    };
     PowerSource power(QDBusConnection::sessionBus(), config.path());
     EXPECT_FALSE(power.onBattery()) << "no information means mains";
-
-    supply(u"BAT0"_s, "Battery", "0");
-    EXPECT_FALSE(power.onBattery());
-    supply(u"AC"_s, "Mains", "0");
-    EXPECT_TRUE(power.onBattery());
-    supply(u"ADP1"_s, "Mains", "1");
-    EXPECT_FALSE(power.onBattery());
+    const struct {
+        const char* supply;
+        QByteArray type;
+        QByteArray online;
+        bool onBattery;
+    } supplies[] = {
+        {"BAT0", "Battery", "0", false},
+        {"AC", "Mains", "0", true},
+        {"ADP1", "Mains", "1", false},
+    };
+    for (const auto& [supply, type, online, onBattery] : supplies) {
+        write(QString::fromLatin1(supply) + u"/type"_s, type + '\n');
+        write(QString::fromLatin1(supply) + u"/online"_s, online + '\n');
+        EXPECT_EQ(power.onBattery(), onBattery) << supply;
+    }
 }
 
 TEST_F(DesktopServices, WakingFromSleepIsAnnounced) {
-    FakeService login(u"org.freedesktop.login1"_s);
+    test::FakeService login(u"org.freedesktop.login1"_s);
     SleepWatcher watcher(QDBusConnection::sessionBus());
     // A round trip on the watcher's connection: the bus has its subscription after this.
     QDBusConnection::sessionBus().interface()->isServiceRegistered(u"x.y"_s);
     QSignalSpy spy(&watcher, &SleepWatcher::woke);
-    const auto prepare = [&](bool sleeping) {
+    for (const bool sleeping : {true, false}) {
         login.emitSignal(u"/org/freedesktop/login1"_s, u"org.freedesktop.login1.Manager"_s,
                          u"PrepareForSleep"_s, {sleeping});
-    };
-    prepare(true);
-    prepare(false);
+    }
     ASSERT_TRUE(waitFor([&] { return !spy.isEmpty(); }));
     EXPECT_EQ(spy.size(), 1);
 }

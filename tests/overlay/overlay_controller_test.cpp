@@ -59,13 +59,13 @@ TEST_F(OverlayControllerTest, PaperHidesFromCapturesAsSetUnlessTheUserDefaultsLe
     }
 }
 
-TEST_F(OverlayControllerTest, EveryScreenWithATileGetsAShownWindow) {
+TEST_F(OverlayControllerTest, EveryScreenWithATileGetsAShownWindowLitAtItsOwnSize) {
     syncBoth(makeTile(), u"reading"_s);
     EXPECT_EQ(overlay.windowIds(), (QStringList{u"A"_s, u"B"_s}));
     EXPECT_TRUE(window("A").isShown());
     EXPECT_EQ(window("A").alpha(), 1);
-    EXPECT_EQ(window("A").lampKey(), u"reading-0.6-(1440.0, 900.0)"_s);
-    EXPECT_EQ(window("B").lampKey(), u"reading-0.6-(1920.0, 1080.0)"_s);
+    EXPECT_EQ(window("A").lampKey(), lampKey(Lamp::find(u"reading"_s), 0.6, {1440, 900}));
+    EXPECT_EQ(window("B").lampKey(), lampKey(Lamp::find(u"reading"_s), 0.6, {1920, 1080}));
 }
 
 TEST_F(OverlayControllerTest, SameTileAndLampDoNoWork) {

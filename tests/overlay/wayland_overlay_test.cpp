@@ -1,17 +1,11 @@
-#include "SwayTest.h"
-#include "TestDesktop.h"
-
-#include <QColor>
-#include <QProcess>
-#include <QTemporaryDir>
-
-#include <cstdlib>
-#include <gtest/gtest.h>
+#include "SessionTest.h"
+#include "TestSway.h"
 
 namespace tessel {
 namespace {
 
 using namespace std::chrono_literals;
+using namespace Qt::StringLiterals;
 
 const QPoint overWindow(600, 400);
 constexpr auto paperTimeout = 60s;
@@ -19,85 +13,44 @@ constexpr auto paperTimeout = 60s;
 // Types one key on a virtual keyboard that stays plugged in for a moment first, so that
 // clients can take up the new keyboard before the key arrives.
 bool typeKey() {
-    QProcess wtype;
-    wtype.start(QStringLiteral("wtype"),
-                {QStringLiteral("-s"), QStringLiteral("500"), QStringLiteral("x")});
-    return wtype.waitForFinished(10000) && wtype.exitCode() == 0;
+    return test::runTool(u"wtype"_s, {u"-s"_s, u"500"_s, u"x"_s}).has_value();
 }
 
-class WaylandOverlay : public test::SwayTest {
+class WaylandOverlay : public test::SessionTest<test::TestSway> {
 protected:
-    // Starts Tessel on the compositor with these settings.
-    std::unique_ptr<test::TesselProcess> run(const QByteArray& settings) {
-        auto tessel = std::make_unique<test::TesselProcess>(settings);
-        tessel->start(sway->clientEnvironment());
-        return tessel;
-    }
-
-    QColor pixel() const { return sway->pixel(overWindow); }
+    QColor pixel() const { return session->pixel(overWindow); }
 };
 
-const QByteArray paperOn = R"({"onboarded": true, "day": {"paper": "kozo", "gsm": 300}})";
-
-QString runTessel(const QString& command) {
-    QProcess tessel;
-    tessel.start(QStringLiteral(TESSEL_BINARY), {command});
-    tessel.waitForFinished(10000);
-    return QString::fromUtf8(tessel.readAllStandardOutput());
-}
-
-TEST_F(WaylandOverlay, PaperBlendsOverANativeWindowAndLetsClicksThrough) {
+// Clicks and keys pass through the paper to the window under it; art takes the keyboard until a
+// key dismisses it.
+TEST_F(WaylandOverlay, PaperLetsInputThroughAndArtTakesTheKeyboardUntilAKey) {
     const auto page = openWindow("org.example.Page");
     ASSERT_TRUE(waitFor([&] { return test::isWhite(pixel()); }));
-    const auto tessel = run(paperOn);
+    const auto tessel = run(R"({"onboarded": true, "day": {"paper": "kozo", "gsm": 300},
+                               "art": {"enabled": false, "idleMinutes": 5,
+                                       "collections": ["ukiyoe"]}})");
     ASSERT_TRUE(waitFor([&] { return test::isPaperOverWhite(pixel()); }, paperTimeout))
         << "pixel " << pixel().name().toStdString();
-    EXPECT_TRUE(
-        runTessel(QStringLiteral("status")).endsWith(QStringLiteral("Platform: wayland\n")));
+    EXPECT_TRUE(tessel->command({u"status"_s}).value_or(QString()).endsWith(u"Platform: wayland"));
 
-    const QString x = QString::number(overWindow.x());
-    const QString y = QString::number(overWindow.y());
-    ASSERT_TRUE(sway->command({QStringLiteral("seat"), QStringLiteral("seat0"),
-                               QStringLiteral("cursor"), QStringLiteral("set"), x, y}));
+    ASSERT_TRUE(
+        session->command(u"seat seat0 cursor set %1 %2"_s.arg(overWindow.x()).arg(overWindow.y())));
     for (const char* action : {"press", "release"}) {
-        ASSERT_TRUE(sway->command({QStringLiteral("seat"), QStringLiteral("seat0"),
-                                   QStringLiteral("cursor"), QString::fromLatin1(action),
-                                   QStringLiteral("button1")}));
+        ASSERT_TRUE(session->command(u"seat seat0 cursor %1 button1"_s.arg(QLatin1String(action))));
     }
-    EXPECT_TRUE(waitFor([&] { return page->received(("click " + x + u' ' + y).toLatin1()); }));
+    EXPECT_TRUE(waitFor([&] { return page->received("click 600 400"); }));
+
+    ASSERT_TRUE(typeKey());
+    ASSERT_TRUE(waitFor([&] { return page->count("key") == 1; }));
+    ASSERT_TRUE(tessel->command({u"art"_s}));
+    ASSERT_TRUE(waitFor([] { return showsArt(); }, paperTimeout));
+    ASSERT_TRUE(typeKey());
+    EXPECT_TRUE(waitFor([&] { return !showsArt() && test::isPaperOverWhite(pixel()); }));
+    EXPECT_EQ(page->count("key"), 1) << "the key went past the painting";
 }
 
 TEST_F(WaylandOverlay, ExcludedAppInFrontHidesThePaper) {
-    const auto page = openWindow("org.example.Page");
-    const auto tessel = run(R"({"onboarded": true, "day": {"paper": "kozo", "gsm": 300},
-                                "excludedApps": ["org.example.Excluded"]})");
-    ASSERT_TRUE(waitFor([&] { return test::isPaperOverWhite(pixel()); }, paperTimeout));
-
-    auto excluded = openWindow("org.example.Excluded");
-    EXPECT_TRUE(waitFor([&] { return test::isWhite(pixel()); }, paperTimeout));
-    excluded.reset();
-    EXPECT_TRUE(waitFor([&] { return test::isPaperOverWhite(pixel()); }, paperTimeout));
-}
-
-TEST_F(WaylandOverlay, ArtTakesTheKeyboardAndAKeyDismissesIt) {
-    const auto page = openWindow("org.example.Page");
-    const auto tessel = run(paperOn);
-    ASSERT_TRUE(waitFor([&] { return test::isPaperOverWhite(pixel()); }, paperTimeout));
-    const QImage paper = sway->screenshot();
-    // Keys reach the page under the paper.
-    ASSERT_TRUE(typeKey());
-    ASSERT_TRUE(waitFor([&] { return page->count("key") == 1; }));
-
-    runTessel(QStringLiteral("art"));
-    constexpr double paintingShare = 0.1;
-    ASSERT_TRUE(
-        waitFor([&] { return test::changedShare(paper, sway->screenshot()) > paintingShare; },
-                paperTimeout));
-    ASSERT_TRUE(typeKey());
-    constexpr double unchangedShare = 0.01;
-    EXPECT_TRUE(
-        waitFor([&] { return test::changedShare(paper, sway->screenshot()) < unchangedShare; }));
-    EXPECT_EQ(page->count("key"), 1) << "the key went past the painting";
+    expectAnExcludedAppInFrontHidesThePaper(overWindow, paperTimeout);
 }
 
 } // namespace

@@ -1,10 +1,9 @@
+#include "Files.h"
 #include "WaitFor.h"
 #include "platform/pipewire/CallWatcher.h"
 #include "support/ChildProcess.h"
 
-#include <QDeadlineTimer>
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -49,18 +48,14 @@ protected:
     }
     void TearDown() override { qputenv("XDG_RUNTIME_DIR", m_savedRuntime); }
 
-    std::string path(const char* name) const {
-        return m_dir.filePath(QLatin1String(name)).toStdString();
-    }
-
     std::unique_ptr<test::ChildProcess> startDaemon() {
-        QFile config(m_dir.filePath(u"pipewire.conf"_s));
-        EXPECT_TRUE(config.open(QIODevice::WriteOnly) && config.write(daemonConfig) > 0);
-        config.close();
+        test::requirePrograms("The call tests", {"pipewire", "pw-record", "pw-link"});
+        const QString config = m_dir.filePath(u"pipewire.conf"_s);
+        EXPECT_TRUE(test::writeFile(config, daemonConfig));
         QFile::remove(m_dir.filePath(u"pipewire-0"_s));
         auto daemon = std::make_unique<test::ChildProcess>(
-            std::vector<std::string>{"pipewire", "-c", config.fileName().toStdString()},
-            path("pipewire.log"));
+            std::vector<std::string>{"pipewire", "-c", config.toStdString()},
+            m_dir.filePath(u"pipewire.log"_s));
         EXPECT_TRUE(waitFor([&] { return QFile::exists(m_dir.filePath(u"pipewire-0"_s)); }, 10s));
         return daemon;
     }
@@ -68,19 +63,15 @@ protected:
     // Records the null sink's monitor, wired as a session manager would wire it.
     std::unique_ptr<test::ChildProcess> startRecording() {
         auto recorder = std::make_unique<test::ChildProcess>(
-            std::vector<std::string>{"pw-record", "-P", recorderPorts, path("call.wav")},
-            path("pw-record.log"));
+            std::vector<std::string>{"pw-record", "-P", recorderPorts,
+                                     m_dir.filePath(u"call.wav"_s).toStdString()},
+            m_dir.filePath(u"pw-record.log"_s));
         for (const char* channel : {"FL", "FR"}) {
             const QStringList ports{u"null-sink:monitor_"_s + QLatin1String(channel),
                                     u"pw-record:input_"_s + QLatin1String(channel)};
-            const auto linked = [&ports] {
-                QProcess link;
-                link.setStandardOutputFile(QProcess::nullDevice());
-                link.setStandardErrorFile(QProcess::nullDevice());
-                link.start(u"pw-link"_s, ports);
-                return link.waitForFinished() && link.exitCode() == 0;
-            };
-            EXPECT_TRUE(waitFor(linked, 10s)) << channel;
+            EXPECT_TRUE(
+                waitFor([&] { return test::runTool(u"pw-link"_s, ports).has_value(); }, 10s))
+                << channel;
         }
         return recorder;
     }
@@ -90,11 +81,9 @@ private:
     QByteArray m_savedRuntime;
 };
 
-TEST_F(Calls, NothingIsGoingOnWithoutADaemonAndNothingWaitsForOne) {
-    const QDeadlineTimer quick(1s);
-    const CallWatcher watcher;
-    EXPECT_FALSE(watcher.inCall());
-    EXPECT_FALSE(quick.hasExpired());
+// Waiting for a daemon would hang here.
+TEST_F(Calls, NothingIsGoingOnWithoutADaemon) {
+    EXPECT_FALSE(CallWatcher().inCall());
 }
 
 TEST_F(Calls, ARecordingIsACallUntilItStopsOrTheDaemonGoes) {

@@ -5,7 +5,7 @@
 namespace tessel {
 namespace {
 
-TEST(GlobalFrames, RectsFlipAboutTheBottomEdgeAndBack) {
+TEST(GlobalFrames, RectsAndPointsFlipAboutTheBottomEdgeAndBack) {
     const struct {
         const char* name;
         QRectF yUp;
@@ -23,23 +23,9 @@ TEST(GlobalFrames, RectsFlipAboutTheBottomEdgeAndBack) {
         SCOPED_TRACE(row.name);
         EXPECT_EQ(toQtRect(row.yUp, row.bottomEdge), row.qt);
         EXPECT_EQ(toYUpRect(row.qt, row.bottomEdge), row.yUp);
-    }
-}
-
-TEST(GlobalFrames, PointsFlipAboutTheBottomEdgeAndBack) {
-    const struct {
-        QPointF yUp;
-        qreal bottomEdge;
-        QPointF qt;
-    } rows[] = {
-        {{0, 0}, 900, {0, 900}},
-        {{100, 900}, 900, {100, 0}},
-        {{2000, 1000}, 900, {2000, -100}},
-        {{-5, -30}, 900, {-5, 930}},
-    };
-    for (const auto& row : rows) {
-        EXPECT_EQ(toQtPoint(row.yUp, row.bottomEdge), row.qt);
-        EXPECT_EQ(toYUpPoint(row.qt, row.bottomEdge), row.yUp);
+        // A rect's origin, y up, is its lower-left corner.
+        EXPECT_EQ(toQtPoint(row.yUp.topLeft(), row.bottomEdge), row.qt.bottomLeft());
+        EXPECT_EQ(toYUpPoint(row.qt.bottomLeft(), row.bottomEdge), row.yUp.topLeft());
     }
 }
 

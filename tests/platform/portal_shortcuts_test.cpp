@@ -3,8 +3,6 @@
 #include "platform/desktop/PortalShortcut.h"
 #include "platform/desktop/PortalShortcuts.h"
 
-#include <QDBusContext>
-#include <QDBusMessage>
 #include <QDBusObjectPath>
 #include <QMutex>
 
@@ -18,76 +16,72 @@ using namespace Qt::StringLiterals;
 const QString portalPath = u"/org/freedesktop/portal/desktop"_s;
 
 // The GlobalShortcuts portal as xdg-desktop-portal serves it: every request answers at once
-// through its Response signal. It runs on the service's thread, so what it was asked to bind
-// is read under a lock.
-class PortalStandIn : public QObject, protected QDBusContext {
-    Q_OBJECT
-    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.portal.GlobalShortcuts")
-    Q_PROPERTY(uint version READ version)
-
+// through its Response signal. It answers on the service's thread, so what it was asked to
+// bind is kept under a lock.
+class PortalStandIn {
 public:
-    uint version() const { return 1; }
+    PortalStandIn() {
+        m_service.answer(portalPath, [this](const QDBusMessage& call) { return answer(call); });
+    }
 
     QHash<QString, QVariantMap> bound() const {
         const QMutexLocker lock(&m_mutex);
         return m_bound;
     }
 
-    QString session() const {
+    void activate(const QString& id) {
         const QMutexLocker lock(&m_mutex);
-        return m_session;
-    }
-
-public Q_SLOTS:
-    QDBusObjectPath CreateSession(const QVariantMap& options) {
-        const QMutexLocker lock(&m_mutex);
-        m_session = path(u"session"_s, options.value(u"session_handle_token"_s));
-        return respond(options, {{u"session_handle"_s, m_session}});
-    }
-
-    QDBusObjectPath BindShortcuts(const QDBusObjectPath&,
-                                  const QList<tessel::PortalShortcut>& shortcuts, const QString&,
-                                  const QVariantMap& options) {
-        const QMutexLocker lock(&m_mutex);
-        m_bound.clear();
-        for (const PortalShortcut& shortcut : shortcuts) {
-            m_bound.insert(shortcut.id, shortcut.properties);
-        }
-        return respond(options, {});
+        m_service.emitSignal(
+            portalPath, u"org.freedesktop.portal.GlobalShortcuts"_s, u"Activated"_s,
+            {QVariant::fromValue(QDBusObjectPath(m_session)), id, qulonglong(0), QVariantMap()});
     }
 
 private:
-    QString path(const QString& kind, const QVariant& token) const {
-        return portalPath + u'/' + kind + u'/' + message().service().mid(1).replace(u'.', u'_') +
-               u'/' + token.toString();
+    std::optional<QVariantList> answer(const QDBusMessage& call) {
+        // Every request ends with its options.
+        const auto options =
+            qdbus_cast<QVariantMap>(call.arguments().value(call.arguments().size() - 1));
+        const QMutexLocker lock(&m_mutex);
+        if (call.member() == u"CreateSession") {
+            m_session = path(call, u"session"_s, options.value(u"session_handle_token"_s));
+            return respond(call, options, {{u"session_handle"_s, m_session}});
+        }
+        if (call.member() == u"BindShortcuts") {
+            m_bound.clear();
+            for (const PortalShortcut& shortcut :
+                 qdbus_cast<QList<PortalShortcut>>(call.arguments()[1])) {
+                m_bound.insert(shortcut.id, shortcut.properties);
+            }
+            return respond(call, options, {});
+        }
+        return test::property(call, u"version"_s, 1u);
     }
 
-    QDBusObjectPath respond(const QVariantMap& options, const QVariantMap& results) {
-        const QString request = path(u"request"_s, options.value(u"handle_token"_s));
-        QDBusMessage response =
-            QDBusMessage::createSignal(request, u"org.freedesktop.portal.Request"_s, u"Response"_s);
-        response << 0U << results;
-        connection().send(response);
-        return QDBusObjectPath(request);
+    static QString path(const QDBusMessage& call, const QString& kind, const QVariant& token) {
+        return portalPath + u'/' + kind + u'/' + call.service().mid(1).replace(u'.', u'_') + u'/' +
+               token.toString();
+    }
+
+    QVariantList respond(const QDBusMessage& call, const QVariantMap& options,
+                         const QVariantMap& results) {
+        const QString request = path(call, u"request"_s, options.value(u"handle_token"_s));
+        m_service.emitSignal(request, u"org.freedesktop.portal.Request"_s, u"Response"_s,
+                             {0U, results});
+        return {QVariant::fromValue(QDBusObjectPath(request))};
     }
 
     mutable QMutex m_mutex;
     QString m_session;
     QHash<QString, QVariantMap> m_bound;
+    // Last, so that it stops answering first.
+    test::FakeService m_service{u"org.freedesktop.portal.Desktop"_s};
 };
 
 TEST(PortalShortcuts, ProposeEachBindingAndRunWhatThePortalActivates) {
     registerPortalShortcutTypes();
     PortalStandIn portal;
-    test::FakeService service(u"org.freedesktop.portal.Desktop"_s);
-    ASSERT_TRUE(service.add(portalPath, portal));
     const QDBusConnection bus = QDBusConnection::sessionBus();
     ASSERT_TRUE(PortalShortcuts::available(bus));
-    const auto press = [&](const QString& id) {
-        service.emitSignal(portalPath, u"org.freedesktop.portal.GlobalShortcuts"_s, u"Activated"_s,
-                           {QVariant::fromValue(QDBusObjectPath(portal.session())), id,
-                            qulonglong(0), QVariantMap()});
-    };
 
     PortalShortcuts shortcuts(bus, [](const QString& name) { return name.toUpper(); });
     QStringList ran;
@@ -101,17 +95,15 @@ TEST(PortalShortcuts, ProposeEachBindingAndRunWhatThePortalActivates) {
                            {u"preferred_trigger"_s, u"CTRL+ALT+p"_s}}));
     EXPECT_EQ(portal.bound()[u"heavier"_s][u"preferred_trigger"_s], u"SHIFT+LOGO+equal"_s);
 
-    press(u"heavier"_s);
+    portal.activate(u"heavier"_s);
     ASSERT_TRUE(waitFor([&] { return ran == QStringList{u"heavier"_s}; }));
     shortcuts.unbind(u"heavier"_s);
     ASSERT_TRUE(waitFor([&] { return portal.bound().size() == 1; }));
-    press(u"heavier"_s);
-    press(u"togglePaper"_s);
+    portal.activate(u"heavier"_s);
+    portal.activate(u"togglePaper"_s);
     EXPECT_TRUE(waitFor([&] { return ran.size() == 2; }));
     EXPECT_EQ(ran, (QStringList{u"heavier"_s, u"togglePaper"_s}));
 }
 
 } // namespace
 } // namespace tessel
-
-#include "portal_shortcuts_test.moc"

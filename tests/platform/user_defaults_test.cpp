@@ -1,8 +1,6 @@
+#include "Files.h"
 #include "platform/UserDefaults.h"
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <functional>
@@ -16,16 +14,8 @@ namespace {
 
 using Json = UserDefaults::Json;
 
-QByteArray contents(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void write(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(bytes);
-}
+using test::readFile;
+using test::writeFile;
 
 TEST(UserDefaults, ValuesSurviveAReopenAndNothingElseIsLeftBehind) {
     QTemporaryDir dir;
@@ -74,18 +64,19 @@ TEST(UserDefaults, UnreadableFilesAreMovedAsideWholeBeforeTheNextSave) {
          "{\"pad\": \"" + QByteArray(UserDefaults::maxFileBytes, 'x') + "\"}"},
     };
     for (const auto& [what, bytes] : unreadable) {
+        SCOPED_TRACE(what);
         QTemporaryDir dir;
-        write(dir.filePath(u"defaults.json"_s), bytes);
+        ASSERT_TRUE(writeFile(dir.filePath(u"defaults.json"_s), bytes));
         UserDefaults defaults(dir.path());
-        EXPECT_TRUE(defaults.unreadable()) << what;
-        EXPECT_FALSE(defaults.value("settings")) << what;
-        ASSERT_TRUE(defaults.setValue("settings", Json{{"onboarded", true}})) << what;
-        EXPECT_EQ(UserDefaults(dir.path()).value("settings"), (Json{{"onboarded", true}})) << what;
+        EXPECT_TRUE(defaults.unreadable());
+        EXPECT_FALSE(defaults.value("settings"));
+        ASSERT_TRUE(defaults.setValue("settings", Json{{"onboarded", true}}));
+        EXPECT_EQ(UserDefaults(dir.path()).value("settings"), (Json{{"onboarded", true}}));
         const QStringList aside = setAside(dir.path());
-        ASSERT_EQ(aside.size(), 1) << what;
-        EXPECT_EQ(defaults.takeSetAsidePath(), dir.filePath(aside.first())) << what;
-        EXPECT_FALSE(defaults.takeSetAsidePath()) << what;
-        EXPECT_EQ(contents(dir.filePath(aside.first())), bytes) << what;
+        ASSERT_EQ(aside.size(), 1);
+        EXPECT_EQ(defaults.takeSetAsidePath(), dir.filePath(aside.first()));
+        EXPECT_FALSE(defaults.takeSetAsidePath());
+        EXPECT_EQ(readFile(dir.filePath(aside.first())), bytes);
     }
 }
 
@@ -99,43 +90,41 @@ TEST(UserDefaults, AFileThatCannotBeReadIsNeverReplacedNorMoved) {
         {"a folder", [](const QString& path) { ASSERT_TRUE(QDir().mkpath(path)); }},
     };
     for (const auto& [what, make] : inaccessible) {
+        SCOPED_TRACE(what);
         QTemporaryDir dir;
         const QString path = dir.filePath(u"defaults.json"_s);
         make(path);
         const QFileInfo before(path);
         UserDefaults defaults(dir.path());
-        EXPECT_FALSE(defaults.setValue("settings", Json::object())) << what;
-        ASSERT_TRUE(defaults.lastError()) << what;
-        EXPECT_TRUE(defaults.lastError()->contains(path)) << defaults.lastError()->toStdString();
+        EXPECT_FALSE(defaults.setValue("settings", Json::object()));
+        EXPECT_TRUE(defaults.lastError().value_or(QString()).contains(path));
         const QFileInfo after(path);
-        EXPECT_EQ(after.isSymLink(), before.isSymLink()) << what;
-        EXPECT_EQ(after.isDir(), before.isDir()) << what;
-        EXPECT_TRUE(setAside(dir.path()).isEmpty()) << what;
+        EXPECT_EQ(after.isSymLink(), before.isSymLink());
+        EXPECT_EQ(after.isDir(), before.isDir());
+        EXPECT_TRUE(setAside(dir.path()).isEmpty());
     }
 }
 
 TEST(UserDefaults, ALinkedFileIsWrittenThroughTheLink) {
     QTemporaryDir dir;
     const QString real = dir.filePath(u"dotfiles/tessel.json"_s);
-    ASSERT_TRUE(QDir().mkpath(dir.filePath(u"dotfiles"_s)));
-    write(real, R"({"kept": 1})");
+    ASSERT_TRUE(writeFile(real, R"({"kept": 1})"));
     const QString folder = dir.filePath(u"config"_s);
     ASSERT_TRUE(QDir().mkpath(folder));
     ASSERT_TRUE(QFile::link(real, folder + u"/defaults.json"_s));
 
     ASSERT_TRUE(UserDefaults(folder).setValue("settings", Json{{"sounds", false}}));
     EXPECT_TRUE(QFileInfo(folder + u"/defaults.json"_s).isSymLink());
-    EXPECT_EQ(UserDefaults::Json::parse(contents(real).toStdString())["kept"], 1);
-    EXPECT_EQ(UserDefaults::Json::parse(contents(real).toStdString())["settings"],
-              (Json{{"sounds", false}}));
+    EXPECT_EQ(Json::parse(readFile(real).toStdString()),
+              (Json{{"kept", 1}, {"settings", {{"sounds", false}}}}));
 }
 
 TEST(UserDefaults, WritesKilledMidwayAreClearedAtStartUp) {
     QTemporaryDir dir;
     UserDefaults defaults(dir.path());
     ASSERT_TRUE(defaults.setValue("settings", Json::object()));
-    write(dir.filePath(u"defaults.json.a1B2c3"_s), "{\"half");
-    write(dir.filePath(u"defaults.json.unreadable-20260101-000000"_s), "{");
+    ASSERT_TRUE(writeFile(dir.filePath(u"defaults.json.a1B2c3"_s), "{\"half"));
+    ASSERT_TRUE(writeFile(dir.filePath(u"defaults.json.unreadable-20260101-000000"_s), "{"));
     defaults.removeAbandonedWrites();
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files),
               (QStringList{u"defaults.json"_s, u"defaults.json.unreadable-20260101-000000"_s}));
@@ -143,7 +132,7 @@ TEST(UserDefaults, WritesKilledMidwayAreClearedAtStartUp) {
 
 TEST(UserDefaults, FolderThatCannotBeMadeReportsFailure) {
     QTemporaryDir dir;
-    write(dir.filePath(u"blocker"_s), "a file where the folder should be");
+    ASSERT_TRUE(writeFile(dir.filePath(u"blocker"_s), "a file where the folder should be"));
     UserDefaults defaults(dir.filePath(u"blocker/tessel"_s));
     EXPECT_FALSE(defaults.setValue("settings", 1));
     EXPECT_TRUE(defaults.lastError());

@@ -1,4 +1,5 @@
-#include "SwayTest.h"
+#include "SessionTest.h"
+#include "TestSway.h"
 #include "platform/wayland/WaylandConnection.h"
 #include "platform/wayland/WaylandPlatform.h"
 
@@ -9,7 +10,7 @@ namespace tessel {
 namespace {
 
 // The platform in this process, on the suite's sway with its one 1280×720 output.
-class WaylandPlatformOnSway : public test::SwayTest {
+class WaylandPlatformOnSway : public test::SessionTest<test::TestSway> {
 protected:
     std::unique_ptr<WaylandPlatform> platform() const {
         auto connection = WaylandPlatform::connectToLayerShell();
@@ -18,9 +19,7 @@ protected:
                           : nullptr;
     }
 
-    bool command(const char* text) const {
-        return sway->command(QString::fromLatin1(text).split(u' '));
-    }
+    static bool command(const char* text) { return session->command(QString::fromLatin1(text)); }
 
     QTemporaryDir dir;
 };
@@ -51,7 +50,7 @@ TEST_F(WaylandPlatformOnSway, ACaptureTakesOurOwnPaperBackOut) {
     });
     paper->show();
     const QPoint middle(640, 360);
-    ASSERT_TRUE(waitFor([&] { return sway->pixel(middle).green() > 100; })) << "no paper shows";
+    ASSERT_TRUE(waitFor([&] { return session->pixel(middle).green() > 100; })) << "no paper shows";
 
     QImage captured;
     wayland->captureScreen(screen.id, QSize(32, 20), [&](QImage image) { captured = image; });

@@ -1,4 +1,5 @@
 #include "CaptureNow.h"
+#include "Files.h"
 #include "platform/desktop/Autostart.h"
 #include "platform/desktop/DesktopEntries.h"
 #include "platform/x11/X11Platform.h"
@@ -51,111 +52,90 @@ TEST_F(WithoutADisplay, TheLoginItemIsAnXdgAutostartEntry) {
     X11Platform platform(config.filePath(u"tessel"_s));
     const QString entry = config.filePath(u"autostart/com.corvane.Tessel.desktop"_s);
     EXPECT_FALSE(platform.isLoginItem());
-
     platform.setLoginItem(true);
-    EXPECT_TRUE(platform.isLoginItem());
-    QFile file(entry);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    const QByteArray text = file.readAll();
+    const QByteArray text = test::readFile(entry);
     EXPECT_TRUE(text.startsWith("[Desktop Entry]\n"));
     // By its absolute path: a login's PATH may not hold it.
     const QByteArray program = QCoreApplication::applicationFilePath().toUtf8();
     ASSERT_TRUE(program.startsWith('/'));
     EXPECT_TRUE(text.contains("\nExec=" + program + "\n")) << text.toStdString();
     EXPECT_TRUE(text.contains("\nX-GNOME-Autostart-enabled=true\n"));
-
-    platform.setLoginItem(true);
-    EXPECT_TRUE(platform.isLoginItem());
-    platform.setLoginItem(false);
-    EXPECT_FALSE(platform.isLoginItem());
-    EXPECT_FALSE(QFile::exists(entry));
-    platform.setLoginItem(false);
-    EXPECT_FALSE(platform.isLoginItem());
+    // Asking twice for the same changes nothing.
+    for (const bool on : {true, false, false}) {
+        platform.setLoginItem(on);
+        EXPECT_EQ(platform.isLoginItem(), on);
+        EXPECT_EQ(QFile::exists(entry), on);
+    }
 }
 
-class DesktopEntryLookup : public ::testing::Test {
-protected:
-    void write(const QString& dir, const QString& relative, const QByteArray& text) {
-        const QString path = root.filePath(dir + u"/applications/"_s + relative);
-        QDir().mkpath(QFileInfo(path).absolutePath());
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(text);
-    }
-
-    DesktopEntries entries() {
-        return DesktopEntries({root.filePath(u"home"_s), root.filePath(u"system"_s)});
-    }
-
+// Entries in a user's and the system's data folders, some shadowing others.
+TEST(DesktopEntryLookup, FindsAppsByClassIdOrStartupClassAndListsWhatALauncherShows) {
     QTemporaryDir root;
-};
+    const std::pair<const char*, QByteArray> files[] = {
+        {"system/org.example.Editor", "Name=Editor\nStartupWMClass=edit\n"},
+        {"home/org.example.Editor", "Name=My Editor\nStartupWMClass=edit\n"},
+        {"home/org.example.Viewer", "Name=Viewer\nHidden=true\n"},
+        {"system/org.example.Viewer", "Name=Viewer\nStartupWMClass=view\n"},
+        {"system/kde/okular", "Name=Okular\n"},
+        {"system/firefox-esr", "Name=Firefox ESR\nStartupWMClass=Firefox-esr\n"
+                               "[Desktop Action new-window]\nName=New Window\n"
+                               "StartupWMClass=nothing\n"},
+        {"system/Navigator", "Name=Not Firefox\n"},
+        {"system/org.gimp.GIMP", "Type=Application\nName=GNU Image Manipulation Program\n"
+                                 "Icon=org.gimp.GIMP\nStartupWMClass=gimp-2.10\n"},
+        {"system/org.gimp.gimp", "Type=Application\nName=Lower GIMP\n"},
+        {"system/darktable", "Type=Application\nName=Darktable\nIcon=/opt/dt/icon.svg\n"},
+        {"system/zebra", "Type=Application\nName=Zebra\n"},
+        {"home/zebra", "Type=Application\nName=Zebra\nHidden=true\n"},
+        {"system/apple", "Type=Application\nName=Apple\nIcon=apple\n"},
+        {"system/helper", "Type=Application\nName=Helper\nNoDisplay=true\n"},
+        {"system/site", "Type=Link\nName=Site\nURL=https://example.org\n"},
+    };
+    for (const auto& [file, text] : files) {
+        const QString path = QString::fromLatin1(file);
+        ASSERT_TRUE(test::writeFile(root.filePath(path.section(u'/', 0, 0) + u"/applications/"_s +
+                                                  path.section(u'/', 1) + u".desktop"_s),
+                                    "[Desktop Entry]\n" + text));
+    }
+    DesktopEntries lookup({root.filePath(u"home"_s), root.filePath(u"system"_s)});
 
-TEST_F(DesktopEntryLookup, TheUsersEntriesShadowTheSystems) {
-    write(u"system"_s, u"org.example.Editor.desktop"_s,
-          "[Desktop Entry]\nName=Editor\nStartupWMClass=edit\n");
-    write(u"home"_s, u"org.example.Editor.desktop"_s,
-          "[Desktop Entry]\nName=My Editor\nStartupWMClass=edit\n");
-    write(u"home"_s, u"org.example.Viewer.desktop"_s,
-          "[Desktop Entry]\nName=Viewer\nHidden=true\n");
-    write(u"system"_s, u"org.example.Viewer.desktop"_s,
-          "[Desktop Entry]\nName=Viewer\nStartupWMClass=view\n");
-
-    DesktopEntries lookup = entries();
-    EXPECT_EQ(lookup.idForWindowClass(u"Edit"_s, u"edit"_s), u"org.example.Editor"_s);
+    const struct {
+        const char* className;
+        const char* instance;
+        std::optional<QString> id;
+    } classes[] = {
+        {"Edit", "edit", u"org.example.Editor"_s}, // the user's entry shadows the system's
+        {"View", "view", std::nullopt},            // a hidden entry hides the system's
+        {"firefox-esr", "Navigator", u"firefox-esr"_s},
+        {"kde-Okular", "", u"kde-okular"_s},
+        {"nothing", "", std::nullopt}, // an action's StartupWMClass is not the app's
+    };
+    for (const auto& [className, instance, id] : classes) {
+        EXPECT_EQ(
+            lookup.idForWindowClass(QString::fromLatin1(className), QString::fromLatin1(instance)),
+            id)
+            << className;
+    }
     EXPECT_EQ(lookup.name(u"org.example.Editor"_s), u"My Editor"_s);
-    EXPECT_FALSE(lookup.idForWindowClass(u"View"_s, u"view"_s));
-    EXPECT_FALSE(lookup.name(u"org.example.Viewer"_s));
-}
-
-TEST_F(DesktopEntryLookup, MatchesByStartupClassThenByFileName) {
-    write(u"system"_s, u"kde/okular.desktop"_s, "[Desktop Entry]\nName=Okular\n");
-    write(u"system"_s, u"firefox-esr.desktop"_s,
-          "[Desktop Entry]\nName=Firefox ESR\nStartupWMClass=Firefox-esr\n"
-          "[Desktop Action new-window]\nName=New Window\nStartupWMClass=nothing\n");
-    write(u"system"_s, u"Navigator.desktop"_s, "[Desktop Entry]\nName=Not Firefox\n");
-
-    DesktopEntries lookup = entries();
-    EXPECT_EQ(lookup.idForWindowClass(u"firefox-esr"_s, u"Navigator"_s), u"firefox-esr"_s);
     EXPECT_EQ(lookup.name(u"firefox-esr"_s), u"Firefox ESR"_s);
-    EXPECT_EQ(lookup.idForWindowClass(u"kde-Okular"_s, QString()), u"kde-okular"_s);
-    EXPECT_FALSE(lookup.idForWindowClass(u"nothing"_s, QString()));
-}
+    EXPECT_FALSE(lookup.name(u"org.example.Viewer"_s));
 
-TEST_F(DesktopEntryLookup, FindsAnAppByIdThenByIdIgnoringCaseThenByStartupClass) {
-    write(u"system"_s, u"org.gimp.GIMP.desktop"_s,
-          "[Desktop Entry]\nType=Application\nName=GNU Image Manipulation Program\n"
-          "Icon=org.gimp.GIMP\nStartupWMClass=gimp-2.10\n");
-    write(u"system"_s, u"org.gimp.gimp.desktop"_s,
-          "[Desktop Entry]\nType=Application\nName=Lower GIMP\n");
-    write(u"system"_s, u"darktable.desktop"_s,
-          "[Desktop Entry]\nType=Application\nName=darktable\nIcon=/opt/dt/icon.svg\n");
-
-    DesktopEntries lookup = entries();
     EXPECT_EQ(lookup.app(u"org.gimp.GIMP"_s),
               InstalledApp({"org.gimp.GIMP", "GNU Image Manipulation Program", "org.gimp.GIMP"}));
     EXPECT_EQ(lookup.app(u"org.gimp.gimp"_s)->name, u"Lower GIMP");
-    EXPECT_EQ(lookup.app(u"DarkTable"_s),
-              InstalledApp({"darktable", "darktable", "/opt/dt/icon.svg"}));
+    EXPECT_EQ(lookup.app(u"DarkTable"_s)->id, u"darktable");
     EXPECT_EQ(lookup.app(u"GIMP-2.10"_s)->id, u"org.gimp.GIMP");
-    EXPECT_FALSE(lookup.app(u"org.inkscape.Inkscape"_s));
-}
-
-TEST_F(DesktopEntryLookup, ListsOnlyTheApplicationsALauncherShowsByName) {
-    write(u"system"_s, u"zebra.desktop"_s, "[Desktop Entry]\nType=Application\nName=Zebra\n");
-    write(u"system"_s, u"apple.desktop"_s,
-          "[Desktop Entry]\nType=Application\nName=Apple\nIcon=apple\n");
-    write(u"system"_s, u"helper.desktop"_s,
-          "[Desktop Entry]\nType=Application\nName=Helper\nNoDisplay=true\n");
-    write(u"system"_s, u"site.desktop"_s,
-          "[Desktop Entry]\nType=Link\nName=Site\nURL=https://example.org\n");
-    write(u"home"_s, u"zebra.desktop"_s,
-          "[Desktop Entry]\nType=Application\nName=Zebra\nHidden=true\n");
-
-    DesktopEntries lookup = entries();
-    const QList<InstalledApp> apps = lookup.visibleApps();
-    ASSERT_EQ(apps.size(), 1);
-    EXPECT_EQ(apps[0], InstalledApp({"apple", "Apple", "apple"}));
     EXPECT_EQ(lookup.app(u"helper"_s)->name, u"Helper");
+    EXPECT_FALSE(lookup.app(u"org.inkscape.Inkscape"_s));
+
+    QStringList listed;
+    for (const InstalledApp& app : lookup.visibleApps()) {
+        listed << app.id;
+    }
+    EXPECT_EQ(listed,
+              (QStringList{u"apple"_s, u"darktable"_s, u"org.gimp.GIMP"_s, u"org.gimp.gimp"_s}));
+    EXPECT_EQ(lookup.visibleApps().value(1),
+              InstalledApp({"darktable", "Darktable", "/opt/dt/icon.svg"}));
 }
 
 } // namespace

@@ -1,8 +1,9 @@
 #include "ChildProcess.h"
 
-#include <QDeadlineTimer>
+#include "WaitFor.h"
+
+#include <QProcess>
 #include <QStandardPaths>
-#include <QThread>
 
 #include <csignal>
 #include <fcntl.h>
@@ -22,16 +23,10 @@ constexpr mode_t logMode = 0644;
 constexpr int lineFd = 3;
 constexpr auto lineTimeout = std::chrono::seconds(20);
 constexpr auto stopGrace = std::chrono::seconds(5);
+constexpr int toolTimeoutMs = 30000;
 
 bool reaped(pid_t pid) {
-    const QDeadlineTimer deadline(stopGrace);
-    while (waitpid(pid, nullptr, WNOHANG) == 0) {
-        if (deadline.hasExpired()) {
-            return false;
-        }
-        QThread::msleep(2);
-    }
-    return true;
+    return waitFor([pid] { return waitpid(pid, nullptr, WNOHANG) != 0; }, stopGrace);
 }
 
 // Between fork and exec only async-signal-safe calls: everything else is prepared before.
@@ -62,9 +57,10 @@ std::vector<char*> pointers(const std::vector<std::string>& strings, char** more
 
 } // namespace
 
-ChildProcess::ChildProcess(const std::vector<std::string>& argv, const std::string& logPath,
+ChildProcess::ChildProcess(const std::vector<std::string>& argv, const QString& logPath,
                            const std::vector<std::string>& environment) {
     const std::vector<char*> args = pointers(argv);
+    const QByteArray log = logPath.toLocal8Bit();
     const std::vector<char*> env = pointers(environment, environ);
     int lines[2];
     if (pipe2(lines, O_CLOEXEC) != 0) {
@@ -73,7 +69,7 @@ ChildProcess::ChildProcess(const std::vector<std::string>& argv, const std::stri
     const pid_t parent = ::getpid();
     m_pid = ::fork();
     if (m_pid == 0) {
-        becomeChild(args.data(), env.data(), logPath.c_str(), lines[1], parent);
+        becomeChild(args.data(), env.data(), log.constData(), lines[1], parent);
     }
     close(lines[1]);
     m_lines = lines[0];
@@ -117,6 +113,32 @@ std::string ChildProcess::firstLine() const {
 
 bool hasProgram(const std::string& name) {
     return !QStandardPaths::findExecutable(QString::fromStdString(name)).isEmpty();
+}
+
+void requirePrograms(const char* tests, std::initializer_list<const char*> programs) {
+    std::string missing;
+    for (const char* program : programs) {
+        missing += hasProgram(program) ? "" : std::string(" ") + program;
+    }
+    if (!missing.empty()) {
+        throw std::runtime_error(std::string(tests) + " need programs that are missing:" + missing);
+    }
+}
+
+std::optional<QByteArray> runTool(const QString& program, const QStringList& arguments,
+                                  const QStringList& environment) {
+    QProcess tool;
+    QProcessEnvironment variables = QProcessEnvironment::systemEnvironment();
+    for (const QString& entry : environment) {
+        variables.insert(entry.section(u'=', 0, 0), entry.section(u'=', 1));
+    }
+    tool.setProcessEnvironment(variables);
+    tool.start(program, arguments);
+    if (!tool.waitForFinished(toolTimeoutMs) || tool.exitStatus() != QProcess::NormalExit ||
+        tool.exitCode() != 0) {
+        return std::nullopt;
+    }
+    return tool.readAllStandardOutput();
 }
 
 } // namespace tessel::test

@@ -1,5 +1,11 @@
 #pragma once
 
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+#include <initializer_list>
+#include <optional>
 #include <string>
 #include <sys/types.h>
 #include <vector>
@@ -11,7 +17,7 @@ namespace tessel::test {
 // logPath; environment entries ("NAME=value") come before ours.
 class ChildProcess {
 public:
-    ChildProcess(const std::vector<std::string>& argv, const std::string& logPath,
+    ChildProcess(const std::vector<std::string>& argv, const QString& logPath,
                  const std::vector<std::string>& environment = {});
     ~ChildProcess();
     ChildProcess(const ChildProcess&) = delete;
@@ -28,5 +34,12 @@ private:
 };
 
 bool hasProgram(const std::string& name);
+// Throws std::runtime_error naming every program missing, so that the tests fail, not skip.
+void requirePrograms(const char* tests, std::initializer_list<const char*> programs);
+
+// Runs a tool to its end, with these entries ("NAME=value") added to the environment: what it
+// printed, or nothing when it failed or hung.
+std::optional<QByteArray> runTool(const QString& program, const QStringList& arguments,
+                                  const QStringList& environment = {});
 
 } // namespace tessel::test

@@ -1,12 +1,35 @@
 #include "FakeService.h"
 
-#include <QDBusMessage>
+#include <QDBusVirtualObject>
 
 namespace tessel::test {
 
-namespace {
-
 using namespace Qt::StringLiterals;
+
+class Responder : public QDBusVirtualObject {
+public:
+    explicit Responder(Answer answer)
+        : m_answer(std::move(answer)) {}
+
+    QString introspect(const QString&) const override { return {}; }
+
+    // Introspection is left to Qt, so that answers need not tell it apart.
+    bool handleMessage(const QDBusMessage& message, const QDBusConnection& connection) override {
+        if (message.interface() == u"org.freedesktop.DBus.Introspectable") {
+            return false;
+        }
+        const std::optional<QVariantList> reply = m_answer(message);
+        connection.send(
+            reply ? message.createReply(*reply)
+                  : message.createErrorReply(QDBusError::UnknownMethod, message.member()));
+        return true;
+    }
+
+private:
+    Answer m_answer;
+};
+
+namespace {
 
 int connectionCount = 0;
 
@@ -29,15 +52,12 @@ FakeService::~FakeService() {
     m_thread.wait();
 }
 
-bool FakeService::add(const QString& path, QObject& object) {
-    object.moveToThread(&m_thread);
-    return m_connection->registerObject(
-        path, &object, QDBusConnection::ExportAllSlots | QDBusConnection::ExportAllProperties);
-}
-
-bool FakeService::addVirtual(const QString& path, QDBusVirtualObject& object) {
-    object.moveToThread(&m_thread);
-    return m_connection->registerVirtualObject(path, &object);
+void FakeService::answer(const QString& path, Answer answer) {
+    auto& object = m_objects.emplace_back(std::make_unique<Responder>(std::move(answer)));
+    object->moveToThread(&m_thread);
+    if (!m_connection->registerVirtualObject(path, object.get())) {
+        throw std::runtime_error("cannot serve " + path.toStdString());
+    }
 }
 
 void FakeService::emitSignal(const QString& path, const QString& interface, const QString& name,

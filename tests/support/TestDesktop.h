@@ -1,16 +1,11 @@
 #pragma once
 
-#include "ChildProcess.h"
+#include "TestSession.h"
 #include "WaitFor.h"
 
-#include <QColor>
-#include <QImage>
-#include <QRect>
 #include <QStringList>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
-#include <memory>
 #include <optional>
 
 struct xcb_connection_t;
@@ -21,35 +16,26 @@ namespace tessel::test {
 struct WindowSpec {
     QRect geometry{100, 100, 400, 300};
     QColor colour = Qt::white;
-    QByteArray wmInstance;
-    QByteArray wmClass;
-    std::optional<QByteArray> gtkApplicationId;
-    std::optional<uint32_t> pid;
+    QByteArray wmInstance = {};
+    QByteArray wmClass = {};
+    std::optional<QByteArray> gtkApplicationId = {};
+    std::optional<uint32_t> pid = {};
     // e.g. {"_NET_WM_WINDOW_TYPE_DIALOG"}, most preferred first; empty leaves the type unset.
-    std::vector<QByteArray> windowTypes;
+    std::vector<QByteArray> windowTypes = {};
     bool overrideRedirect = false;
     // A 32-bit visual, so the colour's alpha shows through a compositor.
     bool argb = false;
 };
 
-// A private session bus, which this process and every child it starts from now on use.
-class PrivateBus {
+// A private X desktop: Xvfb with one 1920×1080 screen, openbox and picom (xrender), which this
+// process and its children use from then on. Construction throws std::runtime_error when a
+// program the desktop tests need is missing or does not come up.
+class TestDesktop : public TestSession {
 public:
-    explicit PrivateBus(const QString& folder);
+    static constexpr QRect screen{0, 0, 1920, 1080};
 
-private:
-    std::unique_ptr<ChildProcess> m_daemon;
-};
-
-// A private X desktop: Xvfb with one 1920×1080 screen, openbox, picom (xrender) and a private
-// session bus, which this process and its children use from then on. Construction throws
-// std::runtime_error when a program the desktop tests need is missing or does not come up.
-class TestDesktop {
-public:
     TestDesktop();
-    ~TestDesktop();
-    TestDesktop(const TestDesktop&) = delete;
-    TestDesktop& operator=(const TestDesktop&) = delete;
+    ~TestDesktop() override;
 
     // The desktop this test program started.
     static TestDesktop& shared();
@@ -60,7 +46,6 @@ public:
 
     // Maps the window and waits until it is viewable and, unless override-redirect, managed.
     uint32_t openWindow(const WindowSpec& wanted);
-    void closeWindow(uint32_t window);
     void closeAllWindows();
     // The window's frame as the window manager reports it (_NET_FRAME_EXTENTS around it).
     QRect frameGeometry(uint32_t window) const;
@@ -69,48 +54,25 @@ public:
     void switchDesktop(uint32_t desktop);
     // Turns the screen saver on or off, as idle time or a key press would.
     void forceScreenSaver(bool on);
-    // The screen as shown (composited), or part of it.
-    QImage screenshot(QRect rect = {}) const;
-    QColor pixel(QPoint at) const { return screenshot(QRect(at, QSize(1, 1))).pixelColor(0, 0); }
-    bool isPlainWhite(QRect rect) const;
+    // Composited, as shown.
+    QImage screenshot(QRect area = {}) const override;
+    bool isPlainWhite(QRect area) const;
 
     // A panel at the top right, 120 by 32, where Tessel's icon sits.
     std::unique_ptr<ChildProcess> startPanel();
 
 private:
-    std::string logPath(const char* name) const;
-    std::optional<uint32_t> rootWindowProperty(const char* property, uint32_t type) const;
+    // A property's 32-bit cardinals; empty when the window has none.
+    std::vector<uint32_t> cardinals(uint32_t window, const char* property) const;
     uint32_t atom(const char* name) const;
     void sync() const;
 
-    QTemporaryDir m_dir;
     std::unique_ptr<ChildProcess> m_server;
-    std::unique_ptr<PrivateBus> m_bus;
     std::unique_ptr<ChildProcess> m_windowManager;
     std::unique_ptr<ChildProcess> m_compositor;
     xcb_connection_t* m_connection = nullptr;
     uint32_t m_root = 0;
     std::vector<uint32_t> m_windows;
-};
-
-// The built tessel as a user starts it, with reduced motion and its settings in a fresh folder.
-class TesselProcess {
-public:
-    // settings: the stored settings record as JSON; empty for a first launch.
-    explicit TesselProcess(const QByteArray& settings = {});
-    // Starts it with these entries ("NAME=value") added to the environment.
-    void start(const std::vector<std::string>& environment = {});
-    bool isRunning() { return m_process && m_process->isRunning(); }
-    // Sends the signal and waits for the end: the exit code of a normal exit, else none.
-    std::optional<int> end(int signal);
-    QByteArray log() const;
-    QString config() const { return m_config.path(); }
-    // A tessel command on this folder, run to its end: its exit code, or -1.
-    int command(const QStringList& arguments, QString* output = nullptr) const;
-
-private:
-    QTemporaryDir m_config;
-    std::unique_ptr<ChildProcess> m_process;
 };
 
 // What xdotool prints, or nothing when it fails.
