@@ -13,7 +13,7 @@ namespace tessel {
 namespace {
 
 constexpr std::chrono::milliseconds watchInterval{250};
-constexpr std::chrono::milliseconds fadeIn{1400};
+constexpr std::chrono::milliseconds artFadeIn{1400};
 // Input this recent is the user back; the first second after showing is never counted, so
 // the movement that pressed "Preview Now" does not take the painting straight down.
 constexpr double returnIdleSeconds = 1;
@@ -201,7 +201,7 @@ void ArtController::hang(const Prepared& prepared) {
         [&](const ScreenInfo&) {
             return std::make_unique<ArtView>(platform, prepared.painting, prepared.image);
         },
-        [this] { dismiss(); }, fadeIn);
+        [this] { dismiss(); }, artFadeIn);
     m_watch->start(watchInterval, true);
 }
 

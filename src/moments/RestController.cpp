@@ -12,7 +12,7 @@ constexpr double pollSeconds = 5;
 constexpr double activeIdleSeconds = 60;
 // An absence this many times the rest's length counts as a rest taken.
 constexpr double restsInAnAbsence = 3;
-constexpr std::chrono::milliseconds fadeIn{800};
+constexpr std::chrono::milliseconds restFadeIn{800};
 
 } // namespace
 
@@ -64,7 +64,7 @@ void RestController::start() {
         [&](const ScreenInfo&) {
             return std::make_unique<RestView>(platform, seconds, night, preview);
         },
-        [this] { finish(); }, fadeIn);
+        [this] { finish(); }, restFadeIn);
     m_endTimer->start(length, false);
 }
 

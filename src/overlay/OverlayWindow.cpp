@@ -9,7 +9,7 @@ namespace tessel {
 
 namespace {
 
-constexpr int fadeMilliseconds = 350;
+constexpr int paperFadeMilliseconds = 350;
 constexpr int crossFadeMilliseconds = 300;
 constexpr int dropMilliseconds = 1150;
 constexpr double focusCornerRadius = 12;
@@ -129,7 +129,7 @@ void OverlayWindow::fade(double alpha, std::function<void()> completion) {
         std::exchange(m_fadeCompletion, nullptr)();
         return;
     }
-    m_fade.setDuration(fadeMilliseconds);
+    m_fade.setDuration(paperFadeMilliseconds);
     m_fade.setStartValue(m_alpha);
     m_fade.setEndValue(alpha);
     m_fade.start();

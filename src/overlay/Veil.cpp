@@ -9,7 +9,7 @@ namespace tessel {
 
 namespace {
 
-constexpr int fadeMilliseconds = 300;
+constexpr int veilFadeMilliseconds = 300;
 // Everything the band or hole touches, with room for antialiased edges.
 constexpr double edgeMargin = 2;
 
@@ -21,7 +21,7 @@ QRectF dirtyArea(const std::optional<QRectF>& opening) {
 
 Veil::Veil(std::function<void(const QRectF&)> changed)
     : m_changed(std::move(changed)) {
-    m_animation.setDuration(fadeMilliseconds);
+    m_animation.setDuration(veilFadeMilliseconds);
     connect(&m_animation, &QVariantAnimation::valueChanged, this, [this](const QVariant& value) {
         m_opacity = value.toDouble();
         m_changed(QRectF());

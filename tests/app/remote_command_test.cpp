@@ -187,10 +187,11 @@ TEST_F(RemoteCommands, BusActionsTakeTheirDefaultsAndRefuseWhatTheyCannotTake) {
     EXPECT_TRUE(window(u"welcome"_s)->isVisible());
 }
 
-const CustomPaper kitchen{u"custom-0000ABCD"_s, u"Kitchen"_s, Paper::find(u"linen"_s, {}).recipe};
+const CustomPaper sentKitchen{u"custom-0000ABCD"_s, u"Kitchen"_s,
+                              Paper::find(u"linen"_s, {}).recipe};
 
 TEST_F(RemoteCommands, ImportGoesThroughTheRunningTesselUpToTheLimit) {
-    const QString path = write(u"kitchen.tessel"_s, encodePaperDocument(kitchen));
+    const QString path = write(u"kitchen.tessel"_s, encodePaperDocument(sentKitchen));
     const ChildRun imported = tessel({u"import"_s, path});
     ASSERT_EQ(imported.code, 0) << imported.err;
     ASSERT_EQ(settings().customPapers.size(), 1);
@@ -224,7 +225,7 @@ TEST_F(RemoteCommands, OpenOnTheBusRefusesAllWhenAnyIsNotAPaper) {
                      {u"['%1']"_s.arg(uris.join(u"', '"_s)), u"{}"_s});
     };
     const QString good =
-        QUrl::fromLocalFile(write(u"good.tessel"_s, encodePaperDocument(kitchen))).toString();
+        QUrl::fromLocalFile(write(u"good.tessel"_s, encodePaperDocument(sentKitchen))).toString();
     const QString bad = write(u"bad.tessel"_s, "paper");
     const ChildRun refused = open({good, QUrl::fromLocalFile(bad).toString()});
     EXPECT_NE(refused.code, 0);

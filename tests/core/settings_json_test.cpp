@@ -152,10 +152,10 @@ TEST(SettingsWriter, WritesEveryFieldInDeclarationOrderAndOmitsAbsentOptionals) 
 }
 
 TEST(SettingsWriter, DisabledDisplaysCompareAsASet) {
-    const Settings a = read(R"({"disabledDisplays": ["X", "Y"]})");
-    const Settings b = read(R"({"disabledDisplays": ["Y", "X", "Y"]})");
-    EXPECT_EQ(a, b);
-    EXPECT_EQ(toJson(a), toJson(b));
+    const Settings listed = read(R"({"disabledDisplays": ["X", "Y"]})");
+    const Settings repeated = read(R"({"disabledDisplays": ["Y", "X", "Y"]})");
+    EXPECT_EQ(listed, repeated);
+    EXPECT_EQ(toJson(listed), toJson(repeated));
 }
 
 Settings randomSettings(std::mt19937& random) {

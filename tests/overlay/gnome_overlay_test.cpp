@@ -4,6 +4,10 @@
 namespace tessel {
 namespace {
 
+using test::pKey;
+using test::shiftKey;
+using test::superKey;
+
 using namespace std::chrono_literals;
 using namespace Qt::StringLiterals;
 
@@ -12,10 +16,6 @@ const QPoint overWindow(1000, 500);
 constexpr auto paperTimeout = 20s;
 // Idle time must pass a whole minute before art shows.
 constexpr auto artTimeout = 100s;
-
-constexpr uint32_t superKey = 0xffeb;
-constexpr uint32_t shiftKey = 0xffe1;
-constexpr uint32_t pKey = 0x70;
 
 // The real program on a private headless GNOME Shell, over native Wayland windows, with the
 // extension and Mutter telling it what XWayland cannot.

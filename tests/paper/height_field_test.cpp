@@ -15,9 +15,9 @@ namespace tessel {
 using namespace Qt::StringLiterals;
 namespace {
 
-constexpr int n = 256;
-constexpr float inf = std::numeric_limits<float>::infinity();
-constexpr float nan = std::numeric_limits<float>::quiet_NaN();
+constexpr int side = 256;
+constexpr float infinity = std::numeric_limits<float>::infinity();
+constexpr float notANumber = std::numeric_limits<float>::quiet_NaN();
 
 Recipe only(float Recipe::*weight, std::uint64_t seed = 1) {
     Recipe recipe;
@@ -39,8 +39,8 @@ double correlation(const std::vector<float>& a, const std::vector<float>& b) {
 
 TEST(HeightField, EveryBuiltInPaperIsNormalisedAndRepeatable) {
     for (const Paper& paper : Paper::builtIn()) {
-        const std::vector<float> field = heightField(paper.recipe, n);
-        ASSERT_EQ(field.size(), static_cast<std::size_t>(n * n));
+        const std::vector<float> field = heightField(paper.recipe, side);
+        ASSERT_EQ(field.size(), static_cast<std::size_t>(side * side));
         double sum = 0, squares = 0;
         for (float v : field) {
             sum += v;
@@ -50,15 +50,15 @@ TEST(HeightField, EveryBuiltInPaperIsNormalisedAndRepeatable) {
         EXPECT_NEAR(mean, 0, 1e-4) << paper.id.toStdString();
         EXPECT_NEAR(std::sqrt(squares / field.size() - mean * mean), 1, 1e-3)
             << paper.id.toStdString();
-        EXPECT_EQ(heightField(paper.recipe, n), field) << paper.id.toStdString();
+        EXPECT_EQ(heightField(paper.recipe, side), field) << paper.id.toStdString();
     }
 }
 
 TEST(HeightField, ChangingTheSeedChangesEveryRandomLayer) {
     for (float Recipe::*layer :
          {&Recipe::cloud, &Recipe::grain, &Recipe::tooth, &Recipe::fibres, &Recipe::flecks}) {
-        const std::vector<float> a = heightField(only(layer, 1), n);
-        const std::vector<float> b = heightField(only(layer, 2), n);
+        const std::vector<float> a = heightField(only(layer, 1), side);
+        const std::vector<float> b = heightField(only(layer, 2), side);
         EXPECT_LT(correlation(a, b), 0.5);
     }
 }
@@ -68,7 +68,7 @@ TEST(HeightField, TurningALayerOnShiftsTheNumbersOfLaterLayers) {
     Recipe both = grain;
     // Too faint to matter in itself; it only draws its numbers first.
     both.cloud = 1e-6f;
-    EXPECT_LT(correlation(heightField(grain, n), heightField(both, n)), 0.5);
+    EXPECT_LT(correlation(heightField(grain, side), heightField(both, side)), 0.5);
 }
 
 TEST(HeightField, NoLayerGivesAnAllZeroField) {
@@ -77,8 +77,8 @@ TEST(HeightField, NoLayerGivesAnAllZeroField) {
     patternWithoutAmount.pattern = Recipe::Pattern::graph;
     Recipe negative{-1, -1, -1, 24, -1, 0.5f, 60, 0.8f, -1, Recipe::Pattern::laid, -1, 0, 9};
     for (const Recipe& recipe : {none, patternWithoutAmount, negative}) {
-        const std::vector<float> field = heightField(recipe, n);
-        ASSERT_EQ(field.size(), static_cast<std::size_t>(n * n));
+        const std::vector<float> field = heightField(recipe, side);
+        ASSERT_EQ(field.size(), static_cast<std::size_t>(side * side));
         EXPECT_EQ(field, std::vector<float>(field.size(), 0.0f));
     }
     EXPECT_TRUE(heightField(none, 0).empty());
@@ -94,11 +94,11 @@ TEST(HeightField, CountsFibresAndFlecksPerTileArea) {
 
     Recipe hostile = kozo;
     hostile.fibreDensity = 1e9f;
-    hostile.flecks = inf;
+    hostile.flecks = infinity;
     EXPECT_EQ(fibreCount(hostile, 1024), 9000);
     EXPECT_EQ(fleckCount(hostile, 1024), 7000);
-    hostile.fibres = nan;
-    hostile.flecks = nan;
+    hostile.fibres = notANumber;
+    hostile.flecks = notANumber;
     EXPECT_EQ(fibreCount(hostile, 1024), 0);
     EXPECT_EQ(fleckCount(hostile, 1024), 0);
 }
@@ -107,14 +107,14 @@ TEST(HeightField, ToothSizesOutOfRangeActAsTheNearestCellSize) {
     Recipe tooth = only(&Recipe::tooth);
     const auto withSize = [&](float size) {
         tooth.toothSize = size;
-        return heightField(tooth, n);
+        return heightField(tooth, side);
     };
     const std::vector<float> smallest = withSize(2);
-    for (float size : {0.0f, 1.0f, 1.9f, -5.0f, nan, -inf}) {
+    for (float size : {0.0f, 1.0f, 1.9f, -5.0f, notANumber, -infinity}) {
         EXPECT_EQ(withSize(size), smallest) << size;
     }
-    const std::vector<float> oneCell = withSize(n);
-    for (float size : {1500.0f, 1e30f, inf}) {
+    const std::vector<float> oneCell = withSize(side);
+    for (float size : {1500.0f, 1e30f, infinity}) {
         EXPECT_EQ(withSize(size), oneCell) << size;
     }
 }
@@ -130,15 +130,20 @@ TEST(HeightField, HostileRecipesStillSynthesise) {
         return r;
     };
     std::vector<Recipe> hostile{
-        with(&Recipe::fibreDensity, 1e9f), with(&Recipe::flecks, 1e9f),
-        with(&Recipe::fibreLength, 1e12f), with(&Recipe::fibreLength, -1e12f),
-        with(&Recipe::fibreLength, nan),   with(&Recipe::fibreWidth, 1e30f),
-        with(&Recipe::fibreWidth, -3),     with(&Recipe::fibreWidth, nan),
-        with(&Recipe::toothSize, 0),       with(&Recipe::toothSize, 1e30f),
+        with(&Recipe::fibreDensity, 1e9f),
+        with(&Recipe::flecks, 1e9f),
+        with(&Recipe::fibreLength, 1e12f),
+        with(&Recipe::fibreLength, -1e12f),
+        with(&Recipe::fibreLength, notANumber),
+        with(&Recipe::fibreWidth, 1e30f),
+        with(&Recipe::fibreWidth, -3),
+        with(&Recipe::fibreWidth, notANumber),
+        with(&Recipe::toothSize, 0),
+        with(&Recipe::toothSize, 1e30f),
     };
     for (const auto& [x, pattern] : {std::pair{3e38f, Recipe::Pattern::linen},
-                                     {inf, Recipe::Pattern::graph},
-                                     {nan, Recipe::Pattern::laid}}) {
+                                     {infinity, Recipe::Pattern::graph},
+                                     {notANumber, Recipe::Pattern::laid}}) {
         hostile.push_back({x, x, x, x, x, x, x, x, x, pattern, x, x, 5});
     }
     Recipe longAndWide = with(&Recipe::fibreDensity, 1e9f);
@@ -146,8 +151,8 @@ TEST(HeightField, HostileRecipesStillSynthesise) {
     longAndWide.fibreWidth = 1e30f;
     hostile.push_back(longAndWide);
     for (const Recipe& recipe : hostile) {
-        const std::vector<float> field = heightField(recipe, n);
-        ASSERT_EQ(field.size(), static_cast<std::size_t>(n * n));
+        const std::vector<float> field = heightField(recipe, side);
+        ASSERT_EQ(field.size(), static_cast<std::size_t>(side * side));
         EXPECT_TRUE(test::allFinite(field));
     }
 }

@@ -10,11 +10,11 @@
 namespace tessel {
 namespace {
 
-using namespace Qt::StringLiterals;
+using test::pKey;
+using test::shiftKey;
+using test::superKey;
 
-constexpr uint32_t superKey = 0xffeb;
-constexpr uint32_t shiftKey = 0xffe1;
-constexpr uint32_t pKey = 0x70;
+using namespace Qt::StringLiterals;
 
 // The platform in this process, told by Tessel's extension in a real GNOME Shell what XWayland
 // cannot tell: the focused native window, the running apps, the pointer and hot keys.

@@ -9,8 +9,8 @@ namespace tessel {
 
 namespace {
 
-const QString service = QStringLiteral("org.freedesktop.UPower");
-const QString path = QStringLiteral("/org/freedesktop/UPower");
+const QString upowerService = QStringLiteral("org.freedesktop.UPower");
+const QString upowerPath = QStringLiteral("/org/freedesktop/UPower");
 const QString propertiesInterface = QStringLiteral("org.freedesktop.DBus.Properties");
 
 QByteArray readTrimmed(const QString& file) {
@@ -27,8 +27,8 @@ PowerSource::PowerSource(QDBusConnection bus, QString powerSupplies)
         return;
     }
     // Any sender, as a named one is looked up asynchronously and early changes would be lost.
-    m_bus.connect(QString(), path, propertiesInterface, QStringLiteral("PropertiesChanged"), this,
-                  SLOT(propertiesChanged(QString, QVariantMap, QStringList)));
+    m_bus.connect(QString(), upowerPath, propertiesInterface, QStringLiteral("PropertiesChanged"),
+                  this, SLOT(propertiesChanged(QString, QVariantMap, QStringList)));
     m_upower = readUPower();
 }
 
@@ -38,7 +38,7 @@ bool PowerSource::onBattery() const {
 
 void PowerSource::propertiesChanged(const QString& interface, const QVariantMap& values,
                                     const QStringList& invalidated) {
-    if (interface != service) {
+    if (interface != upowerService) {
         return;
     }
     std::optional<bool> value = m_upower;
@@ -58,8 +58,8 @@ void PowerSource::propertiesChanged(const QString& interface, const QVariantMap&
 
 std::optional<bool> PowerSource::readUPower() const {
     const std::optional<QVariant> value =
-        dbusCall(m_bus, service, path, propertiesInterface, QStringLiteral("Get"),
-                 {service, QStringLiteral("OnBattery")});
+        dbusCall(m_bus, upowerService, upowerPath, propertiesInterface, QStringLiteral("Get"),
+                 {upowerService, QStringLiteral("OnBattery")});
     if (!value || value->metaType() != QMetaType::fromType<bool>()) {
         return std::nullopt;
     }

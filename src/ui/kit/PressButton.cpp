@@ -11,7 +11,7 @@ namespace tessel {
 
 namespace {
 
-constexpr QSize textPadding(44, 18);
+constexpr QSize pressTextPadding(44, 18);
 // The outline and the face change under the pointer.
 constexpr qreal outline = 0.18;
 constexpr qreal hoveredOutline = 0.35;
@@ -31,8 +31,8 @@ PressButton::PressButton(const QString& text, Kind kind, QWidget* parent)
 }
 
 QSize PressButton::sizeHint() const {
-    return {fontMetrics().horizontalAdvance(text()) + textPadding.width(),
-            fontMetrics().height() + textPadding.height()};
+    return {fontMetrics().horizontalAdvance(text()) + pressTextPadding.width(),
+            fontMetrics().height() + pressTextPadding.height()};
 }
 
 void PressButton::paintEvent(QPaintEvent*) {

@@ -12,8 +12,8 @@ namespace {
 
 constexpr qreal glyphSize = 13;
 constexpr qreal glyphGap = metrics::smallGap;
-constexpr int textPadding = 40;
-constexpr int buttonHeight = 30;
+constexpr int segmentTextPadding = 40;
+constexpr int segmentHeight = 30;
 constexpr qreal focusInset = 3;
 constexpr qreal focusRadius = 6;
 
@@ -31,7 +31,7 @@ SegmentButton::SegmentButton(const QString& text, Glyph glyph, QWidget* parent)
 }
 
 QSize SegmentButton::sizeHint() const {
-    return {fontMetrics().horizontalAdvance(text()) + textPadding, buttonHeight};
+    return {fontMetrics().horizontalAdvance(text()) + segmentTextPadding, segmentHeight};
 }
 
 // The switch sets which half is chosen.

@@ -12,8 +12,8 @@ namespace tessel {
 namespace {
 
 constexpr int chipHeight = 28;
-constexpr qreal glyphSize = 13;
-constexpr qreal glyphGap = metrics::smallGap;
+constexpr qreal chipGlyphSize = 13;
+constexpr qreal chipGlyphGap = metrics::smallGap;
 constexpr int textPadding = 24;
 // An unchecked chip is outlined, firmer under the pointer; a checked one is filled.
 constexpr qreal outline = 0.1;
@@ -36,7 +36,7 @@ ToolChip::ToolChip(const QString& title, Glyph glyph, QWidget* parent)
 
 QSize ToolChip::sizeHint() const {
     const int content =
-        static_cast<int>(glyphSize + glyphGap) + fontMetrics().horizontalAdvance(text());
+        static_cast<int>(chipGlyphSize + chipGlyphGap) + fontMetrics().horizontalAdvance(text());
     return {content + textPadding, chipHeight};
 }
 
@@ -55,13 +55,14 @@ void ToolChip::paintEvent(QPaintEvent*) {
 
     const QColor ink = on ? withAlpha(tones.primary, checkedInk) : tones.secondary;
     const qreal textWidth = fontMetrics().horizontalAdvance(text());
-    const qreal left = bounds.center().x() - (glyphSize + glyphGap + textWidth) / 2;
+    const qreal left = bounds.center().x() - (chipGlyphSize + chipGlyphGap + textWidth) / 2;
     drawGlyph(painter, m_glyph,
-              QRectF(left, bounds.center().y() - glyphSize / 2, glyphSize, glyphSize), ink);
+              QRectF(left, bounds.center().y() - chipGlyphSize / 2, chipGlyphSize, chipGlyphSize),
+              ink);
     painter.setPen(ink);
     painter.setFont(font());
-    painter.drawText(QRectF(left + glyphSize + glyphGap, bounds.top(), textWidth + metrics::hairGap,
-                            bounds.height()),
+    painter.drawText(QRectF(left + chipGlyphSize + chipGlyphGap, bounds.top(),
+                            textWidth + metrics::hairGap, bounds.height()),
                      Qt::AlignLeft | Qt::AlignVCenter, text());
 }
 

@@ -14,7 +14,7 @@ namespace tessel {
 
 namespace {
 
-constexpr int iconSize = 24;
+constexpr int chooserIconSize = 24;
 constexpr QSize startSize(360, 440);
 
 } // namespace
@@ -28,13 +28,13 @@ AppChooser::AppChooser(const QList<InstalledApp>& apps, QWidget* parent)
     m_search->setPlaceholderText(QStringLiteral("Search apps"));
     m_search->setAccessibleName(QStringLiteral("Search apps"));
     m_search->setClearButtonEnabled(true);
-    m_list->setIconSize(QSize(iconSize, iconSize));
+    m_list->setIconSize(QSize(chooserIconSize, chooserIconSize));
     m_list->setUniformItemSizes(true);
     for (const InstalledApp& app : apps) {
         auto* item = new QListWidgetItem(app.name, m_list);
         item->setData(Qt::UserRole, app.id);
         item->setToolTip(plainToolTip(app.id));
-        item->setIcon(QIcon(appIcon(app.icon, iconSize, devicePixelRatioF())));
+        item->setIcon(QIcon(appIcon(app.icon, chooserIconSize, devicePixelRatioF())));
     }
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Cancel);

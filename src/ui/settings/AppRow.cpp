@@ -18,8 +18,8 @@ namespace tessel {
 
 namespace {
 
-constexpr int iconSize = 20;
-constexpr int rowHeight = 36;
+constexpr int appIconSize = 20;
+constexpr int appRowHeight = 36;
 constexpr int columnGap = 10;
 // A symbol in place of a missing app icon is drawn a little smaller, to match its weight.
 constexpr int symbolShrink = 2;
@@ -44,10 +44,10 @@ AppRow::AppRow(const Platform& platform, const QString& appId, QWidget* parent)
     const std::optional<InstalledApp> app = platform.installedApp(appId);
     m_installed = app.has_value();
     m_icon = app ? app->icon : QString();
-    setMinimumHeight(rowHeight);
+    setMinimumHeight(appRowHeight);
     m_layout->setContentsMargins(0, metrics::hairGap, 0, metrics::hairGap);
     m_layout->setSpacing(columnGap);
-    m_picture->setFixedSize(iconSize, iconSize);
+    m_picture->setFixedSize(appIconSize, appIconSize);
     m_layout->addWidget(m_picture);
 
     auto* names = new QVBoxLayout;
@@ -86,11 +86,11 @@ void AppRow::changeEvent(QEvent* event) {
 void AppRow::paintSymbols() {
     const Tones tones = Tones::of(palette());
     const qreal ratio = devicePixelRatioF();
-    QPixmap picture = appIcon(m_icon, iconSize, ratio);
+    QPixmap picture = appIcon(m_icon, appIconSize, ratio);
     if (picture.isNull()) {
-        picture =
-            symbol(QStringLiteral("application-x-executable-symbolic"),
-                   m_installed ? tones.secondary : tones.tertiary, iconSize - symbolShrink, ratio);
+        picture = symbol(QStringLiteral("application-x-executable-symbolic"),
+                         m_installed ? tones.secondary : tones.tertiary, appIconSize - symbolShrink,
+                         ratio);
     }
     m_picture->setPixmap(picture);
     m_picture->setAlignment(Qt::AlignCenter);

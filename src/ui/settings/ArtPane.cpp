@@ -20,7 +20,7 @@ namespace tessel {
 
 namespace {
 
-constexpr int pickerWidth = 140;
+constexpr int artPickerWidth = 140;
 
 } // namespace
 
@@ -43,7 +43,7 @@ void ArtPane::addIdleSection() {
         [](const Settings& s) { return s.art.enabled; },
         [](Settings& s, bool on) { s.art.enabled = on; });
     auto* after = new QComboBox;
-    after->setMinimumWidth(pickerWidth);
+    after->setMinimumWidth(artPickerWidth);
     // An idle time set outside Settings joins the list where it falls, rather than being
     // rounded to a neighbour the user never chose.
     m_binder->choice(

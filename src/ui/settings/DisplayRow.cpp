@@ -20,8 +20,8 @@ namespace {
 
 constexpr int symbolSize = 20;
 constexpr int symbolColumn = 30;
-constexpr int pickerWidth = 170;
-constexpr int rowHeight = 44;
+constexpr int displayPickerWidth = 170;
+constexpr int displayRowHeight = 44;
 
 QString pixelSize(const ScreenInfo& screen) {
     const QSize pixels = (screen.frame.size() * screen.devicePixelRatio).toSize();
@@ -38,7 +38,7 @@ DisplayRow::DisplayRow(const ScreenInfo& screen, bool first, QWidget* parent)
     , m_picture(new QLabel)
     , m_picker(new PaperPicker({QStringLiteral("Day / Night paper")}))
     , m_toggle(new Toggle) {
-    setMinimumHeight(rowHeight);
+    setMinimumHeight(displayRowHeight);
     m_picture->setFixedWidth(symbolColumn);
     m_picture->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     auto* names = new QVBoxLayout;
@@ -49,7 +49,7 @@ DisplayRow::DisplayRow(const ScreenInfo& screen, bool first, QWidget* parent)
     size->setForegroundRole(QPalette::PlaceholderText);
     names->addWidget(size);
 
-    m_picker->setFixedWidth(pickerWidth);
+    m_picker->setFixedWidth(displayPickerWidth);
     m_picker->setAccessibleName(QStringLiteral("Paper on %1").arg(screen.name));
     m_toggle->setAccessibleName(QStringLiteral("Paper on %1 on or off").arg(screen.name));
     auto* row = new QHBoxLayout(this);

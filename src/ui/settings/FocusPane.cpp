@@ -17,18 +17,18 @@ namespace tessel {
 
 namespace {
 
-constexpr int sliderWidth = 240;
-constexpr int pickerWidth = 190;
+constexpr int focusSliderWidth = 240;
+constexpr int focusPickerWidth = 190;
 
 FloatSlider* slider(SettingRange<double> range) {
     auto* slider = new FloatSlider(range.lowest, range.highest);
-    slider->setFixedWidth(sliderWidth);
+    slider->setFixedWidth(focusSliderWidth);
     return slider;
 }
 
 QComboBox* picker() {
     auto* box = new QComboBox;
-    box->setMinimumWidth(pickerWidth);
+    box->setMinimumWidth(focusPickerWidth);
     return box;
 }
 

@@ -12,7 +12,7 @@ namespace tessel {
 namespace {
 
 constexpr qreal chevronSize = 12;
-constexpr int rowHeight = 30;
+constexpr int foldRowHeight = 30;
 
 } // namespace
 
@@ -28,7 +28,7 @@ FoldButton::FoldButton(QWidget* parent)
 
 QSize FoldButton::sizeHint() const {
     const int textWidth = fontMetrics().horizontalAdvance(text());
-    return {static_cast<int>(chevronSize) + metrics::smallGap + textWidth, rowHeight};
+    return {static_cast<int>(chevronSize) + metrics::smallGap + textWidth, foldRowHeight};
 }
 
 void FoldButton::paintEvent(QPaintEvent*) {

@@ -18,7 +18,7 @@ namespace tessel {
 
 namespace {
 
-constexpr int pickerWidth = 200;
+constexpr int generalPickerWidth = 200;
 constexpr qreal unavailableOpacity = 0.45;
 
 QString dayNightLabel(int mode) {
@@ -58,7 +58,7 @@ void GeneralPane::addPaperSection() {
 void GeneralPane::addAppearanceSection() {
     FormSection* section = addSection();
     auto* follow = new QComboBox;
-    follow->setMinimumWidth(pickerWidth);
+    follow->setMinimumWidth(generalPickerWidth);
     m_binder->choice(
         follow,
         {static_cast<int>(Settings::DayNight::system),

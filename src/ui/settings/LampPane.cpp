@@ -13,7 +13,7 @@ namespace tessel {
 namespace {
 
 constexpr int cardGap = 12;
-constexpr int sliderWidth = 260;
+constexpr int lampSliderWidth = 260;
 
 } // namespace
 
@@ -22,7 +22,7 @@ LampPane::LampPane(SettingsContext& context, QWidget* parent)
     , m_binder(new SettingsBinder(context.store, this))
     , m_strength(new FloatSlider(limits::lampStrength.lowest, limits::lampStrength.highest)) {
     addWidget(cardGrid());
-    m_strength->setFixedWidth(sliderWidth);
+    m_strength->setFixedWidth(lampSliderWidth);
     addSection()->addRow(QStringLiteral("Strength"), m_strength);
     m_binder->slider(
         m_strength, [](const Settings& s) { return s.lamp.strength; },

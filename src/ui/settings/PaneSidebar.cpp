@@ -12,7 +12,7 @@ namespace tessel {
 
 namespace {
 
-constexpr int rowHeight = 32;
+constexpr int sidebarRowHeight = 32;
 constexpr int symbolSize = metrics::symbolSize;
 // A row's fill stands in from the sidebar's sides; the symbol and the text stand in from it.
 constexpr int rowInset = 8;
@@ -26,7 +26,7 @@ public:
     using QStyledItemDelegate::QStyledItemDelegate;
 
     QSize sizeHint(const QStyleOptionViewItem&, const QModelIndex&) const override {
-        return {PaneSidebar::width - 2 * rowInset, rowHeight};
+        return {PaneSidebar::width - 2 * rowInset, sidebarRowHeight};
     }
 
     void paint(QPainter* painter, const QStyleOptionViewItem& option,

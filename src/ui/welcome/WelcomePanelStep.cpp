@@ -14,9 +14,9 @@ namespace tessel {
 namespace {
 
 constexpr QSize pictureSize(28, 32);
-constexpr qreal leadText = 13.5;
+constexpr qreal panelLeadText = 13.5;
 constexpr int pictureGap = 26;
-constexpr int buttonGap = 36;
+constexpr int panelButtonGap = 36;
 
 QString whereInThePanel(IconPlace place) {
     switch (place) {
@@ -41,7 +41,7 @@ WelcomePanelStep::WelcomePanelStep(QWidget* parent)
     : QWidget(parent)
     , m_picture(new QLabel(this))
     , m_title(welcomeTitle({}, welcome::stepTitle, 0, this))
-    , m_text(welcomeText({}, leadText, this))
+    , m_text(welcomeText({}, panelLeadText, this))
     , m_openSettings(
           new PressButton(QStringLiteral("Open Settings"), PressButton::Kind::plain, this))
     , m_start(new PressButton(QStringLiteral("Start Using Tessel"), PressButton::Kind::prominent,
@@ -67,7 +67,7 @@ WelcomePanelStep::WelcomePanelStep(QWidget* parent)
     column->addWidget(m_title);
     column->addSpacing(metrics::wideGap);
     column->addWidget(m_text);
-    column->addSpacing(buttonGap);
+    column->addSpacing(panelButtonGap);
     column->addLayout(buttons);
     column->addStretch(welcome::spaceBelow);
     setPlace(IconPlace::panel);

@@ -24,14 +24,14 @@ constexpr int sideMargin = 40;
 constexpr int topMargin = 40;
 constexpr int bottomMargin = 32;
 constexpr int rulerGap = 26;
-constexpr qreal leadText = 13;
+constexpr qreal paperLeadText = 13;
 
 } // namespace
 
 WelcomePaperStep::WelcomePaperStep(Store& store, bool night, const Texts& texts, QWidget* parent)
     : QWidget(parent)
     , m_store(store)
-    , m_text(welcomeText(texts.text, leadText, this, true))
+    , m_text(welcomeText(texts.text, paperLeadText, this, true))
     , m_sheet(new LitPaper(this))
     , m_grid(new PaperGrid(this))
     , m_ruler(new WeightRuler(this))
