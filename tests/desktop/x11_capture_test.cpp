@@ -11,7 +11,7 @@ namespace tessel {
 using namespace Qt::StringLiterals;
 namespace {
 
-using test::WindowSpec;
+using test::WindowTraits;
 
 constexpr QSize sampleSize(32, 20);
 
@@ -28,7 +28,7 @@ double meanGrey(const QImage& image, QRect area = {}) {
     return sum / (area.width() * area.height());
 }
 
-WindowSpec fullScreen(QColor colour, QRect geometry = test::TestDesktop::screen) {
+WindowTraits fullScreen(QColor colour, QRect geometry = test::TestDesktop::screen) {
     return {.geometry = geometry, .colour = colour, .overrideRedirect = true};
 }
 

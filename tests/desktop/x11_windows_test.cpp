@@ -12,9 +12,9 @@ namespace tessel {
 using namespace Qt::StringLiterals;
 namespace {
 
-using test::WindowSpec;
+using test::WindowTraits;
 
-WindowSpec app(const QByteArray& className, uint32_t pid) {
+WindowTraits app(const QByteArray& className, uint32_t pid) {
     return {.wmInstance = className.toLower(), .wmClass = className, .pid = pid};
 }
 
@@ -67,12 +67,12 @@ protected:
 
 TEST_F(X11Windows, FrontAppFollowsActivationThroughTheIdFallbacks) {
     const auto own = static_cast<qint32>(getpid());
-    WindowSpec gtk = app("Thing", 4001);
+    WindowTraits gtk = app("Thing", 4001);
     gtk.gtkApplicationId = "org.example.Thing";
-    WindowSpec ours = app("SomethingElse", own);
+    WindowTraits ours = app("SomethingElse", own);
     ours.gtkApplicationId = "org.example.Pretender";
     const struct {
-        WindowSpec window;
+        WindowTraits window;
         AppInfo reported;
     } cases[] = {
         {gtk, {u"org.example.Thing"_s, 4001, u"Thing"_s}},
@@ -99,11 +99,11 @@ TEST_F(X11Windows, RunningAppsAreTheClientListGroupedByApp) {
 }
 
 TEST_F(X11Windows, FrontWindowRectIsTheAppsTopmostNormalFrame) {
-    WindowSpec lower = app("PlainEditor", 4300);
+    WindowTraits lower = app("PlainEditor", 4300);
     lower.geometry = QRect(50, 60, 300, 200);
-    WindowSpec upper = lower;
+    WindowTraits upper = lower;
     upper.geometry = QRect(500, 400, 640, 480);
-    WindowSpec dialog = lower;
+    WindowTraits dialog = lower;
     dialog.geometry = QRect(900, 100, 200, 100);
     dialog.windowTypes = {"_NET_WM_WINDOW_TYPE_DIALOG"};
 
@@ -121,7 +121,7 @@ TEST_F(X11Windows, FrontWindowRectIsTheAppsTopmostNormalFrame) {
     EXPECT_FALSE(platform->frontWindowRect(std::nullopt).has_value());
 
     // A small palette above it does not count as the window being read.
-    WindowSpec palette = lower;
+    WindowTraits palette = lower;
     palette.geometry = QRect(700, 100, 20, 20);
     desktop.activate(desktop.openWindow(palette));
     EXPECT_EQ(platform->frontWindowRect(4300), yUpFrame(upperWindow));
@@ -147,10 +147,10 @@ TEST_F(X11Windows, TheActiveWindowIsTheFrontOneByItsTypeAndProcess) {
     for (const auto& row : rows) {
         SCOPED_TRACE(row.types.empty() ? "no type" : row.types.back().constData());
         SCOPED_TRACE(row.pid ? "a process" : "no process");
-        WindowSpec spec = app("PlainEditor", 0);
-        spec.pid = row.pid;
-        spec.windowTypes = row.types;
-        const uint32_t window = desktop.openWindow(spec);
+        WindowTraits editor = app("PlainEditor", 0);
+        editor.pid = row.pid;
+        editor.windowTypes = row.types;
+        const uint32_t window = desktop.openWindow(editor);
         desktop.activate(window);
         const auto expected = row.front ? std::optional(yUpFrame(window)) : std::nullopt;
         EXPECT_TRUE(waitFor([&] { return platform->frontWindowRect(row.asked) == expected; }));

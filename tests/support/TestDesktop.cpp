@@ -143,7 +143,7 @@ std::optional<QString> xdotool(const QStringList& arguments) {
     return output ? std::optional(QString::fromUtf8(*output).trimmed()) : std::nullopt;
 }
 
-uint32_t TestDesktop::openWindow(const WindowSpec& wanted) {
+uint32_t TestDesktop::openWindow(const WindowTraits& wanted) {
     const xcb_screen_t* root = xcb_setup_roots_iterator(xcb_get_setup(m_connection)).data;
     const xcb_window_t window = xcb_generate_id(m_connection);
     uint8_t depth = XCB_COPY_FROM_PARENT;

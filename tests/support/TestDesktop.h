@@ -13,7 +13,7 @@ struct xcb_connection_t;
 namespace tessel::test {
 
 // A plain client window: a solid colour and the properties that name an app.
-struct WindowSpec {
+struct WindowTraits {
     QRect geometry{100, 100, 400, 300};
     QColor colour = Qt::white;
     QByteArray wmInstance = {};
@@ -45,7 +45,7 @@ public:
     void stopCompositor();
 
     // Maps the window and waits until it is viewable and, unless override-redirect, managed.
-    uint32_t openWindow(const WindowSpec& wanted);
+    uint32_t openWindow(const WindowTraits& wanted);
     void closeAllWindows();
     // The window's frame as the window manager reports it (_NET_FRAME_EXTENTS around it).
     QRect frameGeometry(uint32_t window) const;
