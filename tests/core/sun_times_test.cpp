@@ -60,25 +60,22 @@ TEST(InSchedule, SunsetToSunriseIsTheLocalNight) {
         const char* zone;
         std::optional<double> latitude;
         std::optional<double> longitude;
-        int hour;
-        bool inside;
-    } rows[] = {
-        {"Pacific/Auckland", -36.85, 174.76, 23, true},
-        {"Pacific/Auckland", -36.85, 174.76, 5, true},
-        {"Pacific/Auckland", -36.85, 174.76, 12, false},
-        {"Pacific/Honolulu", 21.3, -157.86, 22, true},
-        {"Pacific/Honolulu", 21.3, -157.86, 13, false},
-        {"UTC", {}, {}, 12, true},
-        {"UTC", 78, {}, 12, true},
-        {"UTC", 78, 15, 12, true},
-        {"UTC", 51.5, 15, 12, false},
+        std::vector<std::pair<int, bool>> insideAtHour;
+    } places[] = {
+        {"Pacific/Auckland", -36.85, 174.76, {{23, true}, {5, true}, {12, false}}},
+        {"Pacific/Honolulu", 21.3, -157.86, {{22, true}, {13, false}}},
+        {"UTC", {}, {}, {{12, true}}},
+        {"UTC", 78, {}, {{12, true}}},
+        {"UTC", 78, 15, {{12, true}}},
+        {"UTC", 51.5, 15, {{12, false}}},
     };
-    for (const auto& row : rows) {
-        const QTimeZone zone(row.zone);
-        const Schedule night{Schedule::Mode::sunsetToSunrise, {}, row.latitude, row.longitude};
-        EXPECT_EQ(inSchedule(night, QDateTime(QDate(2024, 6, 21), QTime(row.hour, 0), zone), zone),
-                  row.inside)
-            << row.zone << " " << row.hour;
+    for (const auto& place : places) {
+        const QTimeZone zone(place.zone);
+        const Schedule night{Schedule::Mode::sunsetToSunrise, {}, place.latitude, place.longitude};
+        for (const auto& [hour, inside] : place.insideAtHour) {
+            const QDateTime at(QDate(2024, 6, 21), QTime(hour, 0), zone);
+            EXPECT_EQ(inSchedule(night, at, zone), inside) << place.zone << " " << hour;
+        }
     }
 }
 

@@ -4,6 +4,7 @@
 #include "studio/PaperFile.h"
 #include "studio/Studio.h"
 #include "studio/StudioPane.h"
+#include "support/Files.h"
 #include "ui/UiTest.h"
 #include "ui/kit/WarningLabel.h"
 
@@ -60,11 +61,8 @@ protected:
     }
 
     QString writeFile(const QString& fileName, const QByteArray& bytes) const {
-        const QString path = dir.filePath(fileName);
-        QFile file(path);
-        file.open(QIODevice::WriteOnly);
-        file.write(bytes);
-        return path;
+        EXPECT_TRUE(test::writeFile(dir.filePath(fileName), bytes));
+        return dir.filePath(fileName);
     }
 
     const QList<CustomPaper>& customPapers() const { return store->settings().customPapers; }
@@ -109,9 +107,7 @@ TEST_F(StudioTest, AnEmptyNameSavesAsMyPaperExportsAsTypedAndNamesSaveCleaned) {
     nextPath = dir.filePath(u"out.tessel"_s);
     click(u"Export..."_s);
     EXPECT_EQ(suggestedName, u"Paper.tessel"_s);
-    QFile written(nextPath);
-    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
-    EXPECT_TRUE(written.readAll().contains(R"("name":"")"));
+    EXPECT_TRUE(test::readFile(nextPath).contains(R"("name":"")"));
 
     studio().setName(u" Two\nlines\u202E "_s);
     click(u"Save Changes"_s);
