@@ -14,7 +14,7 @@ public:
     }
 };
 
-class Presenter : public ::testing::Test {
+class Presenter : public MachineTest {
 protected:
     Presenter() {
         platform.setScreens({screen(u"A"_s), screen(u"B"_s, {1440, 0, 1920, 1080})});
@@ -27,8 +27,6 @@ protected:
                        [this] { ++dismissals; }, fadeIn);
     }
 
-    QTemporaryDir dir;
-    FakePlatform platform{dir.path()};
     MomentPresenter presenter{platform};
     int dismissals = 0;
 };
@@ -53,15 +51,6 @@ TEST_F(Presenter, ASecondShowChangesNothing) {
     EXPECT_EQ(presenter.windows().size(), 2U);
     EXPECT_EQ(presenter.windows()[0].get(), first);
     EXPECT_EQ(presenter.previousApp(), app(u"org.gnome.TextEditor"_s, 42));
-}
-
-TEST_F(Presenter, DismissesOncePerClickOrKey) {
-    show();
-    QWindow* window = presenter.windows()[1].get();
-    QTest::mouseClick(window, Qt::LeftButton);
-    QTest::keyClick(window, Qt::Key_Escape);
-    QTest::keyClick(window, Qt::Key_A);
-    EXPECT_EQ(dismissals, 3);
 }
 
 TEST_F(Presenter, HidingGivesTheFocusBackToThePreviousApp) {

@@ -32,11 +32,7 @@ int marks(const QImage& image, QRect area, QColor colour) {
     return count;
 }
 
-class Views : public ::testing::Test {
-protected:
-    QTemporaryDir dir;
-    FakePlatform platform{dir.path()};
-};
+using Views = MachineTest;
 
 TEST(RestCue, AlternatesEveryFourSecondsFromTheStart) {
     QStringList cues;

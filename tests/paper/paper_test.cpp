@@ -26,7 +26,6 @@ TEST(PaperFind, FindsBuiltInsAndFallsBackToKozo) {
     const Paper graph = Paper::find(u"graph"_s, {});
     EXPECT_EQ(graph.name, u"Graph"_s);
     EXPECT_EQ(graph.recipe.pattern, Recipe::Pattern::graph);
-    EXPECT_EQ(graph.recipe.warmth, -0.2f);
 
     const Paper unknown = Paper::find(u"vellum"_s, {});
     EXPECT_EQ(unknown.id, u"kozo"_s);

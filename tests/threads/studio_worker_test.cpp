@@ -21,6 +21,7 @@ protected:
 // last recipe's preview may show.
 TEST_F(StudioWorker, ABurstOfChangesShowsThePreviewOfTheLastRecipe) {
     Studio studio(*store);
+    QSignalSpy started(&studio, &Studio::synthesisStarted);
     studio.schedulePreview();
     ASSERT_TRUE(waitFor([&] { return studio.preview().has_value(); }));
     Recipe recipe = studio.recipe();
@@ -28,8 +29,9 @@ TEST_F(StudioWorker, ABurstOfChangesShowsThePreviewOfTheLastRecipe) {
         recipe.grain = static_cast<float>(step) / 30;
         studio.setRecipe(recipe);
         if (step % 10 == 0) {
-            // Long enough for a job to start, so that older jobs finish during newer ones.
-            waitFor([] { return false; }, 100ms);
+            // A job starts, so that older jobs finish during newer ones.
+            const qsizetype before = started.count();
+            ASSERT_TRUE(waitFor([&] { return started.count() > before; }));
         }
     }
     const QImage expected = previewOf(recipe);
