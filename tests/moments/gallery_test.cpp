@@ -92,8 +92,7 @@ TEST(Caption, JoinsArtistAndDateLeavingOutEmptyOnes) {
 TEST(Layout, ScalesWithTheScreenWidth) {
     const ArtLayout retina = artLayout({2880, 1800}, 1, gallery::collection("ukiyoe"));
     EXPECT_DOUBLE_EQ(retina.scale, 2);
-    EXPECT_DOUBLE_EQ(retina.picture.height(), 1224);
-    EXPECT_DOUBLE_EQ(retina.picture.width(), 1224);
+    EXPECT_EQ(retina.picture, QSizeF(1224, 1224));
     EXPECT_DOUBLE_EQ(retina.mat, 128);
     EXPECT_DOUBLE_EQ(retina.frame, 20);
     EXPECT_DOUBLE_EQ(retina.framed.width(), 1224 + 2 * 148);

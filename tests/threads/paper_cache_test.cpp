@@ -58,7 +58,6 @@ TEST(PaperCacheTiles, PastTwoTilesTheLeastRecentlyUsedGoes) {
     for (const int gsm : {60, 61, 60, 62}) {
         shaded.insert(gsm, shadedTile(cache, kozo, gsm).cacheKey());
     }
-    EXPECT_EQ(cache.tileCount(), 2);
     EXPECT_EQ(cache.tile(kozo, 60, false)->cacheKey(), shaded.value(60)) << "used again: kept";
     EXPECT_NE(shadedTile(cache, kozo, 61).cacheKey(), shaded.value(61)) << "oldest: shaded anew";
 }
