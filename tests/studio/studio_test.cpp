@@ -76,20 +76,18 @@ TEST_F(StudioTest, SavingABuiltInMakesOneCustomPaperThatLaterSavesReplace) {
     startFrom(u"Felt"_s);
     EXPECT_EQ(studio().name(), u"My Felt"_s);
     EXPECT_FALSE(studio().editing());
-    EXPECT_EQ(studio().recipe(), Paper::find(u"felt"_s, {}).recipe);
     EXPECT_FALSE(named(*pane, u"Delete"_s)->isVisibleTo(pane.get()));
 
     click(u"Save Paper"_s);
     ASSERT_EQ(customPapers().size(), 1);
     const QString id = customPapers()[0].id;
-    EXPECT_EQ(customPapers()[0].name, u"My Felt"_s);
+    const Recipe felt = Paper::find(u"felt"_s, {}).recipe;
+    EXPECT_EQ(customPapers()[0], (CustomPaper{id, u"My Felt"_s, felt}));
     EXPECT_TRUE(studio().saved());
 
     typeName(u"Evening"_s);
     click(u"Save Changes"_s);
-    ASSERT_EQ(customPapers().size(), 1);
-    EXPECT_EQ(customPapers()[0].id, id);
-    EXPECT_EQ(customPapers()[0].name, u"Evening"_s);
+    EXPECT_EQ(customPapers(), QList<CustomPaper>({{id, u"Evening"_s, felt}}));
     EXPECT_TRUE(named(*pane, u"Delete"_s)->isVisibleTo(pane.get()));
     EXPECT_TRUE(waitFor([this] { return !studio().saved(); }));
 
