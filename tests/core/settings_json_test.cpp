@@ -57,12 +57,9 @@ TEST(SettingsReader, NestedRecordsAreStrictAndFallBackWhole) {
 }
 
 Json paperJson(const char* id, const char* pattern) {
-    return Json::parse(QStringLiteral(R"({"id": "%1", "name": "%1", "recipe": {"cloud": 1,
-        "grain": 1, "tooth": 0, "toothSize": 24, "fibres": 0, "fibreDensity": 0,
-        "fibreLength": 60, "fibreWidth": 0.8, "flecks": 0, "pattern": "%2",
-        "patternAmount": 0, "warmth": 0, "seed": 5}})")
-                           .arg(QLatin1String(id), QLatin1String(pattern))
-                           .toStdString());
+    Json paper = toJson(CustomPaper{QString::fromLatin1(id), QString::fromLatin1(id), Recipe{}});
+    paper["recipe"]["pattern"] = pattern;
+    return paper;
 }
 
 // A newer version's document: what this one cannot read survives every save unchanged.
