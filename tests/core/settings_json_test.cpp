@@ -15,13 +15,11 @@ Settings read(const char* text) {
     return settings.value_or(Settings{});
 }
 
-TEST(SettingsReader, FailsOnlyWhenTheDocumentIsNotAnObject) {
+// The reader fails only when the document is not an object.
+TEST(SettingsReader, OneBadFieldKeepsItsDefaultAndSparesTheOthers) {
     EXPECT_FALSE(settingsFromJson(Json::array()));
     EXPECT_FALSE(settingsFromJson(Json("settings")));
     EXPECT_EQ(read("{}"), Settings{});
-}
-
-TEST(SettingsReader, OneBadFieldKeepsItsDefaultAndSparesTheOthers) {
     Settings expected;
     expected.enabled = false;
     expected.kept.keys = {{"rulerHeight", R"("tall")"}};
