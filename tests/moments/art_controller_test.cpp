@@ -165,5 +165,27 @@ TEST_F(Art, AnEmptyListShowsNothing) {
     EXPECT_FALSE(showing());
 }
 
+// A picture whole to look at but broken inside is chosen first and passed over as it fails to
+// read; a folder that is gone leaves the paintings.
+TEST_F(Art, OnlyMineChosenHangsTheFolderSkippingWhatDoesNotReadOrElseThePaintings) {
+    QTemporaryDir pictures;
+    QImage picture(64, 48, QImage::Format_RGB32);
+    picture.fill(Qt::green);
+    const QString green = pictures.filePath(u"green.jpg"_s);
+    const QString broken = pictures.filePath(u"broken.png"_s);
+    ASSERT_TRUE(picture.save(green) && picture.save(broken));
+    QByteArray bytes = test::readFile(broken);
+    bytes[bytes.indexOf("IDAT") + 10] = char(bytes[bytes.indexOf("IDAT") + 10] ^ 0x55);
+    ASSERT_TRUE(test::writeFile(broken, bytes));
+    startWith(threeCollections, [](qsizetype) { return 0; });
+    edit([&](Settings& s) {
+        s.art.collections = {u"mine"_s};
+        s.art.folder = pictures.path();
+    });
+    EXPECT_EQ(showAndDismiss(2), QStringList({green, green}));
+    edit([](Settings& s) { s.art.folder = u"/nonexistent"_s; });
+    EXPECT_EQ(showAndDismiss(1), QStringList{u"u1"_s});
+}
+
 } // namespace
 } // namespace tessel

@@ -1,17 +1,18 @@
 #include "art/ImageFit.h"
 #include "art/PictureDetails.h"
 #include "art/PictureFolder.h"
-#include "moments/ArtView.h"
-#include "moments/MomentsTest.h"
 #include "support/Files.h"
 
 #include <QBuffer>
 #include <QImageWriter>
+#include <QTemporaryDir>
 
+#include <gtest/gtest.h>
 #include <sys/resource.h>
 
 namespace tessel {
 
+using namespace Qt::StringLiterals;
 namespace {
 
 // A JPEG with the artist and date taken in EXIF and the title in XMP; a PNG and a WebP of the
@@ -42,7 +43,7 @@ long peakKilobytes() {
     return usage.ru_maxrss;
 }
 
-class Pictures : public MomentsTest {
+class Pictures : public ::testing::Test {
 protected:
     QString at(const char* name) const { return folder.filePath(QString::fromUtf8(name)); }
 
@@ -103,36 +104,6 @@ TEST_F(Pictures, DamagedOrCutMetadataReadsAsNoneOrAsWritten) {
             EXPECT_TRUE(read.isEmpty() || read == u"2019"_s) << cut;
         }
     }
-}
-
-TEST_F(Pictures, OnlyMineChosenHangsTheFolderSkippingWhatDoesNotReadOrElseThePaintings) {
-    write(at("green.jpg"), jpeg(Qt::green));
-    // Whole to look at, broken inside: chosen first, it is passed over once it fails to read.
-    QImage noise(64, 48, QImage::Format_RGB32);
-    noise.fill(Qt::red);
-    QByteArray broken = encoded(noise, "png");
-    broken[broken.indexOf("IDAT") + 10] = char(broken[broken.indexOf("IDAT") + 10] ^ 0x55);
-    write(at("broken.png"), broken);
-    platform.setScreens({screen(u"A"_s)});
-    startWithMoments(ArtLibrary(), [](qsizetype) { return 0; });
-    const auto shown = [this] {
-        art->show();
-        EXPECT_TRUE(waitFor([this] { return art->presenter().isShowing(); }));
-        const auto& windows = art->presenter().windows();
-        const Painting painting =
-            windows.empty() ? Painting{}
-                            : static_cast<const ArtView&>(windows.front()->view()).painting();
-        art->dismiss();
-        return painting;
-    };
-    edit([this](Settings& s) {
-        s.art.collections = {u"mine"_s};
-        s.art.folder = folder.path();
-    });
-    EXPECT_EQ(shown().file, at("green.jpg"));
-    EXPECT_EQ(shown().file, at("green.jpg")) << "the only picture, every time";
-    edit([](Settings& s) { s.art.folder = u"/nonexistent"_s; });
-    EXPECT_NE(shown().collection, u"mine"_s);
 }
 
 } // namespace
