@@ -11,10 +11,6 @@ namespace {
 class StudioWorker : public MachineTest {
 protected:
     StudioWorker() { startStore(); }
-
-    static QImage previewOf(const Recipe& recipe) {
-        return previewImage(heightField(recipe, PaperCache::previewSize), PaperCache::previewSize);
-    }
 };
 
 // Previews are made on a worker while the recipe keeps changing on the main thread; only the
@@ -34,7 +30,8 @@ TEST_F(StudioWorker, ABurstOfChangesShowsThePreviewOfTheLastRecipe) {
             ASSERT_TRUE(waitFor([&] { return started.count() > before; }));
         }
     }
-    const QImage expected = previewOf(recipe);
+    const int size = PaperCache::previewSize;
+    const QImage expected = previewImage(heightField(recipe, size), size);
     EXPECT_TRUE(waitFor([&] { return studio.preview() == expected; }));
     EXPECT_FALSE(waitFor([&] { return studio.preview() != expected; }, 500ms));
 }
