@@ -52,7 +52,6 @@ TEST_F(Presenter, ASecondShowChangesNothing) {
 TEST_F(Presenter, HidingGivesTheFocusBackToThePreviousApp) {
     show();
     presenter.hide();
-    EXPECT_FALSE(presenter.isShowing());
     EXPECT_EQ(platform.broughtToFront(), QList<AppInfo>({app(u"org.gnome.TextEditor"_s, 42)}));
     presenter.hide();
     EXPECT_EQ(platform.broughtToFront().size(), 1) << "a second hide does nothing";
