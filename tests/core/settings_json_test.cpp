@@ -1,4 +1,5 @@
 #include "core/SettingsJson.h"
+#include "paper/PaperDocument.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
