@@ -98,7 +98,7 @@ TEST_F(StoreRefresh, MachineReadingsReachThePaperAndTheStatus) {
         platform.setUnavailable(DesktopAbility::clickThrough, std::nullopt);
         Store& s = startWith(row.settings);
         row.machine(platform, s);
-        EXPECT_EQ(layers(), row.onA ? LayerMap{{u"A"_s, *row.onA}} : LayerMap{});
+        EXPECT_EQ(layers(), (row.onA ? LayerMap{{u"A"_s, *row.onA}} : LayerMap{}));
         EXPECT_EQ(s.status(), row.status);
     }
 }
@@ -141,8 +141,9 @@ TEST_F(StoreRefresh, SampledScreensKeepTheirJudgementBetweenTheThresholds) {
         platform.setDark(pass.appearanceDark);
         pass.grey ? platform.setScreenGrey(u"A"_s, *pass.grey) : platform.clearScreenGrey(u"A"_s);
         platform.advance(3s);
-        EXPECT_EQ(s.displayDark(), pass.judgedDark ? QMap<QString, bool>{{u"A"_s, *pass.judgedDark}}
-                                                   : QMap<QString, bool>{});
+        EXPECT_EQ(s.displayDark(),
+                  (pass.judgedDark ? QMap<QString, bool>{{u"A"_s, *pass.judgedDark}}
+                                   : QMap<QString, bool>{}));
         EXPECT_EQ(layers().value(u"A"_s).night, pass.judgedDark.value_or(pass.appearanceDark));
     }
     platform.setDark(true);
