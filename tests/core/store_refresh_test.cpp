@@ -141,9 +141,8 @@ TEST_F(StoreRefresh, SampledScreensKeepTheirJudgementBetweenTheThresholds) {
         platform.setDark(pass.appearanceDark);
         pass.grey ? platform.setScreenGrey(u"A"_s, *pass.grey) : platform.clearScreenGrey(u"A"_s);
         platform.advance(3s);
-        EXPECT_EQ(s.displayDark(),
-                  (pass.judgedDark ? QMap<QString, bool>{{u"A"_s, *pass.judgedDark}}
-                                   : QMap<QString, bool>{}));
+        EXPECT_EQ(s.displayDark().contains(u"A"_s), pass.judgedDark.has_value());
+        EXPECT_EQ(s.displayDark().value(u"A"_s), pass.judgedDark.value_or(false));
         EXPECT_EQ(layers().value(u"A"_s).night, pass.judgedDark.value_or(pass.appearanceDark));
     }
     platform.setDark(true);

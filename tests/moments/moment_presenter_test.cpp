@@ -1,8 +1,6 @@
 #include "MachineTest.h"
 #include "moments/MomentPresenter.h"
 
-#include <QTest>
-
 namespace tessel {
 namespace {
 

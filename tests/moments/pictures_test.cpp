@@ -4,7 +4,6 @@
 #include "support/Files.h"
 
 #include <QBuffer>
-#include <QImageWriter>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
