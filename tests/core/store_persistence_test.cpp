@@ -20,7 +20,6 @@ TEST_F(StorePersistence, ABurstOfChangesIsWrittenAtOnceAndAgainAfterTheLast) {
     for (int height = 31; height <= 130; ++height) {
         s.updateSettings([height](Settings& x) { x.rulerHeight = height; });
     }
-    EXPECT_EQ(s.settings().rulerHeight, 130);
     EXPECT_EQ(savedSettings()->rulerHeight, 30);
 
     platform.advance(SettingsPersistence::writeSpacing);

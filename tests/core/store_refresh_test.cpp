@@ -98,8 +98,7 @@ TEST_F(StoreRefresh, MachineReadingsReachThePaperAndTheStatus) {
         platform.setUnavailable(DesktopAbility::clickThrough, std::nullopt);
         Store& s = startWith(row.settings);
         row.machine(platform, s);
-        EXPECT_EQ(layers().value(u"A"_s), row.onA.value_or(Layer{}));
-        EXPECT_EQ(layers().contains(u"A"_s), row.onA.has_value());
+        EXPECT_EQ(layers(), (row.onA ? LayerMap{{u"A"_s, *row.onA}} : LayerMap{}));
         EXPECT_EQ(s.status(), row.status);
     }
 }
@@ -155,14 +154,6 @@ TEST_F(StoreRefresh, SampledScreensKeepTheirJudgementBetweenTheThresholds) {
     s.updateSettings([](Settings& x) { x.dayNight = Settings::DayNight::screen; });
     EXPECT_FALSE(s.screenAccess());
     EXPECT_TRUE(s.displayDark().isEmpty()) << "no permission, no sampling";
-}
-
-TEST(Luminance, WhiteIsOneAndBlackIsZero) {
-    QImage image(64, 40, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    EXPECT_DOUBLE_EQ(ScreenSampler::luminance(image), 1.0);
-    image.fill(Qt::black);
-    EXPECT_DOUBLE_EQ(ScreenSampler::luminance(image), 0.0);
 }
 
 } // namespace

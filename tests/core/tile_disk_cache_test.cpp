@@ -1,6 +1,7 @@
 #include "WaitFor.h"
 #include "core/PaperCache.h"
 #include "core/TileDiskCache.h"
+#include "support/Files.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -67,17 +68,13 @@ TEST(TileDiskCache, RefusesAndRemovesDamagedFiles) {
         QTemporaryDir folder;
         const TileDiskCache cache(folder.path());
         cache.write(dayKozo, patternTile(smallTile, 9));
-        QFile file(cache.pathOf(dayKozo, smallTile));
-        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-        QByteArray bytes = file.readAll();
-        file.close();
+        const QString path = cache.pathOf(dayKozo, smallTile);
+        QByteArray bytes = test::readFile(path);
         damage(bytes);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        file.write(bytes);
-        file.close();
+        ASSERT_TRUE(test::writeFile(path, bytes));
 
         EXPECT_FALSE(cache.read(dayKozo, smallTile));
-        EXPECT_FALSE(file.exists());
+        EXPECT_FALSE(QFile::exists(path));
     }
 }
 
@@ -120,7 +117,6 @@ TEST(PaperCacheOnDisk, ALaunchWithAKeptTileSynthesisesNothing) {
     QImage made;
     {
         PaperCache first(folder.path());
-        QSignalSpy arrivals(&first, &PaperCache::paperArrived);
         EXPECT_FALSE(first.tile(kozo, 120, false));
         ASSERT_TRUE(waitFor([&] { return first.tile(kozo, 120, false).has_value(); }));
         made = *first.tile(kozo, 120, false);

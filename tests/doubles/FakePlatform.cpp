@@ -153,9 +153,4 @@ void FakePlatform::setClock(QDateTime now, bool announce) {
     }
 }
 
-int FakePlatform::activeTimerCount() const {
-    return static_cast<int>(std::count_if(m_timers.begin(), m_timers.end(),
-                                          [](const FakeTimer* t) { return t->isActive(); }));
-}
-
 } // namespace tessel

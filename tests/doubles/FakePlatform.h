@@ -35,7 +35,8 @@ public:
     std::optional<QString> unavailable(DesktopAbility ability) const override {
         return m_unavailable.value(ability);
     }
-    std::optional<QPointF> cursorPosition() const override { return m_cursor; }
+    // The pointer rests at the origin.
+    std::optional<QPointF> cursorPosition() const override { return QPointF(); }
     bool screenCaptureAllowed() const override { return m_captureAllowed; }
     // Answers at once.
     void captureScreen(const QString& screenId, QSize size,
@@ -64,7 +65,6 @@ public:
     void setInstalledApps(QList<InstalledApp> apps);
     void setReduceMotion(bool on) { m_reduceMotion = on; }
     void setWindowRect(qint32 pid, QRectF rect) { m_windowRects.insert(pid, rect); }
-    void setCursor(QPointF point) { m_cursor = point; }
     void setUnavailable(DesktopAbility ability, std::optional<QString> reason) {
         m_unavailable.insert(ability, reason);
     }
@@ -89,8 +89,6 @@ public:
     void setClock(QDateTime now, bool announce);
     void setTimeZone(QTimeZone zone) { m_timeZone = std::move(zone); }
 
-    int activeTimerCount() const;
-
     // What the overlay last asked of captures.
     std::optional<bool> paperHidden;
 
@@ -107,7 +105,6 @@ private:
     QList<AppInfo> m_runningApps;
     QList<InstalledApp> m_installedApps;
     QHash<qint32, QRectF> m_windowRects;
-    QPointF m_cursor;
     bool m_captureAllowed = true;
     QHash<QString, int> m_screenGreys;
     QDateTime m_now;

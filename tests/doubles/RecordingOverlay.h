@@ -12,32 +12,24 @@ public:
         LayerMap layers;
         TileMap tiles;
         QSet<QString> pending;
-        bool hideFromScreenshots = true;
     };
     struct Focus {
         std::optional<QRectF> rect;
         double strength = 0;
     };
-    struct Ruler {
-        QPointF point;
-        bool hidden = true;
-        double height = 0;
-    };
 
     void sync(const ScreenMap& screens, const LayerMap& layers, const TileMap& tiles,
-              const QSet<QString>& pending, bool hideFromScreenshots) override {
-        lastSync = Sync{screens, layers, tiles, pending, hideFromScreenshots};
+              const QSet<QString>& pending, bool) override {
+        lastSync = Sync{screens, layers, tiles, pending};
     }
     void setFocus(std::optional<QRectF> rect, double strength) override {
         focus = Focus{rect, strength};
     }
-    void setRuler(QPointF point, bool hidden, double height) override {
-        ruler = Ruler{point, hidden, height};
-    }
+    void setRuler(QPointF, bool hidden, double) override { rulerHidden = hidden; }
 
     Sync lastSync;
     Focus focus;
-    Ruler ruler;
+    bool rulerHidden = true;
 };
 
 } // namespace tessel

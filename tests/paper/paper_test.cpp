@@ -12,10 +12,8 @@ using namespace Qt::StringLiterals;
 namespace {
 
 TEST(PaperCatalogue, HoldsTwelvePapersInDisplayOrder) {
-    const auto& papers = Paper::builtIn();
-    ASSERT_EQ(papers.size(), 12);
     QStringList ids;
-    for (const Paper& paper : papers) {
+    for (const Paper& paper : Paper::builtIn()) {
         ids << paper.id;
     }
     EXPECT_EQ(ids.join(u','), QStringLiteral("kozo,gampi,mitsumata,hotpress,coldpress,rough,laid,"
@@ -26,7 +24,6 @@ TEST(PaperFind, FindsBuiltInsAndFallsBackToKozo) {
     const Paper graph = Paper::find(u"graph"_s, {});
     EXPECT_EQ(graph.name, u"Graph"_s);
     EXPECT_EQ(graph.recipe.pattern, Recipe::Pattern::graph);
-    EXPECT_EQ(graph.recipe.warmth, -0.2f);
 
     const Paper unknown = Paper::find(u"vellum"_s, {});
     EXPECT_EQ(unknown.id, u"kozo"_s);
@@ -51,7 +48,6 @@ TEST(PaperList, AppendsCustomPapersAfterTheBuiltIns) {
     const QList<Paper> all = Paper::all(custom);
     ASSERT_EQ(all.size(), 13);
     EXPECT_EQ(all.last().id, u"mine"_s);
-    EXPECT_EQ(all.last().note, u"Your paper"_s);
 }
 
 TEST(PaperName, KeepsOnlyPlainTextOnOneLine) {

@@ -15,7 +15,7 @@ Recipe sample() {
             0.55f, 0.15f, 11};
 }
 
-TEST(RecipeEquality, ComparesEveryFieldAndTreatsSignedZerosAlike) {
+TEST(RecipeEquality, ComparesEveryFieldTreatingSignedZerosAlikeAndNaNAsUnequal) {
     Recipe a = sample();
     Recipe b = sample();
     EXPECT_EQ(a, b);
@@ -30,28 +30,19 @@ TEST(RecipeEquality, ComparesEveryFieldAndTreatsSignedZerosAlike) {
 
     b.pattern = Recipe::Pattern::graph;
     EXPECT_NE(a, b);
-}
-
-TEST(RecipeEquality, NaNFieldIsUnequalToItself) {
-    Recipe a = sample();
     a.cloud = std::numeric_limits<float>::quiet_NaN();
     EXPECT_FALSE(a == a);
 }
 
+// The largest seed is written whole, as an unsigned integer.
 TEST(RecipeJson, WritesKeysInFieldOrderWithShortestFloats) {
-    const Json json = toJson(sample());
-    EXPECT_EQ(json.dump(), R"({"cloud":0.35,"grain":0.35,"tooth":0.0,"toothSize":24.0,)"
-                           R"("fibres":0.8,"fibreDensity":0.45,"fibreLength":140.0,)"
-                           R"("fibreWidth":0.9,"flecks":0.0,"pattern":"laid",)"
-                           R"("patternAmount":0.55,"warmth":0.15,"seed":11})");
-}
-
-TEST(RecipeJson, LargestSeedSurvivesARoundTrip) {
     Recipe recipe = sample();
     recipe.seed = std::numeric_limits<std::uint64_t>::max();
-    const std::string text = toJson(recipe).dump();
-    EXPECT_NE(text.find("\"seed\":18446744073709551615"), std::string::npos);
-    EXPECT_EQ(recipeFromJson(Json::parse(text)), recipe);
+    EXPECT_EQ(toJson(recipe).dump(), R"({"cloud":0.35,"grain":0.35,"tooth":0.0,"toothSize":24.0,)"
+                                     R"("fibres":0.8,"fibreDensity":0.45,"fibreLength":140.0,)"
+                                     R"("fibreWidth":0.9,"flecks":0.0,"pattern":"laid",)"
+                                     R"("patternAmount":0.55,"warmth":0.15,)"
+                                     R"("seed":18446744073709551615})");
 }
 
 TEST(RecipeJson, RandomRecipesRoundTripExactly) {

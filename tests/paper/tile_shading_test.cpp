@@ -23,19 +23,6 @@ Bytes pixel(const QImage& tile, int x, int y) {
 // A 2 × 2 field: 2, -2 on the top row, flat below.
 const std::vector<float> worked{2.0f, -2.0f, 0.0f, 0.0f};
 
-TEST(ShadeTile, WeightIsClampedToTheGsmRange) {
-    const std::vector<float> field = heightField(Paper::builtIn().first().recipe, 128);
-    for (bool night : {false, true}) {
-        EXPECT_EQ(shadeTile(field, 128, night, 40, 0.15f), shadeTile(field, 128, night, 60, 0.15f));
-        EXPECT_EQ(shadeTile(field, 128, night, 400, 0.15f),
-                  shadeTile(field, 128, night, 300, 0.15f));
-        EXPECT_EQ(shadeTile(field, 128, night, std::numeric_limits<double>::quiet_NaN(), 0.15f),
-                  shadeTile(field, 128, night, 60, 0.15f));
-        EXPECT_NE(shadeTile(field, 128, night, 180, 0.15f),
-                  shadeTile(field, 128, night, 60, 0.15f));
-    }
-}
-
 TEST(ShadeTile, EveryPixelIsValidPremultipliedColour) {
     const std::vector<float> field = heightField(Paper::find(u"rough"_s, {}).recipe, 128);
     for (bool night : {false, true}) {

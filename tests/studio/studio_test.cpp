@@ -4,6 +4,7 @@
 #include "studio/PaperFile.h"
 #include "studio/Studio.h"
 #include "studio/StudioPane.h"
+#include "support/Files.h"
 #include "ui/UiTest.h"
 #include "ui/kit/WarningLabel.h"
 
@@ -60,14 +61,18 @@ protected:
     }
 
     QString writeFile(const QString& fileName, const QByteArray& bytes) const {
-        const QString path = dir.filePath(fileName);
-        QFile file(path);
-        file.open(QIODevice::WriteOnly);
-        file.write(bytes);
-        return path;
+        EXPECT_TRUE(test::writeFile(dir.filePath(fileName), bytes));
+        return dir.filePath(fileName);
     }
 
     const QList<CustomPaper>& customPapers() const { return store->settings().customPapers; }
+
+    // The warning under the buttons, while one shows.
+    std::optional<QString> reason() const {
+        const auto* label = pane->findChild<WarningLabel*>();
+        return label && label->isVisibleTo(pane.get()) ? std::optional(label->text())
+                                                       : std::nullopt;
+    }
 
     std::unique_ptr<StudioPane> pane;
     QString nextPath;
@@ -78,20 +83,18 @@ TEST_F(StudioTest, SavingABuiltInMakesOneCustomPaperThatLaterSavesReplace) {
     startFrom(u"Felt"_s);
     EXPECT_EQ(studio().name(), u"My Felt"_s);
     EXPECT_FALSE(studio().editing());
-    EXPECT_EQ(studio().recipe(), Paper::find(u"felt"_s, {}).recipe);
     EXPECT_FALSE(named(*pane, u"Delete"_s)->isVisibleTo(pane.get()));
 
     click(u"Save Paper"_s);
     ASSERT_EQ(customPapers().size(), 1);
     const QString id = customPapers()[0].id;
-    EXPECT_EQ(customPapers()[0].name, u"My Felt"_s);
+    const Recipe felt = Paper::find(u"felt"_s, {}).recipe;
+    EXPECT_EQ(customPapers()[0], (CustomPaper{id, u"My Felt"_s, felt}));
     EXPECT_TRUE(studio().saved());
 
     typeName(u"Evening"_s);
     click(u"Save Changes"_s);
-    ASSERT_EQ(customPapers().size(), 1);
-    EXPECT_EQ(customPapers()[0].id, id);
-    EXPECT_EQ(customPapers()[0].name, u"Evening"_s);
+    EXPECT_EQ(customPapers(), QList<CustomPaper>({{id, u"Evening"_s, felt}}));
     EXPECT_TRUE(named(*pane, u"Delete"_s)->isVisibleTo(pane.get()));
     EXPECT_TRUE(waitFor([this] { return !studio().saved(); }));
 
@@ -109,9 +112,7 @@ TEST_F(StudioTest, AnEmptyNameSavesAsMyPaperExportsAsTypedAndNamesSaveCleaned) {
     nextPath = dir.filePath(u"out.tessel"_s);
     click(u"Export..."_s);
     EXPECT_EQ(suggestedName, u"Paper.tessel"_s);
-    QFile written(nextPath);
-    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
-    EXPECT_TRUE(written.readAll().contains(R"("name":"")"));
+    EXPECT_TRUE(test::readFile(nextPath).contains(R"("name":"")"));
 
     studio().setName(u" Two\nlines\u202E "_s);
     click(u"Save Changes"_s);
@@ -140,14 +141,11 @@ TEST_F(StudioTest, DeletingTheNightPaperFallsBackToKozoAtTheSameWeight) {
 TEST_F(StudioTest, ImportTakesOnlyPaperDocumentsAndAlwaysMakesANewPaper) {
     CustomPaper document{u"custom-00000000"_s, u"Kitchen"_s, Paper::find(u"graph"_s, {}).recipe};
     const Settings before = store->settings();
-    auto* reason = pane->findChild<WarningLabel*>();
-    ASSERT_TRUE(reason);
     nextPath = writeFile(u"text.json"_s, "paper");
     click(u"Import..."_s);
     EXPECT_EQ(store->settings(), before);
     EXPECT_EQ(studio().name(), u"My Paper"_s);
-    EXPECT_TRUE(reason->isVisibleTo(pane.get()));
-    EXPECT_EQ(reason->text(), nextPath + u" is not a Tessel paper"_s);
+    EXPECT_EQ(reason(), nextPath + u" is not a Tessel paper"_s);
 
     nextPath = writeFile(u"kitchen.tessel"_s, encodePaperDocument(document));
     click(u"Import..."_s);
@@ -159,13 +157,11 @@ TEST_F(StudioTest, ImportTakesOnlyPaperDocumentsAndAlwaysMakesANewPaper) {
     EXPECT_EQ(customPapers()[1],
               (CustomPaper{customPapers()[1].id, u"Kitchen 2"_s, document.recipe}));
     EXPECT_EQ(studio().editing(), customPapers()[1].id);
-    EXPECT_FALSE(reason->isVisibleTo(pane.get()));
+    EXPECT_FALSE(reason());
 
     nextPath = dir.filePath(u"missing/kitchen.tessel"_s);
     click(u"Export..."_s);
-    EXPECT_TRUE(reason->isVisibleTo(pane.get()));
-    EXPECT_TRUE(reason->text().startsWith(u"Couldn't write "_s + nextPath))
-        << reason->text().toStdString();
+    EXPECT_TRUE(reason().value_or(QString()).startsWith(u"Couldn't write "_s + nextPath));
 }
 
 TEST_F(StudioTest, AtTheLimitNewPapersAreRefusedWithTheReasonButChangesSave) {
@@ -176,9 +172,7 @@ TEST_F(StudioTest, AtTheLimitNewPapersAreRefusedWithTheReasonButChangesSave) {
         }
     });
     const Settings full = store->settings();
-    auto* reason = pane->findChild<WarningLabel*>();
-    ASSERT_TRUE(reason);
-    EXPECT_FALSE(reason->isVisibleTo(pane.get()));
+    EXPECT_FALSE(reason());
 
     startFrom(u"Felt"_s);
     click(u"Save Paper"_s);
@@ -190,14 +184,13 @@ TEST_F(StudioTest, AtTheLimitNewPapersAreRefusedWithTheReasonButChangesSave) {
     EXPECT_EQ(store->settings(), full);
     EXPECT_EQ(studio().name(), u"My Felt"_s);
     EXPECT_FALSE(studio().editing());
-    EXPECT_TRUE(reason->isVisibleTo(pane.get()));
-    EXPECT_EQ(reason->text(),
+    EXPECT_EQ(reason(),
               u"Tessel keeps at most 500 papers of your own. Delete one to add another."_s);
 
     startFrom(u"My Paper"_s);
     click(u"Use as Day Paper"_s);
     EXPECT_EQ(store->settings().day.paper, customPapers()[0].id);
-    EXPECT_FALSE(reason->isVisibleTo(pane.get()));
+    EXPECT_FALSE(reason());
 }
 
 // What the worker made is handed to the cache with the paper, so its swatch needs no job.

@@ -11,16 +11,13 @@ namespace {
 class StudioWorker : public MachineTest {
 protected:
     StudioWorker() { startStore(); }
-
-    static QImage previewOf(const Recipe& recipe) {
-        return previewImage(heightField(recipe, PaperCache::previewSize), PaperCache::previewSize);
-    }
 };
 
 // Previews are made on a worker while the recipe keeps changing on the main thread; only the
 // last recipe's preview may show.
 TEST_F(StudioWorker, ABurstOfChangesShowsThePreviewOfTheLastRecipe) {
     Studio studio(*store);
+    QSignalSpy started(&studio, &Studio::synthesisStarted);
     studio.schedulePreview();
     ASSERT_TRUE(waitFor([&] { return studio.preview().has_value(); }));
     Recipe recipe = studio.recipe();
@@ -28,11 +25,13 @@ TEST_F(StudioWorker, ABurstOfChangesShowsThePreviewOfTheLastRecipe) {
         recipe.grain = static_cast<float>(step) / 30;
         studio.setRecipe(recipe);
         if (step % 10 == 0) {
-            // Long enough for a job to start, so that older jobs finish during newer ones.
-            waitFor([] { return false; }, 100ms);
+            // A job starts, so that older jobs finish during newer ones.
+            const qsizetype before = started.count();
+            ASSERT_TRUE(waitFor([&] { return started.count() > before; }));
         }
     }
-    const QImage expected = previewOf(recipe);
+    const int size = PaperCache::previewSize;
+    const QImage expected = previewImage(heightField(recipe, size), size);
     EXPECT_TRUE(waitFor([&] { return studio.preview() == expected; }));
     EXPECT_FALSE(waitFor([&] { return studio.preview() != expected; }, 500ms));
 }
