@@ -45,7 +45,6 @@ public:
 
     bool isGenerating(const Recipe& recipe) const { return m_generating.contains(recipe); }
     bool hasHeightField(const Recipe& recipe) const { return m_heights.contains(recipe); }
-    qsizetype tileCount() const { return m_tiles.size(); }
 
 Q_SIGNALS:
     void paperArrived();
