@@ -76,11 +76,14 @@ protected:
         Q_EMIT box.activated(index);
     }
 
-    // Clicks the ruler at that fraction of its scale.
-    static void clickRuler(WeightRuler& ruler, double fraction) {
+    // The point at that fraction of the ruler's scale.
+    static QPoint onRuler(const WeightRuler& ruler, double fraction) {
         const QRectF scale = ruler.scale();
-        const QPointF at(scale.left() + fraction * scale.width(), scale.center().y());
-        QTest::mouseClick(&ruler, Qt::LeftButton, {}, at.toPoint());
+        return QPointF(scale.left() + fraction * scale.width(), scale.center().y()).toPoint();
+    }
+
+    static void clickRuler(WeightRuler& ruler, double fraction) {
+        QTest::mouseClick(&ruler, Qt::LeftButton, {}, onRuler(ruler, fraction));
     }
 
     static QStringList items(const QComboBox& box) {

@@ -172,26 +172,6 @@ TEST_F(PaneControls, OpenAtLoginAsksTheDesktop) {
     EXPECT_TRUE(named<Toggle>(show<GeneralPane>(), u"Open at login"_s)->isChecked());
 }
 
-TEST_F(PaneControls, WhatThisDesktopCannotDoIsDisabledOrLeftOut) {
-    edit([](Settings& s) { s.hideFromScreenshots = true; });
-    EXPECT_TRUE(named<Toggle>(show<GeneralPane>(), u"Hide paper from screenshots and recordings"_s)
-                    ->isEnabled())
-        << "offered where the desktop can hide";
-    platform.setUnavailable(DesktopAbility::hideFromCapture,
-                            u"This desktop does not let apps hide from screenshots."_s);
-    GeneralPane& pane = show<GeneralPane>();
-    Toggle* hide = named<Toggle>(pane, u"Hide paper from screenshots and recordings"_s);
-    ASSERT_NE(hide, nullptr);
-    EXPECT_FALSE(hide->isEnabled());
-    EXPECT_TRUE(hide->isChecked());
-    QTest::mouseClick(hide, Qt::LeftButton);
-    EXPECT_TRUE(settings().hideFromScreenshots);
-    const QStringList texts = visibleTexts(pane);
-    EXPECT_TRUE(texts.contains(u"This desktop does not let apps hide from screenshots."));
-    EXPECT_FALSE(texts.contains(u"Trackpad feedback"));
-    EXPECT_TRUE(settings().haptics);
-}
-
 TEST_F(PaneControls, GeneralButtonsOpenWelcomeAndCheckForUpdatesOnlyWhenThereIsAFeed) {
     GeneralPane& plain = show<GeneralPane>();
     EXPECT_EQ(named(plain, u"Check for Updates"_s), nullptr);
@@ -238,7 +218,6 @@ TEST_F(PaneControls, CollectionSwitchesKeepTheStoredOrder) {
 TEST_F(PaneControls, PreviewButtonsPutTheMomentUp) {
     QTest::mouseClick(named(show<ArtPane>(), u"Preview Now"_s), Qt::LeftButton);
     EXPECT_TRUE(waitFor([this] { return art->presenter().isShowing(); }));
-    EXPECT_TRUE(art->current().has_value());
     QTest::mouseClick(named(show<FocusPane>(), u"Try It Now"_s), Qt::LeftButton);
     EXPECT_TRUE(rest->presenter().isShowing());
 }
@@ -248,7 +227,6 @@ TEST_F(PaneControls, YourPicturesCountTheChosenFolder) {
     auto* row = qobject_cast<PicturesRow*>(named<Toggle>(pane, u"Your Pictures"_s)->parent());
     ASSERT_NE(row, nullptr);
     EXPECT_EQ(row->countText(), u"No folder chosen"_s);
-    EXPECT_NE(named(pane, u"Choose Folder…"_s), nullptr);
 
     QTemporaryDir folder;
     QImage picture(40, 30, QImage::Format_RGB32);

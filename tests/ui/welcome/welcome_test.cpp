@@ -1,16 +1,12 @@
 #include "core/StatusText.h"
 #include "ui/UiTest.h"
 #include "ui/kit/LitPaper.h"
-#include "ui/kit/PaperGrid.h"
 #include "ui/kit/PressButton.h"
 #include "ui/kit/Swatch.h"
-#include "ui/kit/WeightRuler.h"
 #include "ui/welcome/WelcomeIntro.h"
 #include "ui/welcome/WelcomePanelStep.h"
 #include "ui/welcome/WelcomePaperStep.h"
 #include "ui/welcome/WelcomeView.h"
-
-#include <QLabel>
 
 namespace tessel {
 namespace {
@@ -21,24 +17,22 @@ protected:
         Settings fresh;
         fresh.enabled = false;
         storeSettings(fresh);
-    }
-
-    WelcomeView& open() {
-        startStore();
-        WelcomeView::Actions actions;
         actions.dropIn = [this] {
             events.append(u"drop in"_s);
             overlay->lastSync = {}; // what the overlay is handed from now on
         };
         actions.openSettings = [this] { events.append(u"settings"_s); };
         actions.close = [this] { events.append(u"close"_s); };
+    }
+
+    void open() {
+        startStore();
         view = std::make_unique<WelcomeView>(*store, actions);
         QObject::connect(store.get(), &Store::settingsChanged, [this] {
             const Settings& s = store->settings();
             events.append(u"onboarded %1 enabled %2"_s.arg(s.onboarded).arg(s.enabled));
         });
         view->show();
-        return *view;
     }
 
     void choose(WelcomePaperStep& step, const char* paper, double rulerFraction) {
@@ -48,6 +42,7 @@ protected:
         clickRuler(step.ruler(), rulerFraction);
     }
 
+    WelcomeView::Actions actions;
     std::unique_ptr<WelcomeView> view;
     QStringList events;
 };
@@ -83,7 +78,6 @@ TEST_F(Welcome, StepsOneAndTwoEditTheDayAndThenTheNightSlot) {
     EXPECT_EQ(store->settings().day, (Slot{u"gampi"_s, 60}));
     EXPECT_TRUE(view->nightStep().sheet().night());
     EXPECT_FALSE(view->dayStep().sheet().night());
-    EXPECT_EQ(view->nightStep().next()->text(), u"Done"_s);
 
     view->nightStep().next()->click();
     EXPECT_EQ(view->step(), 3);
@@ -97,7 +91,6 @@ TEST_F(Welcome, TheLastStepOpensSettingsOrSimplyCloses) {
     events.clear();
     QTest::keyClick(view.get(), Qt::Key_Return);
     EXPECT_EQ(events, QStringList{u"close"_s});
-    EXPECT_EQ(view->panelStep().start()->text(), u"Start Using Tessel"_s);
 }
 
 // Where the paper cannot show, the step says what to do instead of promising a change; the
@@ -105,10 +98,8 @@ TEST_F(Welcome, TheLastStepOpensSettingsOrSimplyCloses) {
 TEST_F(Welcome, SaysWhatToDoWithoutACompositorAndWhereTesselLives) {
     platform.setCompositorRunning(false);
     std::optional<IconPlace> place;
-    startStore();
-    WelcomeView::Actions actions;
     actions.iconPlace = [&place] { return *place; };
-    view = std::make_unique<WelcomeView>(*store, actions);
+    open();
     EXPECT_EQ(view->dayStep().text(), noCompositorNote());
     platform.setCompositorRunning(true);
     EXPECT_TRUE(view->dayStep().text().startsWith(u"It changes on your screen"));
