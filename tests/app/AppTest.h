@@ -1,10 +1,10 @@
 #pragma once
 
+#include "Files.h"
 #include "MachineTest.h"
 #include "app/TesselApp.h"
 #include "doubles/FakeHotKeys.h"
 
-#include <QFile>
 #include <QProcess>
 
 namespace tessel {
@@ -71,16 +71,11 @@ protected:
 
     // Writes a file of that name into the settings folder; its path.
     QString write(const QString& name, const QByteArray& bytes) const {
-        QFile file(dir.filePath(name));
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-        return file.fileName();
+        EXPECT_TRUE(test::writeFile(dir.filePath(name), bytes));
+        return dir.filePath(name);
     }
 
-    QByteArray read(const QString& name) const {
-        QFile file(dir.filePath(name));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
+    QByteArray read(const QString& name) const { return test::readFile(dir.filePath(name)); }
 
     const Settings& settings() const { return app->store().settings(); }
     QWidget* window(const QString& id) const { return app->windows().window(id); }
