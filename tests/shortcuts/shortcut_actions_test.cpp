@@ -9,15 +9,16 @@ protected:
     void run(const char* name) {
         ASSERT_TRUE(ShortcutActions::run(*store, QString::fromLatin1(name)));
     }
-    Settings withSlots(Slot day, Slot night) {
-        Settings s;
-        s.onboarded = true;
-        s.day = std::move(day);
-        s.night = std::move(night);
-        return s;
+    void startWithSlots(const Slot& day, const Slot& night, QList<CustomPaper> custom = {}) {
+        startWith([&](Settings& s) {
+            s.day = day;
+            s.night = night;
+            s.customPapers = std::move(custom);
+        });
     }
 };
 
+// The names are the keys the combinations are stored under: renaming one loses it.
 TEST_F(ShortcutActionsTest, NamesAreTheSevenStoredActions) {
     EXPECT_EQ(ShortcutActions::names(),
               QStringList({"togglePaper", "snoozeHour", "nextPaper", "heavier", "lighter",
@@ -26,24 +27,20 @@ TEST_F(ShortcutActionsTest, NamesAreTheSevenStoredActions) {
     EXPECT_FALSE(ShortcutActions::run(*store, u"nextpaper"_s));
 }
 
-TEST_F(ShortcutActionsTest, TogglesInvertAndPersist) {
+TEST_F(ShortcutActionsTest, TogglesInvertTheirOneSettingAndBack) {
     startStore();
-    run("togglePaper");
-    run("focusSheet");
-    run("readingRuler");
-    EXPECT_FALSE(store->settings().enabled);
-    EXPECT_TRUE(store->settings().focusSheet);
-    EXPECT_TRUE(store->settings().ruler);
-    EXPECT_TRUE(overlay->lastSync.layers.isEmpty());
-    platform.advance(SettingsPersistence::writeSpacing);
-    const auto saved = settingsFromJson(*platform.defaults().value("settings"));
-    ASSERT_TRUE(saved);
-    EXPECT_FALSE(saved->enabled);
-    EXPECT_TRUE(saved->ruler);
-
-    run("togglePaper");
-    EXPECT_TRUE(store->settings().enabled);
-    EXPECT_EQ(overlay->lastSync.layers.size(), 1);
+    for (const auto& [name, setting] : {std::pair{"togglePaper", &Settings::enabled},
+                                        std::pair{"focusSheet", &Settings::focusSheet},
+                                        std::pair{"readingRuler", &Settings::ruler}}) {
+        SCOPED_TRACE(name);
+        const Settings before = store->settings();
+        Settings toggled = before;
+        toggled.*setting = !(before.*setting);
+        run(name);
+        EXPECT_EQ(store->settings(), toggled);
+        run(name);
+        EXPECT_EQ(store->settings(), before);
+    }
 }
 
 TEST_F(ShortcutActionsTest, SnoozeHourSnoozesThenCancels) {
@@ -54,17 +51,13 @@ TEST_F(ShortcutActionsTest, SnoozeHourSnoozesThenCancels) {
         Instant::fromDateTime(platform.now()).secondsUntil(*store->settings().snoozedUntil), 3600);
     platform.advance(std::chrono::minutes(20));
     run("snoozeHour");
-    EXPECT_FALSE(store->settings().snoozedUntil);
     EXPECT_FALSE(store->isSnoozed());
 }
 
 // After the last built-in come the custom papers, then the first built-in again.
 TEST_F(ShortcutActionsTest, NextPaperWrapsThroughCustomPapersAndTreatsUnknownOnesAsFirst) {
     const QList<Paper>& papers = Paper::builtIn();
-    Settings s = withSlots({papers.last().id, 140}, {u"felt"_s, 150});
-    s.customPapers = {CustomPaper{u"mine"_s, u"Mine"_s, {}}};
-    storeSettings(s);
-    startStore();
+    startWithSlots({papers.last().id, 140}, {u"felt"_s, 150}, {{u"mine"_s, u"Mine"_s, {}}});
     for (const QString& next : {u"mine"_s, papers.first().id, papers[1].id}) {
         run("nextPaper");
         EXPECT_EQ(store->settings().day, (Slot{next, 140}));
@@ -76,8 +69,7 @@ TEST_F(ShortcutActionsTest, NextPaperWrapsThroughCustomPapersAndTreatsUnknownOne
 }
 
 TEST_F(ShortcutActionsTest, ActionsFollowTheAppearanceFirst) {
-    storeSettings(withSlots({u"kozo"_s, 120}, {u"felt"_s, 150}));
-    startStore();
+    startWithSlots({u"kozo"_s, 120}, {u"felt"_s, 150});
     store->setEditingNight(true); // the popover left on Night while the desktop is light
     run("heavier");
     EXPECT_FALSE(store->editingNight());
@@ -102,8 +94,7 @@ TEST_F(ShortcutActionsTest, WeightsStayWithinSixtyAndThreeHundred) {
     for (const Case& c :
          {Case{"heavier", 300, 300}, Case{"heavier", 290, 300}, Case{"heavier", 120, 140},
           Case{"lighter", 60, 60}, Case{"lighter", 70, 60}, Case{"lighter", 300, 280}}) {
-        storeSettings(withSlots({u"laid"_s, c.from}, {u"felt"_s, 150}));
-        startStore();
+        startWithSlots({u"laid"_s, c.from}, {u"felt"_s, 150});
         run(c.action);
         EXPECT_EQ(store->settings().day, (Slot{u"laid"_s, c.to})) << c.action << " from " << c.from;
     }
