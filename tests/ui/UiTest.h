@@ -20,7 +20,7 @@ protected:
     const Settings& settings() const { return store->settings(); }
 
     SettingsContext context(ShortcutRegistry* shortcuts = nullptr, bool updates = false) {
-        SettingsContext made{*store, [this] { ++welcomes; }, {}, shortcuts};
+        SettingsContext made{*store, [] {}, {}, shortcuts};
         if (updates) {
             made.checkForUpdates = [this] { ++updateChecks; };
         }
@@ -86,15 +86,6 @@ protected:
         QTest::mouseClick(&ruler, Qt::LeftButton, {}, onRuler(ruler, fraction));
     }
 
-    static QStringList items(const QComboBox& box) {
-        QStringList texts;
-        for (int i = 0; i < box.count(); ++i) {
-            texts << box.itemText(i);
-        }
-        return texts;
-    }
-
-    int welcomes = 0;
     int updateChecks = 0;
     std::vector<std::unique_ptr<SettingsContext>> contexts;
     std::vector<std::unique_ptr<QWidget>> panes;

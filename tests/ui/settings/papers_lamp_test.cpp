@@ -83,16 +83,15 @@ using LampPaneTest = PaneTest;
 // The chosen card is the only one checked, the keyboard chooses too, and "No Lamp" comes first.
 TEST_F(LampPaneTest, CardsChooseALampOrNone) {
     LampPane& pane = show<LampPane>();
-    const QList<LampCard*> cards = pane.cards();
-    ASSERT_EQ(cards.size(), Lamp::presets().size() + 1);
-    EXPECT_EQ(cards.front()->accessibleName(), u"No Lamp");
-    EXPECT_TRUE(cards.front()->isChecked());
+    LampCard* none = pane.cards().front();
+    EXPECT_EQ(none->accessibleName(), u"No Lamp");
+    EXPECT_TRUE(none->isChecked());
 
     LampCard* candle = named<LampCard>(pane, u"Candle"_s);
     QTest::mouseClick(candle, Qt::LeftButton);
-    EXPECT_FALSE(cards.front()->isChecked());
+    EXPECT_FALSE(none->isChecked());
     candle->setFocus();
-    QTest::keyClick(cards.front(), Qt::Key_Space);
+    QTest::keyClick(none, Qt::Key_Space);
     EXPECT_EQ(settings().lamp.id, std::nullopt);
     EXPECT_FALSE(candle->isChecked());
 }

@@ -39,7 +39,6 @@ TEST_F(SchedulePaneTest, FindsAPlaceAndShowsTodaysSunTimesInShortTime) {
 
     findPlace(u"Xyzzyville"_s);
     EXPECT_TRUE(visibleTexts(*pane).contains(u"Couldn't find that place. Try a nearby city."));
-    EXPECT_TRUE(store->settings().schedule.place.isEmpty());
 
     findPlace(u"Mumbai"_s);
     const Schedule& schedule = store->settings().schedule;
@@ -56,7 +55,6 @@ TEST_F(SchedulePaneTest, FindsAPlaceAndShowsTodaysSunTimesInShortTime) {
 }
 
 TEST_F(SchedulePaneTest, SetHoursWriteMinutesAfterMidnight) {
-    EXPECT_FALSE(named<QWidget>(*pane, u"From"_s)->isVisibleTo(pane));
     choose("Between set hours");
     auto* from = named<QTimeEdit>(*pane, u"From"_s);
     auto* until = named<QTimeEdit>(*pane, u"Until"_s);

@@ -23,9 +23,10 @@ protected:
         };
         actions.openSettings = [this] { events.append(u"settings"_s); };
         actions.close = [this] { events.append(u"close"_s); };
+        actions.iconPlace = [this] { return place; };
     }
 
-    void open() {
+    void SetUp() override {
         startStore();
         view = std::make_unique<WelcomeView>(*store, actions);
         QObject::connect(store.get(), &Store::settingsChanged, [this] {
@@ -43,13 +44,12 @@ protected:
     }
 
     WelcomeView::Actions actions;
+    IconPlace place = IconPlace::panel;
     std::unique_ptr<WelcomeView> view;
     QStringList events;
 };
 
 TEST_F(Welcome, ReturnLaysThePaperDownAndStepOneFollowsAfterAMoment) {
-    open();
-    EXPECT_EQ(view->step(), 0);
     EXPECT_TRUE(view->intro().layItDown()->isDefault());
     QTest::keyClick(view.get(), Qt::Key_Return);
 
@@ -65,7 +65,6 @@ TEST_F(Welcome, ReturnLaysThePaperDownAndStepOneFollowsAfterAMoment) {
 }
 
 TEST_F(Welcome, StepsOneAndTwoEditTheDayAndThenTheNightSlot) {
-    open();
     view->setStep(1);
     choose(view->dayStep(), "Gampi", 0);
     EXPECT_EQ(store->settings().day, (Slot{u"gampi"_s, 60}));
@@ -84,7 +83,6 @@ TEST_F(Welcome, StepsOneAndTwoEditTheDayAndThenTheNightSlot) {
 }
 
 TEST_F(Welcome, TheLastStepOpensSettingsOrSimplyCloses) {
-    open();
     view->setStep(3);
     view->panelStep().openSettings()->click();
     EXPECT_EQ(events.mid(events.size() - 2), (QStringList{u"close"_s, u"settings"_s}));
@@ -97,14 +95,11 @@ TEST_F(Welcome, TheLastStepOpensSettingsOrSimplyCloses) {
 // last step says where Tessel is.
 TEST_F(Welcome, SaysWhatToDoWithoutACompositorAndWhereTesselLives) {
     platform.setCompositorRunning(false);
-    std::optional<IconPlace> place;
-    actions.iconPlace = [&place] { return *place; };
-    open();
     EXPECT_EQ(view->dayStep().text(), noCompositorNote());
     platform.setCompositorRunning(true);
     EXPECT_TRUE(view->dayStep().text().startsWith(u"It changes on your screen"));
 
-    const auto lastStep = [this, &place](IconPlace at) {
+    const auto lastStep = [this](IconPlace at) {
         place = at;
         view->setStep(0);
         view->setStep(3);
@@ -120,7 +115,6 @@ TEST_F(Welcome, SaysWhatToDoWithoutACompositorAndWhereTesselLives) {
 }
 
 TEST_F(Welcome, ShowsOneStepAtATimeOnceTheTransitionEnds) {
-    open();
     view->setStep(2);
     ASSERT_TRUE(waitFor([this] {
         return view->page(2)->isVisible() && !view->page(0)->isVisible() &&
