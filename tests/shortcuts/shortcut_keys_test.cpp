@@ -9,12 +9,8 @@ namespace {
 using Json = nlohmann::ordered_json;
 
 TEST(ShortcutKeys, ParsesWhatPeopleTypeAndWritesItBackPlainly) {
-    struct Case {
-        const char* typed;
-        QKeyCombination keys;
-        const char* written;
-    };
-    const Case cases[] = {
+    // What is typed, the keys it means and how they are written back.
+    const std::tuple<const char*, QKeyCombination, const char*> cases[] = {
         {"Ctrl+Alt+P", QKeyCombination(Qt::ControlModifier | Qt::AltModifier, Qt::Key_P),
          "Ctrl+Alt+P"},
         {"alt + ctrl + p", QKeyCombination(Qt::ControlModifier | Qt::AltModifier, Qt::Key_P),
@@ -25,11 +21,11 @@ TEST(ShortcutKeys, ParsesWhatPeopleTypeAndWritesItBackPlainly) {
          "Alt+Super+Space"},
         {"F9", QKeyCombination(Qt::NoModifier, Qt::Key_F9), "F9"},
     };
-    for (const Case& c : cases) {
-        const auto keys = ShortcutKeys::parse(QString::fromLatin1(c.typed));
-        ASSERT_TRUE(keys) << c.typed;
-        EXPECT_EQ(*keys, c.keys) << c.typed;
-        EXPECT_EQ(ShortcutKeys::format(*keys), QString::fromLatin1(c.written));
+    for (const auto& [typed, expected, written] : cases) {
+        const auto keys = ShortcutKeys::parse(QString::fromLatin1(typed));
+        ASSERT_TRUE(keys) << typed;
+        EXPECT_EQ(*keys, expected) << typed;
+        EXPECT_EQ(ShortcutKeys::format(*keys), QString::fromLatin1(written));
     }
 }
 
