@@ -54,7 +54,7 @@ const char* const recipe = R"({"cloud": 1, "grain": 1, "tooth": 0, "toothSize": 
     "pattern": "none", "patternAmount": 0, "warmth": 0, "seed": 5})";
 
 const Row rows[] = {
-    // Tessel itself says so in one line instead of Qt's abort.
+    // Started without a display, Tessel says so in one line instead of Qt's abort.
     {{}, 1, "no display*"},
     {{"--help"}, 0, "Usage: tessel [COMMAND]\n*"},
     {{"frobnicate"}, 2, "unknown command 'frobnicate'. Try 'tessel --help'."},

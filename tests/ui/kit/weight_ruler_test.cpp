@@ -11,7 +11,8 @@ TEST(WeightRulerRule, MapsThePointerToAStepOfTheScale) {
     const double w = 304;
     // Where the pointer is and the weight it chooses.
     const std::pair<double, double> cases[] = {
-        // The ends and a point between steps are where the popover and Welcome click.
+        // Beyond the ends, and nowhere; the ends themselves and points between steps are
+        // reached by the popover's and Welcome's clicks.
         {-40, 60},
         {std::numeric_limits<double>::quiet_NaN(), 60},
         {w + 50, 300},
