@@ -35,6 +35,10 @@ runChild(const QString& program, const QStringList& arguments,
     return run;
 }
 
+// A paper of one's own, as the command line imports and exports it.
+inline const CustomPaper kitchen{u"custom-0000ABCD"_s, u"Kitchen"_s,
+                                 Paper::find(u"linen"_s, {}).recipe};
+
 // The whole application over the fake machine, on the test program's private bus.
 class AppTest : public MachineTest {
 protected:

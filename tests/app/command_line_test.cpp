@@ -8,8 +8,6 @@
 namespace tessel {
 namespace {
 
-const CustomPaper kitchen{u"custom-0000ABCD"_s, u"Kitchen"_s, Paper::find(u"linen"_s, {}).recipe};
-
 // Whether the text is the pattern, each '*' in it standing for any run of characters.
 bool matches(const QString& text, const QString& pattern) {
     QStringList pieces = pattern.split(u'*');
