@@ -1,10 +1,10 @@
 #pragma once
 
+#include "Files.h"
 #include "MachineTest.h"
 #include "app/TesselApp.h"
 #include "doubles/FakeHotKeys.h"
 
-#include <QFile>
 #include <QProcess>
 
 namespace tessel {
@@ -34,6 +34,10 @@ runChild(const QString& program, const QStringList& arguments,
     run.err = QString::fromUtf8(process.readAllStandardError());
     return run;
 }
+
+// A paper of one's own, as the command line imports and exports it.
+inline const CustomPaper kitchen{u"custom-0000ABCD"_s, u"Kitchen"_s,
+                                 Paper::find(u"linen"_s, {}).recipe};
 
 // The whole application over the fake machine, on the test program's private bus.
 class AppTest : public MachineTest {
@@ -71,16 +75,11 @@ protected:
 
     // Writes a file of that name into the settings folder; its path.
     QString write(const QString& name, const QByteArray& bytes) const {
-        QFile file(dir.filePath(name));
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-        return file.fileName();
+        EXPECT_TRUE(test::writeFile(dir.filePath(name), bytes));
+        return dir.filePath(name);
     }
 
-    QByteArray read(const QString& name) const {
-        QFile file(dir.filePath(name));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
+    QByteArray read(const QString& name) const { return test::readFile(dir.filePath(name)); }
 
     const Settings& settings() const { return app->store().settings(); }
     QWidget* window(const QString& id) const { return app->windows().window(id); }

@@ -23,9 +23,8 @@ TEST(Feed, RefusesAnythingElse) {
          }) {
         EXPECT_FALSE(Feed::decode(body)) << body;
     }
-}
 
-TEST(Feed, RefusesBodiesTooLargeOrTooDeep) {
+    // Bodies too large or too deep.
     const QByteArray feed = R"({"version": "1.4", "url": "https://corvane.com"})";
     const QByteArray atLimit = feed + QByteArray(Feed::maxBodyBytes - feed.size(), ' ');
     EXPECT_TRUE(Feed::decode(atLimit));
@@ -41,17 +40,17 @@ TEST(Feed, ComparesVersionsNumerically) {
     struct Case {
         const char* a;
         const char* b;
-        int order;
+        int expected;
     };
-    for (const Case& c :
+    for (const auto& [a, b, expected] :
          {Case{"1.10", "1.9", 1}, Case{"1.2", "1.2", 0}, Case{"1.1", "1.2", -1},
           Case{"1.0", "0", 1}, Case{"1.2.1", "1.2", 1}, Case{"2", "10", -1}, Case{"1.02", "1.2", 0},
           Case{"1.2b", "1.2a", 1}, Case{"99999999999999999999.1", "99999999999999999998.9", 1},
           Case{"", "0", -1}}) {
-        const int order = compareVersions(QString::fromLatin1(c.a), QString::fromLatin1(c.b));
-        EXPECT_EQ((order > 0) - (order < 0), c.order) << c.a << " vs " << c.b;
-        const int reverse = compareVersions(QString::fromLatin1(c.b), QString::fromLatin1(c.a));
-        EXPECT_EQ((reverse > 0) - (reverse < 0), -c.order) << c.b << " vs " << c.a;
+        const int order = compareVersions(QString::fromLatin1(a), QString::fromLatin1(b));
+        EXPECT_EQ((order > 0) - (order < 0), expected) << a << " vs " << b;
+        const int reverse = compareVersions(QString::fromLatin1(b), QString::fromLatin1(a));
+        EXPECT_EQ((reverse > 0) - (reverse < 0), -expected) << b << " vs " << a;
     }
 }
 

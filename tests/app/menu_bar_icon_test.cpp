@@ -67,19 +67,5 @@ TEST(MenuBarIcon, IconsComeInPanelSizesAtThePixelRatio) {
     EXPECT_GT(qRed(centre), 200);
 }
 
-using MenuBarIconState = MachineTest;
-
-TEST_F(MenuBarIconState, FollowsEnabledAndTheSnoozeEnd) {
-    startStore();
-    EXPECT_EQ(MenuBarIcon::state(*store), State::on);
-    store->snooze(60);
-    EXPECT_EQ(MenuBarIcon::state(*store), State::snoozed);
-    platform.setClock(platform.now().addSecs(120), false);
-    // A snooze time in the past shows the On form even before the Store clears it.
-    EXPECT_EQ(MenuBarIcon::state(*store), State::on);
-    store->updateSettings([](Settings& s) { s.enabled = false; });
-    EXPECT_EQ(MenuBarIcon::state(*store), State::off);
-}
-
 } // namespace
 } // namespace tessel

@@ -1,6 +1,5 @@
 #include "AppTest.h"
 #include "app/Intents.h"
-#include "core/SettingLimits.h"
 #include "shortcuts/ShortcutKeys.h"
 #include "studio/PaperFile.h"
 
@@ -59,9 +58,8 @@ TEST_F(RemoteCommands, ForwardToTheRunningTesselUpToTheBounds) {
 
 TEST_F(RemoteCommands, StatusPrintsTheLineThenEachScreen) {
     ASSERT_EQ(tessel({u"paper"_s, u"graph"_s, u"--gsm"_s, u"200"_s}).code, 0);
-    const ChildRun shown = tessel({u"status"_s});
-    ASSERT_EQ(shown.code, 0) << shown.err;
-    EXPECT_EQ(shown.out, u"On\nA\tBuilt-in Display\tgraph 200 gsm day\nPlatform: fake\n"_s);
+    EXPECT_EQ(tessel({u"status"_s}).out,
+              u"On\nA\tBuilt-in Display\tgraph 200 gsm day\nPlatform: fake\n"_s);
 
     app->store().setFocusFilter(FocusFilter{true, u"felt"_s});
     EXPECT_EQ(tessel({u"status"_s}).out,
@@ -70,17 +68,11 @@ TEST_F(RemoteCommands, StatusPrintsTheLineThenEachScreen) {
     EXPECT_EQ(tessel({u"status"_s}).out,
               u"Off by Focus filter\nA\tBuilt-in Display\tno paper\nPlatform: fake\n"_s);
 
-    ASSERT_EQ(tessel({u"off"_s}).code, 0);
-    EXPECT_EQ(tessel({u"status"_s}).out, u"Off\nA\tBuilt-in Display\tno paper\nPlatform: fake\n"_s);
-
     // A screen name can split neither its line nor its fields, and a hand-edited weight far
     // beyond the heaviest reads as the heaviest.
     platform.setScreens({{u"A"_s, u"Built-in\tDisplay\n\x1b[2J"_s, {0, 0, 1440, 900}, 2}});
     app->store().setFocusFilter(std::nullopt);
-    app->store().updateSettings([](Settings& s) {
-        s.enabled = true;
-        s.day.gsm = 1e308;
-    });
+    app->store().updateSettings([](Settings& s) { s.day.gsm = 1e308; });
     EXPECT_EQ(tessel({u"status"_s}).out,
               u"On\nA\tBuilt-in\\tDisplay\\n\\e[2J\tgraph 300 gsm day\nPlatform: fake\n"_s);
 }
@@ -90,9 +82,9 @@ TEST_F(RemoteCommands, RefusalsAreSaidPlainlyAndExitNonZero) {
     const ChildRun heavy = tessel({u"paper"_s, u"graph"_s, u"--gsm"_s, u"400"_s});
     EXPECT_EQ(heavy.code, 1);
     EXPECT_EQ(heavy.err, u"tessel: Weight must be from 60 to 300 gsm, not 400.\n"_s);
-    EXPECT_EQ(tessel({u"snooze"_s, u"0"_s}).code, 1);
-    EXPECT_EQ(tessel({u"paper"_s, u"graph"_s, u"--gsm"_s, u"0"_s}).code, 1);
-    EXPECT_EQ(tessel({u"snooze"_s, u"721"_s}).code, 1);
+    // Refused by the running Tessel rather than by the command.
+    EXPECT_EQ(tessel({u"snooze"_s, u"721"_s}).err,
+              u"tessel: Minutes must be from 1 to 720, not 721.\n"_s);
     EXPECT_EQ(tessel({u"focus-filter"_s, u"maybe"_s}).code, 2);
     EXPECT_EQ(settings(), before);
 }
@@ -103,8 +95,6 @@ TEST_F(RemoteCommands, ShortcutsAreBoundByTheRunningTessel) {
     EXPECT_EQ(set.out, u"togglePaper\tCtrl+Alt+P\n"_s);
     const QKeyCombination keys(Qt::ControlModifier | Qt::AltModifier, Qt::Key_P);
     EXPECT_EQ(hotKeys.bound().value(u"togglePaper"_s), keys);
-    hotKeys.press(keys);
-    EXPECT_FALSE(settings().enabled);
 
     hotKeys.takeElsewhere(QKeyCombination(Qt::ControlModifier | Qt::AltModifier, Qt::Key_R));
     const ChildRun taken = tessel({u"shortcut"_s, u"set"_s, u"readingRuler"_s, u"Ctrl+Alt+R"_s});
@@ -112,17 +102,17 @@ TEST_F(RemoteCommands, ShortcutsAreBoundByTheRunningTessel) {
     EXPECT_EQ(taken.err, QStringLiteral("tessel: Ctrl+Alt+R is already used by another program. "
                                         "Choose another combination.\n"));
 
-    const ChildRun listed = tessel({u"shortcut"_s, u"list"_s});
-    EXPECT_TRUE(listed.out.startsWith(u"togglePaper\tCtrl+Alt+P\nsnoozeHour\tnone\n"_s))
-        << listed.out.toStdString();
-    EXPECT_TRUE(listed.out.contains(u"readingRuler\tnone\n"_s));
+    // Every shortcut, under the name it is stored by.
+    EXPECT_EQ(tessel({u"shortcut"_s, u"list"_s}).out,
+              u"togglePaper\tCtrl+Alt+P\nsnoozeHour\tnone\nnextPaper\tnone\nheavier\tnone\n"
+              u"lighter\tnone\nfocusSheet\tnone\nreadingRuler\tnone\n"_s);
 
     ASSERT_EQ(tessel({u"shortcut"_s, u"clear"_s, u"togglePaper"_s}).code, 0);
     EXPECT_TRUE(hotKeys.bound().isEmpty());
 
     // What a desktop's own key binding runs where Tessel cannot bind keys itself.
     ASSERT_EQ(tessel({u"shortcut"_s, u"run"_s, u"togglePaper"_s}).code, 0);
-    EXPECT_TRUE(settings().enabled);
+    EXPECT_FALSE(settings().enabled);
 }
 
 // A second launch asks the running Tessel to reopen, which without a panel icon shows the
@@ -158,11 +148,8 @@ TEST_F(RemoteCommands, BusActionsTakeTheirDefaultsAndRefuseWhatTheyCannotTake) {
     EXPECT_DOUBLE_EQ(Instant::fromDateTime(platform.now()).secondsUntil(*settings().snoozedUntil),
                      Intents::defaultSnooze * 60);
     const Settings before = settings();
-    const struct {
-        const char* action;
-        const char* parameter;
-        const char* message;
-    } refused[] = {
+    // Each action, its value and what the refusal says.
+    const std::tuple<const char*, const char*, const char*> refused[] = {
         {"set-paper", "[<('graph', 59)>]", "Weight must be from 60 to 300 gsm, not 59."},
         {"set-paper", "[<('graph', 301)>]", "Weight must be from 60 to 300 gsm, not 301."},
         {"set-paper", "[<('mine', 120)>]", "There is no paper \"mine\"."},
@@ -180,54 +167,19 @@ TEST_F(RemoteCommands, BusActionsTakeTheirDefaultsAndRefuseWhatTheyCannotTake) {
     }
     EXPECT_EQ(settings(), before);
     EXPECT_FALSE(app->store().focusFilter());
-
-    app->store().updateSettings([](Settings& s) { s.onboarded = false; });
-    ASSERT_EQ(gdbus(u"org.freedesktop.Application.Activate"_s, {u"{}"_s}).code, 0);
-    ASSERT_TRUE(window(u"welcome"_s));
-    EXPECT_TRUE(window(u"welcome"_s)->isVisible());
 }
 
-const CustomPaper sentKitchen{u"custom-0000ABCD"_s, u"Kitchen"_s,
-                              Paper::find(u"linen"_s, {}).recipe};
-
-TEST_F(RemoteCommands, ImportGoesThroughTheRunningTesselUpToTheLimit) {
-    const QString path = write(u"kitchen.tessel"_s, encodePaperDocument(sentKitchen));
-    const ChildRun imported = tessel({u"import"_s, path});
-    ASSERT_EQ(imported.code, 0) << imported.err;
-    ASSERT_EQ(settings().customPapers.size(), 1);
-    EXPECT_EQ(imported.out, settings().customPapers[0].id + u'\n');
-
-    // As the file manager starts it for several files; each name taken gets a number.
-    const ChildRun opened = tessel({path, path});
-    ASSERT_EQ(opened.code, 0) << opened.err;
-    const QList<CustomPaper> papers = settings().customPapers;
-    ASSERT_EQ(papers.size(), 3);
-    EXPECT_EQ(opened.out, papers[1].id + u'\n' + papers[2].id + u'\n');
-    EXPECT_EQ(papers[1].name, u"Kitchen 2"_s);
-    EXPECT_EQ(papers[2].name, u"Kitchen 3"_s);
-    EXPECT_TRUE(waitFor([&] { return app->store().previews().contains(papers[2].id); }));
-
-    app->store().updateSettings([](Settings& s) {
-        while (s.customPapers.size() < limits::customPapers) {
-            s.customPapers.append({u"custom-%1"_s.arg(s.customPapers.size()), {}, {}});
-        }
-    });
-    const ChildRun refused = tessel({u"import"_s, path});
-    EXPECT_EQ(refused.code, 1);
-    EXPECT_EQ(refused.err, u"tessel: Tessel keeps at most 500 papers of your own. Delete one to "
-                           u"add another.\n"_s);
-    EXPECT_EQ(settings().customPapers.size(), limits::customPapers);
-}
-
-TEST_F(RemoteCommands, OpenOnTheBusRefusesAllWhenAnyIsNotAPaper) {
+// Papers go to the running Tessel from the command line and as the desktop opens them, all of
+// them or, when any is not a paper, none.
+TEST_F(RemoteCommands, PapersAreImportedByTheRunningTesselAllOrNone) {
+    const QString path = write(u"kitchen.tessel"_s, encodePaperDocument(kitchen));
+    const QString bad = write(u"bad.tessel"_s, "paper");
     const auto open = [this](const QStringList& uris) {
         return gdbus(u"org.freedesktop.Application.Open"_s,
                      {u"['%1']"_s.arg(uris.join(u"', '"_s)), u"{}"_s});
     };
-    const QString good =
-        QUrl::fromLocalFile(write(u"good.tessel"_s, encodePaperDocument(sentKitchen))).toString();
-    const QString bad = write(u"bad.tessel"_s, "paper");
-    const ChildRun refused = open({good, QUrl::fromLocalFile(bad).toString()});
+    const ChildRun refused =
+        open({QUrl::fromLocalFile(path).toString(), QUrl::fromLocalFile(bad).toString()});
     EXPECT_NE(refused.code, 0);
     EXPECT_TRUE(refused.err.contains(u"InvalidArgs"_s)) << refused.err;
     EXPECT_TRUE(refused.err.contains(u"%1 is not a Tessel paper"_s.arg(bad)));
@@ -235,8 +187,18 @@ TEST_F(RemoteCommands, OpenOnTheBusRefusesAllWhenAnyIsNotAPaper) {
     EXPECT_TRUE(remote.err.contains(u"is not a file"_s)) << remote.err;
     EXPECT_TRUE(settings().customPapers.isEmpty());
 
-    ASSERT_EQ(open({good, good}).code, 0);
-    EXPECT_EQ(settings().customPapers.size(), 2);
+    const ChildRun imported = tessel({u"import"_s, path});
+    ASSERT_EQ(imported.code, 0) << imported.err;
+    ASSERT_EQ(settings().customPapers.size(), 1);
+    EXPECT_EQ(imported.out, settings().customPapers[0].id + u'\n');
+
+    // As the file manager starts it for several files.
+    const ChildRun opened = tessel({path, path});
+    ASSERT_EQ(opened.code, 0) << opened.err;
+    const QList<CustomPaper> papers = settings().customPapers;
+    ASSERT_EQ(papers.size(), 3);
+    EXPECT_EQ(opened.out, papers[1].id + u'\n' + papers[2].id + u'\n');
+    EXPECT_TRUE(waitFor([&] { return app->store().previews().contains(papers[2].id); }));
 }
 
 } // namespace

@@ -1,3 +1,4 @@
+#include "Files.h"
 #include "MachineTest.h"
 #include "app/Alerts.h"
 #include "app/UpdateCheck.h"
@@ -8,25 +9,18 @@
 namespace tessel {
 namespace {
 
-struct Alert {
-    QString message;
-    QString text;
-    bool offer = false;
-
-    friend bool operator==(const Alert&, const Alert&) = default;
-};
-
+// Each alert as "message: text", an offer to download marked as such.
 class RecordingAlerts final : public Alerts {
 public:
     void inform(const QString& message, const QString& text) override {
-        shown.push_back({message, text, false});
+        shown << message + u": "_s + text;
     }
     bool offerDownload(const QString& message, const QString& text) override {
-        shown.push_back({message, text, true});
+        shown << u"Offer "_s + message + u": "_s + text;
         return download;
     }
 
-    std::vector<Alert> shown;
+    QStringList shown;
     bool download = true;
 };
 
@@ -46,11 +40,7 @@ protected:
                                              });
     }
 
-    void publish(const QByteArray& body) {
-        QFile file(feed.toLocalFile());
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(body);
-    }
+    void publish(const QByteArray& body) { ASSERT_TRUE(test::writeFile(feed.toLocalFile(), body)); }
 
     // Runs one check against the feed as it is now and waits for its outcome.
     void check(UpdateCheck& updates, bool interactive) {
@@ -73,32 +63,28 @@ TEST_F(UpdateCheckTest, ANewerVersionIsOfferedAndDownloadOpensItsPage) {
     auto updates = makeCheck(feed);
     publish(newer);
     check(*updates, false);
-    const Alert offer{u"Tessel 1.10 is available"_s, u"Felt is softer."_s, true};
-    EXPECT_EQ(alerts.shown, std::vector{offer});
+    EXPECT_EQ(alerts.shown, QStringList{u"Offer Tessel 1.10 is available: Felt is softer."_s});
     EXPECT_EQ(opened, std::vector{QUrl(u"https://corvane.com/tessel/download"_s)});
 
     alerts.download = false;
     check(*updates, true);
-    EXPECT_EQ(alerts.shown.size(), 2u);
+    EXPECT_EQ(alerts.shown.size(), 2);
     EXPECT_EQ(opened.size(), 1u);
 
     // Without notes the offer names the running version.
     publish(R"({"version": "1.0", "url": "https://corvane.com/d"})");
     check(*makeCheck(feed, QString()), false);
-    EXPECT_EQ(alerts.shown.back(),
-              (Alert{u"Tessel 1.0 is available"_s, u"You have version 0."_s, true}));
+    EXPECT_EQ(alerts.shown.back(), u"Offer Tessel 1.0 is available: You have version 0."_s);
 }
 
 TEST_F(UpdateCheckTest, NoNewerVersionOrAFailedCheckIsReportedOnlyWhenAsked) {
-    const Alert upToDate{u"Tessel is up to date"_s, u"You have version 1.2."_s};
-    const Alert couldNotCheck{u"Couldn't check for updates"_s,
-                              u"Check your internet connection and try again."_s};
+    const QString upToDate = u"Tessel is up to date: You have version 1.2."_s;
+    const QString couldNotCheck =
+        u"Couldn't check for updates: Check your internet connection and try again."_s;
     // Feeds the decoder refuses are its own tests' business; these reach the check's own
     // limits: no feed at all, pages it must not open, and a body beyond the cap.
-    const std::pair<QByteArray, Alert> answers[] = {
+    const std::pair<QByteArray, QString> answers[] = {
         {R"({"version": "1.2", "url": "https://corvane.com/d"})", upToDate},
-        {R"({"version": "1.1", "url": "https://corvane.com/d"})", upToDate},
-        {R"({"version": "1.02", "url": "https://corvane.com/d"})", upToDate},
         {{}, couldNotCheck},
         {R"({"version": "2.0", "url": "http://corvane.com/d"})", couldNotCheck},
         {R"({"version": "2.0", "url": "file:///etc/passwd"})", couldNotCheck},
@@ -117,7 +103,7 @@ TEST_F(UpdateCheckTest, NoNewerVersionOrAFailedCheckIsReportedOnlyWhenAsked) {
         check(*updates, false);
         EXPECT_TRUE(alerts.shown.empty());
         check(*updates, true);
-        EXPECT_EQ(alerts.shown, std::vector{alert});
+        EXPECT_EQ(alerts.shown, QStringList{alert});
         alerts.shown.clear();
     }
     EXPECT_TRUE(opened.empty());
@@ -141,7 +127,7 @@ TEST_F(UpdateCheckTest, LaunchChecksAtMostOnceADayCountingFailures) {
     updates->checkAtLaunch();
     ASSERT_TRUE(waitFor([&] { return done.count() == 2; }));
     EXPECT_EQ(lastCheck(), started + 86401);
-    EXPECT_EQ(alerts.shown.size(), 1u);
+    EXPECT_EQ(alerts.shown.size(), 1);
 }
 
 TEST_F(UpdateCheckTest, AnEmptyFeedTurnsChecksOff) {

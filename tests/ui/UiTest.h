@@ -20,7 +20,7 @@ protected:
     const Settings& settings() const { return store->settings(); }
 
     SettingsContext context(ShortcutRegistry* shortcuts = nullptr, bool updates = false) {
-        SettingsContext made{*store, [this] { ++welcomes; }, {}, shortcuts};
+        SettingsContext made{*store, [] {}, {}, shortcuts};
         if (updates) {
             made.checkForUpdates = [this] { ++updateChecks; };
         }
@@ -76,22 +76,16 @@ protected:
         Q_EMIT box.activated(index);
     }
 
-    // Clicks the ruler at that fraction of its scale.
-    static void clickRuler(WeightRuler& ruler, double fraction) {
+    // The point at that fraction of the ruler's scale.
+    static QPoint onRuler(const WeightRuler& ruler, double fraction) {
         const QRectF scale = ruler.scale();
-        const QPointF at(scale.left() + fraction * scale.width(), scale.center().y());
-        QTest::mouseClick(&ruler, Qt::LeftButton, {}, at.toPoint());
+        return QPointF(scale.left() + fraction * scale.width(), scale.center().y()).toPoint();
     }
 
-    static QStringList items(const QComboBox& box) {
-        QStringList texts;
-        for (int i = 0; i < box.count(); ++i) {
-            texts << box.itemText(i);
-        }
-        return texts;
+    static void clickRuler(WeightRuler& ruler, double fraction) {
+        QTest::mouseClick(&ruler, Qt::LeftButton, {}, onRuler(ruler, fraction));
     }
 
-    int welcomes = 0;
     int updateChecks = 0;
     std::vector<std::unique_ptr<SettingsContext>> contexts;
     std::vector<std::unique_ptr<QWidget>> panes;

@@ -3,7 +3,6 @@
 #include "ui/kit/LitPaper.h"
 #include "ui/kit/Spring.h"
 
-#include <QEnterEvent>
 #include <QMouseEvent>
 
 namespace tessel {
@@ -34,7 +33,6 @@ TEST(ElidedLabels, CutWhatDoesNotFitAndShowItWholeInTheTooltip) {
     label.show();
     label.resize(label.minimumSizeHint().width() * 4, label.sizeHint().height());
     EXPECT_TRUE(label.text().endsWith(u"\u2026"_s)) << label.text().toStdString();
-    EXPECT_EQ(label.fullText(), name);
     EXPECT_TRUE(label.toolTip().contains(u"&lt;b&gt;A very long"_s));
 
     label.resize(label.sizeHint());

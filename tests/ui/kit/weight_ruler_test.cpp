@@ -1,9 +1,7 @@
 #include "ui/UiTest.h"
-#include "ui/kit/WeightRuler.h"
 
 #include <QAccessible>
 
-#include <cmath>
 #include <limits>
 
 namespace tessel {
@@ -11,35 +9,29 @@ namespace {
 
 TEST(WeightRulerRule, MapsThePointerToAStepOfTheScale) {
     const double w = 304;
-    const struct {
-        double x;
-        double gsm;
-    } cases[] = {
-        {0, 60},
+    // Where the pointer is and the weight it chooses.
+    const std::pair<double, double> cases[] = {
+        // Beyond the ends, and nowhere; the ends themselves and points between steps are
+        // reached by the popover's and Welcome's clicks.
         {-40, 60},
         {std::numeric_limits<double>::quiet_NaN(), 60},
-        {w, 300},
         {w + 50, 300},
-        {0.52 * w, 180},
         // 65 lies halfway between two steps and rounds away from zero.
         {w * 5 / 240, 70},
         {w * 4.9 / 240, 60},
-        {w / 2, 180},
     };
-    for (const auto& c : cases) {
-        EXPECT_EQ(WeightRuler::valueAt(c.x, w, 60, 300, 10), c.gsm) << "x = " << c.x;
+    for (const auto& [x, gsm] : cases) {
+        EXPECT_EQ(WeightRuler::valueAt(x, w, 60, 300, 10), gsm) << "x = " << x;
     }
 }
 
 TEST(WeightRulerRule, NamesTheWeightClassAtItsBounds) {
-    const struct {
-        double gsm;
-        const char* name;
-    } cases[] = {{60, "Light"},          {99.9, "Light"},       {100, "Text weight"},
-                 {169.9, "Text weight"}, {170, "Cover weight"}, {239.9, "Cover weight"},
-                 {240, "Board"},         {300, "Board"}};
-    for (const auto& c : cases) {
-        EXPECT_EQ(WeightRuler::weightClass(c.gsm), QString::fromLatin1(c.name)) << c.gsm;
+    const std::pair<double, const char*> cases[] = {{60, "Light"},         {99.9, "Light"},
+                                                    {100, "Text weight"},  {169.9, "Text weight"},
+                                                    {170, "Cover weight"}, {239.9, "Cover weight"},
+                                                    {240, "Board"},        {300, "Board"}};
+    for (const auto& [gsm, name] : cases) {
+        EXPECT_EQ(WeightRuler::weightClass(gsm), QString::fromLatin1(name)) << gsm;
     }
 }
 
@@ -51,10 +43,7 @@ protected:
         QObject::connect(&ruler, &WeightRuler::chosen, [this](double gsm) { chosen.append(gsm); });
     }
 
-    QPoint at(double fraction) const {
-        const QRectF scale = ruler.scale();
-        return QPointF(scale.left() + fraction * scale.width(), scale.center().y()).toPoint();
-    }
+    QPoint at(double fraction) const { return onRuler(ruler, fraction); }
 
     WeightRuler ruler;
     QList<double> chosen;
@@ -74,15 +63,6 @@ TEST_F(WeightRulerWidget, AFullDragPassesEveryStepOnce) {
     // Showing the 60 it started on is not a choice.
     EXPECT_EQ(chosen, expected);
     EXPECT_EQ(ruler.shownClass(), u"Board"_s);
-}
-
-TEST_F(WeightRulerWidget, ArrowKeysStepTheWeight) {
-    ruler.setGsm(120);
-    ruler.setFocus();
-    QTest::keyClick(&ruler, Qt::Key_Right);
-    QTest::keyClick(&ruler, Qt::Key_Left);
-    QTest::keyClick(&ruler, Qt::Key_Left);
-    EXPECT_EQ(chosen, (QList<double>{130, 120, 110}));
 }
 
 TEST_F(WeightRulerWidget, IsASliderNamedPaperWeightToAssistiveTechnology) {

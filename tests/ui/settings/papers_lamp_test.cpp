@@ -1,7 +1,6 @@
 #include "ui/UiTest.h"
 #include "ui/kit/PaperGrid.h"
 #include "ui/kit/Swatch.h"
-#include "ui/kit/WeightRuler.h"
 #include "ui/settings/LampCard.h"
 #include "ui/settings/LampPane.h"
 #include "ui/settings/PapersPane.h"
@@ -31,7 +30,6 @@ TEST_F(PapersPaneTest, EachEditorChoosesThePaperOfItsOwnSlotKeepingTheWeight) {
         s.night = {u"felt"_s, 210};
     });
     PapersPane& pane = show<PapersPane>();
-    EXPECT_EQ(pane.day()->grid()->swatches().size(), Paper::all({}).size());
     EXPECT_EQ(pane.day()->shownName(), Paper::find(u"kozo"_s, {}).name);
 
     QTest::mouseClick(swatchOf(*pane.night(), u"graph"_s), Qt::LeftButton);
@@ -41,14 +39,16 @@ TEST_F(PapersPaneTest, EachEditorChoosesThePaperOfItsOwnSlotKeepingTheWeight) {
     EXPECT_TRUE(swatchOf(*pane.night(), u"graph"_s)->isChecked());
     EXPECT_FALSE(swatchOf(*pane.day(), u"graph"_s)->isChecked());
 
-    QTest::keyClick(pane.day()->ruler(), Qt::Key_Right);
-    EXPECT_EQ(settings().day.gsm, 100);
+    // Each arrow key steps the weight.
+    for (const Qt::Key key : {Qt::Key_Right, Qt::Key_Left, Qt::Key_Left}) {
+        QTest::keyClick(pane.day()->ruler(), key);
+    }
+    EXPECT_EQ(settings().day.gsm, 80);
     EXPECT_EQ(settings().night.gsm, 210);
 }
 
 TEST_F(PapersPaneTest, SwatchesFillTheirRowsEvenlyUnderARulerJustAsWide) {
     PapersPane& pane = show<PapersPane>();
-    pane.show();
     for (const int width : {520, 700, 900}) {
         SCOPED_TRACE(width);
         pane.resize(width, 900);
@@ -83,17 +83,15 @@ using LampPaneTest = PaneTest;
 // The chosen card is the only one checked, the keyboard chooses too, and "No Lamp" comes first.
 TEST_F(LampPaneTest, CardsChooseALampOrNone) {
     LampPane& pane = show<LampPane>();
-    const QList<LampCard*> cards = pane.cards();
-    ASSERT_EQ(cards.size(), Lamp::presets().size() + 1);
-    EXPECT_EQ(cards.front()->accessibleName(), u"No Lamp");
-    EXPECT_EQ(cards.front()->note(), u"Paper only");
-    EXPECT_TRUE(cards.front()->isChecked());
+    LampCard* none = pane.cards().front();
+    EXPECT_EQ(none->accessibleName(), u"No Lamp");
+    EXPECT_TRUE(none->isChecked());
 
     LampCard* candle = named<LampCard>(pane, u"Candle"_s);
     QTest::mouseClick(candle, Qt::LeftButton);
-    EXPECT_FALSE(cards.front()->isChecked());
+    EXPECT_FALSE(none->isChecked());
     candle->setFocus();
-    QTest::keyClick(cards.front(), Qt::Key_Space);
+    QTest::keyClick(none, Qt::Key_Space);
     EXPECT_EQ(settings().lamp.id, std::nullopt);
     EXPECT_FALSE(candle->isChecked());
 }

@@ -46,7 +46,7 @@ TEST_F(ShortcutsPaneTest, RecordsAGrabbedCombinationAndKeepsItWhenANewOneIsRefus
     EXPECT_EQ(shown(*edit), u"Ctrl+Alt+N");
 
     QTest::mouseClick(named(pane, u"Clear Next paper"_s), Qt::LeftButton);
-    EXPECT_FALSE(stored());
+    EXPECT_EQ(platform.defaults().value("KeyboardShortcuts_nextPaper"), UserDefaults::Json(false));
     EXPECT_FALSE(hotKeys.bound().contains("nextPaper"));
     EXPECT_EQ(shown(*edit), QString());
     EXPECT_FALSE(visibleTexts(pane).join(u' ').contains(u"Hold Ctrl"));
