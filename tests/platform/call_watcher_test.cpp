@@ -86,10 +86,11 @@ TEST_F(Calls, NothingIsGoingOnWithoutADaemon) {
     EXPECT_FALSE(CallWatcher().inCall());
 }
 
+// The watcher comes first, as at login, and follows each daemon that starts after it.
 TEST_F(Calls, ARecordingIsACallUntilItStopsOrTheDaemonGoes) {
-    for (const bool daemonGoes : {false, true}) {
+    const CallWatcher watcher;
+    for (const bool daemonGoes : {false, true, false}) {
         auto daemon = startDaemon();
-        const CallWatcher watcher;
         auto recorder = startRecording();
         EXPECT_TRUE(waitFor([&] { return watcher.inCall(); }, 10s)) << daemonGoes;
         (daemonGoes ? daemon : recorder).reset();

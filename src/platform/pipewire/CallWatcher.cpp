@@ -3,6 +3,8 @@
 #include "platform/PlatformLog.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QSocketNotifier>
 
 #include <algorithm>
@@ -15,6 +17,21 @@
 namespace tessel {
 
 namespace {
+
+// The daemon's socket appears a moment before it listens; a refused connection is tried again.
+constexpr int retryIntervalMs = 200;
+constexpr int retriesPerSocket = 25;
+
+// Where the daemon listens, by PipeWire's own rule for the default remote.
+QString daemonSocket() {
+    const QString folder = qEnvironmentVariableIsSet("PIPEWIRE_RUNTIME_DIR")
+                               ? qEnvironmentVariable("PIPEWIRE_RUNTIME_DIR")
+                               : qEnvironmentVariable("XDG_RUNTIME_DIR");
+    const QString name = qEnvironmentVariableIsSet("PIPEWIRE_REMOTE")
+                             ? qEnvironmentVariable("PIPEWIRE_REMOTE")
+                             : QStringLiteral("pipewire-0");
+    return QDir(folder).filePath(name);
+}
 
 // Nodes that take sound or pictures in, or give a camera's or a screen's pictures out: a call,
 // a recorder, a camera, a screen cast and whoever watches it.
@@ -55,6 +72,8 @@ struct CallWatcher::Graph {
     explicit Graph(CallWatcher& watcher);
     ~Graph() { disconnect(); }
 
+    bool connected() const { return core != nullptr; }
+
     void disconnect();
     void addNode(uint32_t id);
     bool anyCapturing() const {
@@ -85,7 +104,6 @@ CallWatcher::Graph::Graph(CallWatcher& watcher)
     context = loop ? pw_context_new(loop, nullptr, 0) : nullptr;
     core = context ? pw_context_connect(context, nullptr, 0) : nullptr;
     if (!core) {
-        qCInfo(lcPlatform, "no PipeWire daemon: calls and screen casts cannot be seen");
         return;
     }
     pw_core_add_listener(core, &coreListener, &coreEvents(), this);
@@ -146,13 +164,9 @@ const pw_core_events& CallWatcher::Graph::coreEvents() {
                 return;
             }
             // The daemon went away; the connection is torn down once its event has returned.
+            CallWatcher& owner = graph->owner;
             QMetaObject::invokeMethod(
-                &graph->owner,
-                [graph] {
-                    graph->disconnect();
-                    graph->owner.recount();
-                },
-                Qt::QueuedConnection);
+                &owner, [&owner, graph] { owner.daemonLost(graph); }, Qt::QueuedConnection);
         };
         return e;
     }();
@@ -200,13 +214,55 @@ const pw_node_events& CallWatcher::Graph::nodeEvents() {
 }
 
 CallWatcher::CallWatcher(QObject* parent)
-    : QObject(parent)
-    , m_graph(std::make_unique<Graph>(*this)) {}
+    : QObject(parent) {
+    m_retry.setSingleShot(true);
+    m_retry.setInterval(retryIntervalMs);
+    connect(&m_retry, &QTimer::timeout, this, &CallWatcher::connectToDaemon);
+    // A daemon that starts later makes its socket here; watching costs nothing meanwhile.
+    const QString folder = QFileInfo(daemonSocket()).path();
+    if (QFileInfo(folder).isDir()) {
+        m_runtimeFolder.addPath(folder);
+    }
+    connect(&m_runtimeFolder, &QFileSystemWatcher::directoryChanged, this, [this] {
+        if (!m_graph && !m_retry.isActive()) {
+            m_retriesLeft = retriesPerSocket;
+            connectToDaemon();
+        }
+    });
+    m_retriesLeft = retriesPerSocket;
+    connectToDaemon();
+    if (!m_graph) {
+        qCInfo(lcPlatform, "no PipeWire daemon yet: calls and screen casts cannot be seen");
+    }
+}
 
 CallWatcher::~CallWatcher() = default;
 
+void CallWatcher::connectToDaemon() {
+    if (m_graph || !QFileInfo::exists(daemonSocket())) {
+        return;
+    }
+    m_graph = std::make_unique<Graph>(*this);
+    if (!m_graph->connected()) {
+        m_graph.reset();
+        if (m_retriesLeft-- > 0) {
+            m_retry.start();
+        }
+    }
+}
+
+void CallWatcher::daemonLost(const Graph* graph) {
+    if (m_graph.get() != graph) {
+        return;
+    }
+    m_graph.reset();
+    recount();
+    m_retriesLeft = retriesPerSocket;
+    connectToDaemon();
+}
+
 void CallWatcher::recount() {
-    const bool inCall = m_graph->anyCapturing();
+    const bool inCall = m_graph && m_graph->anyCapturing();
     if (inCall != m_inCall) {
         m_inCall = inCall;
         Q_EMIT inCallChanged(inCall);

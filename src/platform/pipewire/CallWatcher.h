@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QFileSystemWatcher>
 #include <QObject>
+#include <QTimer>
 
 #include <memory>
 
@@ -9,7 +11,7 @@ namespace tessel {
 // Whether a call or a recording is going on, as PipeWire's graph shows it: another application
 // capturing sound or video, a camera running, or a screen being cast. Follows the registry's
 // node events on Qt's event loop, so it costs nothing while nothing changes. Without a PipeWire
-// daemon (or once it goes away) nothing is going on.
+// daemon nothing is going on; when one starts (or restarts) later, it is followed from then on.
 class CallWatcher final : public QObject {
     Q_OBJECT
 
@@ -25,9 +27,14 @@ Q_SIGNALS:
 private:
     struct Graph;
 
+    void connectToDaemon();
+    void daemonLost(const Graph* graph);
     void recount();
 
     std::unique_ptr<Graph> m_graph;
+    QFileSystemWatcher m_runtimeFolder;
+    QTimer m_retry;
+    int m_retriesLeft = 0;
     bool m_inCall = false;
 };
 
