@@ -39,6 +39,27 @@ TEST_F(WaylandOverlay, PaperLetsInputThroughAndArtTakesTheKeyboardUntilAKey) {
     EXPECT_EQ(page->count("key"), 1) << "the key went past the painting";
 }
 
+// An output plugged in while Tessel runs gets paper of its own, which follows it as it grows.
+// (sway 1.7 can neither unplug a headless output nor turn one off.)
+TEST_F(WaylandOverlay, AnOutputPluggedInLaterGetsPaperToo) {
+    const auto page = openWindow("org.example.Page");
+    const auto tessel = runOverPaper(test::paperOn);
+    for (const char* command : {"create_output", "output HEADLESS-1 position 0 0",
+                                "output HEADLESS-2 position 1280 0 mode 800x600"}) {
+        ASSERT_TRUE(session->command(QString::fromLatin1(command))) << command;
+    }
+    const auto second = openWindow("org.example.Second");
+    ASSERT_TRUE(
+        session->command(u"[app_id=org.example.Second] move container to output HEADLESS-2"_s));
+    const auto paperAt = [](QPoint at) {
+        return waitFor([&] { return test::isPaperOverWhite(session->pixel(at)); }, paperTimeout);
+    };
+    EXPECT_TRUE(paperAt({1680, 300}));
+    ASSERT_TRUE(session->command(u"output HEADLESS-2 mode 1920x1080"_s));
+    EXPECT_TRUE(paperAt({3100, 1000}));
+    EXPECT_TRUE(paperAt(overWindow));
+}
+
 TEST_F(WaylandOverlay, ExcludedAppInFrontHidesThePaper) {
     expectAnExcludedAppInFrontHidesThePaper();
 }
