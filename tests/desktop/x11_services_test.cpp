@@ -175,10 +175,15 @@ TEST_F(DesktopServices, PowerFollowsUPower) {
 
     QList<bool> seen;
     QObject::connect(&power, &PowerSource::changed, [&] { seen << power.onBattery(); });
-    for (const bool onBattery : {false, false, true}) {
+    const auto announce = [&](bool onBattery) {
         upower.emitSignal(upowerPath, u"org.freedesktop.DBus.Properties"_s, u"PropertiesChanged"_s,
                           {upowerService, QVariantMap{{u"OnBattery"_s, onBattery}}, QStringList()});
-    }
+    };
+    // The first change is waited for, so that the ones after it cannot overtake it.
+    announce(false);
+    ASSERT_TRUE(waitFor([&] { return !seen.isEmpty(); }));
+    announce(false);
+    announce(true);
     ASSERT_TRUE(waitFor([&] { return seen.size() >= 2; }));
     EXPECT_EQ(seen, (QList<bool>{false, true})) << "an unchanged value was announced as a change";
 }
