@@ -1,13 +1,10 @@
 #include "TestDesktop.h"
 #include "app/AutomationService.h"
-#include "core/SettingsJson.h"
-#include "platform/UserDefaults.h"
 
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
 
 #include <csignal>
-#include <nlohmann/json.hpp>
 
 namespace tessel {
 
@@ -43,9 +40,9 @@ TEST(QuitSignals, QuitInOrderWriteWhatIsUnsavedAndGiveTheNameUp) {
         }
         EXPECT_EQ(tessel.end(signal), 0) << tessel.log().toStdString();
         EXPECT_FALSE(nameTaken());
-        const auto stored = UserDefaults(tessel.config()).value("settings");
-        ASSERT_TRUE(stored);
-        EXPECT_TRUE(settingsFromJson(*stored)->enabled);
+        EXPECT_TRUE(tessel.command({u"settings"_s, u"show"_s})
+                        .value_or(QString())
+                        .contains(u"\"enabled\":true"));
     }
 }
 

@@ -1,9 +1,9 @@
 #include "FakeService.h"
+#include "Files.h"
 #include "WaitFor.h"
 #include "platform/wayland/KWinScript.h"
 
 #include <QDBusMessage>
-#include <QFile>
 #include <QMutex>
 
 #include <gtest/gtest.h>
@@ -14,55 +14,38 @@ namespace {
 using namespace Qt::StringLiterals;
 
 // KWin's scripting interface, which cannot run here: it keeps the scripts by name as KWin
-// does, refusing a name already loaded, and reads each script's text when it is loaded.
-class StandInScripting {
-public:
-    QStringList loaded() const {
-        const QMutexLocker lock(&m_mutex);
-        return m_loaded;
-    }
-    QString text() const {
-        const QMutexLocker lock(&m_mutex);
-        return m_text;
-    }
-    void leaveStale() {
-        const QMutexLocker lock(&m_mutex);
-        m_loaded = {u"tessel"_s};
-    }
-
-    std::optional<QVariantList> answer(const QDBusMessage& call) {
-        const QMutexLocker lock(&m_mutex);
-        const QVariantList arguments = call.arguments();
-        if (call.member() == u"loadScript") {
-            const QString plugin = arguments.value(1).toString();
-            if (m_loaded.contains(plugin)) {
-                return QVariantList{-1};
-            }
-            QFile file(arguments.value(0).toString());
-            m_text = file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
-            m_loaded.append(plugin);
-            return QVariantList{0};
-        }
-        if (call.member() == u"unloadScript") {
-            return QVariantList{m_loaded.removeAll(arguments.value(0).toString()) > 0};
-        }
-        return std::nullopt;
-    }
-
-private:
-    mutable QMutex m_mutex;
-    QStringList m_loaded;
-    QString m_text;
-};
-
+// does, refusing a name already loaded, and reads each script's text when it is loaded. It
+// answers on the service's thread, so what it keeps is read under its lock.
 class OnKWin : public ::testing::Test {
 protected:
     OnKWin() {
-        kwin.answer(u"/Scripting"_s,
-                    [this](const QDBusMessage& call) { return scripting.answer(call); });
+        kwin.answer(u"/Scripting"_s, [this](const QDBusMessage& call) { return scripting(call); });
         kwin.answer(u"/Scripting/Script0"_s, [](const QDBusMessage& call) {
             return call.member() == u"run" ? std::optional(QVariantList()) : std::nullopt;
         });
+    }
+
+    std::optional<QVariantList> scripting(const QDBusMessage& call) {
+        const QMutexLocker lock(&mutex);
+        const QVariantList arguments = call.arguments();
+        if (call.member() == u"unloadScript") {
+            return QVariantList{loaded.removeAll(arguments.value(0).toString()) > 0};
+        }
+        if (call.member() != u"loadScript") {
+            return std::nullopt;
+        }
+        const QString plugin = arguments.value(1).toString();
+        if (loaded.contains(plugin)) {
+            return QVariantList{-1};
+        }
+        text = QString::fromUtf8(test::readFile(arguments.value(0).toString()));
+        loaded.append(plugin);
+        return QVariantList{0};
+    }
+
+    template <typename Value> Value locked(const Value& value) {
+        const QMutexLocker lock(&mutex);
+        return value;
     }
 
     // What the script sends, from a connection of its own as KWin's would be, not waiting for
@@ -75,23 +58,25 @@ protected:
         QDBusConnection::connectToBus(QDBusConnection::SessionBus, u"kwin"_s).send(call);
     }
 
-    StandInScripting scripting;
+    QMutex mutex;
+    QStringList loaded;
+    QString text;
     test::FakeService kwin{KWinScript::kwinService()};
 };
 
 TEST_F(OnKWin, OneScriptRunsFilledInReplacingAStaleOneAndGoesWithTessel) {
-    scripting.leaveStale();
+    loaded = QStringList{u"tessel"_s};
     {
         const auto running = KWinScript::start(QDBusConnection::sessionBus());
         ASSERT_TRUE(running);
-        EXPECT_EQ(scripting.loaded(), QStringList{u"tessel"_s});
-        EXPECT_FALSE(scripting.text().contains(u'@')) << scripting.text().toStdString();
-        EXPECT_TRUE(scripting.text().contains(u"const HIDE_FROM_CAPTURE = true;"_s));
+        EXPECT_EQ(locked(loaded), QStringList{u"tessel"_s});
+        EXPECT_FALSE(locked(text).contains(u'@')) << locked(text).toStdString();
+        EXPECT_TRUE(locked(text).contains(u"const HIDE_FROM_CAPTURE = true;"_s));
         // A second Tessel leaves the first one's script be.
         EXPECT_FALSE(KWinScript::start(QDBusConnection::sessionBus()));
-        EXPECT_EQ(scripting.loaded(), QStringList{u"tessel"_s});
+        EXPECT_EQ(locked(loaded), QStringList{u"tessel"_s});
     }
-    EXPECT_TRUE(scripting.loaded().isEmpty());
+    EXPECT_TRUE(locked(loaded).isEmpty());
 }
 
 TEST_F(OnKWin, ReportsReadAsTheLatestWord) {

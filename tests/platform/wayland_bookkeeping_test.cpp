@@ -11,21 +11,18 @@ namespace {
 
 using namespace std::chrono_literals;
 
-// One notice from the compositor, `at` milliseconds after the start.
-struct IdleNotice {
-    std::chrono::milliseconds at;
-    bool idle;
-};
-
-struct IdleCase {
-    const char* name;
-    std::vector<IdleNotice> notices;
-    std::chrono::milliseconds askedAt;
-    double seconds;
-};
-
 TEST(IdleClock, GrowsFromTheThresholdAtTheNoticeAndStopsAtInput) {
-    const IdleCase cases[] = {
+    // Notices from the compositor, each `at` after the start.
+    struct Notice {
+        std::chrono::milliseconds at;
+        bool idle;
+    };
+    const struct {
+        const char* name;
+        std::vector<Notice> notices;
+        std::chrono::milliseconds askedAt;
+        double seconds;
+    } cases[] = {
         {"no notice yet", {}, 30s, 0},
         {"just went idle", {{10s, true}}, 10s, 1},
         {"idle a while", {{10s, true}}, 70s, 61},
@@ -35,9 +32,9 @@ TEST(IdleClock, GrowsFromTheThresholdAtTheNoticeAndStopsAtInput) {
         {"a clock read before the notice counts from it", {{10s, true}}, 9s, 1},
     };
     const IdleClock::Instant start;
-    for (const IdleCase& c : cases) {
+    for (const auto& c : cases) {
         IdleClock clock(1s);
-        for (const IdleNotice& notice : c.notices) {
+        for (const Notice& notice : c.notices) {
             if (notice.idle) {
                 clock.idled(start + notice.at);
             } else {
@@ -69,27 +66,21 @@ protected:
     ToplevelList list;
 };
 
-TEST_F(Toplevels, FrontAppIsTheWindowActivatedLast) {
+TEST_F(Toplevels, FrontAppIsTheWindowActivatedLastOnceItsChangesAreDone) {
     open(editor, "org.example.Editor", true);
     open(terminal, "foot", false);
     EXPECT_EQ(list.frontAppId(), QStringLiteral("org.example.Editor"));
 
     // The compositor may report the new window active before the old one inactive.
-    change(terminal, "foot", true);
+    list.setActivated(terminal, true);
+    EXPECT_EQ(list.frontAppId(), QStringLiteral("org.example.Editor"));
+    list.done(terminal);
     EXPECT_EQ(list.frontAppId(), QStringLiteral("foot"));
     change(editor, "org.example.Editor", false);
     EXPECT_EQ(list.frontAppId(), QStringLiteral("foot"));
 
     list.remove(terminal);
     EXPECT_EQ(list.frontAppId(), std::nullopt);
-}
-
-TEST_F(Toplevels, ChangesWaitForDone) {
-    open(editor, "org.example.Editor", false);
-    list.setActivated(editor, true);
-    EXPECT_EQ(list.frontAppId(), std::nullopt);
-    list.done(editor);
-    EXPECT_EQ(list.frontAppId(), QStringLiteral("org.example.Editor"));
 }
 
 TEST_F(Toplevels, WindowWithoutAppIdIsNoApp) {

@@ -9,6 +9,8 @@
 namespace tessel {
 namespace {
 
+using namespace Qt::StringLiterals;
+
 // The platform in this process, on the suite's sway with its one 1280×720 output.
 class WaylandPlatformOnSway : public test::SessionTest<test::TestSway> {
 protected:
@@ -19,21 +21,19 @@ protected:
                           : nullptr;
     }
 
-    static bool command(const char* text) { return session->command(QString::fromLatin1(text)); }
-
     QTemporaryDir dir;
 };
 
 TEST_F(WaylandPlatformOnSway, FrontWindowFrameFollowsSwaysFocus) {
     const auto left = openWindow("org.example.Left");
     const auto right = openWindow("org.example.Right");
-    ASSERT_TRUE(command("[app_id=.] fullscreen disable"));
+    ASSERT_TRUE(session->command(u"[app_id=.] fullscreen disable"_s));
     const auto wayland = platform();
     ASSERT_TRUE(wayland);
     EXPECT_FALSE(wayland->unavailable(DesktopAbility::frontWindow));
     const auto front = [&] { return wayland->frontWindowRect(std::nullopt); };
     EXPECT_TRUE(waitFor([&] { return front() == QRectF(640, 0, 640, 720); }));
-    ASSERT_TRUE(command("focus left"));
+    ASSERT_TRUE(session->command(u"focus left"_s));
     EXPECT_TRUE(waitFor([&] { return front() == QRectF(0, 0, 640, 720); }))
         << front().value_or(QRectF()).width();
 }

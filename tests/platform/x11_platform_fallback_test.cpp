@@ -19,51 +19,41 @@ namespace {
 // Runs with Qt's offscreen platform and no X server at all.
 class WithoutADisplay : public ::testing::Test {
 protected:
-    void SetUp() override {
-        ASSERT_TRUE(config.isValid());
-        display = qgetenv("DISPLAY");
+    WithoutADisplay() {
         qunsetenv("DISPLAY");
         qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
+        platform = std::make_unique<X11Platform>(config.filePath(u"tessel"_s));
     }
-
-    void TearDown() override {
-        qunsetenv("XDG_CONFIG_HOME");
-        if (!display.isEmpty()) {
-            qputenv("DISPLAY", display);
-        }
-    }
+    ~WithoutADisplay() override { qunsetenv("XDG_CONFIG_HOME"); }
 
     QTemporaryDir config;
-    QByteArray display;
+    std::unique_ptr<X11Platform> platform;
 };
 
 TEST_F(WithoutADisplay, EveryReadingFallsBackQuietly) {
-    X11Platform platform(config.filePath(u"tessel"_s));
-    EXPECT_FALSE(platform.frontmostApp().has_value());
-    EXPECT_TRUE(platform.runningApps().isEmpty());
-    EXPECT_FALSE(platform.frontWindowRect(1234).has_value());
-    EXPECT_FALSE(platform.compositorRunning());
-    for (const ScreenInfo& screen : platform.screens()) {
-        EXPECT_TRUE(captureNow(platform, screen.id, QSize(32, 20)).isNull());
+    EXPECT_FALSE(platform->frontmostApp().has_value());
+    EXPECT_TRUE(platform->runningApps().isEmpty());
+    EXPECT_FALSE(platform->frontWindowRect(1234).has_value());
+    EXPECT_FALSE(platform->compositorRunning());
+    for (const ScreenInfo& screen : platform->screens()) {
+        EXPECT_TRUE(captureNow(*platform, screen.id, QSize(32, 20)).isNull());
     }
 }
 
 TEST_F(WithoutADisplay, TheLoginItemIsAnXdgAutostartEntry) {
-    X11Platform platform(config.filePath(u"tessel"_s));
     const QString entry = config.filePath(u"autostart/com.corvane.Tessel.desktop"_s);
-    EXPECT_FALSE(platform.isLoginItem());
-    platform.setLoginItem(true);
+    EXPECT_FALSE(platform->isLoginItem());
+    platform->setLoginItem(true);
     const QByteArray text = test::readFile(entry);
     EXPECT_TRUE(text.startsWith("[Desktop Entry]\n"));
     // By its absolute path: a login's PATH may not hold it.
     const QByteArray program = QCoreApplication::applicationFilePath().toUtf8();
-    ASSERT_TRUE(program.startsWith('/'));
     EXPECT_TRUE(text.contains("\nExec=" + program + "\n")) << text.toStdString();
     EXPECT_TRUE(text.contains("\nX-GNOME-Autostart-enabled=true\n"));
     // Asking twice for the same changes nothing.
     for (const bool on : {true, false, false}) {
-        platform.setLoginItem(on);
-        EXPECT_EQ(platform.isLoginItem(), on);
+        platform->setLoginItem(on);
+        EXPECT_EQ(platform->isLoginItem(), on);
         EXPECT_EQ(QFile::exists(entry), on);
     }
 }
@@ -85,8 +75,6 @@ TEST(DesktopEntryLookup, FindsAppsByClassIdOrStartupClassAndListsWhatALauncherSh
                                  "Icon=org.gimp.GIMP\nStartupWMClass=gimp-2.10\n"},
         {"system/org.gimp.gimp", "Type=Application\nName=Lower GIMP\n"},
         {"system/darktable", "Type=Application\nName=Darktable\nIcon=/opt/dt/icon.svg\n"},
-        {"system/zebra", "Type=Application\nName=Zebra\n"},
-        {"home/zebra", "Type=Application\nName=Zebra\nHidden=true\n"},
         {"system/apple", "Type=Application\nName=Apple\nIcon=apple\n"},
         {"system/helper", "Type=Application\nName=Helper\nNoDisplay=true\n"},
         {"system/site", "Type=Link\nName=Site\nURL=https://example.org\n"},

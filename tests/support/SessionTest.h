@@ -46,23 +46,32 @@ protected:
         return window;
     }
 
-    static std::unique_ptr<TesselProcess> run(const QByteArray& settings) {
+    // Beside the window Tessel opens in the middle of the screen when there is no panel.
+    static constexpr QPoint overWindow{1000, 500};
+    static constexpr std::chrono::seconds paperTimeout{60};
+
+    static QColor pixel() { return session->pixel(overWindow); }
+
+    // Starts Tessel and waits for its paper over a white window.
+    static std::unique_ptr<TesselProcess> runOverPaper(const QByteArray& settings) {
         auto tessel = std::make_unique<TesselProcess>(settings);
         tessel->start();
+        EXPECT_TRUE(waitFor([] { return isPaperOverWhite(pixel()); }, paperTimeout))
+            << "pixel " << pixel().name().toStdString() << "\n"
+            << tessel->log().toStdString();
         return tessel;
     }
 
     // Paper shows over a white window where one of an excluded app is not in front.
-    void expectAnExcludedAppInFrontHidesThePaper(QPoint at, std::chrono::milliseconds timeout) {
+    void expectAnExcludedAppInFrontHidesThePaper() {
         const auto page = openWindow("org.example.Page");
-        const auto tessel = run(R"({"onboarded": true, "day": {"paper": "kozo", "gsm": 300},
-                                    "excludedApps": ["org.example.Excluded"]})");
-        const auto paperShows = [&] { return isPaperOverWhite(session->pixel(at)); };
-        ASSERT_TRUE(waitFor(paperShows, timeout));
+        const auto tessel =
+            runOverPaper(R"({"onboarded": true, "day": {"paper": "kozo", "gsm": 300},
+                                             "excludedApps": ["org.example.Excluded"]})");
         auto excluded = openWindow("org.example.Excluded");
-        EXPECT_TRUE(waitFor([&] { return isWhite(session->pixel(at)); }, timeout));
+        EXPECT_TRUE(waitFor([] { return isWhite(pixel()); }, paperTimeout));
         excluded.reset();
-        EXPECT_TRUE(waitFor(paperShows, timeout));
+        EXPECT_TRUE(waitFor([] { return isPaperOverWhite(pixel()); }, paperTimeout));
     }
 
     // Art from the Ukiyo-e collection hangs on a dark wall, which fills the screen's corners;

@@ -1,5 +1,9 @@
 #include "TestDesktop.h"
 
+#include <QGuiApplication>
+#include <QPixmap>
+#include <QScreen>
+
 #include <cstring>
 #include <stdexcept>
 #include <xcb/screensaver.h>
@@ -252,23 +256,15 @@ void TestDesktop::forceScreenSaver(bool on) {
     sync();
 }
 
+// The root window, read by this process's own Qt on the test display.
 QImage TestDesktop::screenshot(QRect rect) const {
     if (rect.isNull()) {
         rect = screen;
     }
-    const auto reply = own(xcb_get_image_reply(
-        m_connection,
-        xcb_get_image(m_connection, XCB_IMAGE_FORMAT_Z_PIXMAP, m_root,
-                      static_cast<int16_t>(rect.x()), static_cast<int16_t>(rect.y()),
-                      static_cast<uint16_t>(rect.width()), static_cast<uint16_t>(rect.height()),
-                      ~0u),
-        nullptr));
-    if (!reply) {
-        return {};
-    }
-    return QImage(xcb_get_image_data(reply.get()), rect.width(), rect.height(), rect.width() * 4,
-                  QImage::Format_RGB32)
-        .copy();
+    return QGuiApplication::primaryScreen()
+        ->grabWindow(0, rect.x(), rect.y(), rect.width(), rect.height())
+        .toImage()
+        .convertToFormat(QImage::Format_RGB32);
 }
 
 bool TestDesktop::isPlainWhite(QRect rect) const {

@@ -9,11 +9,6 @@
 
 namespace tessel::test {
 
-// The keys the GNOME tests press Tessel's hot key with, as keysyms.
-constexpr uint32_t superKey = 0xffeb;
-constexpr uint32_t shiftKey = 0xffe1;
-constexpr uint32_t pKey = 0x70;
-
 // A private headless GNOME Shell on Wayland with one 1280×720 virtual monitor, XWayland and
 // Tessel's shell extension enabled, on a private session bus and a stand-in system bus. The
 // shell runs in a mount namespace of its own in which systemd is hidden, so that it asks no
