@@ -4,6 +4,8 @@
 
 #include <QDBusMessage>
 #include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QMutex>
 
 #include <gtest/gtest.h>
@@ -125,6 +127,24 @@ TEST_F(OnKWin, ReportsReadAsTheLatestWord) {
         report(QString::fromLatin1(c.method), QString::fromLatin1(c.json));
         EXPECT_TRUE(waitFor(c.holds, std::chrono::seconds(5))) << c.method << ' ' << c.json;
     }
+}
+
+// The app's id is input: whatever it holds must reach the script as the same string.
+TEST_F(OnKWin, BringingAnAppToTheFrontRunsAOneShotScriptWithTheIdSealedIn) {
+    const auto running = KWinScript::start(QDBusConnection::sessionBus());
+    ASSERT_TRUE(running);
+    const QString id = u"a\";\nworkspace.activeClient = null;\n\"\\\u2028"_s;
+    running->activate({id, 42, {}});
+    EXPECT_EQ(scripting.loaded(), QStringList{u"tessel"_s});
+    const QString text = scripting.text();
+    const QString marker = u"const WANTED = "_s;
+    const qsizetype start = text.indexOf(marker) + marker.size();
+    const QJsonObject wanted =
+        QJsonDocument::fromJson(text.mid(start, text.indexOf(u";\n"_s, start) - start).toUtf8())
+            .object();
+    EXPECT_EQ(wanted.value(u"appId"_s).toString(), id) << text.toStdString();
+    EXPECT_EQ(wanted.value(u"pid"_s).toInt(), 42);
+    EXPECT_FALSE(text.contains(QChar(0x2028)));
 }
 
 } // namespace

@@ -30,11 +30,16 @@ public:
     // Whether the script keeps Tessel's paper out of captures, where KWin can.
     void setExcludeFromCapture(bool exclude);
     bool excludesFromCapture() const { return m_exclude; }
+    // Gives the focus to the app's front window, through a script KWin runs once.
+    void activate(const AppInfo& app);
 
 private:
     explicit KWinScript(const QDBusConnection& bus);
     bool load();
-    void unload();
+    // Writes the text to the file and has KWin run it under the plugin's name, in place of
+    // any script loaded under that name before.
+    bool loadAndRun(const QString& plugin, QTemporaryFile& file, const QString& text);
+    void unload(const QString& plugin);
     bool run(int scriptId);
 
     QDBusConnection m_bus;

@@ -257,7 +257,9 @@ double WaylandPlatform::idleSeconds() const {
 }
 
 void WaylandPlatform::bringToFront(const AppInfo& app) {
-    if (app.appId) {
+    if (m_kwin) {
+        m_kwin->activate(app);
+    } else if (app.appId) {
         m_toplevels->activate(*app.appId);
     }
 }
