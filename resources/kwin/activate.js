@@ -12,7 +12,8 @@ function isWanted(window) {
 }
 
 // Bottom to top, so the last of the app's windows is its front one.
-const stacked = workspace.stackingOrder || (plasma6 ? workspace.windowList() : workspace.clientList());
+const stacked = workspace.stackingOrder ||
+    (plasma6 ? workspace.windowList() : workspace.clientList());
 const windows = stacked.filter(isWanted);
 if (windows.length > 0) {
     const front = windows[windows.length - 1];

@@ -89,6 +89,15 @@ TEST_F(OnKWin, OneScriptRunsFilledInReplacingAStaleOneAndGoesWithTessel) {
         EXPECT_EQ(scripting.loaded(), QStringList{u"tessel"_s});
         EXPECT_FALSE(scripting.text().contains(u'@')) << scripting.text().toStdString();
         EXPECT_TRUE(scripting.text().contains(u"const HIDE_FROM_CAPTURE = true;"_s));
+        // The pointer is reported only while Tessel asks for it.
+        const auto follows = [&](bool on) {
+            return scripting.text().contains(on ? u"FOLLOW_POINTER = true;"_s
+                                                : u"FOLLOW_POINTER = false;"_s);
+        };
+        EXPECT_TRUE(follows(false));
+        running->pointer();
+        EXPECT_TRUE(follows(true));
+        EXPECT_TRUE(waitFor([&] { return follows(false); }, std::chrono::seconds(5)));
         // A second Tessel leaves the first one's script be.
         EXPECT_FALSE(KWinScript::start(QDBusConnection::sessionBus()));
         EXPECT_EQ(scripting.loaded(), QStringList{u"tessel"_s});

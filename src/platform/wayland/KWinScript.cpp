@@ -25,16 +25,22 @@ const QString activatorName = u"tessel-activate"_s;
 // Plasma 6 puts a loaded script here; Plasma 5 at its bare number.
 const QStringList scriptPaths{u"/Scripting/Script%1"_s, u"/%1"_s};
 constexpr int callTimeoutMs = 1000;
+constexpr auto pointerForgottenAfter = std::chrono::seconds(2);
 
 QString resourceText(const QString& name) {
     QFile source(u":/tessel/kwin/"_s + name);
     return source.open(QIODevice::ReadOnly) ? QString::fromUtf8(source.readAll()) : QString();
 }
 
-QString scriptText(qint64 pid, bool exclude) {
+QLatin1StringView jsBool(bool value) {
+    return value ? "true"_L1 : "false"_L1;
+}
+
+QString scriptText(qint64 pid, bool exclude, bool followPointer) {
     return resourceText(u"tessel.js"_s)
         .replace("@TESSEL_PID@"_L1, QString::number(pid))
-        .replace("@HIDE_FROM_CAPTURE@"_L1, exclude ? "true"_L1 : "false"_L1);
+        .replace("@HIDE_FROM_CAPTURE@"_L1, jsBool(exclude))
+        .replace("@FOLLOW_POINTER@"_L1, jsBool(followPointer));
 }
 
 // The app goes in as a JSON object, which no quote or backslash in its id can break out of;
@@ -83,6 +89,12 @@ std::unique_ptr<KWinScript> KWinScript::start(const QDBusConnection& bus) {
 KWinScript::KWinScript(const QDBusConnection& bus)
     : m_bus(bus)
     , m_kwin(kwinService(), bus, QDBusServiceWatcher::WatchForOwnerChange) {
+    m_pointerWanted.setSingleShot(true);
+    m_pointerWanted.setInterval(pointerForgottenAfter);
+    connect(&m_pointerWanted, &QTimer::timeout, this, [this] {
+        m_reports.forgetPointer();
+        load();
+    });
     connect(&m_kwin, &QDBusServiceWatcher::serviceOwnerChanged, this,
             [this](const QString&, const QString&, const QString& owner) {
                 m_reports.clear();
@@ -106,10 +118,20 @@ void KWinScript::setExcludeFromCapture(bool exclude) {
     }
 }
 
+std::optional<QPoint> KWinScript::pointer() {
+    const bool following = m_pointerWanted.isActive();
+    m_pointerWanted.start();
+    if (!following) {
+        load();
+    }
+    return m_reports.pointer();
+}
+
 bool KWinScript::load() {
     m_file = std::make_unique<QTemporaryFile>(scriptFileTemplate());
-    return loadAndRun(pluginName, *m_file,
-                      scriptText(QCoreApplication::applicationPid(), m_exclude));
+    return loadAndRun(
+        pluginName, *m_file,
+        scriptText(QCoreApplication::applicationPid(), m_exclude, m_pointerWanted.isActive()));
 }
 
 // KWin answers the run once the script has run, so it can go again at once.

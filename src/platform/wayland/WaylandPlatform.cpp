@@ -198,7 +198,7 @@ std::optional<QRectF> WaylandPlatform::frontWindowRect(std::optional<qint32> pid
 }
 
 std::optional<QPointF> WaylandPlatform::cursorPosition() const {
-    const auto pointer = m_kwin ? m_kwin->reports().pointer() : std::nullopt;
+    const auto pointer = m_kwin ? m_kwin->pointer() : std::nullopt;
     if (!pointer) {
         return std::nullopt;
     }
