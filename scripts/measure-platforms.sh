@@ -8,12 +8,12 @@
 # pointer moving thirty times a second, where the desktop tells Tessel the pointer (KWin, X11).
 # Usage: scripts/measure-platforms.sh [BUILD] [DESKTOPS]
 # BUILD is a Release build folder with tests on (default build/measure, made when missing).
-# DESKTOPS picks from "sway kwin x11" (all by default). KWin needs what scripts/kwin-check.sh
-# needs. The probe sits in a corner, clear of the Settings window Tessel opens without a panel.
+# DESKTOPS picks from "sway kwin x11" (all by default, KWin where it is installed). KWin needs
+# what scripts/kwin-check.sh needs. The probe sits in a corner, clear of the Settings window Tessel opens without a panel.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build/measure}
-desktops=${2:-sway kwin x11}
+desktops=${2:-sway $(command -v kwin_wayland >/dev/null && echo kwin) x11}
 idle_seconds=10
 runs=3
 # Often enough to see the first frame, seldom enough to leave tessel the processor; KWin
