@@ -6,7 +6,7 @@ const {Gio, GLib} = imports.gi;
 
 const input = new Gio.DataInputStream({base_stream: new Gio.UnixInputStream({fd: 0})});
 const output = new Gio.UnixOutputStream({fd: 1});
-const file = GLib.build_filenamev([GLib.get_tmp_dir(), `kwin-pixel-${GLib.getenv('USER')}-${new Date().getTime()}`]);
+const file = GLib.build_filenamev([GLib.get_tmp_dir(), `kwin-pixel-${new Date().getTime()}`]);
 
 function pixel(x, y) {
     const stream = Gio.File.new_for_path(file).replace(null, false, Gio.FileCreateFlags.NONE,
