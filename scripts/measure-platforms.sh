@@ -9,7 +9,8 @@
 # Usage: scripts/measure-platforms.sh [BUILD] [DESKTOPS]
 # BUILD is a Release build folder with tests on (default build/measure, made when missing).
 # DESKTOPS picks from "sway kwin x11" (all by default, KWin where it is installed). KWin needs
-# what scripts/kwin-check.sh needs. The probe sits in a corner, clear of the Settings window Tessel opens without a panel.
+# what scripts/kwin-check.sh needs. The probe sits in a corner, clear of the Settings window
+# Tessel opens without a panel.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build/measure}
@@ -83,8 +84,8 @@ start_bus() {
 }
 
 # Starts tessel with the named configuration, and the environment in tessel_env, and waits for
-# paper (or what shown_test names), read with `$@`; prints the milliseconds that took. Its pid goes to $work/pid, its
-# output to $work/NAME.log.
+# paper (or what shown_test names), read with `$@`; prints the milliseconds that took. Its pid
+# goes to $work/pid, its output to $work/NAME.log.
 launch() {
     local name=$1 start
     shift

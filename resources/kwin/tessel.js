@@ -1,7 +1,7 @@
 // Tells Tessel what KWin shows no app on Wayland: the active window and where it lies, the
-// running apps and, while Tessel follows it, where the pointer is; and keeps Tessel's paper out of screen captures where
-// KWin can. Tessel writes this file with its own values in place of the marked words, loads it
-// through KWin's scripting interface and unloads it on quit.
+// running apps and, while Tessel follows it, where the pointer is; and keeps Tessel's paper out
+// of screen captures where KWin can. Tessel writes this file with its own values in place of
+// the marked words, loads it through KWin's scripting interface and unloads it on quit.
 const SERVICE = "com.corvane.Tessel.KWin";
 const PATH = "/com/corvane/Tessel/KWin";
 const INTERFACE = "com.corvane.Tessel.KWin";
