@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
 # Runs Tessel on a private headless KWin over a native Wayland window and checks what KWin gives
 # it: the front app and the pointer from Tessel's KWin script (the ruler's band at the pointer,
-# an excluded app hiding the paper), the script loaded again when asked, and screen sampling
-# through KWin's screenshot service; saves a picture of the screen.
+# pointer reports only while the ruler follows it, an excluded app hiding the paper), the script
+# loaded again when asked, screen sampling through KWin's screenshot service, and the focus
+# handed back after a moment; saves a picture of the screen.
 #   scripts/kwin-check.sh [BUILD_DIR] [PICTURE]
-# Needs kwin_wayland (apt-get install --no-install-recommends kwin-wayland), gjs and
-# ImageMagick. KWin brings too many packages for CI, so this is a developer's check, not a test.
+# Needs kwin_wayland (apt-get install --no-install-recommends kwin-wayland), gjs, ImageMagick,
+# gcc and plasma-wayland-protocols. KWin brings too many packages for CI, so this is a
+# developer's check, not a test.
 set -euo pipefail
 here=$(realpath "$(dirname "$0")")
 build=$(realpath "${1:-$here/../build}")
@@ -28,6 +30,8 @@ if [[ -z ${TESSEL_KWIN_PRIVATE:-} ]]; then
 fi
 work=$(mktemp -d)
 trap 'kill $(jobs -p) 2>/dev/null || true; wait; rm -rf "$work"' EXIT
+source "$here/kwin/fake-pointer.sh"
+build_fake_pointer "$work" || fail "could not build fake_pointer"
 tessel=$build/src/app/tessel
 window=$build/tests/support/tessel_solid_window
 width=1280
@@ -60,8 +64,8 @@ output=$(gdbus call --session -d org.kde.KWin -o /KWin -m org.kde.KWin.activeOut
     sed "s/[(',)]//g")
 export WAYLAND_DISPLAY=tessel-kwin QT_QPA_PLATFORM=offscreen
 
-# Every report of Tessel's script, and every load, as they go over the bus.
-dbus-monitor --session "type='method_call',interface='com.corvane.Tessel.KWin'" \
+# Every report of Tessel's script, and every load, as they go over the bus, line by line.
+stdbuf -oL dbus-monitor --session "type='method_call',interface='com.corvane.Tessel.KWin'" \
     "type='method_call',interface='org.kde.kwin.Scripting'" \
     >"$work/reports.log" 2>&1 &
 
@@ -109,6 +113,24 @@ above=$(pixel "$picture" $((width / 2)) $((height / 4)))
     fail "the ruler's band is not where KWin has the pointer"
 echo "kwin-check: the ruler's band lies at the pointer, the screen above it veiled to $above"
 
+# Pointer moves reach Tessel while the ruler follows them; with the paper off, once the script is
+# loaded again, none do.
+reports() { grep -c "member=$1" "$work/reports.log" || true; }
+more_than() { [[ $(reports "$1") -gt $2 ]]; }
+moved=$(reports PointerMoved)
+"$work/fake_pointer" move 1 $width $height
+await more_than PointerMoved $((moved + 10))
+loads=$(reports loadScript)
+"$tessel" off >/dev/null
+await more_than loadScript "$loads"
+moved=$(reports PointerMoved)
+"$work/fake_pointer" move 1 $width $height
+# The bus may still carry a report sent before the last move.
+sleep 1
+[[ $(reports PointerMoved) -eq $moved ]] || fail "the script reports the pointer with paper off"
+"$tessel" on >/dev/null
+echo "kwin-check: the script reports pointer moves only while the ruler follows them"
+
 # An excluded app's window in front hides the paper.
 "$window" org.tessel.Excluded ffffff >"$work/excluded.log" 2>&1 &
 excluded=$!
@@ -131,6 +153,25 @@ echo "kwin-check: sampling sees the black window and Tessel turns to night paper
 # Tessel starts with the paper let into screenshots, which loads the script again with that word
 # in it: it must go on reporting.
 await bash -c "grep -q '^after$' <(awk '/member=loadScript/ { n++ } n == 2 && /member=ActiveWindowChanged/ { print \"after\" }' '$work/reports.log')"
+# A moment gives the focus back to the app that had it, though another took it meanwhile.
+picture "$work/before.png"
+"$tessel" art >/dev/null
+changed() {
+    picture "$work/now.png" && [[ $(pixel "$work/now.png") != $(pixel "$work/before.png") ]]
+}
+await changed
+"$window" org.tessel.Interloper ffffff >"$work/interloper.log" 2>&1 &
+await grep -q ready "$work/interloper.log"
+last_active() {
+    grep -A1 'member=ActiveWindowChanged' "$work/reports.log" | grep -o 'org\.tessel\.[A-Za-z]*' |
+        tail -1
+}
+active_is() { [[ $(last_active) == "$1" ]]; }
+await active_is org.tessel.Interloper
+"$work/fake_pointer" click
+await active_is org.tessel.Night || fail "the focus did not go back to the night window"
+echo "kwin-check: after the art the night window has the focus again"
+
 if grep -q 'member=CaptureExclusionAvailable' "$work/reports.log"; then
     echo "kwin-check: KWin keeps the paper out of screenshots"
 else

@@ -1,12 +1,13 @@
 // Tells Tessel what KWin shows no app on Wayland: the active window and where it lies, the
-// running apps and where the pointer is; and keeps Tessel's paper out of screen captures where
-// KWin can. Tessel writes this file with its own values in place of the marked words, loads it
-// through KWin's scripting interface and unloads it on quit.
+// running apps and, while Tessel follows it, where the pointer is; and keeps Tessel's paper out
+// of screen captures where KWin can. Tessel writes this file with its own values in place of
+// the marked words, loads it through KWin's scripting interface and unloads it on quit.
 const SERVICE = "com.corvane.Tessel.KWin";
 const PATH = "/com/corvane/Tessel/KWin";
 const INTERFACE = "com.corvane.Tessel.KWin";
 const TESSEL_PID = @TESSEL_PID@;
 const HIDE_FROM_CAPTURE = @HIDE_FROM_CAPTURE@;
+const FOLLOW_POINTER = @FOLLOW_POINTER@;
 
 function tell(method, value) {
     callDBus(SERVICE, PATH, INTERFACE, method, JSON.stringify(value));
@@ -103,9 +104,11 @@ windowRemoved.connect(window => {
     }
     reportApps();
 });
-workspace.cursorPosChanged.connect(reportPointer);
-
 allWindows().forEach(hideIfPaper);
 follow(activeWindow());
 reportApps();
-reportPointer();
+// Every move would be a bus call: only while the ruler shows.
+if (FOLLOW_POINTER) {
+    workspace.cursorPosChanged.connect(reportPointer);
+    reportPointer();
+}

@@ -18,6 +18,7 @@ namespace tessel {
 namespace {
 
 constexpr char forcingVariable[] = "TESSEL_PLATFORM";
+constexpr char clientBuffersVariable[] = "QT_WAYLAND_CLIENT_BUFFER_INTEGRATION";
 
 Backend waylandBackend(std::unique_ptr<WaylandConnection> connection,
                        const QString& defaultsDirectory) {
@@ -83,6 +84,12 @@ void prepareQtPlatform() {
     if ((isForced("gnome") || GnomePlatform::isGnomeWaylandSession()) &&
         qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "xcb");
+    }
+    // Tessel's windows paint with the raster engine. Qt's EGL buffers would only load the GL
+    // driver into the process (with llvmpipe some 45 MB of LLVM) and slow the start; asking for
+    // buffers Qt does not know leaves its windows on shared memory, with one line of warning.
+    if (qEnvironmentVariableIsEmpty(clientBuffersVariable)) {
+        qputenv(clientBuffersVariable, "shared-memory");
     }
 }
 

@@ -18,7 +18,8 @@ struct Backend {
 };
 
 // On GNOME's Wayland, Qt's own windows go through XWayland with the paper's, so that they share
-// one coordinate space; call before the application is made.
+// one coordinate space; on Wayland they use shared-memory buffers, never GL. Call before the
+// application is made.
 void prepareQtPlatform();
 
 // Native Wayland where the compositor offers the layer shell, GNOME's Wayland through XWayland

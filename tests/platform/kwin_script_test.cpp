@@ -4,6 +4,8 @@
 #include "platform/wayland/KWinScript.h"
 
 #include <QDBusMessage>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QMutex>
 
 #include <gtest/gtest.h>
@@ -72,6 +74,15 @@ TEST_F(OnKWin, OneScriptRunsFilledInReplacingAStaleOneAndGoesWithTessel) {
         EXPECT_EQ(locked(loaded), QStringList{u"tessel"_s});
         EXPECT_FALSE(locked(text).contains(u'@')) << locked(text).toStdString();
         EXPECT_TRUE(locked(text).contains(u"const HIDE_FROM_CAPTURE = true;"_s));
+        // The pointer is reported only while Tessel asks for it.
+        const auto follows = [&](bool on) {
+            return locked(text).contains(on ? u"FOLLOW_POINTER = true;"_s
+                                            : u"FOLLOW_POINTER = false;"_s);
+        };
+        EXPECT_TRUE(follows(false));
+        running->pointer();
+        EXPECT_TRUE(follows(true));
+        EXPECT_TRUE(waitFor([&] { return follows(false); }, std::chrono::seconds(5)));
         // A second Tessel leaves the first one's script be.
         EXPECT_FALSE(KWinScript::start(QDBusConnection::sessionBus()));
         EXPECT_EQ(locked(loaded), QStringList{u"tessel"_s});
@@ -110,6 +121,24 @@ TEST_F(OnKWin, ReportsReadAsTheLatestWord) {
         report(QString::fromLatin1(c.method), QString::fromLatin1(c.json));
         EXPECT_TRUE(waitFor(c.holds, std::chrono::seconds(5))) << c.method << ' ' << c.json;
     }
+}
+
+// The app's id is input: whatever it holds must reach the script as the same string.
+TEST_F(OnKWin, BringingAnAppToTheFrontRunsAOneShotScriptWithTheIdSealedIn) {
+    const auto running = KWinScript::start(QDBusConnection::sessionBus());
+    ASSERT_TRUE(running);
+    const QString id = u"a\";\nworkspace.activeClient = null;\n\"\\\u2028"_s;
+    running->activate({id, 42, {}});
+    EXPECT_EQ(locked(loaded), QStringList{u"tessel"_s});
+    const QString script = locked(text);
+    const QString marker = u"const WANTED = "_s;
+    const qsizetype start = script.indexOf(marker) + marker.size();
+    const QJsonObject wanted =
+        QJsonDocument::fromJson(script.mid(start, script.indexOf(u";\n"_s, start) - start).toUtf8())
+            .object();
+    EXPECT_EQ(wanted.value(u"appId"_s).toString(), id) << script.toStdString();
+    EXPECT_EQ(wanted.value(u"pid"_s).toInt(), 42);
+    EXPECT_FALSE(script.contains(QChar(0x2028)));
 }
 
 } // namespace

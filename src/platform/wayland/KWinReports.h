@@ -36,6 +36,8 @@ public:
     bool canExcludeFromCapture() const { return m_canExclude; }
     // Forgets everything, as when the script is gone.
     void clear();
+    // Forgets the pointer, as when the script stops reporting it.
+    void forgetPointer() { m_pointer.reset(); }
 
 public Q_SLOTS:
     Q_SCRIPTABLE void ActiveWindowChanged(const QString& report);

@@ -6,6 +6,7 @@
 #include <QDBusServiceWatcher>
 #include <QObject>
 #include <QTemporaryFile>
+#include <QTimer>
 
 #include <memory>
 
@@ -14,7 +15,8 @@ namespace tessel {
 // Tessel's script inside KWin, loaded through KWin's scripting interface and reporting back to
 // `reports()`. Only the Tessel that holds the reporting name loads it, so a second one started
 // by mistake leaves the first one's script alone; a script left behind by a Tessel that died is
-// replaced, not run twice. Loaded again when KWin restarts, and when what it should do changes.
+// replaced, not run twice. Loaded again when KWin restarts, and when what it should do changes:
+// it reports the pointer only while Tessel follows it.
 class KWinScript final : public QObject {
     Q_OBJECT
 
@@ -30,11 +32,18 @@ public:
     // Whether the script keeps Tessel's paper out of captures, where KWin can.
     void setExcludeFromCapture(bool exclude);
     bool excludesFromCapture() const { return m_exclude; }
+    // Follows the pointer from the first call until nobody asks for a while.
+    std::optional<QPoint> pointer();
+    // Gives the focus to the app's front window, through a script KWin runs once.
+    void activate(const AppInfo& app);
 
 private:
     explicit KWinScript(const QDBusConnection& bus);
     bool load();
-    void unload();
+    // Writes the text to the file and has KWin run it under the plugin's name, in place of
+    // any script loaded under that name before.
+    bool loadAndRun(const QString& plugin, QTemporaryFile& file, const QString& text);
+    void unload(const QString& plugin);
     bool run(int scriptId);
 
     QDBusConnection m_bus;
@@ -44,6 +53,7 @@ private:
     std::unique_ptr<QTemporaryFile> m_file;
     bool m_claimed = false;
     bool m_exclude = true;
+    QTimer m_pointerWanted;
 };
 
 } // namespace tessel

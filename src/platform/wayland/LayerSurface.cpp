@@ -27,6 +27,8 @@ constexpr uint32_t allEdges =
 constexpr int32_t ignoreExclusiveZones = -1;
 constexpr uint32_t bufferScaleSince = 3;
 constexpr uint32_t damageBufferSince = 4;
+// Long enough to outlast a fade's frames, so that the spare is not made again at every one.
+constexpr auto spareBufferKept = std::chrono::seconds(2);
 
 int integerScale(qreal devicePixelRatio) {
     return std::max(1, static_cast<int>(std::ceil(devicePixelRatio)));
@@ -45,6 +47,9 @@ LayerSurface::LayerSurface(const Shared& shared, const ScreenInfo& host, Overlay
     , m_input(pressed ? input : nullptr)
     , m_pressed(std::move(pressed))
     , m_scale(integerScale(host.devicePixelRatio)) {
+    m_spareKept.setSingleShot(true);
+    m_spareKept.setInterval(spareBufferKept);
+    connect(&m_spareKept, &QTimer::timeout, this, &LayerSurface::dropSpareBuffer);
     if (!isMoment()) {
         m_paper.add(this);
         connect(&m_cover, &MomentCover::changed, this, [this](const QString& screenId) {
@@ -269,6 +274,16 @@ ShmBuffer* LayerSurface::freeBuffer() {
     return nullptr;
 }
 
+// The spare comes back on the next change, drawn whole.
+void LayerSurface::dropSpareBuffer() {
+    auto& spare = m_buffers[1 - m_attached];
+    if (spare && spare->busy) {
+        m_spareKept.start();
+    } else {
+        spare.reset();
+    }
+}
+
 void LayerSurface::render() {
     if (!m_configured || m_frame || m_damage.isEmpty() || m_size.isEmpty()) {
         return;
@@ -306,6 +321,7 @@ void LayerSurface::render() {
     wl_callback_add_listener(m_frame, &frameListener, this);
     wl_surface_commit(m_surface);
     buffer->busy = true;
+    m_spareKept.start();
 }
 
 } // namespace tessel

@@ -3,6 +3,7 @@
 #include "platform/OverlaySurface.h"
 
 #include <QObject>
+#include <QTimer>
 
 #include <array>
 #include <memory>
@@ -28,7 +29,8 @@ class WaylandOutputs;
 // paper leaves the screen while a moment covers it.
 // Buffers have the output's integer scale, or its fractional one where the compositor offers
 // fractional scales and viewports. Two shared-memory buffers take turns; only what changed is
-// redrawn and reported, and frame callbacks pace the redraws of animations.
+// redrawn and reported, and frame callbacks pace the redraws of animations. Paper mostly rests,
+// so the buffer not on screen is let go once nothing has changed for a while.
 class LayerSurface final : public QObject, public OverlaySurface {
     Q_OBJECT
 
@@ -73,6 +75,7 @@ private:
     void scheduleRender();
     void render();
     ShmBuffer* freeBuffer();
+    void dropSpareBuffer();
     QRect bounds() const { return QRect(QPoint(0, 0), m_size); }
 
     WaylandConnection& m_connection;
@@ -99,6 +102,7 @@ private:
     std::array<std::unique_ptr<ShmBuffer>, 2> m_buffers;
     // Which of the buffers was attached last.
     std::size_t m_attached = 0;
+    QTimer m_spareKept;
 };
 
 } // namespace tessel

@@ -198,7 +198,7 @@ std::optional<QRectF> WaylandPlatform::frontWindowRect(std::optional<qint32> pid
 }
 
 std::optional<QPointF> WaylandPlatform::cursorPosition() const {
-    const auto pointer = m_kwin ? m_kwin->reports().pointer() : std::nullopt;
+    const auto pointer = m_kwin ? m_kwin->pointer() : std::nullopt;
     if (!pointer) {
         return std::nullopt;
     }
@@ -257,7 +257,9 @@ double WaylandPlatform::idleSeconds() const {
 }
 
 void WaylandPlatform::bringToFront(const AppInfo& app) {
-    if (app.appId) {
+    if (m_kwin) {
+        m_kwin->activate(app);
+    } else if (app.appId) {
         m_toplevels->activate(*app.appId);
     }
 }
