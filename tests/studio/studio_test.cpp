@@ -60,11 +60,6 @@ protected:
         QTest::keyClicks(field, name);
     }
 
-    QString writeFile(const QString& fileName, const QByteArray& bytes) const {
-        EXPECT_TRUE(test::writeFile(dir.filePath(fileName), bytes));
-        return dir.filePath(fileName);
-    }
-
     const QList<CustomPaper>& customPapers() const { return store->settings().customPapers; }
 
     // The warning under the buttons, while one shows.
@@ -141,13 +136,13 @@ TEST_F(StudioTest, DeletingTheNightPaperFallsBackToKozoAtTheSameWeight) {
 TEST_F(StudioTest, ImportTakesOnlyPaperDocumentsAndAlwaysMakesANewPaper) {
     CustomPaper document{u"custom-00000000"_s, u"Kitchen"_s, Paper::find(u"graph"_s, {}).recipe};
     const Settings before = store->settings();
-    nextPath = writeFile(u"text.json"_s, "paper");
+    nextPath = write(u"text.json"_s, "paper");
     click(u"Import..."_s);
     EXPECT_EQ(store->settings(), before);
     EXPECT_EQ(studio().name(), u"My Paper"_s);
     EXPECT_EQ(reason(), nextPath + u" is not a Tessel paper"_s);
 
-    nextPath = writeFile(u"kitchen.tessel"_s, encodePaperDocument(document));
+    nextPath = write(u"kitchen.tessel"_s, encodePaperDocument(document));
     click(u"Import..."_s);
     click(u"Import..."_s);
     ASSERT_EQ(customPapers().size(), 2);
@@ -176,7 +171,7 @@ TEST_F(StudioTest, AtTheLimitNewPapersAreRefusedWithTheReasonButChangesSave) {
 
     startFrom(u"Felt"_s);
     click(u"Save Paper"_s);
-    nextPath = writeFile(
+    nextPath = write(
         u"kitchen.tessel"_s,
         encodePaperDocument({u"custom-1"_s, u"Kitchen"_s, Paper::find(u"graph"_s, {}).recipe}));
     click(u"Import..."_s);
