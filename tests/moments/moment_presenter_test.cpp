@@ -28,31 +28,22 @@ protected:
 };
 
 // Taking the keyboard is for the desktops' own tests, where a window manager hands it over.
-TEST_F(Presenter, CoversEveryScreen) {
+TEST_F(Presenter, CoversEveryScreenOnceAndGivesTheFocusBackOnHiding) {
     show();
     ASSERT_EQ(presenter.windows().size(), 2U);
     EXPECT_EQ(presenter.windows()[1]->geometry().size(), QSize(1920, 1080));
     for (const auto& window : presenter.windows()) {
         EXPECT_TRUE(window->isVisible());
     }
-}
-
-TEST_F(Presenter, ASecondShowChangesNothing) {
-    show();
     const MomentWindow* first = presenter.windows()[0].get();
     platform.activateApp(app(u"org.mozilla.firefox"_s, 43));
     show();
     EXPECT_EQ(presenter.windows().size(), 2U);
     EXPECT_EQ(presenter.windows()[0].get(), first);
-    EXPECT_EQ(presenter.previousApp(), app(u"org.gnome.TextEditor"_s, 42));
-}
 
-TEST_F(Presenter, HidingGivesTheFocusBackToThePreviousApp) {
-    show();
+    presenter.hide();
     presenter.hide();
     EXPECT_EQ(platform.broughtToFront(), QList<AppInfo>({app(u"org.gnome.TextEditor"_s, 42)}));
-    presenter.hide();
-    EXPECT_EQ(platform.broughtToFront().size(), 1) << "a second hide does nothing";
 }
 
 TEST_F(Presenter, LeavesTheFocusAloneAfterTesselsOwnWindow) {
