@@ -43,13 +43,6 @@ TEST(PaperFind, CustomPapersShadowBuiltInsInStoredOrder) {
     EXPECT_EQ(linen.recipe, mine);
 }
 
-TEST(PaperList, AppendsCustomPapersAfterTheBuiltIns) {
-    const QList<CustomPaper> custom = {{u"mine"_s, u"Mine"_s, Recipe{}}};
-    const QList<Paper> all = Paper::all(custom);
-    ASSERT_EQ(all.size(), 13);
-    EXPECT_EQ(all.last().id, u"mine"_s);
-}
-
 TEST(PaperName, KeepsOnlyPlainTextOnOneLine) {
     const QString hundred(maxPaperNameLength, u'a');
     const QString emoji = u"\U0001F4DC"_s;
