@@ -97,13 +97,17 @@ TEST_F(Art, ThePaintingIsReadShortlyBeforeItsMomentAndLetGoWhileTheUserWorks) {
     EXPECT_FALSE(art->nextIsRead());
 }
 
-TEST_F(Art, NeverComesWhileTheDisplayIsHeldAwakeOrWhenOff) {
+TEST_F(Art, NeverComesWhileTheDisplayIsHeldAwakeOrWhenOffOrWithoutPaintings) {
     startWith(threeCollections);
     platform.setDisplayKeptAwake(true);
     platform.advance(1h);
     EXPECT_FALSE(showing());
     platform.setDisplayKeptAwake(false);
     edit([](Settings& s) { s.art.enabled = false; });
+    platform.advance(1h);
+    EXPECT_FALSE(showing());
+    startWith({});
+    art->show();
     platform.advance(1h);
     EXPECT_FALSE(showing());
 }
@@ -156,13 +160,6 @@ TEST_F(Art, NoChosenCollectionWithPaintingsDrawsFromAll) {
             EXPECT_TRUE(shown.contains(QString::fromLatin1(id))) << id;
         }
     }
-}
-
-TEST_F(Art, AnEmptyListShowsNothing) {
-    startWith({});
-    art->show();
-    platform.advance(1h);
-    EXPECT_FALSE(showing());
 }
 
 // A picture whole to look at but broken inside is chosen first and passed over as it fails to
