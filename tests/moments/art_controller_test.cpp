@@ -1,6 +1,5 @@
 #include "moments/ArtView.h"
 #include "moments/MomentsTest.h"
-#include "support/Files.h"
 
 #include <QTest>
 
