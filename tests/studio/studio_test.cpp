@@ -4,7 +4,6 @@
 #include "studio/PaperFile.h"
 #include "studio/Studio.h"
 #include "studio/StudioPane.h"
-#include "support/Files.h"
 #include "ui/UiTest.h"
 #include "ui/kit/WarningLabel.h"
 
