@@ -3,9 +3,7 @@
 #include "paper/TileShading.h"
 
 #include <array>
-#include <cmath>
 #include <gtest/gtest.h>
-#include <limits>
 #include <vector>
 
 namespace tessel {
