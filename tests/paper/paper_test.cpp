@@ -21,13 +21,8 @@ TEST(PaperCatalogue, HoldsTwelvePapersInDisplayOrder) {
 }
 
 TEST(PaperFind, FindsBuiltInsAndFallsBackToKozo) {
-    const Paper graph = Paper::find(u"graph"_s, {});
-    EXPECT_EQ(graph.name, u"Graph"_s);
-    EXPECT_EQ(graph.recipe.pattern, Recipe::Pattern::graph);
-
-    const Paper unknown = Paper::find(u"vellum"_s, {});
-    EXPECT_EQ(unknown.id, u"kozo"_s);
-    EXPECT_EQ(unknown, Paper::builtIn().first());
+    EXPECT_EQ(Paper::find(u"graph"_s, {}), Paper::builtIn().at(10));
+    EXPECT_EQ(Paper::find(u"vellum"_s, {}), Paper::builtIn().first());
 }
 
 TEST(PaperFind, CustomPapersShadowBuiltInsInStoredOrder) {
