@@ -119,14 +119,12 @@ TEST_F(PaneControls, AHandEditedIdleTimeShowsAmongTheChoices) {
     EXPECT_EQ(after->findText(u"7 minutes"_s), 3);
 }
 
-TEST_F(PaneControls, OpenAtLoginAsksTheDesktop) {
+TEST_F(PaneControls, OpenAtLoginAsksTheDesktopAndUpdatesAreCheckedOnlyWithAFeed) {
     QTest::mouseClick(named<Toggle>(show<GeneralPane>(), u"Open at login"_s), Qt::LeftButton);
     EXPECT_TRUE(platform.isLoginItem());
-    EXPECT_TRUE(named<Toggle>(show<GeneralPane>(), u"Open at login"_s)->isChecked());
-}
-
-TEST_F(PaneControls, CheckForUpdatesOnlyWhenThereIsAFeed) {
-    EXPECT_EQ(named(show<GeneralPane>(), u"Check for Updates"_s), nullptr);
+    const GeneralPane& reopened = show<GeneralPane>();
+    EXPECT_TRUE(named<Toggle>(reopened, u"Open at login"_s)->isChecked());
+    EXPECT_EQ(named(reopened, u"Check for Updates"_s), nullptr);
     QTest::mouseClick(named(show<GeneralPane>(nullptr, true), u"Check for Updates"_s),
                       Qt::LeftButton);
     EXPECT_EQ(updateChecks, 1);
