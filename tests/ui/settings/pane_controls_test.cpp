@@ -112,13 +112,6 @@ TEST_F(PaneControls, DisplaysListScreensWithTheirPixelSizesAndFollowThem) {
     EXPECT_FALSE(visibleTexts(pane).contains(u"DELL U2720Q"));
 }
 
-TEST_F(PaneControls, AHandEditedIdleTimeShowsAmongTheChoices) {
-    auto* after = named<QComboBox>(show<ArtPane>(), u"After"_s);
-    edit([](Settings& s) { s.art.idleMinutes = 7; });
-    EXPECT_EQ(after->currentText(), u"7 minutes");
-    EXPECT_EQ(after->findText(u"7 minutes"_s), 3);
-}
-
 TEST_F(PaneControls, OpenAtLoginAsksTheDesktopAndUpdatesAreCheckedOnlyWithAFeed) {
     QTest::mouseClick(named<Toggle>(show<GeneralPane>(), u"Open at login"_s), Qt::LeftButton);
     EXPECT_TRUE(platform.isLoginItem());
@@ -147,7 +140,7 @@ TEST_F(PaneControls, ScreenAccessNoteShowsOnlyWhenScreensAreSampledWithoutAccess
     EXPECT_FALSE(noteShown());
 }
 
-TEST_F(PaneControls, CollectionSwitchesKeepTheStoredOrder) {
+TEST_F(PaneControls, ArtChoicesKeepTheStoredOrderAndAHandEditedIdleTime) {
     edit([](Settings& s) { s.art.collections = {u"dutch"_s, u"ukiyoe"_s}; });
     ArtPane& pane = show<ArtPane>();
     Toggle* dutch = named<Toggle>(pane, gallery::collection(u"dutch"_s).name);
@@ -161,6 +154,12 @@ TEST_F(PaneControls, CollectionSwitchesKeepTheStoredOrder) {
     EXPECT_EQ(settings().art.collections, QStringList({"ukiyoe", "ink"}));
     QTest::mouseClick(dutch, Qt::LeftButton);
     EXPECT_EQ(settings().art.collections, QStringList({"ukiyoe", "ink", "dutch"}));
+
+    // A hand-edited idle time shows among the choices.
+    auto* after = named<QComboBox>(pane, u"After"_s);
+    edit([](Settings& s) { s.art.idleMinutes = 7; });
+    EXPECT_EQ(after->currentText(), u"7 minutes");
+    EXPECT_EQ(after->findText(u"7 minutes"_s), 3);
 }
 
 TEST_F(PaneControls, PreviewButtonsPutTheMomentUp) {
