@@ -1,10 +1,7 @@
 #include "paper/Paper.h"
-#include "paper/PaperDocument.h"
 #include "paper/PaperName.h"
-#include "paper/RecipeJson.h"
 
 #include <gtest/gtest.h>
-#include <nlohmann/json.hpp>
 
 namespace tessel {
 
@@ -59,14 +56,6 @@ TEST(PaperName, KeepsOnlyPlainTextOnOneLine) {
          }) {
         EXPECT_EQ(cleanPaperName(c.name), c.cleaned) << c.name.toStdString();
     }
-}
-
-TEST(PaperName, DecodedPapersCarryCleanNames) {
-    const Json document{
-        {"id", "custom-1"}, {"name", "Evil\nname\u202E"}, {"recipe", toJson(Recipe{})}};
-    const auto paper = customPaperFromJson(document);
-    ASSERT_TRUE(paper);
-    EXPECT_EQ(paper->name, u"Evil name"_s);
 }
 
 } // namespace
