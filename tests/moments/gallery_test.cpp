@@ -58,7 +58,7 @@ TEST(Gallery, LooksCollectionsUpWithTheFirstAsFallback) {
     EXPECT_EQ(gallery::collection(u"cubist"_s).id, u"ukiyoe"_s);
 }
 
-TEST(Caption, ShortensTitlesAfterTheirEighthCharacter) {
+TEST(Caption, ShortensTitlesAndJoinsArtistAndDateLeavingOutEmptyOnes) {
     const std::pair<const char*, const char*> cases[] = {
         {"The Great Wave at Kan, from the series Thirty-six Views", "The Great Wave at Kan"},
         {"Sunset (1850)", "Sunset (1850)"},
@@ -71,9 +71,7 @@ TEST(Caption, ShortensTitlesAfterTheirEighthCharacter) {
     for (const auto& [title, shown] : cases) {
         EXPECT_EQ(shortTitle(QString::fromUtf8(title)), QString::fromUtf8(shown)) << title;
     }
-}
 
-TEST(Caption, JoinsArtistAndDateLeavingOutEmptyOnes) {
     const QString zhao = u"Zhao Yuan"_s, year = u"1350"_s, none;
     for (const auto& [artist, date, shown] : {std::tuple{zhao, none, zhao},
                                               {zhao, year, zhao + u", 1350"_s},
