@@ -113,7 +113,7 @@ TEST_F(Art, NeverComesWhileTheDisplayIsHeldAwakeOrWhenOffOrWithoutPaintings) {
 
 // Input in the first second is not counted until that second is over; later input takes it
 // down within a quarter second; without input it stays.
-TEST_F(Art, InputTakesItDownOnlyAfterItsFirstSecond) {
+TEST_F(Art, InputTakesItDownOnlyAfterItsFirstSecondAndAKeyAtOnce) {
     const struct {
         std::chrono::milliseconds inputAt;
         std::chrono::milliseconds stillUpUntil;
@@ -130,10 +130,8 @@ TEST_F(Art, InputTakesItDownOnlyAfterItsFirstSecond) {
         platform.advance(250ms);
         EXPECT_FALSE(showing());
     }
-}
 
-TEST_F(Art, AKeyTakesItDown) {
-    startWith(threeCollections);
+    // A key takes it down at once.
     ASSERT_TRUE(showNow());
     QTest::keyClick(art->presenter().windows().front().get(), Qt::Key_A);
     EXPECT_FALSE(showing());
