@@ -5,6 +5,7 @@
 #include "core/Store.h"
 #include "doubles/FakePlatform.h"
 #include "doubles/RecordingOverlay.h"
+#include "support/Files.h"
 
 #include <QTemporaryDir>
 
@@ -70,6 +71,14 @@ protected:
     }
 
     const LayerMap& layers() const { return overlay->lastSync.layers; }
+
+    // Writes a file of that name into the settings folder; its path.
+    QString write(const QString& name, const QByteArray& bytes) const {
+        EXPECT_TRUE(test::writeFile(dir.filePath(name), bytes));
+        return dir.filePath(name);
+    }
+
+    QByteArray read(const QString& name) const { return test::readFile(dir.filePath(name)); }
 
     QTemporaryDir dir;
     FakePlatform platform{dir.path()};

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "Files.h"
 #include "MachineTest.h"
 #include "app/TesselApp.h"
 #include "doubles/FakeHotKeys.h"
@@ -72,14 +71,6 @@ protected:
     ChildRun action(const QString& name, const QString& parameter) {
         return gdbus(u"org.freedesktop.Application.ActivateAction"_s, {name, parameter, u"{}"_s});
     }
-
-    // Writes a file of that name into the settings folder; its path.
-    QString write(const QString& name, const QByteArray& bytes) const {
-        EXPECT_TRUE(test::writeFile(dir.filePath(name), bytes));
-        return dir.filePath(name);
-    }
-
-    QByteArray read(const QString& name) const { return test::readFile(dir.filePath(name)); }
 
     const Settings& settings() const { return app->store().settings(); }
     QWidget* window(const QString& id) const { return app->windows().window(id); }

@@ -47,10 +47,6 @@ struct Row {
     const char* warns = nullptr; // on success, what stderr still says
 };
 
-const char* const recipe = R"({"cloud": 1, "grain": 1, "tooth": 0, "toothSize": 24,
-    "fibres": 0, "fibreDensity": 0, "fibreLength": 60, "fibreWidth": 0.8, "flecks": 0,
-    "pattern": "none", "patternAmount": 0, "warmth": 0, "seed": 5})";
-
 const Row rows[] = {
     // Started without a display, Tessel says so in one line instead of Qt's abort.
     {{}, 1, "no display*"},
@@ -133,11 +129,10 @@ const Row rows[] = {
 };
 
 TEST_F(CommandLine, AnswersEachCommandInOneLineAndWritesNothingWhenItFails) {
-    write(u"defaults.json"_s, QByteArray(R"({"settings": {"customPapers": [
-        {"id": "mine", "name": "Mine", "recipe": )") +
-                                  recipe +
-                                  R"(}, {"id": "a\tb\nc\u001b[2J\\", "name": "Two\nlines",
-        "recipe": )" + recipe + "}]}}");
+    Settings stored;
+    stored.customPapers = {{u"mine"_s, u"Mine"_s, {}},
+                           {u"a\tb\nc\x1b[2J\\"_s, u"Two\nlines"_s, {}}};
+    storeSettings(stored);
     write(u"doc.json"_s, R"({"enabled": false, "rulerHeight": "tall", "unknown": 1})");
     write(u"garbage.json"_s, "not json at all");
     write(u"kitchen.tessel"_s, encodePaperDocument(kitchen));

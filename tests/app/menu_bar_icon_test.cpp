@@ -43,7 +43,7 @@ TEST(MenuBarIcon, DrawsTheThreeStatesFromTheSheetGeometry) {
     EXPECT_EQ(alphaAt(on, 10, 9), 255);
 }
 
-TEST(MenuBarIcon, AHaloKeepsTheGlyphReadableOnEitherPanel) {
+TEST(MenuBarIcon, AHaloKeepsTheGlyphReadableAndIconsComeInPanelSizes) {
     const QImage plain = MenuBarIcon::draw(State::snoozed, scale, Qt::black);
     const QImage haloed = MenuBarIcon::draw(State::snoozed, scale, Qt::black, Qt::white);
     // Just inside the outline: bare on the plain icon, the halo colour on the other.
@@ -52,9 +52,7 @@ TEST(MenuBarIcon, AHaloKeepsTheGlyphReadableOnEitherPanel) {
     EXPECT_GT(qAlpha(halo), 0);
     EXPECT_EQ(qRed(halo), qAlpha(halo)); // premultiplied white
     EXPECT_EQ(haloed.pixel(6, 40), plain.pixel(6, 40));
-}
 
-TEST(MenuBarIcon, IconsComeInPanelSizesAtThePixelRatio) {
     const QIcon icon = MenuBarIcon::icon(State::on, true, 2);
     const QList<QSize> sizes = icon.availableSizes();
     EXPECT_TRUE(sizes.contains(QSize(44, 44)));

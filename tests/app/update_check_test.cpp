@@ -1,4 +1,3 @@
-#include "Files.h"
 #include "MachineTest.h"
 #include "app/Alerts.h"
 #include "app/UpdateCheck.h"

@@ -83,14 +83,13 @@ TEST_F(Resolve, EachGateHidesAllPaperAndNamesItselfBeforeTheGatesAfterIt) {
     }
 }
 
-// The C locale's short form has seconds; a short time never does.
+// The C locale's short form has seconds; a short time never does. The German one is the
+// gates' test's.
 TEST_F(Resolve, ShortTimesNeverShowSeconds) {
     const struct {
         QLocale locale;
         const char* time;
-    } rows[] = {{QLocale::c(), "15:30"},
-                {QLocale(QLocale::German, QLocale::Germany), "15:30"},
-                {QLocale(QLocale::Finnish, QLocale::Finland), "15.30"}};
+    } rows[] = {{QLocale::c(), "15:30"}, {QLocale(QLocale::Finnish, QLocale::Finland), "15.30"}};
     for (const auto& row : rows) {
         QLocale::setDefault(row.locale);
         EXPECT_EQ(status(resolveWith([](auto& s, auto&) { s.snoozedUntil = halfPastTwo; })),

@@ -1,5 +1,4 @@
 #include "MachineTest.h"
-#include "support/Files.h"
 
 namespace tessel {
 namespace {
@@ -59,7 +58,7 @@ TEST_F(StoreLifecycle, ASnoozeEndsOnTimeAndIsClearedAndSaved) {
     EXPECT_FALSE(layers().isEmpty());
 }
 
-TEST_F(StoreLifecycle, SnoozesThatEndedOrNeverBeganLeaveNoSnooze) {
+TEST_F(StoreLifecycle, SnoozesThatEndedOrNeverBeganLeaveNoneAndFarOffOnesWait) {
     for (const int seconds : {0, -30}) {
         Store& s = startStore();
         s.snooze(seconds);
@@ -69,12 +68,10 @@ TEST_F(StoreLifecycle, SnoozesThatEndedOrNeverBeganLeaveNoSnooze) {
     Store& slept = startWith([&](Settings& x) { x.snoozedUntil = ended; });
     EXPECT_FALSE(slept.settings().snoozedUntil) << "ended during sleep";
     EXPECT_FALSE(savedSettings()->snoozedUntil);
-}
 
-TEST_F(StoreLifecycle, AFarOffSnoozeKeepsWaitingThroughRearms) {
-    Store& s = startWith([](Settings& x) { x.snoozedUntil = Instant{1e300}; });
+    Store& farOff = startWith([](Settings& x) { x.snoozedUntil = Instant{1e300}; });
     platform.advance(std::chrono::hours(49));
-    EXPECT_TRUE(s.isSnoozed());
+    EXPECT_TRUE(farOff.isSnoozed()) << "keeps waiting through the timer's rearms";
 }
 
 TEST_F(StoreLifecycle, SnoozeUntilTomorrowEndsAtTheComingLocalMidnight) {

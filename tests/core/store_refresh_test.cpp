@@ -103,18 +103,6 @@ TEST_F(StoreRefresh, MachineReadingsReachThePaperAndTheStatus) {
     }
 }
 
-TEST_F(StoreRefresh, TheEditedSlotIsSavedAndShown) {
-    Store& s = startStore();
-    s.setEditedSlot(Slot{u"felt"_s, 200});
-    EXPECT_EQ(layers().value(u"A"_s), (Layer{u"felt"_s, 200, false, {}, 0}));
-    EXPECT_EQ(savedSettings()->day, (Slot{u"felt"_s, 200}));
-    s.setEditingNight(true);
-    s.setEditedSlot(Slot{u"graph"_s, 90});
-    platform.advance(SettingsPersistence::writeSpacing);
-    EXPECT_EQ(savedSettings()->night, (Slot{u"graph"_s, 90}));
-    EXPECT_EQ(savedSettings()->day, (Slot{u"felt"_s, 200}));
-}
-
 // Greys whose luma is just under or at the thresholds 0.31 and 0.45.
 constexpr int grey031 = 79;
 constexpr int grey040 = 102;

@@ -70,10 +70,8 @@ void FakePlatform::setInstalledApps(QList<InstalledApp> apps) {
 }
 
 std::optional<QRectF> FakePlatform::frontWindowRect(std::optional<qint32> pid) const {
-    if (!pid || !m_windowRects.contains(*pid)) {
-        return std::nullopt;
-    }
-    return m_windowRects.value(*pid);
+    return pid && m_windowRects.contains(*pid) ? std::optional(m_windowRects.value(*pid))
+                                               : std::nullopt;
 }
 
 void FakePlatform::captureScreen(const QString& screenId, QSize size,

@@ -1,6 +1,5 @@
 #include "moments/ArtView.h"
 #include "moments/MomentsTest.h"
-#include "support/Files.h"
 
 #include <QTest>
 
@@ -97,7 +96,7 @@ TEST_F(Art, ThePaintingIsReadShortlyBeforeItsMomentAndLetGoWhileTheUserWorks) {
     EXPECT_FALSE(art->nextIsRead());
 }
 
-TEST_F(Art, NeverComesWhileTheDisplayIsHeldAwakeOrWhenOff) {
+TEST_F(Art, NeverComesWhileTheDisplayIsHeldAwakeOrWhenOffOrWithoutPaintings) {
     startWith(threeCollections);
     platform.setDisplayKeptAwake(true);
     platform.advance(1h);
@@ -106,11 +105,15 @@ TEST_F(Art, NeverComesWhileTheDisplayIsHeldAwakeOrWhenOff) {
     edit([](Settings& s) { s.art.enabled = false; });
     platform.advance(1h);
     EXPECT_FALSE(showing());
+    startWith({});
+    art->show();
+    platform.advance(1h);
+    EXPECT_FALSE(showing());
 }
 
 // Input in the first second is not counted until that second is over; later input takes it
 // down within a quarter second; without input it stays.
-TEST_F(Art, InputTakesItDownOnlyAfterItsFirstSecond) {
+TEST_F(Art, InputTakesItDownOnlyAfterItsFirstSecondAndAKeyAtOnce) {
     const struct {
         std::chrono::milliseconds inputAt;
         std::chrono::milliseconds stillUpUntil;
@@ -127,10 +130,8 @@ TEST_F(Art, InputTakesItDownOnlyAfterItsFirstSecond) {
         platform.advance(250ms);
         EXPECT_FALSE(showing());
     }
-}
 
-TEST_F(Art, AKeyTakesItDown) {
-    startWith(threeCollections);
+    // A key takes it down at once.
     ASSERT_TRUE(showNow());
     QTest::keyClick(art->presenter().windows().front().get(), Qt::Key_A);
     EXPECT_FALSE(showing());
@@ -156,13 +157,6 @@ TEST_F(Art, NoChosenCollectionWithPaintingsDrawsFromAll) {
             EXPECT_TRUE(shown.contains(QString::fromLatin1(id))) << id;
         }
     }
-}
-
-TEST_F(Art, AnEmptyListShowsNothing) {
-    startWith({});
-    art->show();
-    platform.advance(1h);
-    EXPECT_FALSE(showing());
 }
 
 // A picture whole to look at but broken inside is chosen first and passed over as it fails to

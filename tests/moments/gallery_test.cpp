@@ -13,7 +13,7 @@ namespace tessel {
 using namespace Qt::StringLiterals;
 namespace {
 
-TEST(PaintingList, DecodesExactlyTheSixTextKeys) {
+TEST(PaintingList, DecodesExactlyTheSixTextKeysAndAMissingListIsEmpty) {
     const auto list = paintingsFromJson(R"([{"id": "45650", "collection": "ink",
         "title": "Landscape", "artist": "Zhao Yuan", "date": "late 14th century",
         "file": "met-45650.jpg"}])");
@@ -28,10 +28,7 @@ TEST(PaintingList, DecodesExactlyTheSixTextKeys) {
           "[1]", "not json"}) {
         EXPECT_FALSE(paintingsFromJson(broken)) << broken;
     }
-}
-
-TEST(PaintingList, AMissingListIsEmpty) {
-    EXPECT_TRUE(ArtLibrary(u"/nonexistent"_s).paintings().isEmpty());
+    EXPECT_TRUE(ArtLibrary(u"/nonexistent"_s).paintings().isEmpty()) << "a missing list";
 }
 
 TEST(PaintingList, EveryBuiltInPaintingHangsInOneOfTheFiveCollections) {
@@ -61,7 +58,7 @@ TEST(Gallery, LooksCollectionsUpWithTheFirstAsFallback) {
     EXPECT_EQ(gallery::collection(u"cubist"_s).id, u"ukiyoe"_s);
 }
 
-TEST(Caption, ShortensTitlesAfterTheirEighthCharacter) {
+TEST(Caption, ShortensTitlesAndJoinsArtistAndDateLeavingOutEmptyOnes) {
     const std::pair<const char*, const char*> cases[] = {
         {"The Great Wave at Kan, from the series Thirty-six Views", "The Great Wave at Kan"},
         {"Sunset (1850)", "Sunset (1850)"},
@@ -74,9 +71,7 @@ TEST(Caption, ShortensTitlesAfterTheirEighthCharacter) {
     for (const auto& [title, shown] : cases) {
         EXPECT_EQ(shortTitle(QString::fromUtf8(title)), QString::fromUtf8(shown)) << title;
     }
-}
 
-TEST(Caption, JoinsArtistAndDateLeavingOutEmptyOnes) {
     const QString zhao = u"Zhao Yuan"_s, year = u"1350"_s, none;
     for (const auto& [artist, date, shown] : {std::tuple{zhao, none, zhao},
                                               {zhao, year, zhao + u", 1350"_s},
@@ -86,7 +81,7 @@ TEST(Caption, JoinsArtistAndDateLeavingOutEmptyOnes) {
     }
 }
 
-TEST(Layout, ScalesWithTheScreenWidth) {
+TEST(Layout, ScalesWithTheScreenWidthAndStandsInForMissingImages) {
     const ArtLayout retina = artLayout({2880, 1800}, 1, gallery::collection("ukiyoe"));
     EXPECT_DOUBLE_EQ(retina.scale, 2);
     EXPECT_EQ(retina.picture, QSizeF(1224, 1224));
@@ -98,9 +93,8 @@ TEST(Layout, ScalesWithTheScreenWidth) {
     EXPECT_NEAR(wide.picture.width(), 1440 * 0.62, 1e-9);
     EXPECT_DOUBLE_EQ(wide.mat, 0);
     EXPECT_DOUBLE_EQ(wide.frame, 26);
-}
 
-TEST(Layout, StandsAGreyBoxOfThreeToFourForAMissingImage) {
+    // A missing image stands as a grey box of three to four.
     EXPECT_DOUBLE_EQ(aspectOf(QImage()), 0.75);
     EXPECT_DOUBLE_EQ(aspectOf(QImage(300, 200, QImage::Format_RGB32)), 1.5);
 }

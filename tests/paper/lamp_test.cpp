@@ -26,7 +26,7 @@ TEST(Lamp, PresetsAreFoundByTheirIdsOnly) {
 }
 
 // A wash when there are three layers, then the glow or the vignette.
-TEST(LampLayers, WashGlowAndVignetteCoverTheScreen) {
+TEST(LampLayers, CoverTheScreenAndScaleWithTheStrengthUpToOne) {
     for (const Lamp& lamp : Lamp::presets()) {
         const QList<LampLayer> layers = lamp.layers(1, screen);
         ASSERT_GE(layers.size(), 2) << lamp.id.toStdString();
@@ -36,9 +36,7 @@ TEST(LampLayers, WashGlowAndVignetteCoverTheScreen) {
             EXPECT_EQ(layer.frame, QRectF(QPointF(), screen)) << lamp.id.toStdString();
         }
     }
-}
 
-TEST(LampLayers, StrengthScalesEveryOpacityUpToOne) {
     const auto opacities = [](const Lamp& lamp, double strength) {
         QList<double> all;
         for (const LampLayer& layer : lamp.layers(strength, screen)) {

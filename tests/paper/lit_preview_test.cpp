@@ -27,7 +27,7 @@ double meanLightness(const QImage& image) {
     return sum / (image.width() * image.height());
 }
 
-TEST(LitPreview, CoversTheViewAtItsPixelRatio) {
+TEST(LitPreview, CoversTheViewAtItsPixelRatioPlainWithoutAPreview) {
     const QImage lit = litPreview(ramp(), QSizeF(300, 200), 2, QPointF(60, -60), 1.4f, false);
     EXPECT_EQ(lit.size(), QSize(600, 400));
     EXPECT_EQ(lit.devicePixelRatio(), 2);
@@ -37,16 +37,12 @@ TEST(LitPreview, CoversTheViewAtItsPixelRatio) {
     EXPECT_TRUE(litPreview(ramp(), QSizeF(nan, 200), 2, {}, 1, false).isNull());
     EXPECT_TRUE(litPreview(ramp(), QSizeF(1e12, 200), 2, {}, 1, false).isNull());
     EXPECT_EQ(litPreview(ramp(), QSizeF(30, 20), nan, {}, 1, false).size(), QSize(30, 20));
-}
 
-TEST(LitPreview, WithoutAPreviewIsThePlainSheetColour) {
     for (bool night : {false, true}) {
         const QImage plain = litPreview(QImage(), QSizeF(20, 10), 2, {}, 1.4f, night);
         ASSERT_EQ(plain.size(), QSize(40, 20));
         EXPECT_EQ(plain.pixelColor(7, 3).rgb(), litPaperColour(night).rgb());
     }
-    EXPECT_EQ(litPaperColour(false).rgb(), QColor::fromRgbF(0.965f, 0.965f, 0.957f).rgb());
-    EXPECT_EQ(litPaperColour(true).rgb(), QColor::fromRgbF(0.118f, 0.118f, 0.125f).rgb());
 }
 
 // The ramp's slopes face left, towards a light far to the left.

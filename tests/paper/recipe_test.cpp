@@ -1,7 +1,6 @@
 #include "paper/Recipe.h"
 #include "paper/RecipeJson.h"
 
-#include <cmath>
 #include <gtest/gtest.h>
 #include <limits>
 #include <nlohmann/json.hpp>

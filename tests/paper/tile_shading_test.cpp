@@ -3,9 +3,7 @@
 #include "paper/TileShading.h"
 
 #include <array>
-#include <cmath>
 #include <gtest/gtest.h>
-#include <limits>
 #include <vector>
 
 namespace tessel {
@@ -23,7 +21,7 @@ Bytes pixel(const QImage& tile, int x, int y) {
 // A 2 × 2 field: 2, -2 on the top row, flat below.
 const std::vector<float> worked{2.0f, -2.0f, 0.0f, 0.0f};
 
-TEST(ShadeTile, EveryPixelIsValidPremultipliedColour) {
+TEST(ShadeTile, GivesValidPremultipliedColourAndRefusesFieldsThatDoNotCoverTheTile) {
     const std::vector<float> field = heightField(Paper::find(u"rough"_s, {}).recipe, 128);
     for (bool night : {false, true}) {
         const QImage tile = shadeTile(field, 128, night, 300, 0.1f);
@@ -35,9 +33,7 @@ TEST(ShadeTile, EveryPixelIsValidPremultipliedColour) {
             }
         }
     }
-}
 
-TEST(ShadeTile, RefusesFieldsThatDoNotCoverTheTile) {
     EXPECT_TRUE(shadeTile(worked, 3, false, 60, 0).isNull());
     EXPECT_TRUE(shadeTile(worked, 0, false, 60, 0).isNull());
     EXPECT_TRUE(previewImage(worked, 3).isNull());

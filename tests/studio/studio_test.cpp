@@ -4,7 +4,6 @@
 #include "studio/PaperFile.h"
 #include "studio/Studio.h"
 #include "studio/StudioPane.h"
-#include "support/Files.h"
 #include "ui/UiTest.h"
 #include "ui/kit/WarningLabel.h"
 
@@ -17,6 +16,8 @@
 
 namespace tessel {
 namespace {
+
+const CustomPaper kitchen{u"custom-00000000"_s, u"Kitchen"_s, Paper::find(u"graph"_s, {}).recipe};
 
 // A shown Studio pane over a started Store, answering its file dialogs with `nextPath`.
 class StudioTest : public UiTest {
@@ -58,11 +59,6 @@ protected:
         field->selectAll();
         QTest::keyClick(field, Qt::Key_Backspace);
         QTest::keyClicks(field, name);
-    }
-
-    QString writeFile(const QString& fileName, const QByteArray& bytes) const {
-        EXPECT_TRUE(test::writeFile(dir.filePath(fileName), bytes));
-        return dir.filePath(fileName);
     }
 
     const QList<CustomPaper>& customPapers() const { return store->settings().customPapers; }
@@ -139,23 +135,21 @@ TEST_F(StudioTest, DeletingTheNightPaperFallsBackToKozoAtTheSameWeight) {
 }
 
 TEST_F(StudioTest, ImportTakesOnlyPaperDocumentsAndAlwaysMakesANewPaper) {
-    CustomPaper document{u"custom-00000000"_s, u"Kitchen"_s, Paper::find(u"graph"_s, {}).recipe};
     const Settings before = store->settings();
-    nextPath = writeFile(u"text.json"_s, "paper");
+    nextPath = write(u"text.json"_s, "paper");
     click(u"Import..."_s);
     EXPECT_EQ(store->settings(), before);
     EXPECT_EQ(studio().name(), u"My Paper"_s);
     EXPECT_EQ(reason(), nextPath + u" is not a Tessel paper"_s);
 
-    nextPath = writeFile(u"kitchen.tessel"_s, encodePaperDocument(document));
+    nextPath = write(u"kitchen.tessel"_s, encodePaperDocument(kitchen));
     click(u"Import..."_s);
     click(u"Import..."_s);
     ASSERT_EQ(customPapers().size(), 2);
     EXPECT_NE(customPapers()[0].id, customPapers()[1].id);
-    EXPECT_EQ(customPapers()[0],
-              (CustomPaper{customPapers()[0].id, u"Kitchen"_s, document.recipe}));
+    EXPECT_EQ(customPapers()[0], (CustomPaper{customPapers()[0].id, u"Kitchen"_s, kitchen.recipe}));
     EXPECT_EQ(customPapers()[1],
-              (CustomPaper{customPapers()[1].id, u"Kitchen 2"_s, document.recipe}));
+              (CustomPaper{customPapers()[1].id, u"Kitchen 2"_s, kitchen.recipe}));
     EXPECT_EQ(studio().editing(), customPapers()[1].id);
     EXPECT_FALSE(reason());
 
@@ -176,9 +170,7 @@ TEST_F(StudioTest, AtTheLimitNewPapersAreRefusedWithTheReasonButChangesSave) {
 
     startFrom(u"Felt"_s);
     click(u"Save Paper"_s);
-    nextPath = writeFile(
-        u"kitchen.tessel"_s,
-        encodePaperDocument({u"custom-1"_s, u"Kitchen"_s, Paper::find(u"graph"_s, {}).recipe}));
+    nextPath = write(u"kitchen.tessel"_s, encodePaperDocument(kitchen));
     click(u"Import..."_s);
     click(u"Use as Day Paper"_s);
     EXPECT_EQ(store->settings(), full);

@@ -7,7 +7,7 @@
 namespace tessel {
 namespace {
 
-TEST(WeightRulerRule, MapsThePointerToAStepOfTheScale) {
+TEST(WeightRulerRule, MapsThePointerToAStepAndNamesTheWeightClass) {
     const double w = 304;
     // Where the pointer is and the weight it chooses.
     const std::pair<double, double> cases[] = {
@@ -23,14 +23,12 @@ TEST(WeightRulerRule, MapsThePointerToAStepOfTheScale) {
     for (const auto& [x, gsm] : cases) {
         EXPECT_EQ(WeightRuler::valueAt(x, w, 60, 300, 10), gsm) << "x = " << x;
     }
-}
 
-TEST(WeightRulerRule, NamesTheWeightClassAtItsBounds) {
-    const std::pair<double, const char*> cases[] = {{60, "Light"},         {99.9, "Light"},
-                                                    {100, "Text weight"},  {169.9, "Text weight"},
-                                                    {170, "Cover weight"}, {239.9, "Cover weight"},
-                                                    {240, "Board"},        {300, "Board"}};
-    for (const auto& [gsm, name] : cases) {
+    const std::pair<double, const char*> classes[] = {
+        {60, "Light"},          {99.9, "Light"},       {100, "Text weight"},
+        {169.9, "Text weight"}, {170, "Cover weight"}, {239.9, "Cover weight"},
+        {240, "Board"},         {300, "Board"}};
+    for (const auto& [gsm, name] : classes) {
         EXPECT_EQ(WeightRuler::weightClass(gsm), QString::fromLatin1(name)) << gsm;
     }
 }

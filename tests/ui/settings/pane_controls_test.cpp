@@ -55,14 +55,7 @@ QVariant shown(const QWidget& control) {
     return qobject_cast<const QAbstractButton*>(&control)->isChecked();
 }
 
-class PaneControls : public PaneTest {
-protected:
-    void SetUp() override {
-        platform.setScreens({{u"A"_s, u"Built-in Display"_s, {0, 0, 1440, 900}, 2},
-                             {u"B"_s, u"DELL U2720Q"_s, {1440, 0, 2560, 1440}, 1}});
-        PaneTest::SetUp();
-    }
-};
+using PaneControls = PaneTest;
 
 // Each control writes its one setting, and shows what is stored when it changes elsewhere
 // without writing it back.
@@ -94,6 +87,8 @@ TEST_F(PaneControls, WriteTheirSettingAndFollowChangesMadeElsewhere) {
 }
 
 TEST_F(PaneControls, DisplaysListScreensWithTheirPixelSizesAndFollowThem) {
+    const ScreenInfo builtIn = platform.screens().front();
+    platform.setScreens({builtIn, {u"B"_s, u"DELL U2720Q"_s, {1440, 0, 2560, 1440}, 1}});
     DisplaysPane& pane = show<DisplaysPane>();
     const QStringList texts = visibleTexts(pane);
     EXPECT_TRUE(texts.contains(u"2880 x 1800"));
@@ -112,26 +107,17 @@ TEST_F(PaneControls, DisplaysListScreensWithTheirPixelSizesAndFollowThem) {
     EXPECT_TRUE(settings().disabledDisplays.isEmpty());
     EXPECT_TRUE(settings().displayPapers.isEmpty());
 
-    platform.setScreens({{u"A"_s, u"Built-in Display"_s, {0, 0, 1440, 900}, 2}});
+    platform.setScreens({builtIn});
     QCoreApplication::processEvents();
     EXPECT_FALSE(visibleTexts(pane).contains(u"DELL U2720Q"));
 }
 
-TEST_F(PaneControls, AHandEditedIdleTimeShowsAmongTheChoices) {
-    auto* after = named<QComboBox>(show<ArtPane>(), u"After"_s);
-    edit([](Settings& s) { s.art.idleMinutes = 7; });
-    EXPECT_EQ(after->currentText(), u"7 minutes");
-    EXPECT_EQ(after->findText(u"7 minutes"_s), 3);
-}
-
-TEST_F(PaneControls, OpenAtLoginAsksTheDesktop) {
+TEST_F(PaneControls, OpenAtLoginAsksTheDesktopAndUpdatesAreCheckedOnlyWithAFeed) {
     QTest::mouseClick(named<Toggle>(show<GeneralPane>(), u"Open at login"_s), Qt::LeftButton);
     EXPECT_TRUE(platform.isLoginItem());
-    EXPECT_TRUE(named<Toggle>(show<GeneralPane>(), u"Open at login"_s)->isChecked());
-}
-
-TEST_F(PaneControls, CheckForUpdatesOnlyWhenThereIsAFeed) {
-    EXPECT_EQ(named(show<GeneralPane>(), u"Check for Updates"_s), nullptr);
+    const GeneralPane& reopened = show<GeneralPane>();
+    EXPECT_TRUE(named<Toggle>(reopened, u"Open at login"_s)->isChecked());
+    EXPECT_EQ(named(reopened, u"Check for Updates"_s), nullptr);
     QTest::mouseClick(named(show<GeneralPane>(nullptr, true), u"Check for Updates"_s),
                       Qt::LeftButton);
     EXPECT_EQ(updateChecks, 1);
@@ -154,7 +140,7 @@ TEST_F(PaneControls, ScreenAccessNoteShowsOnlyWhenScreensAreSampledWithoutAccess
     EXPECT_FALSE(noteShown());
 }
 
-TEST_F(PaneControls, CollectionSwitchesKeepTheStoredOrder) {
+TEST_F(PaneControls, ArtChoicesKeepTheStoredOrderAndAHandEditedIdleTime) {
     edit([](Settings& s) { s.art.collections = {u"dutch"_s, u"ukiyoe"_s}; });
     ArtPane& pane = show<ArtPane>();
     Toggle* dutch = named<Toggle>(pane, gallery::collection(u"dutch"_s).name);
@@ -168,6 +154,12 @@ TEST_F(PaneControls, CollectionSwitchesKeepTheStoredOrder) {
     EXPECT_EQ(settings().art.collections, QStringList({"ukiyoe", "ink"}));
     QTest::mouseClick(dutch, Qt::LeftButton);
     EXPECT_EQ(settings().art.collections, QStringList({"ukiyoe", "ink", "dutch"}));
+
+    // A hand-edited idle time shows among the choices.
+    auto* after = named<QComboBox>(pane, u"After"_s);
+    edit([](Settings& s) { s.art.idleMinutes = 7; });
+    EXPECT_EQ(after->currentText(), u"7 minutes");
+    EXPECT_EQ(after->findText(u"7 minutes"_s), 3);
 }
 
 TEST_F(PaneControls, PreviewButtonsPutTheMomentUp) {

@@ -15,15 +15,6 @@ namespace {
 
 using PapersPaneTest = PaneTest;
 
-Swatch* swatchOf(const SlotEditor& editor, const QString& paperId) {
-    for (Swatch* swatch : editor.grid()->swatches()) {
-        if (swatch->paper().id == paperId) {
-            return swatch;
-        }
-    }
-    return nullptr;
-}
-
 TEST_F(PapersPaneTest, EachEditorChoosesThePaperOfItsOwnSlotKeepingTheWeight) {
     edit([](Settings& s) {
         s.day = {u"kozo"_s, 90};
@@ -32,12 +23,12 @@ TEST_F(PapersPaneTest, EachEditorChoosesThePaperOfItsOwnSlotKeepingTheWeight) {
     PapersPane& pane = show<PapersPane>();
     EXPECT_EQ(pane.day()->shownName(), Paper::find(u"kozo"_s, {}).name);
 
-    QTest::mouseClick(swatchOf(*pane.night(), u"graph"_s), Qt::LeftButton);
+    QTest::mouseClick(named<Swatch>(*pane.night(), u"Graph"_s), Qt::LeftButton);
     EXPECT_EQ(settings().night, (Slot{u"graph"_s, 210}));
     EXPECT_EQ(settings().day, (Slot{u"kozo"_s, 90}));
     EXPECT_EQ(pane.night()->shownName(), Paper::find(u"graph"_s, {}).name);
-    EXPECT_TRUE(swatchOf(*pane.night(), u"graph"_s)->isChecked());
-    EXPECT_FALSE(swatchOf(*pane.day(), u"graph"_s)->isChecked());
+    EXPECT_TRUE(named<Swatch>(*pane.night(), u"Graph"_s)->isChecked());
+    EXPECT_FALSE(named<Swatch>(*pane.day(), u"Graph"_s)->isChecked());
 
     // Each arrow key steps the weight.
     for (const Qt::Key key : {Qt::Key_Right, Qt::Key_Left, Qt::Key_Left}) {

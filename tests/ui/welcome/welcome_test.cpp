@@ -62,7 +62,7 @@ TEST_F(Welcome, ReturnLaysThePaperDownAndStepOneFollowsAfterAMoment) {
     EXPECT_EQ(view->step(), 1);
 }
 
-TEST_F(Welcome, StepsOneAndTwoEditTheDayAndThenTheNightSlot) {
+TEST_F(Welcome, StepsOneAndTwoEditTheDayAndThenTheNightSlotOneStepAtATime) {
     view->setStep(1);
     choose(view->dayStep(), "Gampi", 0);
     EXPECT_EQ(store->settings().day, (Slot{u"gampi"_s, 60}));
@@ -78,6 +78,12 @@ TEST_F(Welcome, StepsOneAndTwoEditTheDayAndThenTheNightSlot) {
 
     view->nightStep().next()->click();
     EXPECT_EQ(view->step(), 3);
+    // One step at a time once the transition ends.
+    EXPECT_TRUE(waitFor([this] {
+        return view->page(3)->isVisible() && !view->page(2)->isVisible() &&
+               !view->page(3)->graphicsEffect() && view->page(3)->pos() == QPoint(0, 0);
+    }));
+    EXPECT_FALSE(view->page(0)->isVisible() || view->page(1)->isVisible());
 }
 
 TEST_F(Welcome, TheLastStepOpensSettingsOrSimplyCloses) {
@@ -110,16 +116,6 @@ TEST_F(Welcome, SaysWhatToDoWithoutACompositorAndWhereTesselLives) {
     const QStringList window = lastStep(IconPlace::noPanel);
     EXPECT_TRUE(window.contains(u"Tessel lives in a small window"_s));
     EXPECT_FALSE(window.join(u' ').contains(u"Click"));
-}
-
-TEST_F(Welcome, ShowsOneStepAtATimeOnceTheTransitionEnds) {
-    view->setStep(2);
-    ASSERT_TRUE(waitFor([this] {
-        return view->page(2)->isVisible() && !view->page(0)->isVisible() &&
-               !view->page(2)->graphicsEffect() && view->page(2)->pos() == QPoint(0, 0);
-    }));
-    EXPECT_FALSE(view->page(1)->isVisible());
-    EXPECT_FALSE(view->page(3)->isVisible());
 }
 
 } // namespace
