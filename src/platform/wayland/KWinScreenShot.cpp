@@ -1,6 +1,7 @@
 #include "platform/wayland/KWinScreenShot.h"
 
 #include "platform/PlatformLog.h"
+#include "platform/wayland/KWinScript.h"
 
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
@@ -19,7 +20,6 @@ namespace {
 
 using namespace Qt::StringLiterals;
 
-const QString service = u"org.kde.KWin"_s;
 const QString path = u"/org/kde/KWin/ScreenShot2"_s;
 const QString interface = u"org.kde.KWin.ScreenShot2"_s;
 // KWin answers once it has drawn the next frame.
@@ -69,7 +69,7 @@ struct KWinScreenShot::Capture {
 
 bool KWinScreenShot::offered(const QDBusConnection& bus) {
     QDBusMessage get = QDBusMessage::createMethodCall(
-        service, path, u"org.freedesktop.DBus.Properties"_s, u"Get"_s);
+        KWinScript::kwinService(), path, u"org.freedesktop.DBus.Properties"_s, u"Get"_s);
     get << interface << u"Version"_s;
     return bus.isConnected() &&
            bus.call(get, QDBus::Block, answerTimeoutMs).type() == QDBusMessage::ReplyMessage;
@@ -92,8 +92,8 @@ void KWinScreenShot::capture(const QString& outputName, std::function<void(QImag
     // Only Tessel's end waits for nothing: KWin writes into its end from a thread of its own.
     capture.readEnd = ends[0];
     ::fcntl(capture.readEnd, F_SETFL, ::fcntl(capture.readEnd, F_GETFL) | O_NONBLOCK);
-    QDBusMessage call =
-        QDBusMessage::createMethodCall(service, path, interface, u"CaptureScreen"_s);
+    QDBusMessage call = QDBusMessage::createMethodCall(KWinScript::kwinService(), path, interface,
+                                                       u"CaptureScreen"_s);
     call << outputName
          << QVariantMap{{u"hide-caller-windows"_s, true}, {u"include-cursor"_s, false}}
          << QVariant::fromValue(QDBusUnixFileDescriptor(ends[1]));
