@@ -29,11 +29,15 @@ private:
 // End-to-end tests on one private session, headless sway or GNOME Shell, started for the suite.
 template <typename Session> class SessionTest : public ::testing::Test {
 protected:
+    // A headless desktop now and then hangs as it starts; a second one is tried.
     static void SetUpTestSuite() {
-        try {
-            session = std::make_unique<Session>();
-        } catch (const std::exception& error) {
-            failure = error.what();
+        constexpr int startAttempts = 2;
+        for (int attempt = 0; attempt < startAttempts && !session; ++attempt) {
+            try {
+                session = std::make_unique<Session>();
+            } catch (const std::exception& error) {
+                failure = error.what();
+            }
         }
     }
     static void TearDownTestSuite() { session.reset(); }

@@ -99,7 +99,8 @@ TestGnome::TestGnome() {
     if (geteuid() != 0) {
         throw std::runtime_error("The GNOME tests need root, to hide systemd from the shell");
     }
-    requirePrograms("The GNOME tests", {"gnome-shell", "Xwayland", "unshare", "dbus-daemon"});
+    requirePrograms("The GNOME tests",
+                    {"gnome-shell", "Xwayland", "unshare", "dbus-daemon", "xdpyinfo"});
     const QString runtime = m_dir.filePath(u"runtime"_s);
     const QString home = m_dir.filePath(u"home"_s);
     if (mkdir(QFile::encodeName(runtime).constData(), privateFolder) != 0) {
@@ -140,6 +141,10 @@ TestGnome::TestGnome() {
         throw std::runtime_error("GNOME Shell did not finish starting");
     }
     exportClientEnvironment(runtime);
+    // Now and then Mutter and its XWayland wait on each other at start, and every X client hangs.
+    if (!runTool(u"xdpyinfo"_s, {})) {
+        throw std::runtime_error("GNOME Shell's XWayland does not answer");
+    }
 
     const QDBusMessage session = call(remoteDesktopName, u"/org/gnome/Mutter/RemoteDesktop"_s,
                                       remoteDesktopName, u"CreateSession"_s);
